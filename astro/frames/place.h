@@ -1,0 +1,13 @@
+#pragma once
+
+namespace skycalc {
+
+// Where a body stands, as every position computation delivers it (radians):
+// equatorial = {right ascension [0, kTwoPi], declination};
+// horizontal = {azimuth from the azimuth origin [0, kTwoPi], altitude}.
+struct Place {
+  double equatorial[2] = {0.0, 0.0};
+  double horizontal[2] = {0.0, 0.0};
+};
+
+}  // namespace skycalc

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "astro/frames/place.h"
+#include "panel/clock.h"
+#include "panel/control_host.h"
+#include "panel/control_ids.h"
+#include "panel/controls.h"
+#include "panel/settings_store.h"
+
+namespace skycalc {
+
+// Remembered list choices, one per kind of body (module level, zero at start).
+extern std::int32_t g_nPlanetBody;  // body number of the planet last chosen (1-11, never 4)
+extern std::int32_t g_nStarIndex;   // star list position last chosen (0-20)
+extern std::int32_t g_nConstIndex;  // constellation list position last chosen (0-87)
+
+// The calculator's logic: its state, keypad, field buttons and SET, readouts,
+// selectors, reset and settings. It reaches its window only through the host.
+class CSkyCalcDlg {
+ public:
+  CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock);
+
+  // Folder of StarData.txt and ConstData.txt; empty (default) is the current directory.
+  void SetCatalogDirectory(const std::string& directory) { m_catalogDirectory = directory; }
+
+  // Start-up: loads the catalogues (reporting unreadable ones), resets, fills the lists.
+  bool OnInitDialog();
+  // Routes a click (buttons, radios) or a selection change (lists) by control ID.
+  // Returns false for an ID that has no handler.
+  bool OnCommand(int id);
+
+  // Keypad.
+  void OnDigit0();
+  void OnDigit1();
+  void OnDigit2();
+  void OnDigit3();
+  void OnDigit4();
+  void OnDigit5();
+  void OnDigit6();
+  void OnDigit7();
+  void OnDigit8();
+  void OnDigit9();
+  void OnPoint();
+  void OnSign();
+  void OnClearEntry();
+
+  // Field buttons and SET.
+  void OnFieldYear();
+  void OnFieldMonth();
+  void OnFieldDay();
+  void OnFieldHour();
+  void OnFieldMinute();
+  void OnFieldLongitude();
+  void OnFieldLatitude();
+  void OnFieldAzimuth();
+  void OnFieldZoneHour();
+  void OnFieldZoneMinute();
+  void OnSet();
+
+  // Readouts.
+  void ShowJulianDay();
+  void ShowSiderealTime();
+  void ShowPlanetPosition(int body);
+  void ShowStarPosition(int index);
+  void ShowConstellationPosition(int index);
+  void ShowPosition(const double equatorial[2], const double horizontal[2]);
+
+  // The places the readouts show, from the stored fields (each refreshes m_dJulianDay).
+  Place PlanetPlace(int body);
+  Place StarPlace(int index);
+  Place ConstellationPlace(int index);
+
+  // Mode selectors.
+  void OnJulianDayMode();
+  void OnSiderealMode();
+  void OnEquatorial();
+  void OnHorizontal();
+  void OnSelPlanet();
+  void OnSelStar();
+  void OnSelConstellation();
+  void OnPlanetMode();
+  void OnStarMode();
+  void OnConstellationMode();
+  // True when control id is painted on white (readouts, entry, 年 while it is the target).
+  bool OnCtlColor(int id) const;
+
+  // Reset (start-up and AC) and the close request's settings write.
+  void ResetCalculator();
+  void OnAllClear();
+  void OnClose();
+
+  // Calculation state.
+  std::string m_strEntry;
+  std::int32_t m_bSelYear = 0, m_bSelMonth = 0, m_bSelDay = 0, m_bSelHour = 0, m_bSelMinute = 0,
+               m_bSelLongitude = 0, m_bSelLatitude = 0, m_bSelAzimuth = 0, m_bSelZoneHour = 0,
+               m_bSelZoneMinute = 0;
+  std::int32_t m_nYear = 0;
+  std::uint8_t m_nMonth = 0;
+  std::uint8_t m_nDay = 0;
+  std::uint8_t m_nHour = 0;
+  std::uint8_t m_nMinute = 0;
+  float m_fLongitude = 0.0f;
+  float m_fLatitude = 0.0f;
+  float m_fAzimuth = 0.0f;
+  std::int8_t m_nZoneHour = 0;
+  std::uint8_t m_nZoneMinute = 0;
+  double m_dJulianDay = 0.0;
+
+ private:
+  IControlHost& m_host;
+  ISettingsStore& m_store;
+  IClock& m_clock;
+  std::string m_catalogDirectory;
+
+ public:
+  // Control members, bound to their IDs.
+  CButton m_btnAllClear;
+  CButton m_radPlanet;
+  CComboBox m_cmbStar;
+  CComboBox m_cmbConstellation;
+  CComboBox m_cmbPlanet;
+  CStatic m_stcDecAlt;
+  CStatic m_stcRaAzm;
+  CButton m_radEquatorial;
+  CButton m_radJulianDay;
+  CButton m_btnYear;
+  CStatic m_stcEntry;
+  CStatic m_stcTime;
+  CStatic m_stcZoneMinute;
+  CStatic m_stcZoneHour;
+  CStatic m_stcMonth;
+  CStatic m_stcMinute;
+  CStatic m_stcLongitude;
+  CStatic m_stcLatitude;
+  CStatic m_stcHour;
+  CStatic m_stcDay;
+  CStatic m_stcAzimuth;
+  CStatic m_stcYear;
+};
+
+}  // namespace skycalc
