@@ -1,0 +1,107 @@
+#include "astro/planets/geocentric.h"
+
+#include "astro/frames/angles.h"
+#include "astro/frames/constants.h"
+#include "astro/frames/ecliptic.h"
+#include "astro/frames/horizontal.h"
+#include "astro/planets/moon.h"
+#include "astro/planets/orbit.h"
+
+namespace skycalc {
+
+namespace {
+
+constexpr int kEarth = 4;
+constexpr int kMoon = 11;
+
+// North pole of each body's rotation axis, equatorial J2000, degrees (bodies 1-10).
+struct Pole {
+  double rightAscension;
+  double declination;
+};
+constexpr Pole kPoles[10] = {
+    {285.96, 63.96},    // 1 Sun
+    {281.02, 61.45},    // 2 Mercury
+    {272.78, 67.21},    // 3 Venus
+    {0.0, 90.0},        // 4 Earth
+    {317.681, 52.886},  // 5 Mars
+    {268.05, 64.49},    // 6 Jupiter
+    {40.66, 83.52},     // 7 Saturn
+    {257.43, -15.10},   // 8 Uranus
+    {295.55, 40.65},    // 9 Neptune
+    {311.63, 4.18},     // 10 Pluto
+};
+
+// The Moon: lunar series, equator of date, then the site's parallax removed
+// (site on a sphere of the Earth's radius at its geographic latitude).
+void MoonPlace(double jd, double lst, double latitude, double origin, Place& place) {
+  double lambda = 0.0, beta = 0.0, distance = 0.0;
+  MoonPosition(jd, lambda, beta, distance);
+  double alpha = 0.0, delta = 0.0;
+  EclipticToEquatorialOfDate(lambda, beta, jd, alpha, delta);
+  double moon[3], site[3];
+  SphericalToRectangular(alpha, delta, distance, moon[0], moon[1], moon[2]);
+  SphericalToRectangular(lst, latitude, kEarthRadiusAU, site[0], site[1], site[2]);
+  double topoAlpha = 0.0, topoDelta = 0.0, topoDistance = 0.0;
+  RectangularToSpherical(moon[0] - site[0], moon[1] - site[1], moon[2] - site[2], topoAlpha, topoDelta, topoDistance);
+  place.equatorial[0] = ReduceRadians(topoAlpha);
+  place.equatorial[1] = topoDelta;
+  double azimuth = 0.0, altitude = 0.0;
+  HorizontalFromNorth(latitude, topoDelta, ReduceRadians(lst - topoAlpha), azimuth, altitude);
+  place.horizontal[0] = ReduceRadians(azimuth - origin + kPi);
+  place.horizontal[1] = altitude;
+}
+
+}  // namespace
+
+// Body 1-11 except 4 at jd (UT), lst, latitude and azimuth origin (radians) -> RA [0, kTwoPi],
+// dec, displayed (south-based, origin removed) azimuth [0, kTwoPi], altitude.
+void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place) {
+  if (body == kMoon) {
+    MoonPlace(jd, lst, latitude, origin, place);
+    return;
+  }
+  double earth[3], target[3];
+  HeliocentricPosition(kEarth, jd, earth);
+  HeliocentricPosition(body, jd, target);
+  double alpha = 0.0, delta = 0.0, azimuth = 0.0, altitude = 0.0;
+  RelativePlace(kEarth, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
+  place.equatorial[0] = ReduceRadians(alpha);
+  place.equatorial[1] = delta;
+  place.horizontal[0] = ReduceRadians(azimuth + kPi);
+  place.horizontal[1] = altitude;
+}
+
+// Direction observer -> target (heliocentric ecliptic, AU) in frameBody's equator and
+// the horizon: alpha (not reduced), delta, north-based azimuth minus origin [0, kTwoPi], altitude.
+void RelativePlace(int frameBody, double lst, const double target[3], const double observer[3], double origin,
+                   double latitude, double& alpha, double& delta, double& azimuth, double& altitude) {
+  double lambda = 0.0, beta = 0.0, r = 0.0;
+  RectangularToSpherical(target[0] - observer[0], target[1] - observer[1], target[2] - observer[2], lambda, beta, r);
+  EclipticToBodyEquator(frameBody, lambda, beta, alpha, delta);
+  double northAzimuth = 0.0;
+  HorizontalFromNorth(latitude, delta, lst - alpha, northAzimuth, altitude);
+  azimuth = ReduceRadians(northAzimuth - origin);
+}
+
+// Ecliptic (lambda, beta) -> (alpha, delta) in the equatorial frame of body 1-10's pole,
+// longitudes from the body's equinox. Other body numbers give (lambda, beta) unchanged.
+void EclipticToBodyEquator(int body, double lambda, double beta, double& alpha, double& delta) {
+  if (body < 1 || body > 10) {
+    alpha = lambda;
+    delta = beta;
+    return;
+  }
+  const Pole& pole = kPoles[body - 1];
+  double poleLongitude = 0.0, poleLatitude = 0.0;
+  EquatorialToEcliptic(pole.rightAscension * kDegToRad, pole.declination * kDegToRad, 2000, poleLongitude,
+                       poleLatitude);
+  const double node = ReduceRadians(poleLongitude + kHalfPi);
+  const double inclination = kHalfPi - poleLatitude;
+  double l1 = 0.0, b1 = 0.0, l2 = 0.0, b2 = 0.0;
+  RotateSphericalAboutZ(lambda, beta, -node, l1, b1);
+  RotateSphericalAboutX(l1, b1, -inclination, l2, b2);
+  RotateSphericalAboutZ(l2, b2, -kPi, alpha, delta);
+}
+
+}  // namespace skycalc
