@@ -1,0 +1,38 @@
+#include "astro/frames/horizontal.h"
+
+#include <cmath>
+
+#include "astro/frames/angles.h"
+#include "astro/time/sidereal.h"
+
+namespace skycalc {
+
+// (alpha, delta) at the site and jd -> south-based azimuth [0, kTwoPi] (or -kHalfPi), altitude; radians.
+void EquatorialToHorizontal(double alpha, double delta, double longitude, double latitude, double jd,
+                            double& azimuth, double& altitude) {
+  HorizontalFromSouth(HourAngle(alpha, jd, longitude), delta, latitude, azimuth, altitude);
+}
+
+// Hour angle, declination, latitude -> azimuth from south through west, altitude; radians.
+void HorizontalFromSouth(double hourAngle, double delta, double latitude, double& azimuth, double& altitude) {
+  const double sp = std::sin(latitude), cp = std::cos(latitude);
+  const double sd = std::sin(delta), cd = std::cos(delta);
+  const double ch = std::cos(hourAngle);
+  const double x = sp * cd * ch - cp * sd;
+  const double y = cd * std::sin(hourAngle);
+  azimuth = AngleOfXY(x, y);
+  altitude = ArcSin(sp * sd + cp * cd * ch);
+}
+
+// Latitude, declination, hour angle -> azimuth from north through east, altitude; radians.
+void HorizontalFromNorth(double latitude, double delta, double hourAngle, double& azimuth, double& altitude) {
+  const double sp = std::sin(latitude), cp = std::cos(latitude);
+  const double sd = std::sin(delta), cd = std::cos(delta);
+  const double ch = std::cos(hourAngle);
+  const double x = cp * sd - sp * cd * ch;
+  const double y = -(cd * std::sin(hourAngle));
+  azimuth = AngleOfXY(x, y);
+  altitude = ArcSin(sp * sd + cp * cd * ch);
+}
+
+}  // namespace skycalc
