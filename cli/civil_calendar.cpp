@@ -1,0 +1,115 @@
+#include "cli/civil_calendar.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace skycalc {
+
+namespace {
+
+constexpr std::int64_t kMinutesPerDay = 24 * 60;
+constexpr std::int64_t kMinutesPerHour = 60;
+// Past this year the calculator refuses the date anyway; stepping stops there
+// so that a huge step ends quickly and the year cannot overflow.
+constexpr std::int32_t kLastSteppedYear = 100000;
+
+// Moves t forward by days whole days, a month at a time where possible
+// (stopping at kLastSteppedYear).
+CivilTime AdvanceDays(CivilTime t, std::int64_t days) {
+  while (days > 0 && t.year < kLastSteppedYear) {
+    const int left = DaysInMonth(t.year, t.month) - t.day;  // days before the month's last
+    const bool reform = t.year == 1582 && t.month == 10 && t.day <= 4;
+    if (!reform && left > 0 && days > left) {
+      t.day += left;
+      days -= left;
+    } else {
+      t = NextDay(t);
+      --days;
+    }
+  }
+  return t;
+}
+
+}  // namespace
+
+bool operator==(const CivilTime& a, const CivilTime& b) {
+  return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+         a.minute == b.minute;
+}
+
+bool IsLeapYear(std::int32_t year) {
+  if (year <= 1582) return year % 4 == 0;  // % keeps the sign; 0 is still 0 for -4, -8, ...
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(std::int32_t year, int month) {
+  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kDays[(month - 1) % 12];
+}
+
+CivilTime NextDay(CivilTime t) {
+  if (t.year == 1582 && t.month == 10 && t.day == 4) {
+    t.day = 15;
+  } else if (t.day < DaysInMonth(t.year, t.month)) {
+    ++t.day;
+  } else {
+    t.day = 1;
+    if (++t.month > 12) {
+      t.month = 1;
+      ++t.year;
+    }
+  }
+  return t;
+}
+
+CivilTime Advance(CivilTime t, const TableStep& step) {
+  if (step.unit == StepUnit::kDay) return AdvanceDays(t, step.amount);
+  const std::int64_t perUnit = step.unit == StepUnit::kHour ? kMinutesPerHour : 1;
+  // Split first so that amount * perUnit cannot overflow.
+  const std::int64_t days = step.amount / (kMinutesPerDay / perUnit);
+  const std::int64_t rest = (step.amount % (kMinutesPerDay / perUnit)) * perUnit;
+  std::int64_t clock = t.hour * kMinutesPerHour + t.minute + rest;
+  t = AdvanceDays(t, days + clock / kMinutesPerDay);
+  clock %= kMinutesPerDay;
+  t.hour = static_cast<int>(clock / kMinutesPerHour);
+  t.minute = static_cast<int>(clock % kMinutesPerHour);
+  return t;
+}
+
+bool ParseTableStep(const std::string& text, TableStep& step) {
+  if (text.size() < 2) return false;
+  const char unit = text.back();
+  const std::string digits = text.substr(0, text.size() - 1);
+  std::int64_t amount = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    if (amount > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return false;
+    amount = amount * 10 + (c - '0');
+  }
+  if (amount <= 0) return false;
+  switch (unit) {
+    case 'm': step.unit = StepUnit::kMinute; break;
+    case 'h': step.unit = StepUnit::kHour; break;
+    case 'd': step.unit = StepUnit::kDay; break;
+    default: return false;
+  }
+  step.amount = amount;
+  return true;
+}
+
+std::string FormatCivilDate(const CivilTime& t) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%s%04lld-%02d-%02d", t.year < 0 ? "-" : "",
+                std::llabs(static_cast<long long>(t.year)), t.month, t.day);
+  return buffer;
+}
+
+std::string FormatCivilTime(const CivilTime& t) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d", t.hour, t.minute);
+  return buffer;
+}
+
+}  // namespace skycalc

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Civil date and time of the calculator's fields, stepped the way a calendar
+// runs: Julian up to 1582 October 4, Gregorian from 1582 October 15 on.
+namespace skycalc {
+
+struct CivilTime {
+  std::int32_t year = 2000;  // astronomical numbering (0 is 1 BC)
+  int month = 1;             // 1-12
+  int day = 1;               // 1-31 (may exceed the month's length as keyed)
+  int hour = 0;              // 0-23
+  int minute = 0;            // 0-59
+};
+
+bool operator==(const CivilTime& a, const CivilTime& b);
+
+enum class StepUnit { kMinute, kHour, kDay };
+
+struct TableStep {
+  std::int64_t amount = 1;  // positive count of units between rows
+  StepUnit unit = StepUnit::kHour;
+};
+
+// Whether year has a 29 February: every fourth year before 1583 (Julian, also
+// for years before 0), the Gregorian rule from 1583 on.
+bool IsLeapYear(std::int32_t year);
+// Days of month (1-12) in year; 1582 October is numbered up to 31 although
+// it has only 21 days.
+int DaysInMonth(std::int32_t year, int month);
+// The following calendar day at the same time: 1582 October 4 -> 15; a day
+// past the end of its month (31 February, as the calculator accepts) -> the 1st
+// of the next month.
+CivilTime NextDay(CivilTime t);
+// t advanced by step (minutes and hours carry into days, days into months and years).
+CivilTime Advance(CivilTime t, const TableStep& step);
+// "N" followed by m, h or d, N a positive decimal integer; false when malformed.
+bool ParseTableStep(const std::string& text, TableStep& step);
+// "YYYY-MM-DD" (years before 0 with a leading "-") and "HH:MM".
+std::string FormatCivilDate(const CivilTime& t);
+std::string FormatCivilTime(const CivilTime& t);
+
+}  // namespace skycalc

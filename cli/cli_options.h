@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/body_names.h"
+#include "cli/civil_calendar.h"
+#include "cli/fields.h"
+
+// The command line of skycalc-cli, parsed but not yet applied.
+namespace skycalc {
+
+enum class CliFrame { kDefault, kEquatorial, kHorizontal };
+enum class CliTimeMode { kDefault, kJulianDay, kSidereal };
+enum class CliFormat { kText, kJson, kCsv };
+
+struct CliOptions {
+  bool help = false;
+  // Keypad text per field (kCliFields order); empty optional keeps the reset's value.
+  std::array<std::optional<std::string>, kCliFieldCount> fields;
+  std::optional<BodyKind> bodyKind;  // none: the Sun, as after a reset
+  std::string bodyText;              // the name or position as given
+  CliFrame frame = CliFrame::kDefault;
+  CliTimeMode timeMode = CliTimeMode::kDefault;
+  CliFormat format = CliFormat::kText;
+  std::optional<TableStep> step;     // set together with count
+  std::int64_t count = 1;            // rows; 1 without --step
+  std::optional<std::string> dataDir;
+};
+
+struct CliParseResult {
+  CliOptions options;
+  std::string error;  // one-line reason of a usage error; empty when parsing succeeded
+};
+
+// Parses the arguments after the program name. Options take their value as
+// the next argument or after "=" (--year=2000); a value may begin with "-".
+CliParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace skycalc

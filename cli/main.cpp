@@ -1,0 +1,90 @@
+// skycalc-cli: the calculator's logic driven from the command line.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/cli_session.h"
+#include "cli/output_format.h"
+#include "cli/usage_text.h"
+#include "panel/clock.h"
+#include "panel/ini_settings_store.h"
+
+namespace {
+
+constexpr int kExitRejected = 2;
+constexpr int kExitUsage = 64;
+
+int UsageError(const std::string& reason) {
+  std::cerr << "skycalc-cli: " << reason << " (see skycalc-cli --help)\n";
+  return kExitUsage;
+}
+
+int Rejected(const std::string& message) {
+  std::cerr << message << "\n";
+  return kExitRejected;
+}
+
+// Writes one row in the chosen format (text: a table line per row with --step).
+void PrintRow(const skycalc::CliOptions& options, const skycalc::CliRow& row) {
+  switch (options.format) {
+    case skycalc::CliFormat::kJson: std::cout << skycalc::FormatJsonLine(row); break;
+    case skycalc::CliFormat::kCsv: std::cout << skycalc::FormatCsvLine(row); break;
+    case skycalc::CliFormat::kText:
+      std::cout << (options.step ? skycalc::FormatTextTableLine(row) : skycalc::FormatTextReadouts(row));
+      break;
+  }
+}
+
+// Keys the given fields in the order SET examines them; the first refusal.
+std::optional<std::string> StoreFields(skycalc::CliSession& session, const skycalc::CliOptions& options) {
+  for (std::size_t i = 0; i < skycalc::kCliFieldCount; ++i) {
+    if (!options.fields[i]) continue;
+    if (auto message = session.StoreField(skycalc::kCliFields[i].field, *options.fields[i])) return message;
+  }
+  return std::nullopt;
+}
+
+int Run(const skycalc::CliOptions& options) {
+  skycalc::IniSettingsStore iniStore(skycalc::IniSettingsStore::DefaultPath("Quillmoor", "skycalc"));
+  skycalc::ReadOnlySettingsStore store(iniStore);
+  skycalc::SystemClock clock;
+  skycalc::CliSession session(store, clock, options.dataDir.value_or(""));
+  for (const std::string& message : session.Start()) std::cerr << message << "\n";
+
+  if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
+    return UsageError("no such body in the list: \"" + options.bodyText + "\"");
+  }
+  session.ChooseFrame(options.frame);
+  session.ChooseTimeMode(options.timeMode);
+  if (auto message = StoreFields(session, options)) return Rejected(*message);
+
+  if (options.format == skycalc::CliFormat::kCsv) std::cout << skycalc::FormatCsvHeader();
+  skycalc::CivilTime instant = session.StoredCivilTime();
+  for (std::int64_t i = 0; i < options.count; ++i) {
+    if (i > 0) {
+      instant = skycalc::Advance(instant, *options.step);
+      if (auto message = session.StoreCivilTime(instant)) {
+        std::cout.flush();
+        return Rejected(*message);
+      }
+    }
+    PrintRow(options, session.Row());
+  }
+  std::cout.flush();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (parsed.options.help) {
+    std::cout << skycalc::kCliUsageText;
+    return 0;
+  }
+  if (!parsed.error.empty()) return UsageError(parsed.error);
+  return Run(parsed.options);
+}

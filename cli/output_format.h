@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "astro/frames/place.h"
+#include "cli/civil_calendar.h"
+
+// How skycalc-cli writes one computed instant: the readout texts, JSON or CSV.
+namespace skycalc {
+
+// The stored fields, as the calculator holds them after SET.
+struct CliFieldValues {
+  std::int32_t year = 0;
+  int month = 0, day = 0, hour = 0, minute = 0;
+  double longitude = 0.0, latitude = 0.0, azimuth = 0.0;  // the 32-bit floats, widened
+  int zoneHour = 0, zoneMinute = 0;
+};
+
+// Everything printed for one instant.
+struct CliRow {
+  CliFieldValues fields;
+  double jd = 0.0;   // Julian Day (UT)
+  double lst = 0.0;  // local sidereal time, radians
+  Place place;       // of the chosen body, radians
+  std::string timeText, raAzmText, decAltText;  // the three readouts as shown
+};
+
+// The civil date and time of the row's fields.
+CivilTime RowCivilTime(const CliRow& row);
+
+// Shortest text that reads back to the identical double; "null" for NaN and
+// the infinities, which JSON cannot hold.
+std::string FormatJsonNumber(double value);
+// value as a JSON string literal (quotes, backslashes and control characters escaped).
+std::string FormatJsonString(const std::string& value);
+// value as a CSV field, quoted only when it holds a comma, quote or line break.
+std::string FormatCsvField(const std::string& value);
+
+// The three readout lines of a single instant.
+std::string FormatTextReadouts(const CliRow& row);
+// One table line: date, time and the three readouts, separated by tabs.
+std::string FormatTextTableLine(const CliRow& row);
+// One JSON object on one line.
+std::string FormatJsonLine(const CliRow& row);
+// The CSV header line and one CSV data line (coordinates in degrees).
+std::string FormatCsvHeader();
+std::string FormatCsvLine(const CliRow& row);
+
+}  // namespace skycalc

@@ -1,0 +1,71 @@
+#include "cli/usage_text.h"
+
+namespace skycalc {
+
+const char* const kCliUsageText =
+    R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
+                   [--julian-day|--sidereal] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--data-dir DIR]
+
+Computes what the skycalc calculator shows, without its window. Each field
+value is keyed on the calculator's keypad and stored with its field button
+and SET, so it is checked and shown exactly as in the window.
+
+Fields (not given: date and time from the clock, the rest from the settings
+the window saved):
+  --year Y          -99999 to 99999        --month M        1 to 12
+  --day D           1 to 31                --hour H         0 to 23
+  --minute M        0 to 59                --zone-hour H    -23 to 23
+  --zone-minute M   0 to 59 (added to the zone hours: -3h30m is -4 and 30)
+  --longitude L     degrees, east positive, between -180 and 180
+  --latitude B      degrees, north positive, -90 to 90
+  --azimuth A       azimuth origin in degrees, 0 (south) to 359.99
+Body (default: the Sun):
+  --planet P        0-9, Japanese name, or sun, mercury, ..., pluto, moon
+  --star S          0-20, Japanese name, or English name (sirius, rigil-kentaurus)
+  --constellation C 0-87, Japanese name, Latin name or IAU abbreviation (UMa)
+Readouts:
+  --equatorial | --horizontal   coordinates (default horizontal)
+  --julian-day | --sidereal     time readout (default Julian Day)
+Output:
+  (default)         three lines: time, first and second coordinate readouts
+  --json            one JSON object per line (jd, lst, equatorial, horizontal
+                    in radians, the three texts and the stored fields)
+  --csv             header and one line per row (coordinates in degrees)
+  --step N(m|h|d) --count K   K rows, N minutes, hours or days apart
+  --data-dir DIR    folder of StarData.txt and ConstData.txt (default: .)
+Exit status: 0 success, 2 value rejected by the calculator, 64 usage error.
+
+使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
+                   [--julian-day|--sidereal] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--data-dir フォルダ]
+
+電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
+値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
+チェックと表示になります。
+
+項目 (省略時: 日時は時計から、ほかはウィンドウが保存した設定から):
+  --year 年         -99999～99999           --month 月       1～12
+  --day 日          1～31                   --hour 時        0～23
+  --minute 分       0～59                   --zone-hour 時   標準時 -23～23
+  --zone-minute 分  標準時 0～59 (時に加算: -3時間30分は -4 と 30)
+  --longitude 経度  度、東が正、-180より大きく180より小さい
+  --latitude 緯度   度、北が正、-90～90
+  --azimuth 方位    方位の基準 (度)、0 (南)～359.99
+天体 (省略時: 太陽):
+  --planet 惑星     0～9、日本語名、または sun, mercury, ..., pluto, moon
+  --star 恒星       0～20、日本語名、または英語名 (sirius, rigil-kentaurus)
+  --constellation 星座  0～87、日本語名、ラテン語名、またはIAU略符 (UMa)
+表示:
+  --equatorial | --horizontal   赤道座標系 | 地平座標系 (省略時: 地平座標系)
+  --julian-day | --sidereal     ユリウス日 | 地方恒星時 (省略時: ユリウス日)
+出力:
+  (省略時)          3行: 時刻表示、第1・第2座標表示
+  --json            1行に1つのJSONオブジェクト (ラジアン単位)
+  --csv             見出し行と1行ごとのデータ (座標は度単位)
+  --step N(m|h|d) --count K   N分・N時間・N日おきにK行の表
+  --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時: .)
+終了コード: 0 成功、2 電卓が値を受け付けない、64 使い方の誤り。
+)";
+
+}  // namespace skycalc

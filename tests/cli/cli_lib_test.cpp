@@ -1,0 +1,227 @@
+// Parsing, keypad sequences, calendar stepping and output formatting of skycalc-cli.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli/body_names.h"
+#include "cli/civil_calendar.h"
+#include "cli/cli_options.h"
+#include "cli/fields.h"
+#include "cli/output_format.h"
+
+namespace skycalc {
+namespace {
+
+const CliFieldInfo& Info(CliField field) { return kCliFields[static_cast<int>(field)]; }
+
+TEST(CliKeypad, AcceptsWhatTheKeypadCanBuild) {
+  struct Case {
+    CliField field;
+    const char* text;
+    bool ok;
+  } const cases[] = {
+      {CliField::kYear, "2000", true},       {CliField::kYear, "-500", true},
+      {CliField::kYear, "1.5", false},       {CliField::kYear, "+5", false},
+      {CliField::kYear, "-", false},         {CliField::kYear, "", false},
+      {CliField::kMonth, "-1", false},       {CliField::kMonth, "013", true},
+      {CliField::kMonth, "1e1", false},      {CliField::kLongitude, "-0.25", true},
+      {CliField::kLongitude, "135.", true},  {CliField::kLongitude, ".5", true},
+      {CliField::kLongitude, "1.2.3", false}, {CliField::kLongitude, ".", false},
+      {CliField::kAzimuth, "359.99", true},  {CliField::kAzimuth, "-1", false},
+      {CliField::kZoneHour, "-12", true},    {CliField::kZoneHour, "1.5", false},
+      {CliField::kZoneMinute, "-30", false}, {CliField::kLatitude, " 35", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsKeypadValue(Info(c.field), c.text), c.ok) << c.text;
+}
+
+TEST(CliKeypad, SignKeyComesLast) {
+  using K = KeypadKey;
+  struct Case {
+    const char* text;
+    std::vector<K> keys;
+  } const cases[] = {
+      {"500", {K::k5, K::k0, K::k0}},
+      {"-500", {K::k5, K::k0, K::k0, K::kSign}},
+      {"-0.25", {K::k0, K::kPoint, K::k2, K::k5, K::kSign}},
+      {"135.", {K::k1, K::k3, K::k5, K::kPoint}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(KeypadSequence(c.text), c.keys) << c.text;
+}
+
+TEST(CliParse, Options) {
+  struct Case {
+    std::vector<std::string> args;
+    bool ok;
+  } const cases[] = {
+      {{"--year", "2000", "--month=1", "--longitude", "-5.5"}, true},
+      {{"--year", "2000", "--year", "2001"}, false},
+      {{"--month", "1.5"}, false},
+      {{"--equatorial", "--horizontal"}, false},
+      {{"--equatorial", "--equatorial"}, true},
+      {{"--json", "--csv"}, false},
+      {{"--planet", "mars", "--star", "sirius"}, false},
+      {{"--step", "1h"}, false},
+      {{"--count", "3"}, false},
+      {{"--step", "1h", "--count", "0"}, false},
+      {{"--step", "0h", "--count", "3"}, false},
+      {{"--step", "2x", "--count", "3"}, false},
+      {{"--step", "15m", "--count", "3"}, true},
+      {{"--year"}, false},
+      {{"--json=1"}, false},
+      {{"--frobnicate"}, false},
+      {{"2000"}, false},
+      {{"--frobnicate", "--help"}, true},
+  };
+  for (const Case& c : cases) {
+    const CliParseResult r = ParseCommandLine(c.args);
+    EXPECT_EQ(r.error.empty(), c.ok) << c.args[0] << ": " << r.error;
+    EXPECT_EQ(r.error.find('\n'), std::string::npos);
+  }
+}
+
+TEST(CliParse, CollectsValues) {
+  const CliParseResult r = ParseCommandLine({"--zone-hour", "-4", "--zone-minute", "30", "--constellation", "UMa",
+                                             "--sidereal", "--equatorial", "--json", "--step", "2d", "--count", "5",
+                                             "--data-dir", "/tmp/x"});
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(*r.options.fields[static_cast<int>(CliField::kZoneHour)], "-4");
+  EXPECT_EQ(*r.options.fields[static_cast<int>(CliField::kZoneMinute)], "30");
+  EXPECT_FALSE(r.options.fields[static_cast<int>(CliField::kYear)]);
+  EXPECT_EQ(*r.options.bodyKind, BodyKind::kConstellation);
+  EXPECT_EQ(r.options.bodyText, "UMa");
+  EXPECT_EQ(r.options.timeMode, CliTimeMode::kSidereal);
+  EXPECT_EQ(r.options.frame, CliFrame::kEquatorial);
+  EXPECT_EQ(r.options.format, CliFormat::kJson);
+  EXPECT_EQ(r.options.step->amount, 2);
+  EXPECT_EQ(r.options.step->unit, StepUnit::kDay);
+  EXPECT_EQ(r.options.count, 5);
+  EXPECT_EQ(*r.options.dataDir, "/tmp/x");
+}
+
+TEST(CliBodies, Resolve) {
+  const std::vector<std::string> stars = {"ｱｰｸﾄｩﾙｽ(うしかい座α星)", "ｱｸﾙｸｽ(みなみじゅうじ座α星)"};
+  const std::vector<std::string> constellations = {"アンドロメダ", "いっかくじゅう"};
+  const std::vector<std::string> planets = {"太陽", "水星", "金星", "火星"};
+  struct Case {
+    BodyKind kind;
+    const char* text;
+    int index;
+  } const cases[] = {
+      {BodyKind::kPlanet, "3", 3},          {BodyKind::kPlanet, "10", -1},
+      {BodyKind::kPlanet, "MOON", 9},       {BodyKind::kPlanet, "火星", 3},
+      {BodyKind::kPlanet, "earth", -1},     {BodyKind::kPlanet, "-1", -1},
+      {BodyKind::kStar, "Sirius", 9},       {BodyKind::kStar, "rigil kentaurus", 12},
+      {BodyKind::kStar, "20", 20},          {BodyKind::kStar, "21", -1},
+      {BodyKind::kStar, "ｱｸﾙｸｽ(みなみじゅうじ座α星)", 1}, {BodyKind::kStar, "ｱｰｸﾄｩﾙｽ", 0},
+      {BodyKind::kConstellation, "uma", 13}, {BodyKind::kConstellation, "Canis_Minor", 33},
+      {BodyKind::kConstellation, "Boötes", 7}, {BodyKind::kConstellation, "CRA", 75},
+      {BodyKind::kConstellation, "crt", 38}, {BodyKind::kConstellation, "87", 87},
+      {BodyKind::kConstellation, "いっかくじゅう座", 1}, {BodyKind::kConstellation, "Aquila", 87},
+  };
+  for (const Case& c : cases) {
+    const auto& list = c.kind == BodyKind::kPlanet ? planets : c.kind == BodyKind::kStar ? stars : constellations;
+    EXPECT_EQ(ResolveBody(c.kind, c.text, list), c.index) << c.text;
+  }
+}
+
+TEST(CliBodies, ConstellationKeysAreUnambiguous) {
+  for (std::size_t i = 0; i < kConstellationEnglishNames.size(); ++i) {
+    EXPECT_EQ(ResolveBody(BodyKind::kConstellation, kConstellationEnglishNames[i].latin, {}), static_cast<int>(i));
+    EXPECT_EQ(ResolveBody(BodyKind::kConstellation, kConstellationEnglishNames[i].abbreviation, {}),
+              static_cast<int>(i));
+  }
+}
+
+TEST(CliCalendar, LeapYearsAndMonthLengths) {
+  struct Case {
+    int year, month, days;
+  } const cases[] = {
+      {2000, 2, 29}, {1900, 2, 28}, {2024, 2, 29}, {2023, 2, 28}, {1500, 2, 29},
+      {1600, 2, 29}, {1700, 2, 28}, {0, 2, 29},    {-4, 2, 29},   {-1, 2, 28},
+      {2023, 4, 30}, {2023, 12, 31}};
+  for (const Case& c : cases) EXPECT_EQ(DaysInMonth(c.year, c.month), c.days) << c.year << "-" << c.month;
+}
+
+TEST(CliCalendar, Advance) {
+  struct Case {
+    CivilTime from;
+    const char* step;
+    CivilTime to;
+  } const cases[] = {
+      {{2023, 12, 31, 23, 0}, "1h", {2024, 1, 1, 0, 0}},
+      {{2024, 2, 28, 12, 0}, "1d", {2024, 2, 29, 12, 0}},
+      {{2023, 2, 28, 12, 0}, "1d", {2023, 3, 1, 12, 0}},
+      {{1582, 10, 4, 0, 0}, "1d", {1582, 10, 15, 0, 0}},
+      {{1582, 10, 4, 23, 30}, "45m", {1582, 10, 15, 0, 15}},
+      {{1582, 10, 1, 0, 0}, "10d", {1582, 10, 21, 0, 0}},
+      {{2023, 2, 30, 23, 0}, "1h", {2023, 3, 1, 0, 0}},
+      {{-1, 12, 31, 12, 0}, "1d", {0, 1, 1, 12, 0}},
+      {{2000, 1, 1, 0, 0}, "1440m", {2000, 1, 2, 0, 0}},
+      {{2000, 1, 1, 0, 0}, "366d", {2001, 1, 1, 0, 0}},
+      {{1999, 1, 31, 0, 0}, "36h", {1999, 2, 1, 12, 0}},
+  };
+  for (const Case& c : cases) {
+    TableStep step;
+    ASSERT_TRUE(ParseTableStep(c.step, step));
+    const CivilTime t = Advance(c.from, step);
+    EXPECT_TRUE(t == c.to) << FormatCivilDate(c.from) << " + " << c.step << " gave " << FormatCivilDate(t) << " "
+                           << FormatCivilTime(t);
+  }
+}
+
+TEST(CliCalendar, HourlyTableAcrossMonthAndYearEnd) {
+  TableStep hour;
+  ASSERT_TRUE(ParseTableStep("1h", hour));
+  CivilTime t{1999, 12, 31, 12, 0};
+  std::vector<std::string> rows;
+  for (int i = 0; i < 25; ++i, t = Advance(t, hour)) rows.push_back(FormatCivilDate(t) + " " + FormatCivilTime(t));
+  EXPECT_EQ(rows[0], "1999-12-31 12:00");
+  EXPECT_EQ(rows[11], "1999-12-31 23:00");
+  EXPECT_EQ(rows[12], "2000-01-01 00:00");
+  EXPECT_EQ(rows[24], "2000-01-01 12:00");
+}
+
+TEST(CliCalendar, HugeStepStopsPastTheLastYear) {
+  TableStep step;
+  ASSERT_TRUE(ParseTableStep("999999999999d", step));
+  EXPECT_GE(Advance({2000, 1, 1, 0, 0}, step).year, 100000);
+}
+
+TEST(CliFormat, Civil) {
+  EXPECT_EQ(FormatCivilDate({-500, 3, 1, 0, 0}), "-0500-03-01");
+  EXPECT_EQ(FormatCivilDate({2000, 1, 9, 0, 0}), "2000-01-09");
+  EXPECT_EQ(FormatCivilTime({2000, 1, 9, 7, 5}), "07:05");
+}
+
+TEST(CliFormat, NumbersReadBackExactly) {
+  const double values[] = {2451545.0, 2451910.125, 0.1, 1.0 / 3.0, -34803576.5, 5e-324, 6.283185307, 35.099998474121094};
+  for (const double v : values) EXPECT_EQ(std::strtod(FormatJsonNumber(v).c_str(), nullptr), v);
+  EXPECT_EQ(FormatJsonNumber(2451545.0), "2451545");
+  EXPECT_EQ(FormatJsonNumber(std::numeric_limits<double>::quiet_NaN()), "null");
+}
+
+TEST(CliFormat, JsonAndCsvLines) {
+  CliRow row;
+  row.fields = {2000, 1, 1, 12, 0, 0.0, 35.0, 0.0, 0, 0};
+  row.jd = 2451545.0;
+  row.lst = 0.5;
+  row.place.equatorial[0] = 1.0;
+  row.place.horizontal[1] = -0.25;
+  row.timeText = "2451545.000000";
+  row.raAzmText = "Azm 1.00°";
+  row.decAltText = "say \"hi\"\n";
+  EXPECT_EQ(FormatJsonLine(row),
+            "{\"jd\":2451545,\"lst\":0.5,\"equatorial\":[1,0],\"horizontal\":[0,-0.25],"
+            "\"time_text\":\"2451545.000000\",\"ra_azm_text\":\"Azm 1.00°\",\"dec_alt_text\":\"say \\\"hi\\\"\\u000a\","
+            "\"fields\":{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"longitude\":0,"
+            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0}}\n");
+  EXPECT_EQ(FormatCsvLine(row), "2000-01-01,12:00,2451545,0.5,57.29577951471995,0,0,-14.323944878679988,"
+                                "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\"\n");
+  EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");
+}
+
+}  // namespace
+}  // namespace skycalc
