@@ -11,7 +11,8 @@ double AngleOfXY(double x, double y) {
   if (x == 0.0) {
     if (y > 0.0) return kHalfPi;
     if (y < 0.0) return -kHalfPi;
-    return 0.0;
+    if (y == 0.0) return 0.0;
+    return y;  // not a number: passed on rather than read as the origin
   }
   const double a = std::atan(y / x);
   if (x < 0.0) return a + kPi;
@@ -24,7 +25,8 @@ double ArcSin(double x) {
   if (std::fabs(x) < 1.0) return std::atan(x / std::sqrt(1.0 - x * x));
   if (x >= 1.0 && x <= kArcSinBound) return kHalfPi;
   if (x <= -1.0 && x >= -kArcSinBound) return -kHalfPi;
-  return 0.0;
+  if (std::fabs(x) > kArcSinBound) return 0.0;
+  return x;  // not a number: passed on rather than read as a zero angle
 }
 
 // Degrees folded into [0, 360] (360 itself is reachable from tiny negatives).

@@ -43,15 +43,13 @@ TEST(HorizontalFromNorth, Table) {
   }
 }
 
-TEST(EquatorialToHorizontal, UsesTheHourAngleOfTheSiteAndInstant) {
+TEST(EquatorialToHorizontal, BodyAtTheLocalSiderealTimeIsOnTheMeridian) {
   const double jd = 2451910.125;
   const double longitude = 140 * kDegToRad;
-  const double alpha = 0.7;
-  double azimuth, altitude, southAzimuth, southAltitude;
-  EquatorialToHorizontal(alpha, 0.3, longitude, kLatitude, jd, azimuth, altitude);
-  HorizontalFromSouth(HourAngle(alpha, jd, longitude), 0.3, kLatitude, southAzimuth, southAltitude);
-  EXPECT_EQ(azimuth, southAzimuth);
-  EXPECT_EQ(altitude, southAltitude);
+  double azimuth, altitude;
+  EquatorialToHorizontal(LocalSiderealTime(jd, longitude), 0, longitude, kLatitude, jd, azimuth, altitude);
+  EXPECT_EQ(azimuth, 0.0);
+  EXPECT_EQ(altitude, 0.9599310886143411);
 }
 
 struct OriginCase {

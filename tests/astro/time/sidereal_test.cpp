@@ -53,10 +53,9 @@ TEST(LocalSiderealTime, AtZeroHourIsZeroHourValuePlusLongitudeReduced) {
 }
 
 TEST(HourAngle, NegativeWhenRightAscensionExceedsSiderealTime) {
-  const double lst = LocalSiderealTime(2451545.0, 0.0);
-  EXPECT_NEAR(HourAngle(lst + 1.0, 2451545.0, 0.0), -1.0, 1e-15);
-  EXPECT_GT(HourAngle(0.0, 2451545.0, 0.0), 0.0);
-  EXPECT_LT(HourAngle(6.0, 2451545.0, 0.0), -1.0);  // not reduced into a turn
+  // Local sidereal time at J2000.0, longitude 0, is 4.895 rad.
+  EXPECT_NEAR(HourAngle(6.0, 2451545.0, 0.0), 4.8949554902159775 - 6.0, 1e-15);  // not folded into a turn
+  EXPECT_NEAR(HourAngle(1.0, 2451545.0, 0.0), 3.8949554902159775, 1e-15);
 }
 
 struct RoundCase {
