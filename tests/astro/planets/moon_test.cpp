@@ -1,0 +1,51 @@
+#include "astro/planets/moon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/frames/constants.h"
+#include "astro/time/julian_day.h"
+
+namespace skycalc {
+namespace {
+
+// jd -> longitude and latitude in degrees as returned (a negative latitude is
+// folded to 360 plus its value), distance in AU.
+struct MoonCase {
+  double jd, longitude, latitude, distance;
+};
+
+const MoonCase kMoon[] = {
+    {2451545.0, 223.33757444416722, 5.17769022642667, 0.0026906652698344144},
+    {2444214.5, 113.69724430140471, 360.0 - 3.1457098193046193, 0.002625254057283753},
+    {2451910.125, 344.13599405716195, 360.0 - 4.525932872134387, 0.0026877882970211733},
+};
+
+TEST(MoonPosition, Table) {
+  for (const MoonCase& c : kMoon) {
+    double lambda = 0.0, beta = 0.0, distance = 0.0;
+    MoonPosition(c.jd, lambda, beta, distance);
+    EXPECT_NEAR(lambda * kRadToDeg, c.longitude, 1e-11) << c.jd;
+    EXPECT_NEAR(beta * kRadToDeg, c.latitude, 1e-11) << c.jd;
+    EXPECT_EQ(distance, c.distance) << c.jd;
+  }
+  double lambda = 0.0, beta = 0.0, distance = 0.0;
+  MoonPosition(2451545.0, lambda, beta, distance);
+  EXPECT_EQ(lambda, 3.8979760173572506);
+  EXPECT_EQ(beta, 0.09036774209689322);
+}
+
+TEST(MoonPosition, FarDatesStayInRange) {
+  for (int year : {-99999, -4712, 0, 1582, 2100, 99999}) {
+    double lambda = 0.0, beta = 0.0, distance = 0.0;
+    MoonPosition(CalendarToJD(year, 3, 15), lambda, beta, distance);
+    EXPECT_TRUE(lambda >= 0.0 && lambda <= kTwoPi) << year;
+    EXPECT_TRUE(beta >= 0.0 && beta <= kTwoPi) << year;
+    // The parallax series stays within 0.95 +- 0.072 degrees.
+    EXPECT_TRUE(distance > 0.00238 && distance < 0.00279) << year << ": " << distance;
+  }
+}
+
+}  // namespace
+}  // namespace skycalc
