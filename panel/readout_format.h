@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The texts of the calculator's readouts, built with the C library's printf
+// formats. A value that has no sensible text (not a finite number, or outside
+// what the readout can show) is written with dashes in place of its digits.
+namespace skycalc {
+
+// printf-style formatting into a string of any length.
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Julian Day (days) in "%f": "2451545.000000".
+std::string FormatJulianDay(double jd);
+// Local sidereal time (radians, [0, kTwoPi]) as rounded "%d:%d" hours and minutes; "--:--" without sense.
+std::string FormatSiderealTime(double lst);
+// Right ascension (radians, [0, kTwoPi]) as "%dh%3.1fm"; minutes printed as 60.0 carry into the
+// hour and hour 24 wraps to 0; "--h--.-m" without sense.
+std::string FormatRightAscension(double ra);
+// Declination (radians, [-kHalfPi, kHalfPi]) as "%d°%d′" of whole degrees and truncated arcminutes;
+// negative values as "-" and the text of the absolute value; "--°--′" without sense.
+std::string FormatDeclination(double dec);
+// Azimuth (radians) as "Azm %4.2f°" in degrees; "Azm --.--°" without sense.
+std::string FormatAzimuth(double azimuth);
+// Altitude (radians) as "Alt %4.2f°" in degrees; "Alt --.--°" without sense.
+std::string FormatAltitude(double altitude);
+// A site setting (degrees, 32-bit float widened) as stored: "%5.2f", e.g. " 0.00", "140.00".
+std::string FormatSetting(float degrees);
+
+}  // namespace skycalc
