@@ -1,6 +1,7 @@
 #include "astro/planets/moon.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "astro/frames/angles.h"
 #include "astro/frames/constants.h"

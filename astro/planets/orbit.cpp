@@ -16,10 +16,15 @@ constexpr double kSmallCorrection = 1e-6;
 }  // namespace
 
 // Body 1-10 at jd (days, UT) -> heliocentric ecliptic-of-date x, y, z in AU; the Sun
-// is the origin and leaves the element state alone.
+// is the origin and leaves the element state alone. A number with no orbit record
+// gives NaN rather than reading past the table.
 void HeliocentricPosition(int body, double jd, double position[3]) {
   if (body == kSun) {
     position[0] = position[1] = position[2] = 0.0;
+    return;
+  }
+  if (body < 2 || body > kOrbitBodies) {
+    position[0] = position[1] = position[2] = std::numeric_limits<double>::quiet_NaN();
     return;
   }
   ComputeBodyElements(body, jd);

@@ -48,6 +48,10 @@ TEST(HeliocentricPosition, SunLeavesTheElementStateAlone) {
   const double t = T;
   HeliocentricPosition(1, kJD2000, p);
   EXPECT_EQ(T, t);
+  for (int body : {0, 11}) {  // no orbit record: NaN, nothing read past the table
+    HeliocentricPosition(body, kJD2000, p);
+    EXPECT_TRUE(std::isnan(p[0]) && std::isnan(p[1]) && std::isnan(p[2])) << body;
+  }
 }
 
 TEST(HeliocentricPosition, EarthStaysInTheEcliptic) {
