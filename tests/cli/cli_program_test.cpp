@@ -1,0 +1,391 @@
+// Runs the built skycalc-cli and checks it against the window logic driven in
+// this process: same texts, same numbers, same refusals, the store left alone.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/frames/constants.h"
+#include "astro/time/julian_day.h"
+#include "astro/time/sidereal.h"
+#include "panel/control_ids.h"
+#include "panel/fixed_clock.h"
+#include "panel/ini_settings_store.h"
+#include "panel/memory_host.h"
+#include "panel/memory_settings_store.h"
+#include "panel/sky_calc_dlg.h"
+
+#ifndef SKYCALC_CLI_PATH
+#error "SKYCALC_CLI_PATH must name the skycalc-cli binary"
+#endif
+
+namespace skycalc {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDataDir = SKYCALC_DATA_DIR;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The value after "key": in a JSON line, as the text of one number or array.
+std::string JsonValue(const std::string& line, const std::string& key) {
+  const std::size_t at = line.find("\"" + key + "\":");
+  if (at == std::string::npos) return "";
+  const std::size_t begin = at + key.size() + 3;
+  const std::size_t end = line[begin] == '[' ? line.find(']', begin) + 1 : line.find_first_of(",}", begin);
+  return line.substr(begin, end - begin);
+}
+
+double JsonNumber(const std::string& line, const std::string& key) {
+  return std::strtod(JsonValue(line, key).c_str(), nullptr);
+}
+
+// The two numbers of a JSON pair "[a,b]".
+std::pair<double, double> JsonPair(const std::string& line, const std::string& key) {
+  const std::string pair = JsonValue(line, key);
+  char* end = nullptr;
+  const double first = std::strtod(pair.c_str() + 1, &end);
+  return {first, std::strtod(end + 1, nullptr)};
+}
+
+struct RunResult {
+  int status = -1;
+  std::string out, err;
+};
+
+// A scratch folder with its own settings home, so no run touches the user's store.
+class CliProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    root_ = fs::temp_directory_path() / ("skycalc-cli-test-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "config");
+    fs::create_directories(root_ / "work");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  // The settings file the tool reads under this test's home.
+  std::string StorePath() const { return (root_ / "config" / "Quillmoor" / "skycalc.conf").string(); }
+
+  // Runs the tool with args in folder cwd (default: an empty folder).
+  RunResult Run(const std::string& args, const fs::path& cwd = fs::path()) const {
+    const fs::path dir = cwd.empty() ? root_ / "work" : cwd;
+    const fs::path out = root_ / "stdout.txt";
+    const fs::path err = root_ / "stderr.txt";
+    const std::string command = "cd '" + dir.string() + "' && env HOME='" + root_.string() + "' XDG_CONFIG_HOME='" +
+                                (root_ / "config").string() + "' '" + SKYCALC_CLI_PATH + "' " + args + " >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    RunResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadAll(out);
+    result.err = ReadAll(err);
+    return result;
+  }
+
+  fs::path root_;
+};
+
+// The window logic in this process, keyed through its control IDs.
+struct Window {
+  MemoryHost host;
+  MemorySettingsStore store;
+  FixedClock clock{ClockReading{2024, 6, 1, 12, 0}};
+  CSkyCalcDlg dlg{host, store, clock};
+
+  Window() {
+    dlg.SetCatalogDirectory(kDataDir);
+    dlg.OnInitDialog();
+  }
+  // Field button, the keys of text (sign last), SET.
+  void Key(int fieldButton, const std::string& text) {
+    dlg.OnCommand(fieldButton);
+    for (const char c : text) {
+      if (c == '.') dlg.OnCommand(IDC_POINT);
+      if (c >= '1' && c <= '9') dlg.OnCommand(IDC_DIGIT1 + (c - '1'));
+      if (c == '0') dlg.OnCommand(IDC_DIGIT0);
+    }
+    if (text[0] == '-') dlg.OnCommand(IDC_SIGN);
+    dlg.OnCommand(IDC_SET);
+  }
+  void Select(int list, int index) {
+    host.SelectListEntry(list, index);
+    dlg.OnCommand(list);
+  }
+  void Click(int radio) {
+    host.ClickRadio(radio);
+    dlg.OnCommand(radio);
+  }
+  std::string Texts() const {
+    return host.Text(IDC_TIME) + "\n" + host.Text(IDC_RAAZM) + "\n" + host.Text(IDC_DECALT) + "\n";
+  }
+};
+
+// One instant: date, time, zone and site as keyed on both sides.
+struct Instant {
+  const char* year;
+  const char* month;
+  const char* day;
+  const char* hour;
+  const char* minute;
+  const char* zoneHour;
+  const char* zoneMinute;
+  const char* longitude;
+  const char* latitude;
+
+  std::string Args() const {
+    return std::string("--year ") + year + " --month " + month + " --day " + day + " --hour " + hour + " --minute " +
+           minute + " --longitude " + longitude + " --latitude " + latitude + " --zone-hour " + zoneHour +
+           " --zone-minute " + zoneMinute;
+  }
+  void KeyInto(Window& w) const {
+    const std::pair<int, const char*> keyed[] = {
+        {IDC_FIELD_YEAR, year},         {IDC_FIELD_MONTH, month},        {IDC_FIELD_DAY, day},
+        {IDC_FIELD_HOUR, hour},         {IDC_FIELD_MINUTE, minute},      {IDC_FIELD_LONGITUDE, longitude},
+        {IDC_FIELD_LATITUDE, latitude}, {IDC_FIELD_ZONEHOUR, zoneHour}, {IDC_FIELD_ZONEMINUTE, zoneMinute}};
+    for (const auto& [button, text] : keyed) w.Key(button, text);
+  }
+};
+
+TEST_F(CliProgramTest, TimeReadoutsMatchTheWindow) {
+  struct Case {
+    Instant at;
+    const char* mode;
+    const char* expected;
+  } const cases[] = {
+      {{"2000", "1", "1", "12", "0", "0", "0", "0", "35"}, "--julian-day", "2451545.000000"},
+      {{"2001", "1", "1", "0", "0", "9", "0", "140", "35"}, "--julian-day", "2451910.125000"},
+      {{"2001", "1", "1", "0", "0", "9", "0", "140", "35"}, "--sidereal", "7:1"},
+      {{"2000", "1", "1", "12", "0", "0", "0", "0", "35"}, "--sidereal", "18:42"},
+      {{"1987", "4", "10", "19", "21", "0", "0", "0", "35"}, "--sidereal", "8:35"},
+      {{"-99999", "1", "1", "0", "0", "0", "0", "0", "35"}, "--julian-day", "-34803576.500000"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.at.Args() + " " + c.mode + " --data-dir '" + kDataDir + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lines(r.out).at(0), c.expected) << c.at.Args() << " " << c.mode;
+    Window w;
+    if (std::string(c.mode) == "--sidereal") w.Click(IDC_SIDEREAL);
+    c.at.KeyInto(w);
+    EXPECT_EQ(r.out, w.Texts()) << c.at.Args() << " " << c.mode;
+  }
+}
+
+TEST_F(CliProgramTest, PositionReadoutsMatchTheWindow) {
+  const Instant at{"2024", "3", "20", "21", "30", "9", "0", "139.7", "-35.25"};
+  struct Case {
+    const char* args;
+    int list;   // 0: no list choice
+    int index;
+    int frame;  // radio clicked, 0: none
+  } const cases[] = {
+      {"", 0, 0, 0},
+      {"--planet mars --equatorial", IDC_PLANETLIST, 3, IDC_EQUATORIAL},
+      {"--planet 9 --equatorial", IDC_PLANETLIST, 9, IDC_EQUATORIAL},
+      {"--planet 冥王星 --horizontal", IDC_PLANETLIST, 8, IDC_HORIZONTAL},
+      {"--star sirius --equatorial", IDC_STARLIST, 9, IDC_EQUATORIAL},
+      {"--star Rigil-Kentaurus --equatorial", IDC_STARLIST, 12, IDC_EQUATORIAL},
+      {"--star 15", IDC_STARLIST, 15, 0},
+      {"--constellation uma --equatorial", IDC_CONSTLIST, 13, IDC_EQUATORIAL},
+      {"--constellation 'Piscis Austrinus' --equatorial", IDC_CONSTLIST, 74, IDC_EQUATORIAL},
+      {"--constellation オリオン", IDC_CONSTLIST, 16, 0},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(at.Args() + " " + c.args + " --data-dir '" + kDataDir + "'");
+    ASSERT_EQ(r.status, 0) << c.args << ": " << r.err;
+    Window w;
+    if (c.list != 0) w.Select(c.list, c.index);
+    if (c.frame != 0) w.Click(c.frame);
+    at.KeyInto(w);
+    EXPECT_EQ(r.out, w.Texts()) << c.args;
+    EXPECT_EQ(r.err, "") << c.args;
+  }
+}
+
+TEST_F(CliProgramTest, JsonNumbersAreTheLibrarysDoubles) {
+  const Instant at{"1957", "10", "4", "19", "26", "-4", "30", "-71.05", "42.36"};
+  struct Case {
+    const char* args;
+    int list;
+    int index;
+  } const cases[] = {
+      {"--planet moon", IDC_PLANETLIST, 9},
+      {"--planet jupiter", IDC_PLANETLIST, 4},
+      {"--star vega", IDC_STARLIST, 15},
+      {"--constellation CrA", IDC_CONSTLIST, 75},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(at.Args() + " " + c.args + " --json --data-dir '" + kDataDir + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string& line = lines[0];
+
+    Window w;
+    w.Select(c.list, c.index);
+    at.KeyInto(w);
+    double jd = 0.0;
+    LocalTimeToJD(1957, 10, 4, 19, 26, -4, 30, jd);
+    const float longitude = -71.05f;
+    const Place place = c.list == IDC_PLANETLIST ? w.dlg.PlanetPlace(g_nPlanetBody)
+                        : c.list == IDC_STARLIST ? w.dlg.StarPlace(c.index)
+                                                 : w.dlg.ConstellationPlace(c.index);
+    EXPECT_EQ(JsonNumber(line, "jd"), jd);
+    EXPECT_EQ(JsonNumber(line, "lst"), LocalSiderealTime(jd, static_cast<double>(longitude) * kDegToRad));
+    EXPECT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << c.args;
+    EXPECT_EQ(JsonPair(line, "horizontal"), std::make_pair(place.horizontal[0], place.horizontal[1])) << c.args;
+    EXPECT_EQ(JsonNumber(line, "longitude"), static_cast<double>(longitude));
+    EXPECT_EQ(JsonNumber(line, "latitude"), static_cast<double>(42.36f));
+    EXPECT_EQ(JsonValue(line, "zone_hour"), "-4");
+    EXPECT_EQ(JsonValue(line, "ra_azm_text"), "\"" + w.host.Text(IDC_RAAZM) + "\"");
+  }
+}
+
+TEST_F(CliProgramTest, RefusalsAndUsageErrors) {
+  struct Case {
+    const char* args;
+    int status;
+    const char* err;  // exact standard error; nullptr: one line, any text
+  } const cases[] = {
+      {"--month 13", 2, "月は1～12にしてください。\n"},
+      {"--month 257", 2, "月は1～12にしてください。\n"},
+      {"--longitude 180", 2, "経度は-179.99～179.99にしてください。\n"},
+      {"--zone-minute 60", 2, "標準時 分は0～59にしてください。\n"},
+      {"--month 1.5", 64, nullptr},
+      {"--azimuth -5", 64, nullptr},
+      {"--planet earth", 64, nullptr},
+      {"--frobnicate", 64, nullptr},
+      {"--step 1h", 64, nullptr},
+      {"--year 99999 --month 12 --day 31 --hour 23 --minute 0 --step 1h --count 2", 2,
+       "年は-99999～99999にしてください。\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(std::string(c.args) + " --data-dir '" + kDataDir + "'");
+    EXPECT_EQ(r.status, c.status) << c.args;
+    if (c.err != nullptr) {
+      EXPECT_EQ(r.err, c.err) << c.args;
+    } else {
+      EXPECT_EQ(Lines(r.err).size(), 1u) << c.args << ": " << r.err;
+      EXPECT_EQ(r.out, "") << c.args;
+    }
+  }
+}
+
+TEST_F(CliProgramTest, HelpInBothLanguages) {
+  const RunResult r = Run("--help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Usage: skycalc-cli"), std::string::npos);
+  EXPECT_NE(r.out.find("使い方: skycalc-cli"), std::string::npos);
+}
+
+TEST_F(CliProgramTest, JulianDayWithoutCatalogueFiles) {
+  const RunResult r = Run(
+      "--year 2000 --month 1 --day 1 --hour 12 --minute 0 --zone-hour 0 --zone-minute 0 --longitude 0 --julian-day");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(Lines(r.out).at(0), "2451545.000000");
+  EXPECT_EQ(r.err,
+            "恒星データファイルStarData.txtが読み込めません。\n"
+            "星座データファイルConstData.txtが読み込めません。\n");
+}
+
+TEST_F(CliProgramTest, CataloguesFromTheCurrentFolder) {
+  fs::copy_file(fs::path(kDataDir) / "StarData.txt", root_ / "work" / "StarData.txt");
+  fs::copy_file(fs::path(kDataDir) / "ConstData.txt", root_ / "work" / "ConstData.txt");
+  const RunResult here = Run("--year 2000 --month 1 --day 1 --star sirius --equatorial");
+  const RunResult there = Run("--year 2000 --month 1 --day 1 --star sirius --equatorial --data-dir '" + kDataDir + "'",
+                              root_);
+  EXPECT_EQ(here.err, "");
+  EXPECT_EQ(here.status, 0);
+  EXPECT_EQ(Lines(here.out).at(1), Lines(there.out).at(1));
+}
+
+TEST_F(CliProgramTest, HourlyTableAcrossMonthAndYearEnd) {
+  const RunResult r = Run(
+      "--year 1999 --month 12 --day 31 --hour 12 --minute 0 --zone-hour 9 --zone-minute 0 --step 1h --count 25 --csv "
+      "--data-dir '" + kDataDir + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 26u);
+  EXPECT_EQ(lines[0].rfind("date,time,jd,", 0), 0u);
+  for (int i = 0; i < 25; ++i) {
+    const int hour = (12 + i) % 24;
+    const bool nextYear = i >= 12;
+    const int year = nextYear ? 2000 : 1999;
+    const int month = nextYear ? 1 : 12;
+    const int day = nextYear ? 1 : 31;
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "%04d-%02d-%02d,%02d:00,", year, month, day, hour);
+    EXPECT_EQ(lines[i + 1].rfind(prefix, 0), 0u) << lines[i + 1];
+    double jd = 0.0;
+    LocalTimeToJD(year, month, day, hour, 0, 9, 0, jd);
+    const std::size_t jdAt = std::strlen(prefix);
+    EXPECT_EQ(std::strtod(lines[i + 1].c_str() + jdAt, nullptr), jd) << lines[i + 1];
+  }
+}
+
+TEST_F(CliProgramTest, TableAcrossTheCalendarReform) {
+  const RunResult r = Run(
+      "--year 1582 --month 10 --day 3 --hour 12 --minute 0 --zone-hour 0 --zone-minute 0 --step 1d --count 3 --json "
+      "--data-dir '" + kDataDir + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 3u);
+  const int days[] = {3, 4, 15};
+  const double jds[] = {2299159.0, 2299160.0, 2299161.0};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(JsonValue(lines[i], "day"), std::to_string(days[i]));
+    EXPECT_EQ(JsonNumber(lines[i], "jd"), jds[i]);
+  }
+  const RunResult text = Run(
+      "--year 1582 --month 10 --day 4 --hour 23 --minute 0 --zone-hour 0 --zone-minute 0 --step 30m --count 3 "
+      "--data-dir '" + kDataDir + "'");
+  const std::vector<std::string> rows = Lines(text.out);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[2].rfind("1582-10-15\t00:00\t2299160.500000\t", 0), 0u) << rows[2];
+}
+
+TEST_F(CliProgramTest, SettingsStoreIsReadNeverWritten) {
+  IniSettingsStore(StorePath()).WriteString("Config", "Longitude", "-5.50");
+  IniSettingsStore(StorePath()).WriteString("Config", "Latitude", "123");
+  IniSettingsStore(StorePath()).WriteString("Config", "SDHour", "-5");
+  const std::string before = ReadAll(StorePath());
+  const auto stamp = fs::last_write_time(StorePath());
+  for (const char* args : {"--json", "--json --longitude 135 --latitude 10 --zone-hour 3"}) {
+    const RunResult r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    if (std::string(args) == "--json") {
+      EXPECT_EQ(JsonNumber(r.out, "longitude"), static_cast<double>(-5.5f));
+      EXPECT_EQ(JsonNumber(r.out, "latitude"), 123.0);  // trusted as stored, unlike SET
+      EXPECT_EQ(JsonValue(r.out, "zone_hour"), "-5");
+      EXPECT_EQ(JsonValue(r.out, "azimuth"), "0");
+    }
+  }
+  EXPECT_EQ(ReadAll(StorePath()), before);
+  EXPECT_EQ(fs::last_write_time(StorePath()), stamp);
+  EXPECT_FALSE(fs::exists(root_ / ".config"));
+}
+
+}  // namespace
+}  // namespace skycalc
