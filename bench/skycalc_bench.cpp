@@ -1,0 +1,324 @@
+// Cost of each computational operation, of one full readout through SET to
+// the texts, and of the same places computed by libnova for comparison.
+// Inputs vary from call to call over a small table so that nothing is folded
+// away as a constant and branches see realistic variety.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "astro/frames/angles.h"
+#include "astro/frames/constants.h"
+#include "astro/frames/ecliptic.h"
+#include "astro/frames/horizontal.h"
+#include "astro/planets/elements.h"
+#include "astro/planets/geocentric.h"
+#include "astro/planets/moon.h"
+#include "astro/planets/orbit.h"
+#include "astro/time/julian_day.h"
+#include "astro/time/sidereal.h"
+#include "catalog/catalog.h"
+#include "catalog/precession.h"
+#include "panel/control_ids.h"
+#include "panel/fixed_clock.h"
+#include "panel/memory_host.h"
+#include "panel/memory_settings_store.h"
+#include "panel/sky_calc_dlg.h"
+
+#ifdef SKYCALC_BENCH_LIBNOVA
+#include <libnova/libnova.h>
+#endif
+
+namespace skycalc {
+namespace {
+
+constexpr std::size_t kSamples = 64;  // power of two: index with a mask
+
+// Julian Days spread over 1900-2100, and angles spread over the circle.
+struct Inputs {
+  double jd[kSamples];
+  double angle[kSamples];
+  double latitude[kSamples];
+  Inputs() {
+    std::uint64_t state = 12345;
+    for (std::size_t i = 0; i < kSamples; ++i) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      const double u = static_cast<double>(state >> 11) * 0x1.0p-53;
+      jd[i] = 2415020.5 + u * 73049.0;
+      angle[i] = u * 6.283185307;
+      latitude[i] = (u - 0.5) * 3.0;
+    }
+  }
+};
+const Inputs kIn;
+
+// Runs op(i) for i cycling through the sample table.
+template <typename Op>
+void Cycle(benchmark::State& state, Op op) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    op(i & (kSamples - 1));
+    ++i;
+  }
+}
+
+// ---- Astronomical time ---------------------------------------------------
+
+void BM_CalendarToJD(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(CalendarToJD(1900.0 + i * 3, 1 + i % 12, 1.5 + i % 28)); });
+}
+void BM_LocalTimeToJD(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double jd = 0.0;
+    LocalTimeToJD(1900 + static_cast<int>(i) * 3, 1 + i % 12, 1 + i % 28, i % 24, i % 60, 9, 0, jd);
+    benchmark::DoNotOptimize(jd);
+  });
+}
+void BM_JDAtZeroHour(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(JDAtZeroHour(kIn.jd[i])); });
+}
+void BM_SiderealTimeAtZeroHour(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(SiderealTimeAtZeroHour(kIn.jd[i])); });
+}
+void BM_LocalSiderealTime(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(LocalSiderealTime(kIn.jd[i], kIn.angle[i] - 3.0)); });
+}
+void BM_HourAngle(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(HourAngle(kIn.angle[i], kIn.jd[i], 2.4)); });
+}
+void BM_RoundHourMinute(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double h = 0.0, m = 0.0;
+    RoundHourMinute(static_cast<double>(i % 24), kIn.angle[i] * 9.5, h, m);
+    benchmark::DoNotOptimize(h);
+    benchmark::DoNotOptimize(m);
+  });
+}
+BENCHMARK(BM_CalendarToJD);
+BENCHMARK(BM_LocalTimeToJD);
+BENCHMARK(BM_JDAtZeroHour);
+BENCHMARK(BM_SiderealTimeAtZeroHour);
+BENCHMARK(BM_LocalSiderealTime);
+BENCHMARK(BM_HourAngle);
+BENCHMARK(BM_RoundHourMinute);
+
+// ---- Coordinate frames ---------------------------------------------------
+
+void BM_AngleOfXY(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(AngleOfXY(kIn.latitude[i], kIn.latitude[i ^ 5])); });
+}
+void BM_ArcSin(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(ArcSin(kIn.latitude[i] * 0.6)); });
+}
+void BM_ReduceRadians(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(ReduceRadians(kIn.angle[i] * 7.0 - 20.0)); });
+}
+void BM_RectangularToSpherical(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double l = 0.0, b = 0.0, r = 0.0;
+    RectangularToSpherical(kIn.latitude[i], kIn.latitude[i ^ 3], kIn.latitude[i ^ 9], l, b, r);
+    benchmark::DoNotOptimize(l + b + r);
+  });
+}
+void BM_SphericalToRectangular(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double x = 0.0, y = 0.0, z = 0.0;
+    SphericalToRectangular(kIn.angle[i], kIn.latitude[i] * 0.5, 1.5, x, y, z);
+    benchmark::DoNotOptimize(x + y + z);
+  });
+}
+void BM_RotateSphericalAboutZ(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double l = 0.0, b = 0.0;
+    RotateSphericalAboutZ(kIn.angle[i], kIn.latitude[i] * 0.5, 0.3, l, b);
+    benchmark::DoNotOptimize(l + b);
+  });
+}
+void BM_EclipticToEquatorial(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double a = 0.0, d = 0.0;
+    EclipticToEquatorial(kIn.angle[i], kIn.latitude[i] * 0.5, 2000, a, d);
+    benchmark::DoNotOptimize(a + d);
+  });
+}
+void BM_ObliquityOfDate(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(ObliquityOfDate(kIn.jd[i])); });
+}
+void BM_EclipticToEquatorialOfDate(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double a = 0.0, d = 0.0;
+    EclipticToEquatorialOfDate(kIn.angle[i], kIn.latitude[i] * 0.5, kIn.jd[i], a, d);
+    benchmark::DoNotOptimize(a + d);
+  });
+}
+void BM_EquatorialToHorizontal(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double az = 0.0, alt = 0.0;
+    EquatorialToHorizontal(kIn.angle[i], kIn.latitude[i] * 0.5, 2.44, 0.61, kIn.jd[i], az, alt);
+    benchmark::DoNotOptimize(az + alt);
+  });
+}
+void BM_HorizontalFromNorth(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double az = 0.0, alt = 0.0;
+    HorizontalFromNorth(0.61, kIn.latitude[i] * 0.5, kIn.angle[i], az, alt);
+    benchmark::DoNotOptimize(az + alt);
+  });
+}
+BENCHMARK(BM_AngleOfXY);
+BENCHMARK(BM_ArcSin);
+BENCHMARK(BM_ReduceRadians);
+BENCHMARK(BM_RectangularToSpherical);
+BENCHMARK(BM_SphericalToRectangular);
+BENCHMARK(BM_RotateSphericalAboutZ);
+BENCHMARK(BM_EclipticToEquatorial);
+BENCHMARK(BM_ObliquityOfDate);
+BENCHMARK(BM_EclipticToEquatorialOfDate);
+BENCHMARK(BM_EquatorialToHorizontal);
+BENCHMARK(BM_HorizontalFromNorth);
+
+// ---- Planetary ephemeris -------------------------------------------------
+
+void BM_ComputeBodyElements(benchmark::State& state) {
+  const int body = static_cast<int>(state.range(0));
+  Cycle(state, [body](std::size_t i) {
+    ComputeBodyElements(body, kIn.jd[i]);
+    benchmark::DoNotOptimize(orbitTable[body - 1].meanAnomaly);
+  });
+}
+void BM_SolveKeplerElliptic(benchmark::State& state) {
+  const double e = static_cast<double>(state.range(0)) / 100.0;
+  Cycle(state, [e](std::size_t i) {
+    double ecc = 0.0;
+    SolveKeplerElliptic(e, kIn.angle[i], ecc);
+    benchmark::DoNotOptimize(ecc);
+  });
+}
+void BM_HeliocentricPosition(benchmark::State& state) {
+  const int body = static_cast<int>(state.range(0));
+  Cycle(state, [body](std::size_t i) {
+    double p[3];
+    HeliocentricPosition(body, kIn.jd[i], p);
+    benchmark::DoNotOptimize(p[0] + p[1] + p[2]);
+  });
+}
+void BM_MoonPosition(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double l = 0.0, b = 0.0, r = 0.0;
+    MoonPosition(kIn.jd[i], l, b, r);
+    benchmark::DoNotOptimize(l + b + r);
+  });
+}
+// The place of one body (1 Sun .. 11 Moon): what the planet readout computes.
+void BM_GeocentricPlace(benchmark::State& state) {
+  const int body = static_cast<int>(state.range(0));
+  Cycle(state, [body](std::size_t i) {
+    Place place;
+    GeocentricPlace(body, kIn.jd[i], kIn.angle[i], 0.61, 0.0, place);
+    benchmark::DoNotOptimize(place);
+  });
+}
+BENCHMARK(BM_ComputeBodyElements)->Arg(5);
+BENCHMARK(BM_SolveKeplerElliptic)->Arg(2)->Arg(25);
+BENCHMARK(BM_HeliocentricPosition)->DenseRange(2, 10);
+BENCHMARK(BM_MoonPosition);
+BENCHMARK(BM_GeocentricPlace)->Arg(1)->Arg(2)->Arg(3)->DenseRange(5, 11);
+
+// ---- Catalogues ----------------------------------------------------------
+
+void BM_PrecessFromJ2000(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double ra = 0.0, dec = 0.0;
+    PrecessFromJ2000(kIn.jd[i], kIn.angle[i], kIn.latitude[i] * 0.5, ra, dec);
+    benchmark::DoNotOptimize(ra + dec);
+  });
+}
+void BM_CatalogPlace(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    Place place;
+    CatalogPlace(kIn.jd[i], 2.44, 0.61, 0.0, kIn.angle[i], kIn.latitude[i] * 0.5, place);
+    benchmark::DoNotOptimize(place);
+  });
+}
+void BM_LoadStarCatalog(benchmark::State& state) {
+  CatalogEntry table[kStarCount];
+  for (auto _ : state) benchmark::DoNotOptimize(LoadStarCatalog(table, SKYCALC_DATA_DIR));
+}
+void BM_LoadConstellationCatalog(benchmark::State& state) {
+  CatalogEntry table[kConstellationCount];
+  for (auto _ : state) benchmark::DoNotOptimize(LoadConstellationCatalog(table, SKYCALC_DATA_DIR));
+}
+BENCHMARK(BM_PrecessFromJ2000);
+BENCHMARK(BM_CatalogPlace);
+BENCHMARK(BM_LoadStarCatalog);
+BENCHMARK(BM_LoadConstellationCatalog);
+
+// ---- One full readout through SET ----------------------------------------
+
+// A calculator opened on a fixed instant, the chosen body picked from its list.
+struct Calculator {
+  MemoryHost host;
+  MemorySettingsStore store;
+  FixedClock clock{ClockReading{2026, 12, 7, 21, 30}};
+  CSkyCalcDlg dlg{host, store, clock};
+  Calculator(int list, int index) {
+    dlg.SetCatalogDirectory(SKYCALC_DATA_DIR);
+    dlg.OnInitDialog();
+    host.ClickRadio(IDC_EQUATORIAL);
+    dlg.OnEquatorial();
+    host.SelectListEntry(list, index);
+    dlg.OnCommand(list);
+  }
+};
+
+// SET with no target: the time readout and the position readout recomputed
+// and written, the entry cleared. The host's log of texts is emptied now and
+// then so that it does not grow through the run (a cost below 1 ns a call).
+void BM_ReadoutThroughSet(benchmark::State& state) {
+  Calculator calc(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  for (auto _ : state) {
+    calc.dlg.OnSet();
+    if (calc.host.textLog.size() > 4096) calc.host.textLog.clear();
+  }
+  benchmark::DoNotOptimize(calc.host.Text(IDC_DECALT));
+}
+BENCHMARK(BM_ReadoutThroughSet)
+    ->ArgNames({"list", "index"})
+    ->Args({IDC_PLANETLIST, 3})    // Mars
+    ->Args({IDC_PLANETLIST, 9})    // the Moon
+    ->Args({IDC_STARLIST, 9})      // Sirius
+    ->Args({IDC_CONSTLIST, 16});   // Orion
+
+// ---- The same places through libnova -------------------------------------
+
+#ifdef SKYCALC_BENCH_LIBNOVA
+using LibnovaEquatorial = void (*)(double, ln_equ_posn*);
+LibnovaEquatorial LibnovaFor(int body) {
+  switch (body) {
+    case 1: return ln_get_solar_equ_coords;
+    case 2: return ln_get_mercury_equ_coords;
+    case 3: return ln_get_venus_equ_coords;
+    case 5: return ln_get_mars_equ_coords;
+    case 6: return ln_get_jupiter_equ_coords;
+    case 7: return ln_get_saturn_equ_coords;
+    case 8: return ln_get_uranus_equ_coords;
+    case 9: return ln_get_neptune_equ_coords;
+    case 10: return ln_get_pluto_equ_coords;
+    default: return ln_get_lunar_equ_coords;
+  }
+}
+void BM_LibnovaEquatorial(benchmark::State& state) {
+  const LibnovaEquatorial place = LibnovaFor(static_cast<int>(state.range(0)));
+  Cycle(state, [place](std::size_t i) {
+    ln_equ_posn equ{};
+    place(kIn.jd[i], &equ);
+    benchmark::DoNotOptimize(equ);
+  });
+}
+BENCHMARK(BM_LibnovaEquatorial)->Arg(1)->Arg(2)->Arg(3)->DenseRange(5, 11);
+#endif
+
+}  // namespace
+}  // namespace skycalc
+
+BENCHMARK_MAIN();
