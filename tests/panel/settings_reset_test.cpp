@@ -1,0 +1,190 @@
+#include "catalog/names.h"
+#include "panel/readout_format.h"
+#include "panel_fixture.h"
+
+namespace skycalc {
+namespace {
+
+const char kStarMessage[] = "恒星データファイルStarData.txtが読み込めません。";
+const char kConstMessage[] = "星座データファイルConstData.txtが読み込めません。";
+
+// Texts of the date, time, site and zone displays, in that order.
+std::vector<std::string> FieldTexts(const MemoryHost& host) {
+  std::vector<std::string> texts;
+  for (int id : {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_HOUR, IDC_MINUTE, IDC_LONGITUDE, IDC_LATITUDE, IDC_AZIMUTH,
+                 IDC_ZONEHOUR, IDC_ZONEMINUTE})
+    texts.push_back(host.Text(id));
+  return texts;
+}
+
+struct ClockCase {
+  ClockReading reading;
+  std::vector<std::string> texts;
+};
+
+const ClockCase kClockCases[] = {
+    {{2026, 3, 5, 0, 7}, {"2026", "3", "5", "0", "7", "140.0°", "35.0°", "0.0°", "9", "0"}},
+    {{2026, 12, 31, 10, 30}, {"2026", "12", "31", "10", "30", "140.0°", "35.0°", "0.0°", "9", "0"}},
+    {{1999, 1, 10, 23, 0}, {"1999", "1", "10", "23", "0", "140.0°", "35.0°", "0.0°", "9", "0"}},
+};
+
+// Start-up with an empty store: the clock's date and time, the default site and zone,
+// the Julian Day and the Sun in horizontal coordinates.
+TEST_F(PanelTest, StartUpResetsFromClockAndDefaults) {
+  for (const ClockCase& c : kClockCases) {
+    clock.reading = c.reading;
+    Open();
+    EXPECT_EQ(FieldTexts(host), c.texts);
+    EXPECT_EQ(dlg->m_nHour, c.reading.hour);
+    EXPECT_EQ(dlg->m_nMinute, c.reading.minute);
+    EXPECT_EQ(Text(IDC_ENTRY), "0");
+    EXPECT_TRUE(host.messages.empty());
+  }
+  EXPECT_EQ(Text(IDC_TIME), "2451189.083333");  // 1999-01-10 23:00 at +9 h
+  const Place sun = dlg->PlanetPlace(1);
+  EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(sun.horizontal[0]));
+  EXPECT_EQ(Text(IDC_DECALT), FormatAltitude(sun.horizontal[1]));
+  for (int id : {IDC_JULIANDAY, IDC_HORIZONTAL, IDC_PLANET}) EXPECT_TRUE(host.IsChecked(id)) << id;
+  for (int id : {IDC_SIDEREAL, IDC_EQUATORIAL, IDC_STAR, IDC_CONSTELLATION}) EXPECT_FALSE(host.IsChecked(id)) << id;
+  EXPECT_EQ(host.ListText(IDC_PLANETLIST), "太陽");
+  EXPECT_EQ(host.ListText(IDC_STARLIST), "ｱｰｸﾄｩﾙｽ(うしかい座α星)");
+  EXPECT_EQ(host.ListText(IDC_CONSTLIST), "アンドロメダ");
+  EXPECT_EQ(host.ListEntries(IDC_PLANETLIST).size(), 10u);
+  EXPECT_EQ(host.ListEntries(IDC_PLANETLIST)[3], "火星");
+  EXPECT_EQ(host.ListEntries(IDC_STARLIST).size(), 21u);
+  EXPECT_EQ(host.ListEntries(IDC_CONSTLIST).size(), 88u);
+  EXPECT_EQ(host.ListEntries(IDC_CONSTLIST)[87], "わし");
+  EXPECT_EQ(host.GetListSelection(IDC_PLANETLIST), -1);
+}
+
+// Reset at 00:07 on 5 March with both catalogues missing: the two messages, star first.
+TEST_F(PanelTest, MissingCataloguesAreReportedInOrder) {
+  TempDir empty;
+  Open(empty.path);
+  EXPECT_EQ(host.messages, (std::vector<std::string>{kStarMessage, kConstMessage}));
+  EXPECT_EQ(FieldTexts(host), (std::vector<std::string>{"2026", "3", "5", "0", "7", "140.0°", "35.0°", "0.0°", "9", "0"}));
+  EXPECT_EQ(Text(IDC_TIME), "2461104.129861");  // 2026-03-04 15:07 UT
+  EXPECT_EQ(Text(IDC_RAAZM).rfind("Azm ", 0), 0u);
+  EXPECT_EQ(host.ListEntries(IDC_STARLIST).size(), 21u);
+  host.messages.clear();
+  Press("AC");
+  EXPECT_TRUE(host.messages.empty());  // AC does not reload the catalogues
+}
+
+// A list that refuses entries stops its filling there.
+TEST_F(PanelTest, ListsStopAtTheFirstRefusal) {
+  host.listCapacity = 4;
+  Open();
+  EXPECT_EQ(host.ListEntries(IDC_PLANETLIST), (std::vector<std::string>{"太陽", "水星", "金星", "火星"}));
+  EXPECT_EQ(host.ListEntries(IDC_CONSTLIST).size(), 4u);
+}
+
+// First run, close, start again: "%5.2f" for the site, "%d" for the zone.
+TEST_F(PanelTest, SettingsRoundTrip) {
+  Open();
+  dlg->OnClose();
+  EXPECT_EQ(store.writeCount, 5);
+  EXPECT_EQ(store.Get("Config", "Longitude"), "140.00");
+  EXPECT_EQ(store.Get("Config", "Latitude"), "35.00");
+  EXPECT_EQ(store.Get("Config", "Azimuth"), " 0.00");
+  EXPECT_EQ(store.Get("Config", "SDHour"), "9");
+  EXPECT_EQ(store.Get("Config", "SDMinute"), "0");
+  Open();
+  EXPECT_EQ(FieldTexts(host),
+            (std::vector<std::string>{"2026", "3", "5", "0", "7", "140.00°", "35.00°", " 0.00°", "9", "0"}));
+  Press("経度 5 . 5 +/- SET 標時 5 +/- SET 標分 3 0 SET");
+  dlg->OnClose();
+  EXPECT_EQ(store.Get("Config", "Longitude"), "-5.50");
+  EXPECT_EQ(store.Get("Config", "SDHour"), "-5");
+  EXPECT_EQ(store.Get("Config", "SDMinute"), "30");
+  Open();
+  EXPECT_EQ(Text(IDC_LONGITUDE), "-5.50°");
+  EXPECT_EQ(Text(IDC_ZONEHOUR), "-5");
+  EXPECT_EQ(dlg->m_nZoneHour, -5);
+  EXPECT_EQ(dlg->m_fLongitude, -5.5f);
+}
+
+// Ending without the close request (Esc) writes nothing; AC reads the store again.
+TEST_F(PanelTest, StoreIsWrittenOnlyOnClose) {
+  store.WriteString("Config", "Latitude", "123");
+  store.writeCount = 0;
+  Open();
+  EXPECT_EQ(Text(IDC_LATITUDE), "123°");
+  EXPECT_EQ(dlg->m_fLatitude, 123.0f);
+  Press("緯度 4 5 SET 経度 1 3 5 SET");
+  EXPECT_EQ(Text(IDC_LONGITUDE), "135.0°");
+  Press("AC");
+  EXPECT_EQ(Text(IDC_LONGITUDE), "140.0°");
+  EXPECT_EQ(dlg->m_fLongitude, 140.0f);
+  EXPECT_EQ(Text(IDC_LATITUDE), "123°");
+  dlg.reset();  // Esc: the dialog ends without OnClose
+  EXPECT_EQ(store.writeCount, 0);
+  EXPECT_EQ(store.Get("Config", "Latitude"), "123");
+}
+
+// AC keeps the target and the lists' selections, and always returns to the Julian Day,
+// horizontal coordinates and the Sun.
+TEST_F(PanelTest, AllClear) {
+  Open();
+  Press("list:1047:4 赤道座標系 地方恒星時 緯度 4 5 AC");
+  EXPECT_EQ(dlg->m_bSelLatitude, 1);
+  EXPECT_EQ(Text(IDC_ENTRY), "0");
+  EXPECT_EQ(host.ListText(IDC_PLANETLIST), "太陽");
+  EXPECT_EQ(host.GetListSelection(IDC_PLANETLIST), 4);
+  EXPECT_EQ(g_nPlanetBody, 1);
+  for (int id : {IDC_JULIANDAY, IDC_HORIZONTAL, IDC_PLANET}) EXPECT_TRUE(host.IsChecked(id)) << id;
+  const Place sun = dlg->PlanetPlace(1);
+  EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(sun.horizontal[0]));
+  EXPECT_EQ(Text(IDC_TIME), FormatJulianDay(dlg->m_dJulianDay));
+  Press("惑星");
+  EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(sun.horizontal[0]));
+}
+
+struct StoreCase {
+  const char *longitude, *latitude, *azimuth, *zoneHour, *zoneMinute;
+  std::int8_t zoneHourField;
+  std::uint8_t zoneMinuteField;
+  const char* sidereal;  // time readout in 地方恒星時 mode ("" = any clock text)
+  const char* altitude;  // horizontal second readout ("" = any number)
+};
+
+// Values written by hand into the store are trusted; none may lead to undefined behaviour.
+const StoreCase kStoreCases[] = {
+    {"140.0", "nan", "0.0", "300", "0", 44, 0, "", "Alt --.--°"},
+    {"1e308", "35", "0", "-999", "300", 25, 44, "--:--", "Alt --.--°"},
+    {"-999", "inf", "-inf", "99999999999999999999999", "-1", -1, 255, "", "Alt --.--°"},
+    {"nan", "-1e308", "1e-400", "-99999999999999999999999", "256", 0, 0, "--:--", "Alt --.--°"},
+    {" 12.5abc", "", "1e308", "+7", "  8", 7, 8, "", ""},
+    {"0x10", "12e1", "abc", "", "x", 0, 0, "", ""},
+};
+
+TEST_F(PanelTest, HostileStoreValues) {
+  for (const StoreCase& c : kStoreCases) {
+    SCOPED_TRACE(c.latitude);
+    store.values.clear();
+    const std::pair<const char*, const char*> values[] = {{"Longitude", c.longitude}, {"Latitude", c.latitude},
+                                                          {"Azimuth", c.azimuth},     {"SDHour", c.zoneHour},
+                                                          {"SDMinute", c.zoneMinute}};
+    for (const auto& [name, value] : values) store.WriteString("Config", name, value);
+    Open();
+    EXPECT_EQ(Text(IDC_LATITUDE), std::string(c.latitude) + "°");
+    EXPECT_EQ(Text(IDC_ZONEHOUR), c.zoneHour);
+    EXPECT_EQ(dlg->m_nZoneHour, c.zoneHourField);
+    EXPECT_EQ(dlg->m_nZoneMinute, c.zoneMinuteField);
+    if (*c.altitude) {
+      EXPECT_EQ(Text(IDC_DECALT), c.altitude);
+    }
+    Press("地方恒星時");
+    if (*c.sidereal) {
+      EXPECT_EQ(Text(IDC_TIME), c.sidereal);
+    }
+    for (const char* keys : {"赤道座標系", "list:1048:3", "list:1049:5", "地平座標系", "SET"}) {
+      Press(keys);
+      for (int id : {IDC_TIME, IDC_RAAZM, IDC_DECALT}) EXPECT_LE(Text(id).size(), 15u) << keys << " " << Text(id);
+    }
+    dlg->OnClose();
+  }
+}
+
+}  // namespace
+}  // namespace skycalc
