@@ -153,6 +153,11 @@ int ListPosition(const CComboBox& list, std::size_t count) {
 // Planet list position 0-9 -> body number (1-3, then 5-11: the Earth is skipped).
 int PlanetBodyOfPosition(int position) { return position + 1 <= 3 ? position + 1 : position + 2; }
 
+// Checks one kind-of-body radio button (惑星, 恒星, 星座) and clears the other two.
+void CheckKind(IControlHost& host, int kindId) {
+  for (int id : {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION}) host.SetCheck(id, id == kindId);
+}
+
 // Whether body is one the planet readout can compute (1-11 except the Earth).
 bool IsPlanetBody(int body) { return body >= 1 && body <= 11 && body != 4; }
 
@@ -406,25 +411,19 @@ void CSkyCalcDlg::OnEquatorial() {
 void CSkyCalcDlg::OnHorizontal() { OnEquatorial(); }
 
 void CSkyCalcDlg::OnSelPlanet() {
-  m_radPlanet.SetCheck(true);
-  m_host.SetCheck(IDC_STAR, false);
-  m_host.SetCheck(IDC_CONSTELLATION, false);
+  CheckKind(m_host, IDC_PLANET);
   g_nPlanetBody = PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount));
   ShowPlanetPosition(g_nPlanetBody);
 }
 
 void CSkyCalcDlg::OnSelStar() {
-  m_host.SetCheck(IDC_STAR, true);
-  m_radPlanet.SetCheck(false);
-  m_host.SetCheck(IDC_CONSTELLATION, false);
+  CheckKind(m_host, IDC_STAR);
   g_nStarIndex = ListPosition(m_cmbStar, kStarCount);
   ShowStarPosition(g_nStarIndex);
 }
 
 void CSkyCalcDlg::OnSelConstellation() {
-  m_host.SetCheck(IDC_CONSTELLATION, true);
-  m_radPlanet.SetCheck(false);
-  m_host.SetCheck(IDC_STAR, false);
+  CheckKind(m_host, IDC_CONSTELLATION);
   g_nConstIndex = ListPosition(m_cmbConstellation, kConstellationCount);
   ShowConstellationPosition(g_nConstIndex);
 }
