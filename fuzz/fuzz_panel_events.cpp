@@ -1,0 +1,133 @@
+// Arbitrary sequences of keypad, field-button, SET, selector and AC events on
+// the calculator, each byte one event (a list pick takes the next byte as the
+// entry). After every event the calculator's invariants are checked: the
+// entry's form and the single target, every stored field within its range,
+// the readouts within their buffers, and a message only where SET refuses.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+
+namespace skycalc {
+namespace {
+
+enum class Kind { kClick, kRadio, kList };
+
+struct Event {
+  Kind kind;
+  int id;
+};
+
+const Event kEvents[] = {
+    {Kind::kClick, IDC_DIGIT0},           {Kind::kClick, IDC_DIGIT1},
+    {Kind::kClick, IDC_DIGIT1 + 1},       {Kind::kClick, IDC_DIGIT1 + 2},
+    {Kind::kClick, IDC_DIGIT1 + 3},       {Kind::kClick, IDC_DIGIT1 + 4},
+    {Kind::kClick, IDC_DIGIT1 + 5},       {Kind::kClick, IDC_DIGIT1 + 6},
+    {Kind::kClick, IDC_DIGIT1 + 7},       {Kind::kClick, IDC_DIGIT9},
+    {Kind::kClick, IDC_POINT},            {Kind::kClick, IDC_SIGN},
+    {Kind::kClick, IDC_CLEAR},            {Kind::kClick, IDC_SET},
+    {Kind::kClick, IDC_ALLCLEAR},         {Kind::kClick, IDC_FIELD_YEAR},
+    {Kind::kClick, IDC_FIELD_MONTH},      {Kind::kClick, IDC_FIELD_DAY},
+    {Kind::kClick, IDC_FIELD_HOUR},       {Kind::kClick, IDC_FIELD_MINUTE},
+    {Kind::kClick, IDC_FIELD_LONGITUDE},  {Kind::kClick, IDC_FIELD_LATITUDE},
+    {Kind::kClick, IDC_FIELD_AZIMUTH},    {Kind::kClick, IDC_FIELD_ZONEHOUR},
+    {Kind::kClick, IDC_FIELD_ZONEMINUTE}, {Kind::kRadio, IDC_JULIANDAY},
+    {Kind::kRadio, IDC_SIDEREAL},         {Kind::kRadio, IDC_EQUATORIAL},
+    {Kind::kRadio, IDC_HORIZONTAL},       {Kind::kRadio, IDC_PLANET},
+    {Kind::kRadio, IDC_STAR},             {Kind::kRadio, IDC_CONSTELLATION},
+    {Kind::kList, IDC_PLANETLIST},        {Kind::kList, IDC_STARLIST},
+    {Kind::kList, IDC_CONSTLIST},
+};
+constexpr std::size_t kEventCount = sizeof(kEvents) / sizeof(kEvents[0]);
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The entry: "0", or an optional "-", an integer part without a leading zero
+// (a single "0" only before a point), then at most one point and digits; the
+// point only for longitude, latitude and azimuth, the sign only for year,
+// longitude, latitude and zone hours.
+bool EntryWellFormed(const std::string& e, bool pointAllowed, bool signAllowed) {
+  if (e == "0") return true;
+  std::size_t pos = 0;
+  if (!e.empty() && e[0] == '-') {
+    if (!signAllowed) return false;
+    pos = 1;
+  }
+  const std::size_t intStart = pos;
+  while (pos < e.size() && IsDigit(e[pos])) ++pos;
+  const std::size_t intLength = pos - intStart;
+  if (intLength == 0) return false;
+  const bool hasPoint = pos < e.size();
+  if (e[intStart] == '0' && (intLength > 1 || !hasPoint)) return false;
+  if (!hasPoint) return true;
+  if (e[pos] != '.' || !pointAllowed) return false;
+  for (++pos; pos < e.size(); ++pos) {
+    if (!IsDigit(e[pos])) return false;
+  }
+  return true;
+}
+
+void CheckTargetAndEntry(const CSkyCalcDlg& d, const MemoryHost& host) {
+  const int targets = (d.m_bSelYear != 0) + (d.m_bSelMonth != 0) + (d.m_bSelDay != 0) + (d.m_bSelHour != 0) +
+                      (d.m_bSelMinute != 0) + (d.m_bSelLongitude != 0) + (d.m_bSelLatitude != 0) +
+                      (d.m_bSelAzimuth != 0) + (d.m_bSelZoneHour != 0) + (d.m_bSelZoneMinute != 0);
+  FUZZ_CHECK(targets <= 1, "at most one target");
+  const bool pointAllowed = d.m_bSelLongitude || d.m_bSelLatitude || d.m_bSelAzimuth;
+  const bool signAllowed = d.m_bSelYear || d.m_bSelLongitude || d.m_bSelLatitude || d.m_bSelZoneHour;
+  FUZZ_CHECK(EntryWellFormed(d.m_strEntry, pointAllowed, signAllowed), "entry form");
+  FUZZ_CHECK(host.Text(IDC_ENTRY) == d.m_strEntry, "entry display shows the entry");
+}
+
+// The ranges SET accepts, on the stored widths. The decimal fields are checked
+// after narrowing to float, which is monotonic: an accepted longitude just
+// below 180 (179.99999999) narrows to 180.0f, so its bounds are closed here.
+void CheckFieldRanges(const CSkyCalcDlg& d) {
+  FUZZ_CHECK(d.m_nYear >= -99999 && d.m_nYear <= 99999, "year range");
+  FUZZ_CHECK(d.m_nMonth >= 1 && d.m_nMonth <= 12, "month range");
+  FUZZ_CHECK(d.m_nDay >= 1 && d.m_nDay <= 31, "day range");
+  FUZZ_CHECK(d.m_nHour <= 23, "hour range");
+  FUZZ_CHECK(d.m_nMinute <= 59, "minute range");
+  FUZZ_CHECK(d.m_fLongitude >= -180.0f && d.m_fLongitude <= 180.0f, "longitude range");
+  FUZZ_CHECK(d.m_fLatitude >= -90.0f && d.m_fLatitude <= 90.0f, "latitude range");
+  FUZZ_CHECK(d.m_fAzimuth >= 0.0f && d.m_fAzimuth <= static_cast<float>(359.99), "azimuth range");
+  FUZZ_CHECK(d.m_nZoneHour >= -23 && d.m_nZoneHour <= 23, "zone hour range");
+  FUZZ_CHECK(d.m_nZoneMinute <= 59, "zone minute range");
+}
+
+}  // namespace
+}  // namespace skycalc
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace skycalc;
+  FuzzCalculator calc;
+  calc.Open();
+  CSkyCalcDlg& dlg = calc.dlg;
+  MemoryHost& host = calc.host;
+  FUZZ_CHECK(host.messages.empty(), "the catalogues of the source tree load");
+  for (std::size_t i = 0; i < size; ++i) {
+    const Event& event = kEvents[data[i] % kEventCount];
+    const std::size_t messagesBefore = host.messages.size();
+    switch (event.kind) {
+      case Kind::kClick:
+        dlg.OnCommand(event.id);
+        break;
+      case Kind::kRadio:
+        host.ClickRadio(event.id);
+        dlg.OnCommand(event.id);
+        break;
+      case Kind::kList: {
+        const int index = i + 1 < size ? data[++i] % 100 : 0;
+        host.SelectListEntry(event.id, index);
+        dlg.OnCommand(event.id);
+        break;
+      }
+    }
+    CheckTargetAndEntry(dlg, host);
+    CheckFieldRanges(dlg);
+    CheckReadoutLengths(host);
+    const std::size_t allowed = event.id == IDC_SET ? 1 : 0;
+    FUZZ_CHECK(host.messages.size() <= messagesBefore + allowed, "a message only when SET refuses");
+  }
+  return 0;
+}

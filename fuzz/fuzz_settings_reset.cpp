@@ -1,0 +1,113 @@
+// The five settings-store strings the reset reads, arbitrary: the first byte
+// says which of Longitude, Latitude, Azimuth, SDHour and SDMinute are present,
+// the rest is split at newlines into their texts. The calculator opens on
+// them, shows every kind of readout, writes the settings back at the close
+// request and resets again from what it wrote.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "fuzz/fuzz_support.h"
+
+namespace skycalc {
+namespace {
+
+const char* const kNames[] = {"Longitude", "Latitude", "Azimuth", "SDHour", "SDMinute"};
+const char* const kDefaults[] = {"140.0", "35.0", "0.0", "9", "0"};
+const int kDisplays[] = {IDC_LONGITUDE, IDC_LATITUDE, IDC_AZIMUTH, IDC_ZONEHOUR, IDC_ZONEMINUTE};
+constexpr int kSiteValues = 3;  // the first three are shown with a degree sign
+
+// The settings are shown as read: the site values followed by "°".
+void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store) {
+  for (int v = 0; v < 5; ++v) {
+    const bool present = store.Has("Config", kNames[v]);
+    std::string shown = present ? store.Get("Config", kNames[v]) : kDefaults[v];
+    if (v < kSiteValues) shown += "°";
+    FUZZ_CHECK(host.Text(kDisplays[v]) == shown, "a setting is shown as read");
+  }
+}
+
+// Every readout the panel can show, for the time modes, both frames, all ten
+// planet-list bodies and one star and constellation chosen by the input.
+void ShowEverything(FuzzCalculator& calc, int star, int constellation) {
+  MemoryHost& host = calc.host;
+  CSkyCalcDlg& dlg = calc.dlg;
+  for (int timeMode : {IDC_SIDEREAL, IDC_JULIANDAY}) {
+    host.ClickRadio(timeMode);
+    dlg.OnCommand(timeMode);
+    CheckReadoutLengths(host);
+  }
+  for (int frame : {IDC_EQUATORIAL, IDC_HORIZONTAL}) {
+    host.ClickRadio(frame);
+    dlg.OnCommand(frame);
+    for (int p = 0; p < 10; ++p) {
+      host.SelectListEntry(IDC_PLANETLIST, p);
+      dlg.OnCommand(IDC_PLANETLIST);
+      CheckReadoutLengths(host);
+    }
+    host.SelectListEntry(IDC_STARLIST, star);
+    dlg.OnCommand(IDC_STARLIST);
+    CheckReadoutLengths(host);
+    host.SelectListEntry(IDC_CONSTLIST, constellation);
+    dlg.OnCommand(IDC_CONSTLIST);
+    CheckReadoutLengths(host);
+  }
+}
+
+// What the close request wrote: "%5.2f" of each site value (at least five
+// characters, reading back to the value within the rounding) and "%d" of
+// each zone value (reading back exactly).
+void CheckWritten(const CSkyCalcDlg& d, const MemorySettingsStore& store) {
+  const float site[] = {d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth};
+  for (int v = 0; v < kSiteValues; ++v) {
+    const std::string text = store.Get("Config", kNames[v]);
+    FUZZ_CHECK(text.size() >= 5, "a site value is written in at least five characters");
+    if (std::isfinite(site[v])) {
+      const double back = std::strtod(text.c_str(), nullptr);
+      FUZZ_CHECK(std::fabs(back - site[v]) <= 0.005 + std::fabs(site[v]) * 1e-15, "a site value reads back");
+    }
+  }
+  FUZZ_CHECK(std::strtol(store.Get("Config", "SDHour").c_str(), nullptr, 10) == d.m_nZoneHour,
+             "the zone hours read back");
+  FUZZ_CHECK(std::strtol(store.Get("Config", "SDMinute").c_str(), nullptr, 10) == d.m_nZoneMinute,
+             "the zone minutes read back");
+}
+
+}  // namespace
+}  // namespace skycalc
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace skycalc;
+  if (size < 3) return 0;
+  const unsigned present = data[0];
+  const int star = data[1] % 21, constellation = data[2] % 88;
+  std::vector<std::string> texts(1);
+  for (std::size_t i = 3; i < size && texts.size() <= 5; ++i) {
+    if (data[i] == '\n') {
+      texts.emplace_back();
+    } else {
+      texts.back() += static_cast<char>(data[i]);
+    }
+  }
+  FuzzCalculator calc;
+  for (std::size_t v = 0; v < 5 && v < texts.size(); ++v) {
+    if (present & (1u << v)) calc.store.values[{"Config", kNames[v]}] = texts[v];
+  }
+  calc.Open();
+  CheckReadoutLengths(calc.host);
+  CheckDisplays(calc.host, calc.store);
+  ShowEverything(calc, star, constellation);
+
+  calc.dlg.OnClose();
+  CheckWritten(calc.dlg, calc.store);
+  const std::int8_t zoneHour = calc.dlg.m_nZoneHour;
+  const std::uint8_t zoneMinute = calc.dlg.m_nZoneMinute;
+  calc.dlg.OnAllClear();
+  CheckDisplays(calc.host, calc.store);
+  FUZZ_CHECK(calc.dlg.m_nZoneHour == zoneHour && calc.dlg.m_nZoneMinute == zoneMinute, "the zone survives a close");
+  ShowEverything(calc, star, constellation);
+  return 0;
+}
