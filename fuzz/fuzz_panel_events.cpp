@@ -5,6 +5,7 @@
 // the readouts within their buffers, and a message only where SET refuses.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -95,6 +96,26 @@ void CheckFieldRanges(const CSkyCalcDlg& d) {
   FUZZ_CHECK(d.m_nZoneMinute <= 59, "zone minute range");
 }
 
+// The stored fields, for comparing before and after an event.
+struct Fields {
+  std::int32_t year;
+  std::uint8_t month, day, hour, minute;
+  float longitude, latitude, azimuth;
+  std::int8_t zoneHour;
+  std::uint8_t zoneMinute;
+  explicit Fields(const CSkyCalcDlg& d)
+      : year(d.m_nYear), month(d.m_nMonth), day(d.m_nDay), hour(d.m_nHour), minute(d.m_nMinute),
+        longitude(d.m_fLongitude), latitude(d.m_fLatitude), azimuth(d.m_fAzimuth), zoneHour(d.m_nZoneHour),
+        zoneMinute(d.m_nZoneMinute) {}
+  // How many fields differ (a float compared by its bits, so NaN equals NaN).
+  int Differences(const Fields& o) const {
+    auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    return (year != o.year) + (month != o.month) + (day != o.day) + (hour != o.hour) + (minute != o.minute) +
+           !same(longitude, o.longitude) + !same(latitude, o.latitude) + !same(azimuth, o.azimuth) +
+           (zoneHour != o.zoneHour) + (zoneMinute != o.zoneMinute);
+  }
+};
+
 }  // namespace
 }  // namespace skycalc
 
@@ -108,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < size; ++i) {
     const Event& event = kEvents[data[i] % kEventCount];
     const std::size_t messagesBefore = host.messages.size();
+    const Fields before(dlg);
     switch (event.kind) {
       case Kind::kClick:
         dlg.OnCommand(event.id);
@@ -126,8 +148,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckTargetAndEntry(dlg, host);
     CheckFieldRanges(dlg);
     CheckReadoutLengths(host);
-    const std::size_t allowed = event.id == IDC_SET ? 1 : 0;
-    FUZZ_CHECK(host.messages.size() <= messagesBefore + allowed, "a message only when SET refuses");
+    const bool refused = host.messages.size() > messagesBefore;
+    FUZZ_CHECK(!refused || (event.id == IDC_SET && host.messages.size() == messagesBefore + 1),
+               "one message, and only when SET refuses");
+    if (event.id == IDC_SET) {
+      FUZZ_CHECK(Fields(dlg).Differences(before) <= (refused ? 0 : 1), "SET changes its target field only");
+      FUZZ_CHECK(dlg.m_strEntry == "0", "SET leaves the entry at 0");
+    } else if (event.id != IDC_ALLCLEAR) {
+      FUZZ_CHECK(Fields(dlg).Differences(before) == 0, "only SET and AC change the fields");
+    }
   }
   return 0;
 }
