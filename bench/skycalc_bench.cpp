@@ -165,6 +165,63 @@ void BM_HorizontalFromNorth(benchmark::State& state) {
     benchmark::DoNotOptimize(az + alt);
   });
 }
+void BM_ReduceDegrees(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(ReduceDegrees(kIn.angle[i] * 400.0 - 1000.0)); });
+}
+void BM_RotatePair(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double a = 0.0, b = 0.0;
+    RotatePair(kIn.latitude[i], kIn.latitude[i ^ 7], kIn.angle[i], a, b);
+    benchmark::DoNotOptimize(a + b);
+  });
+}
+void BM_RotateAboutX(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double x = 0.0, y = 0.0, z = 0.0;
+    RotateAboutX(kIn.latitude[i], kIn.latitude[i ^ 3], kIn.latitude[i ^ 9], kIn.angle[i], x, y, z);
+    benchmark::DoNotOptimize(x + y + z);
+  });
+}
+void BM_DirectionVector(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double x = 0.0, y = 0.0, z = 0.0;
+    DirectionVector(kIn.angle[i], kIn.latitude[i] * 0.5, x, y, z);
+    benchmark::DoNotOptimize(x + y + z);
+  });
+}
+void BM_RotateSphericalAboutX(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double l = 0.0, b = 0.0;
+    RotateSphericalAboutX(kIn.angle[i], kIn.latitude[i] * 0.5, 0.4, l, b);
+    benchmark::DoNotOptimize(l + b);
+  });
+}
+void BM_EquatorialToEcliptic(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double l = 0.0, b = 0.0;
+    EquatorialToEcliptic(kIn.angle[i], kIn.latitude[i] * 0.5, 2000, l, b);
+    benchmark::DoNotOptimize(l + b);
+  });
+}
+void BM_StandardObliquity(benchmark::State& state) {
+  const std::uint16_t epochs[4] = {1900, 1950, 2000, 2001};
+  Cycle(state, [&epochs](std::size_t i) { benchmark::DoNotOptimize(StandardObliquity(epochs[i & 3])); });
+}
+void BM_HorizontalFromSouth(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double az = 0.0, alt = 0.0;
+    HorizontalFromSouth(kIn.angle[i], kIn.latitude[i] * 0.5, 0.61, az, alt);
+    benchmark::DoNotOptimize(az + alt);
+  });
+}
+BENCHMARK(BM_ReduceDegrees);
+BENCHMARK(BM_RotatePair);
+BENCHMARK(BM_RotateAboutX);
+BENCHMARK(BM_DirectionVector);
+BENCHMARK(BM_RotateSphericalAboutX);
+BENCHMARK(BM_EquatorialToEcliptic);
+BENCHMARK(BM_StandardObliquity);
+BENCHMARK(BM_HorizontalFromSouth);
 BENCHMARK(BM_AngleOfXY);
 BENCHMARK(BM_ArcSin);
 BENCHMARK(BM_ReduceRadians);
@@ -218,7 +275,45 @@ void BM_GeocentricPlace(benchmark::State& state) {
     benchmark::DoNotOptimize(place);
   });
 }
+void BM_EvaluateElements(benchmark::State& state) {
+  ComputeBodyElements(5, kJD2000);
+  Cycle(state, [](std::size_t i) {
+    EvaluateElements(2 + static_cast<int>(i % 9));
+    benchmark::DoNotOptimize(orbitTable[1].meanAnomaly);
+  });
+}
+void BM_OrbitOrientation(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double p[3], q[3];
+    OrbitOrientation(kIn.angle[i], kIn.angle[i ^ 5], kIn.latitude[i] * 0.2 + 0.3, p, q);
+    benchmark::DoNotOptimize(p[0] + q[2]);
+  });
+}
+void BM_OrbitPlaneAngle(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) { benchmark::DoNotOptimize(OrbitPlaneAngle(kIn.angle[i] - 3.0, 0.9)); });
+}
+void BM_RelativePlace(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    const double target[3] = {kIn.latitude[i], kIn.latitude[i ^ 3], 0.01};
+    const double observer[3] = {kIn.latitude[i ^ 9], kIn.latitude[i ^ 12], 0.0};
+    double a = 0.0, d = 0.0, az = 0.0, alt = 0.0;
+    RelativePlace(4, kIn.angle[i], target, observer, 0.0, 0.61, a, d, az, alt);
+    benchmark::DoNotOptimize(a + d + az + alt);
+  });
+}
+void BM_EclipticToBodyEquator(benchmark::State& state) {
+  Cycle(state, [](std::size_t i) {
+    double a = 0.0, d = 0.0;
+    EclipticToBodyEquator(4, kIn.angle[i], kIn.latitude[i] * 0.5, a, d);
+    benchmark::DoNotOptimize(a + d);
+  });
+}
 BENCHMARK(BM_ComputeBodyElements)->Arg(5);
+BENCHMARK(BM_EvaluateElements);
+BENCHMARK(BM_OrbitOrientation);
+BENCHMARK(BM_OrbitPlaneAngle);
+BENCHMARK(BM_RelativePlace);
+BENCHMARK(BM_EclipticToBodyEquator);
 BENCHMARK(BM_SolveKeplerElliptic)->Arg(2)->Arg(25);
 BENCHMARK(BM_HeliocentricPosition)->DenseRange(2, 10);
 BENCHMARK(BM_MoonPosition);
