@@ -1,0 +1,36 @@
+#include "app/sky_calc_app.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/app_icon.h"
+#include "app/qt_settings_store.h"
+#include "app/sky_calc_window.h"
+#include "panel/clock.h"
+
+namespace skycalc {
+
+CSkyCalcApp::CSkyCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
+  setOrganizationName(QStringLiteral("Quillmoor"));
+  setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
+  setWindowIcon(ApplicationIcon());
+}
+
+int CSkyCalcApp::InitInstance() {
+  QtSettingsStore store;
+  SystemClock clock;
+  CSkyCalcWindow window(store, clock);
+  // SKYCALC_SCREENSHOT=file.png: save a picture of the window once it is up,
+  // then end it like Esc (nothing is saved). Used by scripts/screenshot.sh.
+  const QString screenshot = qEnvironmentVariable("SKYCALC_SCREENSHOT");
+  if (!screenshot.isEmpty()) {
+    QTimer::singleShot(1000, &window, [&window, screenshot] {
+      window.grab().save(screenshot);
+      window.reject();
+    });
+  }
+  window.exec();
+  return 0;
+}
+
+}  // namespace skycalc

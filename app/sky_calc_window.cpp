@@ -1,0 +1,318 @@
+#include "app/sky_calc_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTimer>
+
+#include "app/about_dlg.h"
+#include "app/app_icon.h"
+#include "app/dialog_units.h"
+#include "panel/control_ids.h"
+#include "ui_sky_calc_dlg.h"
+
+namespace skycalc {
+namespace {
+
+// Every control the logic reaches, by ID and by its name in the form.
+struct ControlName {
+  int id;
+  const char* name;
+};
+constexpr ControlName kControls[] = {
+    {IDC_DIGIT1, "IDC_DIGIT1"},
+    {IDC_DIGIT1 + 1, "IDC_DIGIT2"},
+    {IDC_DIGIT1 + 2, "IDC_DIGIT3"},
+    {IDC_DIGIT1 + 3, "IDC_DIGIT4"},
+    {IDC_DIGIT1 + 4, "IDC_DIGIT5"},
+    {IDC_DIGIT1 + 5, "IDC_DIGIT6"},
+    {IDC_DIGIT1 + 6, "IDC_DIGIT7"},
+    {IDC_DIGIT1 + 7, "IDC_DIGIT8"},
+    {IDC_DIGIT9, "IDC_DIGIT9"},
+    {IDC_DIGIT0, "IDC_DIGIT0"},
+    {IDC_SIGN, "IDC_SIGN"},
+    {IDC_POINT, "IDC_POINT"},
+    {IDC_FIELD_LONGITUDE, "IDC_FIELD_LONGITUDE"},
+    {IDC_FIELD_LATITUDE, "IDC_FIELD_LATITUDE"},
+    {IDC_FIELD_AZIMUTH, "IDC_FIELD_AZIMUTH"},
+    {IDC_FIELD_HOUR, "IDC_FIELD_HOUR"},
+    {IDC_FIELD_MINUTE, "IDC_FIELD_MINUTE"},
+    {IDC_FIELD_BLANK1, "IDC_FIELD_BLANK1"},
+    {IDC_FIELD_YEAR, "IDC_FIELD_YEAR"},
+    {IDC_FIELD_MONTH, "IDC_FIELD_MONTH"},
+    {IDC_FIELD_DAY, "IDC_FIELD_DAY"},
+    {IDC_FIELD_ZONEHOUR, "IDC_FIELD_ZONEHOUR"},
+    {IDC_FIELD_ZONEMINUTE, "IDC_FIELD_ZONEMINUTE"},
+    {IDC_SET, "IDC_SET"},
+    {IDC_CLEAR, "IDC_CLEAR"},
+    {IDC_ENTRY, "IDC_ENTRY"},
+    {IDC_EQUATORIAL, "IDC_EQUATORIAL"},
+    {IDC_HORIZONTAL, "IDC_HORIZONTAL"},
+    {IDC_JULIANDAY, "IDC_JULIANDAY"},
+    {IDC_SIDEREAL, "IDC_SIDEREAL"},
+    {IDC_YEAR, "IDC_YEAR"},
+    {IDC_MONTH, "IDC_MONTH"},
+    {IDC_DAY, "IDC_DAY"},
+    {IDC_HOUR, "IDC_HOUR"},
+    {IDC_MINUTE, "IDC_MINUTE"},
+    {IDC_LONGITUDE, "IDC_LONGITUDE"},
+    {IDC_LATITUDE, "IDC_LATITUDE"},
+    {IDC_AZIMUTH, "IDC_AZIMUTH"},
+    {IDC_ZONEHOUR, "IDC_ZONEHOUR"},
+    {IDC_ZONEMINUTE, "IDC_ZONEMINUTE"},
+    {IDC_TIME, "IDC_TIME"},
+    {IDC_RAAZM, "IDC_RAAZM"},
+    {IDC_DECALT, "IDC_DECALT"},
+    {IDC_PLANETLIST, "IDC_PLANETLIST"},
+    {IDC_STARLIST, "IDC_STARLIST"},
+    {IDC_CONSTLIST, "IDC_CONSTLIST"},
+    {IDC_PLANET, "IDC_PLANET"},
+    {IDC_STAR, "IDC_STAR"},
+    {IDC_CONSTELLATION, "IDC_CONSTELLATION"},
+    {IDC_ALLCLEAR, "IDC_ALLCLEAR"},
+    {IDC_FIELD_BLANK2, "IDC_FIELD_BLANK2"},
+};
+
+// Keyboard characters that press a keypad key.
+struct KeyButton {
+  char key;
+  int id;
+};
+constexpr KeyButton kKeyButtons[] = {
+    {'0', IDC_DIGIT0},     {'1', IDC_DIGIT1},     {'2', IDC_DIGIT1 + 1}, {'3', IDC_DIGIT1 + 2},
+    {'4', IDC_DIGIT1 + 3}, {'5', IDC_DIGIT1 + 4}, {'6', IDC_DIGIT1 + 5}, {'7', IDC_DIGIT1 + 6},
+    {'8', IDC_DIGIT1 + 7}, {'9', IDC_DIGIT9},     {'.', IDC_POINT},      {'-', IDC_SIGN},
+};
+
+// The window's size in dialog units.
+constexpr QSize kTemplateSize(294, 159);
+
+// A white button face; the darker top and left edges keep it looking pressed.
+const char kWhiteButtonStyle[] =
+    "QPushButton { background-color: white; border: 1px solid #a0a0a0; border-radius: 2px; }"
+    "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
+
+const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+
+const char kHelpText[] =
+    "星空ポケット「ほしよみ君」の使い方\n"
+    "\n"
+    "1. 右下の項目ボタン(年・月・日・時・分・経度・緯度・方位・標時・標分)で、"
+    "入力する項目を選びます。\n"
+    "2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点"
+    "(経度・緯度・方位のみ)を入力します。Cで入力を消し、ACで最初の状態に戻します。\n"
+    "3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n"
+    "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
+    "\n"
+    "キーボードの数字キー、「.」と「-」でも入力できます。Ctrl+Cで表示中の値をコピーします。\n"
+    "経度・緯度・方位と標準時は、ウィンドウを閉じるボタンで閉じたときに保存されます"
+    "(Escで閉じたときは保存されません)。";
+
+}  // namespace
+
+CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::string& catalogDirectory,
+                               QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::SkyCalcDlg>()), m_dlg(*this, store, clock) {
+  m_ui->setupUi(this);
+  // A main window: minimise box and close box, no maximise box, fixed size.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowIcon(ApplicationIcon());
+  ApplyDialogUnits(this, kTemplateSize);
+  BindControls();
+
+  m_dlg.SetCatalogDirectory(catalogDirectory);
+  m_dlg.OnInitDialog();
+  RefreshColours();
+  m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
+}
+
+CSkyCalcWindow::~CSkyCalcWindow() = default;
+
+void CSkyCalcWindow::BindControls() {
+  for (const ControlName& control : kControls) {
+    QWidget* widget = findChild<QWidget*>(QString::fromLatin1(control.name));
+    Q_ASSERT_X(widget, "CSkyCalcWindow", control.name);
+    m_controls[control.id] = widget;
+    const int id = control.id;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      connect(button, &QAbstractButton::clicked, this, [this, id] { OnControl(id); });
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      // Only a pick from the list counts: no completion, and leaving the text
+      // field with a typed name must not select that name.
+      list->setCompleter(nullptr);
+      disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+      connect(list, &QComboBox::activated, this, [this, id](int index) { OnListPicked(id, index); });
+    }
+  }
+}
+
+void CSkyCalcWindow::OnControl(int id) {
+  m_dlg.OnCommand(id);
+  RefreshColours();
+}
+
+void CSkyCalcWindow::OnListPicked(int id, int index) {
+  m_listSelections[id] = index;
+  ShowListTextStart(id);
+  OnControl(id);
+}
+
+void CSkyCalcWindow::ShowListTextStart(int id) {
+  if (QComboBox* list = List(id)) list->lineEdit()->setCursorPosition(0);
+}
+
+void CSkyCalcWindow::RefreshColours() {
+  for (const auto& [id, widget] : m_controls) {
+    const bool white = m_dlg.OnCtlColor(id);
+    bool& applied = m_white[id];
+    if (applied == white) continue;
+    applied = white;
+    if (qobject_cast<QAbstractButton*>(widget)) {
+      widget->setStyleSheet(white ? QString::fromLatin1(kWhiteButtonStyle) : QString());
+      continue;
+    }
+    QPalette palette;
+    if (white) {
+      palette = widget->palette();
+      palette.setColor(QPalette::Window, Qt::white);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(white);
+  }
+}
+
+QWidget* CSkyCalcWindow::Control(int id) const {
+  const auto found = m_controls.find(id);
+  return found == m_controls.end() ? nullptr : found->second;
+}
+
+QAbstractButton* CSkyCalcWindow::Button(int id) const { return qobject_cast<QAbstractButton*>(Control(id)); }
+
+QComboBox* CSkyCalcWindow::List(int id) const { return qobject_cast<QComboBox*>(Control(id)); }
+
+void CSkyCalcWindow::SetText(int id, const std::string& text) {
+  if (auto* label = qobject_cast<QLabel*>(Control(id))) label->setText(QString::fromStdString(text));
+}
+
+void CSkyCalcWindow::SetCheck(int id, bool checked) {
+  QAbstractButton* button = Button(id);
+  if (!button) return;
+  QButtonGroup* group = button->group();
+  // An exclusive group refuses to clear its checked button; lift that for the moment.
+  if (!checked && group && group->exclusive() && button->isChecked()) {
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
+    return;
+  }
+  button->setChecked(checked);
+}
+
+bool CSkyCalcWindow::IsChecked(int id) const {
+  const QAbstractButton* button = Button(id);
+  return button && button->isChecked();
+}
+
+void CSkyCalcWindow::SetListText(int id, const std::string& text) {
+  if (QComboBox* list = List(id)) list->setEditText(QString::fromStdString(text));
+  ShowListTextStart(id);
+}
+
+int CSkyCalcWindow::GetListSelection(int id) const {
+  const auto found = m_listSelections.find(id);
+  return found == m_listSelections.end() ? -1 : found->second;
+}
+
+bool CSkyCalcWindow::AddListEntry(int id, const std::string& text) {
+  QComboBox* list = List(id);
+  if (!list) return false;
+  const int before = list->count();
+  // Adding to an empty list makes Qt select the entry and show it; keep the text the logic set.
+  const QString shown = list->currentText();
+  list->addItem(QString::fromStdString(text));
+  list->setEditText(shown);
+  ShowListTextStart(id);
+  return list->count() > before;
+}
+
+void CSkyCalcWindow::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), QString::fromStdString(text),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CSkyCalcWindow::ShowHelp() {
+  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QString::fromUtf8(kHelpText),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void CSkyCalcWindow::CopyReadouts() {
+  QStringList texts;
+  for (int id : {IDC_TIME, IDC_RAAZM, IDC_DECALT}) texts << qobject_cast<QLabel*>(Control(id))->text();
+  QGuiApplication::clipboard()->setText(texts.join(QLatin1Char('\t')));
+}
+
+void CSkyCalcWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    CopyReadouts();
+    return;
+  }
+  if (event->matches(QKeySequence::HelpContents)) {
+    ShowHelp();
+    return;
+  }
+  if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    for (const KeyButton& key : kKeyButtons) {
+      if (event->text() == QLatin1Char(key.key)) {
+        PressVisibly(Button(key.id));
+        return;
+      }
+    }
+  }
+  // Enter reaches the window only when no push button has the focus (a push
+  // button presses itself); like Esc it ends the calculator without saving.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// Clicks at once, so that fast typing keeps every key in order (an animated
+// click would merge two quick presses of one key), then shows the key held
+// down for as long as an animated click would.
+void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
+  button->click();
+  button->setDown(true);
+  QTimer::singleShot(100, button, [button] { button->setDown(false); });
+}
+
+void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
+  m_dlg.OnClose();
+  QDialog::closeEvent(event);
+}
+
+void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(QString::fromUtf8(kAboutItem), this, &CSkyCalcWindow::ShowAbout);
+  menu.exec(event->globalPos());
+}
+
+}  // namespace skycalc

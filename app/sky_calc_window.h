@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDialog>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "panel/clock.h"
+#include "panel/control_host.h"
+#include "panel/settings_store.h"
+#include "panel/sky_calc_dlg.h"
+
+class QAbstractButton;
+class QComboBox;
+namespace Ui {
+class SkyCalcDlg;
+}
+
+namespace skycalc {
+
+// The calculator window (form sky_calc_dlg.ui). It owns the calculator's logic,
+// lends it its controls by ID, and turns clicks, list picks and keys into the
+// logic's handlers. Ending it with Esc or Enter writes nothing; the close box
+// and Alt+F4 save the site and zone settings first.
+class CSkyCalcWindow : public QDialog, public IControlHost {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs the logic's start-up: catalogues read from
+  // catalogDirectory (empty: the current directory), messages for unreadable
+  // ones, reset, lists filled.
+  CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::string& catalogDirectory = std::string(),
+                 QWidget* parent = nullptr);
+  ~CSkyCalcWindow() override;
+
+  // IControlHost
+  void SetText(int id, const std::string& text) override;
+  void SetCheck(int id, bool checked) override;
+  bool IsChecked(int id) const override;
+  void SetListText(int id, const std::string& text) override;
+  int GetListSelection(int id) const override;
+  bool AddListEntry(int id, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+
+  // The control with this ID, or nullptr.
+  QWidget* Control(int id) const;
+  // The logic behind the window.
+  CSkyCalcDlg& Logic() { return m_dlg; }
+
+  // The version box (modal).
+  void ShowAbout();
+  // A short how-to in a message box (F1).
+  void ShowHelp();
+  // Puts the time readout and the two coordinate readouts, tab-separated, on the clipboard.
+  void CopyReadouts();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void BindControls();
+  // Runs the logic's handler for control id, then repaints what depends on the state.
+  void OnControl(int id);
+  // The user picked entry index of list id.
+  void OnListPicked(int id, int index);
+  // Scrolls a list's text field to the start of its text (long star names).
+  void ShowListTextStart(int id);
+  // Applies the logic's white backgrounds (readouts, entry, 年 while it is the target).
+  void RefreshColours();
+  // A keyboard key pressed the keypad button: click it and show it pressed.
+  void PressVisibly(QAbstractButton* button);
+  QAbstractButton* Button(int id) const;
+  QComboBox* List(int id) const;
+
+  std::unique_ptr<Ui::SkyCalcDlg> m_ui;
+  CSkyCalcDlg m_dlg;
+  std::map<int, QWidget*> m_controls;
+  std::map<int, int> m_listSelections;  // user picks only; absent = no selection
+  std::map<int, bool> m_white;          // background last applied per control
+};
+
+}  // namespace skycalc

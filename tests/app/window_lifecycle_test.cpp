@@ -1,0 +1,155 @@
+// Start-up, the settings store, the ways the window ends, and its chrome.
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include "app/dialog_units.h"
+#include "panel/control_ids.h"
+#include "panel/ini_settings_store.h"
+#include "window_fixture.h"
+
+using namespace skycalc;
+
+namespace {
+
+const char* const kValueNames[] = {"Longitude", "Latitude", "Azimuth", "SDHour", "SDMinute"};
+
+struct EndCase {
+  const char* name;
+  void (*end)(QDialog* window, QWidget* list);
+  bool writes;
+};
+const EndCase kEndCases[] = {
+    {"close box", [](QDialog* w, QWidget*) { w->close(); }, true},
+    {"Esc", [](QDialog* w, QWidget*) { QTest::keyClick(w, Qt::Key_Escape); }, false},
+    {"Enter in a list's text field",
+     [](QDialog*, QWidget* list) { QTest::keyClick(qobject_cast<QComboBox*>(list)->lineEdit(), Qt::Key_Return); },
+     false},
+};
+
+TEST_F(WindowTest, OnlyTheCloseRequestWritesTheFiveSettings) {
+  for (const EndCase& c : kEndCases) {
+    SCOPED_TRACE(c.name);
+    QSettings(QStringLiteral("Quillmoor"), QStringLiteral("skycalc")).clear();
+    Open();
+    Click(IDC_FIELD_LONGITUDE);  // longitude -5.5 and zone hours -5
+    Keys("5.5-");
+    Click(IDC_SET);
+    Click(IDC_FIELD_ZONEHOUR);
+    Keys("5-");
+    Click(IDC_SET);
+    c.end(window.get(), Control(IDC_PLANETLIST));
+    EXPECT_FALSE(window->isVisible());
+    const QStringList expected = c.writes ? QStringList{"-5.50", "35.00", " 0.00", "-5", "0"}
+                                          : QStringList{"<absent>", "<absent>", "<absent>", "<absent>", "<absent>"};
+    QStringList stored;
+    for (const char* name : kValueNames) stored << Stored(name);
+    EXPECT_EQ(stored, expected);
+  }
+}
+
+TEST_F(WindowTest, RestartReadsBackWhatTheCloseWrote) {
+  const int displays[] = {IDC_LONGITUDE, IDC_LATITUDE, IDC_AZIMUTH, IDC_ZONEHOUR, IDC_ZONEMINUTE};
+  const auto shown = [&] {
+    QStringList texts;
+    for (int id : displays) texts << Text(id);
+    return texts;
+  };
+  Open();
+  EXPECT_EQ(shown(), QString::fromUtf8("140.0°|35.0°|0.0°|9|0").split('|'));
+  window->close();
+  Open();
+  EXPECT_EQ(shown(), QString::fromUtf8("140.00°|35.00°| 0.00°|9|0").split('|'));
+}
+
+TEST_F(WindowTest, HandWrittenValueIsShownUnchecked) {
+  IniSettingsStore file(IniSettingsStore::DefaultPath("Quillmoor", "skycalc"));
+  ASSERT_EQ(file.Path(), (config.path() + "/Quillmoor/skycalc.conf").toStdString());
+  file.WriteString("Config", "Latitude", "123");
+  Open();
+  EXPECT_EQ(Text(IDC_LATITUDE), QString::fromUtf8("123°"));
+}
+
+TEST_F(WindowTest, IniStoreReadsWhatQSettingsWrote) {
+  const std::pair<const char*, const char*> values[] = {
+      {"Longitude", "140.00"}, {"Latitude", "-5.50"}, {"Azimuth", " 0.00"}, {"SDHour", "-5"}, {"SDMinute", "0"}};
+  for (const auto& [name, value] : values) store->WriteString("Config", name, value);
+  IniSettingsStore file(IniSettingsStore::DefaultPath("Quillmoor", "skycalc"));
+  for (const auto& [name, value] : values) EXPECT_EQ(file.ReadString("Config", name, "<default>"), value) << name;
+  EXPECT_EQ(file.ReadString("Config", "Missing", "<default>"), "<default>");
+}
+
+TEST_F(WindowTest, MissingCataloguesAreReportedAtStartUp) {
+  QTemporaryDir empty;
+  const QStringList messages = Open(empty.path().toStdString());
+  EXPECT_EQ(messages, QStringList({QString::fromUtf8("恒星データファイルStarData.txtが読み込めません。"),
+                                   QString::fromUtf8("星座データファイルConstData.txtが読み込めません。")}));
+  EXPECT_EQ(lastTitles, QStringList({"skycalc", "skycalc"}));
+  EXPECT_EQ(Text(IDC_YEAR), "2001");
+  EXPECT_EQ(Text(IDC_TIME), "2451910.125000");
+  EXPECT_TRUE(Text(IDC_RAAZM).startsWith("Azm "));
+  EXPECT_EQ(qobject_cast<QComboBox*>(Control(IDC_CONSTLIST))->count(), 88);
+  EXPECT_TRUE(Open().isEmpty()) << "no message with the catalogues present";
+}
+
+TEST_F(WindowTest, WindowMatchesItsTemplate) {
+  Open();
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("星空ポケット「ほしよみ君」"));
+  const QSize base = DialogBaseUnits(window->font());
+  EXPECT_EQ(window->size(), DialogUnitsToPixels(QRect(0, 0, 294, 159), base).size());
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window->windowIcon().isNull());
+  EXPECT_EQ(window->windowIcon().availableSizes().value(0), QSize(32, 32));
+  for (int id : {IDC_FIELD_BLANK1, IDC_FIELD_BLANK2}) EXPECT_FALSE(Control(id)->isEnabled()) << id;
+}
+
+// Once the context menu is up its item is triggered; once the version box is
+// up its caption and title line are recorded and Esc closes it.
+TEST_F(WindowTest, ContextMenuOpensTheVersionBox) {
+  Open();
+  QStringList seen;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      if (!menu->isVisible() || !seen.isEmpty()) return;
+      seen << menu->actions().value(0)->text();
+      menu->setActiveAction(menu->actions().value(0));
+      // Queued: the version box runs its own loop, in which this timer must fire again.
+      QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Return); });
+    } else if (auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+               about && about != window.get() && about->isVisible()) {
+      seen << about->windowTitle();
+      seen << about->findChild<QLabel*>("IDC_ABOUT_TITLE")->text();
+      QTest::keyClick(about, Qt::Key_Escape);
+    }
+  });
+  poll.start();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(window.get(), &event);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return seen.size() == 3; }, 3000));
+  poll.stop();
+  EXPECT_EQ(seen, QStringList({QString::fromUtf8("「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)..."),
+                               QString::fromUtf8("「ほしよみ君」のﾊﾞｰｼﾞｮﾝ情報"),
+                               QString::fromUtf8("星空ポケット「ほしよみ君」 ver1.2")}));
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WindowTest, F1ShowsHelp) {
+  Open();
+  const QStringList messages = CloseMessages([&] { QTest::keyClick(window.get(), Qt::Key_F1); });
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("SET"));
+  EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
