@@ -1,6 +1,7 @@
 #include "app/sky_calc_app.h"
 
 #include <QFileInfo>
+#include <clocale>
 #include <QTimer>
 
 #include "app/app_icon.h"
@@ -11,6 +12,10 @@
 namespace skycalc {
 
 CSkyCalcApp::CSkyCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
+  // QApplication adopts the user's locale; the calculator's texts, its entry
+  // and its settings always use a decimal point, as the C library's "C"
+  // numeric conventions write and read them ("135.0", "%5.2f", "%f").
+  std::setlocale(LC_NUMERIC, "C");
   setOrganizationName(QStringLiteral("Quillmoor"));
   setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
   setWindowIcon(ApplicationIcon());

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/sky_calc_app.h"
 #include "panel/control_ids.h"
 
 using namespace skycalc;
@@ -19,7 +20,7 @@ void WindowTest::SetUpTestSuite() {
   static int argc = 1;
   static char name[] = "skycalc";
   static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives until the process ends
+  new CSkyCalcApp(argc, argv);  // lives until the process ends
   QCoreApplication::setOrganizationName(QStringLiteral("Quillmoor"));
   QCoreApplication::setApplicationName(QStringLiteral("skycalc"));
 }

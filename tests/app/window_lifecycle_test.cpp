@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
+#include <cstring>
 
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
@@ -33,6 +35,13 @@ const EndCase kEndCases[] = {
      [](QDialog*, QWidget* list) { QTest::keyClick(qobject_cast<QComboBox*>(list)->lineEdit(), Qt::Key_Return); },
      false},
 };
+
+// The application object must leave numbers to the C conventions whatever the
+// user's locale: a comma locale would turn "135.0" into 135 and print "%f" with commas.
+TEST_F(WindowTest, ApplicationKeepsTheDecimalPointAndTheCompanyKey) {
+  EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quillmoor"));
+}
 
 TEST_F(WindowTest, OnlyTheCloseRequestWritesTheFiveSettings) {
   for (const EndCase& c : kEndCases) {
