@@ -31,13 +31,13 @@ struct ControlName {
 };
 constexpr ControlName kControls[] = {
     {IDC_DIGIT1, "IDC_DIGIT1"},
-    {IDC_DIGIT1 + 1, "IDC_DIGIT2"},
-    {IDC_DIGIT1 + 2, "IDC_DIGIT3"},
-    {IDC_DIGIT1 + 3, "IDC_DIGIT4"},
-    {IDC_DIGIT1 + 4, "IDC_DIGIT5"},
-    {IDC_DIGIT1 + 5, "IDC_DIGIT6"},
-    {IDC_DIGIT1 + 6, "IDC_DIGIT7"},
-    {IDC_DIGIT1 + 7, "IDC_DIGIT8"},
+    {IDC_DIGIT2, "IDC_DIGIT2"},
+    {IDC_DIGIT3, "IDC_DIGIT3"},
+    {IDC_DIGIT4, "IDC_DIGIT4"},
+    {IDC_DIGIT5, "IDC_DIGIT5"},
+    {IDC_DIGIT6, "IDC_DIGIT6"},
+    {IDC_DIGIT7, "IDC_DIGIT7"},
+    {IDC_DIGIT8, "IDC_DIGIT8"},
     {IDC_DIGIT9, "IDC_DIGIT9"},
     {IDC_DIGIT0, "IDC_DIGIT0"},
     {IDC_SIGN, "IDC_SIGN"},
@@ -89,9 +89,9 @@ struct KeyButton {
   int id;
 };
 constexpr KeyButton kKeyButtons[] = {
-    {'0', IDC_DIGIT0},     {'1', IDC_DIGIT1},     {'2', IDC_DIGIT1 + 1}, {'3', IDC_DIGIT1 + 2},
-    {'4', IDC_DIGIT1 + 3}, {'5', IDC_DIGIT1 + 4}, {'6', IDC_DIGIT1 + 5}, {'7', IDC_DIGIT1 + 6},
-    {'8', IDC_DIGIT1 + 7}, {'9', IDC_DIGIT9},     {'.', IDC_POINT},      {'-', IDC_SIGN},
+    {'0', IDC_DIGIT0},     {'1', IDC_DIGIT1},     {'2', IDC_DIGIT2}, {'3', IDC_DIGIT3},
+    {'4', IDC_DIGIT4}, {'5', IDC_DIGIT5}, {'6', IDC_DIGIT6}, {'7', IDC_DIGIT7},
+    {'8', IDC_DIGIT8}, {'9', IDC_DIGIT9},     {'.', IDC_POINT},      {'-', IDC_SIGN},
 };
 
 // The window's size in dialog units.
@@ -145,7 +145,10 @@ void CSkyCalcWindow::BindControls() {
     Q_ASSERT_X(widget, "CSkyCalcWindow", control.name);
     m_controls[control.id] = widget;
     const int id = control.id;
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      // Readouts and displays show stored or computed text as it stands, never as markup.
+      label->setTextFormat(Qt::PlainText);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       connect(button, &QAbstractButton::clicked, this, [this, id] { OnControl(id); });
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
       // Only a pick from the list counts: no completion, and leaving the text

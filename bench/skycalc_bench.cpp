@@ -7,10 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
 #include "astro/frames/horizontal.h"
+#include "astro/horizon/horizon.h"
 #include "astro/planets/elements.h"
 #include "astro/planets/geocentric.h"
 #include "astro/planets/moon.h"
@@ -20,10 +21,9 @@
 #include "catalog/catalog.h"
 #include "catalog/precession.h"
 #include "panel/control_ids.h"
-#include "panel/fixed_clock.h"
-#include "panel/memory_host.h"
-#include "panel/memory_settings_store.h"
+#include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
+#include "tests/support/headless_calculator.h"
 
 #ifdef SKYCALC_BENCH_LIBNOVA
 #include <libnova/libnova.h>
@@ -350,39 +350,30 @@ BENCHMARK(BM_LoadConstellationCatalog);
 
 // ---- One full readout through SET ----------------------------------------
 
-// A calculator opened on a fixed instant, the chosen body picked from its list.
-struct Calculator {
-  MemoryHost host;
-  MemorySettingsStore store;
-  FixedClock clock{ClockReading{2026, 12, 7, 21, 30}};
-  CSkyCalcDlg dlg{host, store, clock};
+// A calculator opened on a fixed instant, equatorial, the body picked from its list.
+struct Calculator : HeadlessCalculator {
   Calculator(int list, int index) {
-    dlg.SetCatalogDirectory(SKYCALC_DATA_DIR);
-    dlg.OnInitDialog();
-    host.ClickRadio(IDC_EQUATORIAL);
-    dlg.OnEquatorial();
-    host.SelectListEntry(list, index);
-    dlg.OnCommand(list);
+    Open();
+    Press(IDC_EQUATORIAL);
+    Select(list, index);
   }
 };
 
 // SET with no target: the time readout and the position readout recomputed
-// and written, the entry cleared. The host's log of texts is emptied now and
-// then so that it does not grow through the run (a cost below 1 ns a call).
-void BM_ReadoutThroughSet(benchmark::State& state) {
-  Calculator calc(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+// and written, the entry cleared. The log of texts is emptied now and then so
+// that it does not grow through the run (a cost below 1 ns a call).
+void BM_ReadoutThroughSet(benchmark::State& state, int list, int index) {
+  Calculator calc(list, index);
   for (auto _ : state) {
-    calc.dlg.OnSet();
+    calc.dlg->OnSet();
     if (calc.host.textLog.size() > 4096) calc.host.textLog.clear();
   }
   benchmark::DoNotOptimize(calc.host.Text(IDC_DECALT));
 }
-BENCHMARK(BM_ReadoutThroughSet)
-    ->ArgNames({"list", "index"})
-    ->Args({IDC_PLANETLIST, 3})    // Mars
-    ->Args({IDC_PLANETLIST, 9})    // the Moon
-    ->Args({IDC_STARLIST, 9})      // Sirius
-    ->Args({IDC_CONSTLIST, 16});   // Orion
+BENCHMARK_CAPTURE(BM_ReadoutThroughSet, mars, IDC_PLANETLIST, 3);
+BENCHMARK_CAPTURE(BM_ReadoutThroughSet, moon, IDC_PLANETLIST, 9);
+BENCHMARK_CAPTURE(BM_ReadoutThroughSet, sirius, IDC_STARLIST, 9);
+BENCHMARK_CAPTURE(BM_ReadoutThroughSet, orion, IDC_CONSTLIST, 16);
 
 // ---- The same places through libnova -------------------------------------
 

@@ -1,9 +1,9 @@
 #include "catalog/precession.h"
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
-#include "astro/frames/horizontal.h"
+#include "astro/horizon/horizon.h"
 
 namespace skycalc {
 

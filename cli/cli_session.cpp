@@ -1,6 +1,6 @@
 #include "cli/cli_session.h"
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/time/sidereal.h"
 #include "panel/control_ids.h"
 

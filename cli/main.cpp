@@ -10,7 +10,7 @@
 #include "cli/output_format.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
-#include "panel/ini_settings_store.h"
+#include "app/qt_settings_store.h"
 
 namespace {
 
@@ -48,8 +48,9 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
 }
 
 int Run(const skycalc::CliOptions& options) {
-  skycalc::IniSettingsStore iniStore(skycalc::IniSettingsStore::DefaultPath("Quillmoor", "skycalc"));
-  skycalc::ReadOnlySettingsStore store(iniStore);
+  // The window's own settings, read the way the window reads them (QSettings); never written.
+  skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
+  skycalc::ReadOnlySettingsStore store(qtStore);
   skycalc::SystemClock clock;
   skycalc::CliSession session(store, clock, options.dataDir.value_or(""));
   for (const std::string& message : session.Start()) std::cerr << message << "\n";

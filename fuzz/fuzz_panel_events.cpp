@@ -22,10 +22,10 @@ struct Event {
 
 const Event kEvents[] = {
     {Kind::kClick, IDC_DIGIT0},           {Kind::kClick, IDC_DIGIT1},
-    {Kind::kClick, IDC_DIGIT1 + 1},       {Kind::kClick, IDC_DIGIT1 + 2},
-    {Kind::kClick, IDC_DIGIT1 + 3},       {Kind::kClick, IDC_DIGIT1 + 4},
-    {Kind::kClick, IDC_DIGIT1 + 5},       {Kind::kClick, IDC_DIGIT1 + 6},
-    {Kind::kClick, IDC_DIGIT1 + 7},       {Kind::kClick, IDC_DIGIT9},
+    {Kind::kClick, IDC_DIGIT2},       {Kind::kClick, IDC_DIGIT3},
+    {Kind::kClick, IDC_DIGIT4},       {Kind::kClick, IDC_DIGIT5},
+    {Kind::kClick, IDC_DIGIT6},       {Kind::kClick, IDC_DIGIT7},
+    {Kind::kClick, IDC_DIGIT8},       {Kind::kClick, IDC_DIGIT9},
     {Kind::kClick, IDC_POINT},            {Kind::kClick, IDC_SIGN},
     {Kind::kClick, IDC_CLEAR},            {Kind::kClick, IDC_SET},
     {Kind::kClick, IDC_ALLCLEAR},         {Kind::kClick, IDC_FIELD_YEAR},
@@ -121,9 +121,9 @@ struct Fields {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace skycalc;
-  FuzzCalculator calc;
+  HeadlessCalculator calc;
   calc.Open();
-  CSkyCalcDlg& dlg = calc.dlg;
+  CSkyCalcDlg& dlg = *calc.dlg;
   MemoryHost& host = calc.host;
   FUZZ_CHECK(host.messages.empty(), "the catalogues of the source tree load");
   for (std::size_t i = 0; i < size; ++i) {

@@ -32,9 +32,9 @@ void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store) {
 
 // Every readout the panel can show, for the time modes, both frames, all ten
 // planet-list bodies and one star and constellation chosen by the input.
-void ShowEverything(FuzzCalculator& calc, int star, int constellation) {
+void ShowEverything(HeadlessCalculator& calc, int star, int constellation) {
   MemoryHost& host = calc.host;
-  CSkyCalcDlg& dlg = calc.dlg;
+  CSkyCalcDlg& dlg = *calc.dlg;
   for (int timeMode : {IDC_SIDEREAL, IDC_JULIANDAY}) {
     host.ClickRadio(timeMode);
     dlg.OnCommand(timeMode);
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       texts.back() += static_cast<char>(data[i]);
     }
   }
-  FuzzCalculator calc;
+  HeadlessCalculator calc;
   for (std::size_t v = 0; v < 5 && v < texts.size(); ++v) {
     if (present & (1u << v)) calc.store.values[{"Config", kNames[v]}] = texts[v];
   }
@@ -101,13 +101,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckDisplays(calc.host, calc.store);
   ShowEverything(calc, star, constellation);
 
-  calc.dlg.OnClose();
-  CheckWritten(calc.dlg, calc.store);
-  const std::int8_t zoneHour = calc.dlg.m_nZoneHour;
-  const std::uint8_t zoneMinute = calc.dlg.m_nZoneMinute;
-  calc.dlg.OnAllClear();
+  calc.dlg->OnClose();
+  CheckWritten(*calc.dlg, calc.store);
+  const std::int8_t zoneHour = calc.dlg->m_nZoneHour;
+  const std::uint8_t zoneMinute = calc.dlg->m_nZoneMinute;
+  calc.dlg->OnAllClear();
   CheckDisplays(calc.host, calc.store);
-  FUZZ_CHECK(calc.dlg.m_nZoneHour == zoneHour && calc.dlg.m_nZoneMinute == zoneMinute, "the zone survives a close");
+  FUZZ_CHECK(calc.dlg->m_nZoneHour == zoneHour && calc.dlg->m_nZoneMinute == zoneMinute, "the zone survives a close");
   ShowEverything(calc, star, constellation);
   return 0;
 }

@@ -7,14 +7,12 @@
 #include <string>
 
 #include "panel/control_ids.h"
-#include "panel/fixed_clock.h"
 #include "panel/memory_host.h"
-#include "panel/memory_settings_store.h"
-#include "panel/sky_calc_dlg.h"
+#include "tests/support/headless_calculator.h"
 
 // What the fuzz targets share: a failing check that stops the run with the
-// reason, the readout buffer bounds, and a calculator opened on the catalogues
-// of the source tree.
+// reason and the readout buffer bounds. The calculator they drive is the
+// tests' HeadlessCalculator.
 namespace skycalc {
 
 // Stops the run (libFuzzer then saves the input) when an invariant is broken.
@@ -57,18 +55,5 @@ inline void CheckReadoutLengths(const MemoryHost& host) {
   FUZZ_CHECK(ShiftJisLength(host.Text(IDC_RAAZM)) <= kPositionTextMax, "first position readout fits 16 bytes");
   FUZZ_CHECK(ShiftJisLength(host.Text(IDC_DECALT)) <= kPositionTextMax, "second position readout fits 16 bytes");
 }
-
-// A calculator with its window, store and clock, opened as at start-up.
-struct FuzzCalculator {
-  MemoryHost host;
-  MemorySettingsStore store;
-  FixedClock clock{ClockReading{2026, 12, 7, 21, 30}};
-  CSkyCalcDlg dlg{host, store, clock};
-
-  void Open() {
-    dlg.SetCatalogDirectory(SKYCALC_DATA_DIR);
-    dlg.OnInitDialog();
-  }
-};
 
 }  // namespace skycalc

@@ -4,7 +4,14 @@
 namespace skycalc {
 
 enum ControlId : int {
-  IDC_DIGIT1 = 1000,  // "1" .. "9" are 1000 .. 1008
+  IDC_DIGIT1 = 1000,
+  IDC_DIGIT2 = 1001,
+  IDC_DIGIT3 = 1002,
+  IDC_DIGIT4 = 1003,
+  IDC_DIGIT5 = 1004,
+  IDC_DIGIT6 = 1005,
+  IDC_DIGIT7 = 1006,
+  IDC_DIGIT8 = 1007,
   IDC_DIGIT9 = 1008,
   IDC_DIGIT0 = 1009,
   IDC_SIGN = 1010,
@@ -49,5 +56,13 @@ enum ControlId : int {
   IDC_ALLCLEAR = 1055,
   IDC_FIELD_BLANK2 = 1062,
 };
+
+// The key of digit 0-9 ("1" to "9" are consecutive IDs, "0" follows "9").
+constexpr int DigitKeyId(int digit) { return digit == 0 ? IDC_DIGIT0 : IDC_DIGIT1 + (digit - 1); }
+// The digit 0-9 of a digit key, or -1 for any other ID.
+constexpr int DigitOfKey(int id) {
+  if (id == IDC_DIGIT0) return 0;
+  return id >= IDC_DIGIT1 && id <= IDC_DIGIT9 ? id - IDC_DIGIT1 + 1 : -1;
+}
 
 }  // namespace skycalc

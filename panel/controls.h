@@ -8,12 +8,9 @@
 // way a dialog framework's data exchange binds them.
 namespace skycalc {
 
-inline constexpr int CB_ERR = -1;  // a list with no current selection
-
 class CControlHandle {
  public:
   CControlHandle(IControlHost& host, int id) : m_host(host), m_id(id) {}
-  int GetDlgCtrlID() const { return m_id; }
 
  protected:
   IControlHost& m_host;

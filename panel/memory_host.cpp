@@ -24,7 +24,6 @@ const std::vector<std::string> kNoEntries;
 
 void MemoryHost::SetText(int id, const std::string& text) {
   m_texts[id] = text;
-  textLog.emplace_back(id, text);
 }
 
 void MemoryHost::SetCheck(int id, bool checked) { m_checks[id] = checked; }
@@ -42,9 +41,7 @@ int MemoryHost::GetListSelection(int id) const {
 }
 
 bool MemoryHost::AddListEntry(int id, const std::string& text) {
-  std::vector<std::string>& entries = m_listEntries[id];
-  if (entries.size() >= listCapacity) return false;
-  entries.push_back(text);
+  m_listEntries[id].push_back(text);
   return true;
 }
 
@@ -82,8 +79,8 @@ void MemoryHost::ClickRadio(int id) {
     for (int member : group) inGroup = inGroup || member == id;
     if (!inGroup) continue;
     for (int member : group) m_checks[member] = false;
+    m_checks[id] = true;
   }
-  m_checks[id] = true;
 }
 
 }  // namespace skycalc

@@ -8,8 +8,10 @@
 
 #include "panel/control_host.h"
 
-// A window without a toolkit: remembers every text, check, list and message.
-// The tests and the command-line tool drive the calculator through it.
+// A window without a toolkit: holds the current text, check, list and
+// selection of each control and the messages shown. The command-line tool and
+// the tests drive the calculator through it; it keeps no history of texts, so
+// a long run stays in constant memory.
 namespace skycalc {
 
 class MemoryHost : public IControlHost {
@@ -34,16 +36,13 @@ class MemoryHost : public IControlHost {
   // field shows that entry. The caller then runs the selection handler.
   void SelectListEntry(int id, int index);
   // The user clicks a radio button: it is checked and the others of its group
-  // (time mode, coordinate system, kind of body) are cleared. The caller then
-  // runs the click handler.
+  // (time mode, coordinate system, kind of body, field buttons) are cleared;
+  // an ID in none of these groups changes nothing. The caller then runs the
+  // click handler.
   void ClickRadio(int id);
 
-  // Every message box shown, in order.
+  // Every message box shown, in order (the driver empties it as it reads them).
   std::vector<std::string> messages;
-  // Every SetText call, in order, as (id, text).
-  std::vector<std::pair<int, std::string>> textLog;
-  // Number of entries a list accepts before it refuses more.
-  std::size_t listCapacity = static_cast<std::size_t>(-1);
 
  private:
   std::map<int, std::string> m_texts;

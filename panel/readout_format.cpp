@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "astro/frames/constants.h"
-#include "astro/time/sidereal.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 
@@ -27,6 +26,20 @@ std::string FormatHorizontal(const char* label, double angle) {
 }
 
 }  // namespace
+
+void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut) {
+  const double sign = minutes > 0.0 ? 1.0 : (minutes < 0.0 ? -1.0 : 0.0);
+  const double rounded = std::trunc((std::fabs(minutes) + 0.5) * sign);
+  double h = hours;
+  if (rounded >= 60.0) {
+    minutesOut = rounded - 60.0;
+    h = hours + 1.0;
+  } else {
+    minutesOut = rounded;
+  }
+  if (h >= 24.0) h -= 24.0;
+  hoursOut = h;
+}
 
 std::string FormatText(const char* format, ...) {
   va_list args;

@@ -24,6 +24,8 @@ std::string FormatDeclination(double dec);
 std::string FormatAzimuth(double azimuth);
 // Altitude (radians) as "Alt %4.2f°" in degrees; "Alt --.--°" without sense.
 std::string FormatAltitude(double altitude);
+// Whole hours and fractional minutes -> minutes rounded half away from zero, 60 carried, hour 24 wrapped.
+void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut);
 // A site setting (degrees, 32-bit float widened) as stored: "%5.2f", e.g. " 0.00", "140.00".
 std::string FormatSetting(float degrees);
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/planets/geocentric.h"
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
@@ -150,8 +150,15 @@ int ListPosition(const CComboBox& list, std::size_t count) {
   return position;
 }
 
-// Planet list position 0-9 -> body number (1-3, then 5-11: the Earth is skipped).
-int PlanetBodyOfPosition(int position) { return position + 1 <= 3 ? position + 1 : position + 2; }
+constexpr int kSunBody = 1;
+constexpr int kEarthBody = 4;
+constexpr int kMoonBody = 11;
+
+// Planet list position 0-9 -> body number: the list starts with the Sun and never offers the Earth.
+int PlanetBodyOfPosition(int position) {
+  const int body = kSunBody + position;
+  return body < kEarthBody ? body : body + 1;
+}
 
 // Checks one kind-of-body radio button (惑星, 恒星, 星座) and clears the other two.
 void CheckKind(IControlHost& host, int kindId) {
@@ -159,7 +166,7 @@ void CheckKind(IControlHost& host, int kindId) {
 }
 
 // Whether body is one the planet readout can compute (1-11 except the Earth).
-bool IsPlanetBody(int body) { return body >= 1 && body <= 11 && body != 4; }
+bool IsPlanetBody(int body) { return body >= kSunBody && body <= kMoonBody && body != kEarthBody; }
 
 }  // namespace
 
@@ -167,7 +174,6 @@ CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& cloc
     : m_host(host),
       m_store(store),
       m_clock(clock),
-      m_btnAllClear(host, IDC_ALLCLEAR),
       m_radPlanet(host, IDC_PLANET),
       m_cmbStar(host, IDC_STARLIST),
       m_cmbConstellation(host, IDC_CONSTLIST),
@@ -214,8 +220,8 @@ bool CSkyCalcDlg::OnInitDialog() {
 }
 
 bool CSkyCalcDlg::OnCommand(int id) {
-  if (id >= IDC_DIGIT1 && id <= IDC_DIGIT9) {
-    KeyDigit(*this, static_cast<char>('0' + (id - 999)));
+  if (const int digit = DigitOfKey(id); digit > 0) {
+    KeyDigit(*this, static_cast<char>('0' + digit));
     return true;
   }
   for (const FieldDef& field : kFields) {
@@ -340,7 +346,7 @@ Place CSkyCalcDlg::PlanetPlace(int body) {
   const double lst = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
   Place place;
   // A body number no list position gives is computed as the Sun.
-  GeocentricPlace(IsPlanetBody(body) ? body : 1, m_dJulianDay, lst, static_cast<double>(m_fLatitude) * kDegToRad,
+  GeocentricPlace(IsPlanetBody(body) ? body : kSunBody, m_dJulianDay, lst, static_cast<double>(m_fLatitude) * kDegToRad,
                   static_cast<double>(m_fAzimuth) * kDegToRad, place);
   return place;
 }
@@ -460,7 +466,7 @@ void CSkyCalcDlg::ResetCalculator() {
   m_cmbPlanet.SetWindowText(PlanetNames[0]);
   m_cmbStar.SetWindowText(StarNames[0]);
   m_cmbConstellation.SetWindowText(ConstellationNames[0]);
-  g_nPlanetBody = 1;
+  g_nPlanetBody = kSunBody;
   g_nStarIndex = 0;
   g_nConstIndex = 0;
   ClearEntry(*this);
@@ -496,7 +502,7 @@ void CSkyCalcDlg::ResetCalculator() {
   m_nZoneMinute = NarrowToUint8(TextToLong(zoneMinute));
 
   ShowJulianDay();
-  ShowPlanetPosition(1);
+  ShowPlanetPosition(kSunBody);
 }
 
 void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }

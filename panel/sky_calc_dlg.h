@@ -10,6 +10,10 @@
 #include "panel/controls.h"
 #include "panel/settings_store.h"
 
+// The names here (CSkyCalcDlg, its m_ members with their type tags, the
+// g_ remembered choices, the On handlers) and the module-level state they
+// describe follow the calculator's design, which fixes them together with the
+// widths of the fields; they are kept as they are on purpose.
 namespace skycalc {
 
 // Remembered list choices, one per kind of body (module level, zero at start).
@@ -117,7 +121,6 @@ class CSkyCalcDlg {
 
  public:
   // Control members, bound to their IDs.
-  CButton m_btnAllClear;
   CButton m_radPlanet;
   CComboBox m_cmbStar;
   CComboBox m_cmbConstellation;

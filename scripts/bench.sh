@@ -82,7 +82,7 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     print "## Targets\n"
     print "| Target | Figure | Met |"
     print "|---|---|---|"
-    planet = cpu_ns["ReadoutThroughSet/list:1047/index:3"]
+    planet = cpu_ns["ReadoutThroughSet/mars"]
     printf "| Planet readout through SET (Mars, equatorial) <= 5 us median | %s | %s |\n", pretty(planet), (planet <= 5000 ? "yes" : "no")
     worst = 1e300
     for (b = 1; b <= 11; b++) if (b in body) {
@@ -102,7 +102,7 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     print "\n## Full readouts through SET (time text and both position texts)\n"
     print "| Body | Median CPU time |"
     print "|---|---|"
-    split("ReadoutThroughSet/list:1047/index:3=Mars (planet list)|ReadoutThroughSet/list:1047/index:9=Moon (planet list)|ReadoutThroughSet/list:1048/index:9=Sirius (star list)|ReadoutThroughSet/list:1049/index:16=Orion (constellation list)", rows, "|")
+    split("ReadoutThroughSet/mars=Mars (planet list)|ReadoutThroughSet/moon=Moon (planet list)|ReadoutThroughSet/sirius=Sirius (star list)|ReadoutThroughSet/orion=Orion (constellation list)", rows, "|")
     for (i = 1; i in rows; i++) { split(rows[i], kv, "="); printf "| %s | %s |\n", kv[2], pretty(cpu_ns[kv[1]]) }
     print "\n## Operations\n"
     print "| Operation | Median CPU time |"

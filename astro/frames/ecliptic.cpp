@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 

@@ -2,16 +2,9 @@
 
 #include <cmath>
 
-#include "astro/frames/angles.h"
-#include "astro/time/sidereal.h"
+#include "astro/base/angles.h"
 
 namespace skycalc {
-
-// (alpha, delta) at the site and jd -> south-based azimuth [0, kTwoPi] (or -kHalfPi), altitude; radians.
-void EquatorialToHorizontal(double alpha, double delta, double longitude, double latitude, double jd,
-                            double& azimuth, double& altitude) {
-  HorizontalFromSouth(HourAngle(alpha, jd, longitude), delta, latitude, azimuth, altitude);
-}
 
 // Hour angle, declination, latitude -> azimuth from south through west, altitude; radians.
 void HorizontalFromSouth(double hourAngle, double delta, double latitude, double& azimuth, double& altitude) {

@@ -4,9 +4,6 @@
 // positive, hour angles west positive, azimuths clockwise seen from above.
 namespace skycalc {
 
-// (alpha, delta) at site longitude/latitude and jd -> south-based azimuth [0, kTwoPi] (or -kHalfPi), altitude.
-void EquatorialToHorizontal(double alpha, double delta, double longitude, double latitude, double jd,
-                            double& azimuth, double& altitude);
 // Hour angle, declination, latitude -> south-based azimuth, altitude.
 void HorizontalFromSouth(double hourAngle, double delta, double latitude, double& azimuth, double& altitude);
 // Latitude, declination, hour angle -> north-based azimuth, altitude.

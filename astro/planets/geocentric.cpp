@@ -1,7 +1,7 @@
 #include "astro/planets/geocentric.h"
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
 #include "astro/frames/horizontal.h"
 #include "astro/planets/moon.h"

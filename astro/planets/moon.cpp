@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/time/julian_day.h"
 
 namespace skycalc {
@@ -34,21 +34,6 @@ double LocalSiderealTime(double jd, double longitude) {
 // Local sidereal time minus right ascension, radians, positive west, not reduced.
 double HourAngle(double rightAscension, double jd, double longitude) {
   return LocalSiderealTime(jd, longitude) - rightAscension;
-}
-
-// Whole hours and fractional minutes -> minutes rounded half away from zero, 60 carried, hour 24 wrapped.
-void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut) {
-  const double sign = minutes > 0.0 ? 1.0 : (minutes < 0.0 ? -1.0 : 0.0);
-  const double rounded = std::trunc((std::fabs(minutes) + 0.5) * sign);
-  double h = hours;
-  if (rounded >= 60.0) {
-    minutesOut = rounded - 60.0;
-    h = hours + 1.0;
-  } else {
-    minutesOut = rounded;
-  }
-  if (h >= 24.0) h -= 24.0;
-  hoursOut = h;
 }
 
 }  // namespace skycalc

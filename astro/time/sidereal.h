@@ -9,7 +9,5 @@ double SiderealTimeAtZeroHour(double jd);
 double LocalSiderealTime(double jd, double longitude);
 // LocalSiderealTime(jd, longitude) - rightAscension, not reduced.
 double HourAngle(double rightAscension, double jd, double longitude);
-// Whole hours and fractional minutes -> minutes rounded half away from zero, 60 carried, hour 24 wrapped.
-void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut);
 
 }  // namespace skycalc

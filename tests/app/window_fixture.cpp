@@ -77,7 +77,7 @@ void WindowTest::Keys(const char* digits) {
   for (const char* c = digits; *c; ++c) {
     if (*c == '.') Click(IDC_POINT);
     else if (*c == '-') Click(IDC_SIGN);
-    else Click(*c == '0' ? IDC_DIGIT0 : IDC_DIGIT1 + (*c - '1'));
+    else Click(DigitKeyId(*c - '0'));
   }
 }
 

@@ -12,7 +12,7 @@
 
 #include "app/qt_settings_store.h"
 #include "app/sky_calc_window.h"
-#include "panel/fixed_clock.h"
+#include "tests/support/fixed_clock.h"
 
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/time/sidereal.h"
 #include "catalog/precession.h"
 

@@ -15,15 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
 #include "panel/control_ids.h"
-#include "panel/fixed_clock.h"
-#include "panel/ini_settings_store.h"
-#include "panel/memory_host.h"
-#include "panel/memory_settings_store.h"
 #include "panel/sky_calc_dlg.h"
+#include "tests/support/headless_calculator.h"
 
 #ifndef SKYCALC_CLI_PATH
 #error "SKYCALC_CLI_PATH must name the skycalc-cli binary"
@@ -109,35 +106,8 @@ class CliProgramTest : public ::testing::Test {
 };
 
 // The window logic in this process, keyed through its control IDs.
-struct Window {
-  MemoryHost host;
-  MemorySettingsStore store;
-  FixedClock clock{ClockReading{2024, 6, 1, 12, 0}};
-  CSkyCalcDlg dlg{host, store, clock};
-
-  Window() {
-    dlg.SetCatalogDirectory(kDataDir);
-    dlg.OnInitDialog();
-  }
-  // Field button, the keys of text (sign last), SET.
-  void Key(int fieldButton, const std::string& text) {
-    dlg.OnCommand(fieldButton);
-    for (const char c : text) {
-      if (c == '.') dlg.OnCommand(IDC_POINT);
-      if (c >= '1' && c <= '9') dlg.OnCommand(IDC_DIGIT1 + (c - '1'));
-      if (c == '0') dlg.OnCommand(IDC_DIGIT0);
-    }
-    if (text[0] == '-') dlg.OnCommand(IDC_SIGN);
-    dlg.OnCommand(IDC_SET);
-  }
-  void Select(int list, int index) {
-    host.SelectListEntry(list, index);
-    dlg.OnCommand(list);
-  }
-  void Click(int radio) {
-    host.ClickRadio(radio);
-    dlg.OnCommand(radio);
-  }
+struct Window : HeadlessCalculator {
+  Window() : HeadlessCalculator(ClockReading{2024, 6, 1, 12, 0}) { Open(); }
   std::string Texts() const {
     return host.Text(IDC_TIME) + "\n" + host.Text(IDC_RAAZM) + "\n" + host.Text(IDC_DECALT) + "\n";
   }
@@ -187,7 +157,7 @@ TEST_F(CliProgramTest, TimeReadoutsMatchTheWindow) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Lines(r.out).at(0), c.expected) << c.at.Args() << " " << c.mode;
     Window w;
-    if (std::string(c.mode) == "--sidereal") w.Click(IDC_SIDEREAL);
+    if (std::string(c.mode) == "--sidereal") w.Press(IDC_SIDEREAL);
     c.at.KeyInto(w);
     EXPECT_EQ(r.out, w.Texts()) << c.at.Args() << " " << c.mode;
   }
@@ -217,7 +187,7 @@ TEST_F(CliProgramTest, PositionReadoutsMatchTheWindow) {
     ASSERT_EQ(r.status, 0) << c.args << ": " << r.err;
     Window w;
     if (c.list != 0) w.Select(c.list, c.index);
-    if (c.frame != 0) w.Click(c.frame);
+    if (c.frame != 0) w.Press(c.frame);
     at.KeyInto(w);
     EXPECT_EQ(r.out, w.Texts()) << c.args;
     EXPECT_EQ(r.err, "") << c.args;
@@ -249,9 +219,9 @@ TEST_F(CliProgramTest, JsonNumbersAreTheLibrarysDoubles) {
     double jd = 0.0;
     LocalTimeToJD(1957, 10, 4, 19, 26, -4, 30, jd);
     const float longitude = -71.05f;
-    const Place place = c.list == IDC_PLANETLIST ? w.dlg.PlanetPlace(g_nPlanetBody)
-                        : c.list == IDC_STARLIST ? w.dlg.StarPlace(c.index)
-                                                 : w.dlg.ConstellationPlace(c.index);
+    const Place place = c.list == IDC_PLANETLIST ? w.dlg->PlanetPlace(g_nPlanetBody)
+                        : c.list == IDC_STARLIST ? w.dlg->StarPlace(c.index)
+                                                 : w.dlg->ConstellationPlace(c.index);
     EXPECT_EQ(JsonNumber(line, "jd"), jd);
     EXPECT_EQ(JsonNumber(line, "lst"), LocalSiderealTime(jd, static_cast<double>(longitude) * kDegToRad));
     EXPECT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << c.args;
@@ -367,9 +337,8 @@ TEST_F(CliProgramTest, TableAcrossTheCalendarReform) {
 }
 
 TEST_F(CliProgramTest, SettingsStoreIsReadNeverWritten) {
-  IniSettingsStore(StorePath()).WriteString("Config", "Longitude", "-5.50");
-  IniSettingsStore(StorePath()).WriteString("Config", "Latitude", "123");
-  IniSettingsStore(StorePath()).WriteString("Config", "SDHour", "-5");
+  fs::create_directories(fs::path(StorePath()).parent_path());
+  std::ofstream(StorePath()) << "[Config]\nLongitude=-5.50\nLatitude=123\nSDHour=-5\n";
   const std::string before = ReadAll(StorePath());
   const auto stamp = fs::last_write_time(StorePath());
   for (const char* args : {"--json", "--json --longitude 135 --latitude 10 --zone-hour 3"}) {
@@ -385,6 +354,19 @@ TEST_F(CliProgramTest, SettingsStoreIsReadNeverWritten) {
   EXPECT_EQ(ReadAll(StorePath()), before);
   EXPECT_EQ(fs::last_write_time(StorePath()), stamp);
   EXPECT_FALSE(fs::exists(root_ / ".config"));
+}
+
+// The settings are read as the window reads them, through QSettings: a value
+// with a bare comma is a list to QSettings, and the store hands it on joined
+// again, so the longitude is read up to the comma.
+TEST_F(CliProgramTest, SettingsAreReadAsTheWindowReadsThem) {
+  fs::create_directories(fs::path(StorePath()).parent_path());
+  std::ofstream(StorePath()) << "[Config]\nLongitude=135,5\nLatitude=\" 0.00\"\nSDMinute=30\n";
+  const RunResult r = Run("--json");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(JsonNumber(r.out, "longitude"), 135.0);
+  EXPECT_EQ(JsonNumber(r.out, "latitude"), 0.0);
+  EXPECT_EQ(JsonValue(r.out, "zone_minute"), "30");
 }
 
 }  // namespace

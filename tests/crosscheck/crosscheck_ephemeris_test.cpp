@@ -18,7 +18,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/planets/geocentric.h"
 #include "astro/planets/moon.h"
 #include "astro/time/sidereal.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "catalog/catalog.h"
 #include "catalog/precession.h"
 #include "tests/crosscheck/crosscheck_util.h"

@@ -153,7 +153,7 @@ TEST_F(PanelTest, SetWithoutTargetOnlyRecomputes) {
 // SET reads the lists' current selections: 火星 (fourth entry) is body 5; 31 February is kept as keyed.
 TEST_F(PanelTest, SetUsesTheListSelection) {
   Open();
-  Press("list:1047:3 赤道座標系 日 3 1 SET 月 2 SET");
+  Press("planets:3 赤道座標系 日 3 1 SET 月 2 SET");
   EXPECT_EQ(Text(IDC_DAY), "31");
   EXPECT_EQ(Text(IDC_MONTH), "2");
   const Place mars = dlg->PlanetPlace(5);
@@ -161,7 +161,7 @@ TEST_F(PanelTest, SetUsesTheListSelection) {
   EXPECT_EQ(Text(IDC_DECALT), FormatDeclination(mars.equatorial[1]));
   EXPECT_NE(Text(IDC_RAAZM), FormatRightAscension(dlg->PlanetPlace(1).equatorial[0]));
   // With a star chosen, SET shows the star list's selection; with none, its first entry.
-  Press("list:1048:9 SET");
+  Press("stars:9 SET");
   EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->StarPlace(9).equatorial[0]));
   host.ClickRadio(IDC_CONSTELLATION);
   Press("SET");

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <limits>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "panel/readout_format.h"
 #include "panel_fixture.h"
 
@@ -11,6 +11,26 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct RoundCase {
+  double hours, minutes, hoursOut, minutesOut;
+};
+
+const RoundCase kRoundCases[] = {
+    {5, 7.4, 5, 7},   {5, 7.5, 5, 8},  {5, 59.5, 6, 0},
+    {23, 59.6, 0, 0}, {23, 59.4, 23, 59}, {12, 0.0, 12, 0},
+    {12, -0.4, 12, 0}, {12, -0.5, 12, -1},  // half away from zero on the negative side too
+};
+
+TEST(RoundHourMinute, Table) {
+  for (const RoundCase& c : kRoundCases) {
+    double h = -99, m = -99;
+    RoundHourMinute(c.hours, c.minutes, h, m);
+    EXPECT_EQ(h, c.hoursOut) << c.hours << ' ' << c.minutes;
+    EXPECT_EQ(m, c.minutesOut) << c.hours << ' ' << c.minutes;
+  }
+}
+
 
 struct TimeCase {
   const char* year;
@@ -119,7 +139,7 @@ TEST_F(PanelTest, PositionReadouts) {
   WriteConstellationFile(dir.path);
   Open(dir.path);
   SetInstant("2028", 11, 11, 4, 34, "0", "0");  // JD 2462088.690278
-  Press("list:1049:0 赤道座標系");
+  Press("constellations:0 赤道座標系");
   EXPECT_EQ(Text(IDC_RAAZM), "2h46.2m");
   EXPECT_EQ(Text(IDC_DECALT), "49°20′");
   Press("地平座標系");

@@ -23,16 +23,16 @@ struct SelectorCase {
 };
 
 const SelectorCase kSelectorCases[] = {
-    {"list:1047:3", kPlanet, 5, IDC_PLANET, 5, 0, 0},
-    {"list:1047:9", kPlanet, 11, IDC_PLANET, 11, 0, 0},
-    {"list:1047:2", kPlanet, 3, IDC_PLANET, 3, 0, 0},
-    {"list:1047:4 list:1048:9 惑星", kPlanet, 6, IDC_PLANET, 6, 9, 0},
-    {"list:1048:9 惑星", kPlanet, 1, IDC_PLANET, 1, 9, 0},
-    {"list:1047:4 AC list:1048:9 惑星", kPlanet, 1, IDC_PLANET, 1, 9, 0},
-    {"list:1048:20", kStar, 20, IDC_STAR, 1, 20, 0},
-    {"list:1049:87 list:1048:3 星座", kConstellation, 87, IDC_CONSTELLATION, 1, 3, 87},
-    {"list:1049:16 地平座標系", kConstellation, 16, IDC_CONSTELLATION, 1, 0, 16},
-    {"list:1048:5 恒星", kStar, 5, IDC_STAR, 1, 5, 0},
+    {"planets:3", kPlanet, 5, IDC_PLANET, 5, 0, 0},
+    {"planets:9", kPlanet, 11, IDC_PLANET, 11, 0, 0},
+    {"planets:2", kPlanet, 3, IDC_PLANET, 3, 0, 0},
+    {"planets:4 stars:9 惑星", kPlanet, 6, IDC_PLANET, 6, 9, 0},
+    {"stars:9 惑星", kPlanet, 1, IDC_PLANET, 1, 9, 0},
+    {"planets:4 AC stars:9 惑星", kPlanet, 1, IDC_PLANET, 1, 9, 0},
+    {"stars:20", kStar, 20, IDC_STAR, 1, 20, 0},
+    {"constellations:87 stars:3 星座", kConstellation, 87, IDC_CONSTELLATION, 1, 3, 87},
+    {"constellations:16 地平座標系", kConstellation, 16, IDC_CONSTELLATION, 1, 0, 16},
+    {"stars:5 恒星", kStar, 5, IDC_STAR, 1, 5, 0},
     {"恒星", kStar, 0, IDC_STAR, 1, 0, 0},
 };
 
@@ -63,8 +63,8 @@ const ReadoutCase kReadoutCases[] = {
     {"赤道座標系", {IDC_RAAZM, IDC_DECALT}},
     {"地平座標系", {IDC_RAAZM, IDC_DECALT}},
     {"惑星", {IDC_RAAZM, IDC_DECALT}},
-    {"list:1047:1", {IDC_RAAZM, IDC_DECALT}},
-    {"list:1049:1", {IDC_RAAZM, IDC_DECALT}},
+    {"planets:1", {IDC_RAAZM, IDC_DECALT}},
+    {"constellations:1", {IDC_RAAZM, IDC_DECALT}},
 };
 
 TEST_F(PanelTest, EachSelectorRecomputesOneReadout) {
@@ -91,14 +91,14 @@ TEST_F(PanelTest, UncheckedModesAndEmptySelections) {
   host.textLog.clear();
   dlg->OnSiderealMode();
   EXPECT_TRUE(host.textLog.empty());
-  Press("list:1047:4");
+  Press("planets:4");
   ASSERT_EQ(g_nPlanetBody, 6);
   host.SelectListEntry(IDC_PLANETLIST, -1);
   ASSERT_TRUE(dlg->OnCommand(IDC_PLANETLIST));
   EXPECT_EQ(g_nPlanetBody, 1);
   EXPECT_EQ(std::make_pair(Text(IDC_RAAZM), Text(IDC_DECALT)), Expected(*dlg, kPlanet, 1));
   // The radio button shows the remembered choice, not the list's current entry.
-  Press("list:1047:3");
+  Press("planets:3");
   host.SelectListEntry(IDC_PLANETLIST, 5);  // moved without a selection event
   Press("惑星");
   EXPECT_EQ(std::make_pair(Text(IDC_RAAZM), Text(IDC_DECALT)), Expected(*dlg, kPlanet, 5));

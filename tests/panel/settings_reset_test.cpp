@@ -126,7 +126,7 @@ TEST_F(PanelTest, StoreIsWrittenOnlyOnClose) {
 // horizontal coordinates and the Sun.
 TEST_F(PanelTest, AllClear) {
   Open();
-  Press("list:1047:4 赤道座標系 地方恒星時 緯度 4 5 AC");
+  Press("planets:4 赤道座標系 地方恒星時 緯度 4 5 AC");
   EXPECT_EQ(dlg->m_bSelLatitude, 1);
   EXPECT_EQ(Text(IDC_ENTRY), "0");
   EXPECT_EQ(host.ListText(IDC_PLANETLIST), "太陽");
@@ -178,7 +178,7 @@ TEST_F(PanelTest, HostileStoreValues) {
     if (*c.sidereal) {
       EXPECT_EQ(Text(IDC_TIME), c.sidereal);
     }
-    for (const char* keys : {"赤道座標系", "list:1048:3", "list:1049:5", "地平座標系", "SET"}) {
+    for (const char* keys : {"赤道座標系", "stars:3", "constellations:5", "地平座標系", "SET"}) {
       Press(keys);
       for (int id : {IDC_TIME, IDC_RAAZM, IDC_DECALT}) EXPECT_LE(Text(id).size(), 15u) << keys << " " << Text(id);
     }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 namespace {

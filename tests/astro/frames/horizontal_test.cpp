@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
-#include "astro/time/sidereal.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 namespace {
@@ -41,15 +40,6 @@ TEST(HorizontalFromNorth, Table) {
     EXPECT_EQ(azimuth, c.northAzimuth) << c.hourAngle << ", " << c.delta;
     EXPECT_EQ(altitude, c.altitude) << c.hourAngle << ", " << c.delta;
   }
-}
-
-TEST(EquatorialToHorizontal, BodyAtTheLocalSiderealTimeIsOnTheMeridian) {
-  const double jd = 2451910.125;
-  const double longitude = 140 * kDegToRad;
-  double azimuth, altitude;
-  EquatorialToHorizontal(LocalSiderealTime(jd, longitude), 0, longitude, kLatitude, jd, azimuth, altitude);
-  EXPECT_EQ(azimuth, 0.0);
-  EXPECT_EQ(altitude, 0.9599310886143411);
 }
 
 struct OriginCase {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/time/julian_day.h"
 
 namespace skycalc {

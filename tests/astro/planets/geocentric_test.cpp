@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "astro/frames/angles.h"
-#include "astro/frames/constants.h"
+#include "astro/base/angles.h"
+#include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"

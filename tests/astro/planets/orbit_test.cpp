@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 #include "astro/planets/elements.h"
 #include "astro/time/julian_day.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 namespace {
@@ -56,25 +56,6 @@ TEST(HourAngle, NegativeWhenRightAscensionExceedsSiderealTime) {
   // Local sidereal time at J2000.0, longitude 0, is 4.895 rad.
   EXPECT_NEAR(HourAngle(6.0, 2451545.0, 0.0), 4.8949554902159775 - 6.0, 1e-15);  // not folded into a turn
   EXPECT_NEAR(HourAngle(1.0, 2451545.0, 0.0), 3.8949554902159775, 1e-15);
-}
-
-struct RoundCase {
-  double hours, minutes, hoursOut, minutesOut;
-};
-
-const RoundCase kRoundCases[] = {
-    {5, 7.4, 5, 7},   {5, 7.5, 5, 8},  {5, 59.5, 6, 0},
-    {23, 59.6, 0, 0}, {23, 59.4, 23, 59}, {12, 0.0, 12, 0},
-    {12, -0.4, 12, 0}, {12, -0.5, 12, -1},  // half away from zero on the negative side too
-};
-
-TEST(RoundHourMinute, Table) {
-  for (const RoundCase& c : kRoundCases) {
-    double h = -99, m = -99;
-    RoundHourMinute(c.hours, c.minutes, h, m);
-    EXPECT_EQ(h, c.hoursOut) << c.hours << ' ' << c.minutes;
-    EXPECT_EQ(m, c.minutesOut) << c.hours << ' ' << c.minutes;
-  }
 }
 
 }  // namespace

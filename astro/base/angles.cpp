@@ -1,8 +1,8 @@
-#include "astro/frames/angles.h"
+#include "astro/base/angles.h"
 
 #include <cmath>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 

@@ -1,11 +1,11 @@
-#include "astro/frames/angles.h"
+#include "astro/base/angles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "astro/frames/constants.h"
+#include "astro/base/constants.h"
 
 namespace skycalc {
 namespace {
