@@ -3,8 +3,8 @@
 #include <string>
 
 // The texts of the calculator's readouts, built with the C library's printf
-// formats. A value that has no sensible text (not a finite number, or outside
-// what the readout can show) is written with dashes in place of its digits.
+// formats. A NaN, an infinity or a value outside the range a readout shows
+// (given with each function) is written with dashes in place of its digits.
 namespace skycalc {
 
 // printf-style formatting into a string of any length.
@@ -12,17 +12,18 @@ std::string FormatText(const char* format, ...) __attribute__((format(printf, 1,
 
 // Julian Day (days) in "%f": "2451545.000000".
 std::string FormatJulianDay(double jd);
-// Local sidereal time (radians, [0, kTwoPi]) as rounded "%d:%d" hours and minutes; "--:--" without sense.
+// Local sidereal time (radians, [0, kTwoPi]) as rounded "%d:%d" hours and minutes; "--:--" unless
+// it is [0, 25) hours.
 std::string FormatSiderealTime(double lst);
 // Right ascension (radians, [0, kTwoPi]) as "%dh%3.1fm"; minutes printed as 60.0 carry into the
-// hour and hour 24 wraps to 0; "--h--.-m" without sense.
+// hour and hour 24 wraps to 0; "--h--.-m" unless it is [0, 25) hours.
 std::string FormatRightAscension(double ra);
 // Declination (radians, [-kHalfPi, kHalfPi]) as "%d°%d′" of whole degrees and truncated arcminutes;
-// negative values as "-" and the text of the absolute value; "--°--′" without sense.
+// negative values as "-" and the text of the absolute value; "--°--′" unless |dec| < 91°.
 std::string FormatDeclination(double dec);
-// Azimuth (radians) as "Azm %4.2f°" in degrees; "Azm --.--°" without sense.
+// Azimuth (radians) as "Azm %4.2f°" in degrees; "Azm --.--°" unless it is [-1000, 1000) degrees.
 std::string FormatAzimuth(double azimuth);
-// Altitude (radians) as "Alt %4.2f°" in degrees; "Alt --.--°" without sense.
+// Altitude (radians) as "Alt %4.2f°" in degrees; "Alt --.--°" unless it is [-1000, 1000) degrees.
 std::string FormatAltitude(double altitude);
 // Whole hours and fractional minutes -> minutes rounded half away from zero, 60 carried, hour 24 wrapped.
 void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut);

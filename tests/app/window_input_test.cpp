@@ -129,6 +129,9 @@ const SelectorCase kSelectorCases[] = {
      IDC_CONSTELLATION},
     {"SET uses the planet list's selection", {{true, IDC_PLANETLIST, 4}, {false, IDC_SET, 0}}, false, false,
      IDC_PLANET},
+    {"AC from star mode", {{true, IDC_STARLIST, 5}, {false, IDC_ALLCLEAR, 0}}, false, true, IDC_PLANET},
+    {"AC from constellation mode", {{true, IDC_CONSTLIST, 10}, {false, IDC_ALLCLEAR, 0}}, false, true,
+     IDC_PLANET},
 };
 
 const int kReadouts[] = {IDC_TIME, IDC_RAAZM, IDC_DECALT};

@@ -104,6 +104,10 @@ const FormatCase kFormatCases[] = {
     {FormatAzimuth, 0.0, "Azm 0.00°"},
     {FormatAzimuth, kNaN, "Azm --.--°"},
     {FormatAzimuth, kInf, "Azm --.--°"},
+    {FormatAzimuth, Degrees(999.99), "Azm 999.99°"},  // the widest text a readout holds
+    {FormatAzimuth, Degrees(1000.0), "Azm --.--°"},
+    {FormatAltitude, Degrees(-999.99), "Alt -999.99°"},
+    {FormatAltitude, Degrees(-1000.0), "Alt --.--°"},
     {FormatAltitude, Degrees(-5.5), "Alt -5.50°"},
     {FormatAltitude, Degrees(45.004), "Alt 45.00°"},
     {FormatAltitude, -kNaN, "Alt --.--°"},

@@ -140,6 +140,21 @@ TEST_F(PanelTest, AllClear) {
   EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(sun.horizontal[0]));
 }
 
+// AC from the star or constellation mode clears that kind's radio button as
+// well as checking 惑星 (a window whose group is exclusive would hide a reset
+// that checked the wrong one).
+TEST_F(PanelTest, AllClearFromEachKindOfBody) {
+  for (const char* keys : {"stars:9 AC", "constellations:16 AC", "planets:3 AC"}) {
+    SCOPED_TRACE(keys);
+    Open();
+    Press(keys);
+    EXPECT_TRUE(host.IsChecked(IDC_PLANET));
+    EXPECT_FALSE(host.IsChecked(IDC_STAR));
+    EXPECT_FALSE(host.IsChecked(IDC_CONSTELLATION));
+    EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(dlg->PlanetPlace(1).horizontal[0]));
+  }
+}
+
 struct StoreCase {
   const char *longitude, *latitude, *azimuth, *zoneHour, *zoneMinute;
   std::int8_t zoneHourField;
