@@ -1,5 +1,6 @@
 #include "cli/civil_calendar.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -99,17 +100,43 @@ bool ParseTableStep(const std::string& text, TableStep& step) {
   return true;
 }
 
+namespace {
+
+// value (>= 0) in decimal with at least width digits, zeros in front.
+void AppendPadded(std::string& out, long long value, int width) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  for (long long n = end - digits; n < width; ++n) out += '0';
+  out.append(digits, end);
+}
+
+}  // namespace
+
+void AppendCivilDate(std::string& out, const CivilTime& t) {
+  if (t.year < 0) out += '-';
+  AppendPadded(out, std::llabs(static_cast<long long>(t.year)), 4);
+  out += '-';
+  AppendPadded(out, t.month, 2);
+  out += '-';
+  AppendPadded(out, t.day, 2);
+}
+
+void AppendCivilTime(std::string& out, const CivilTime& t) {
+  AppendPadded(out, t.hour, 2);
+  out += ':';
+  AppendPadded(out, t.minute, 2);
+}
+
 std::string FormatCivilDate(const CivilTime& t) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%s%04lld-%02d-%02d", t.year < 0 ? "-" : "",
-                std::llabs(static_cast<long long>(t.year)), t.month, t.day);
-  return buffer;
+  std::string out;
+  AppendCivilDate(out, t);
+  return out;
 }
 
 std::string FormatCivilTime(const CivilTime& t) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d:%02d", t.hour, t.minute);
-  return buffer;
+  std::string out;
+  AppendCivilTime(out, t);
+  return out;
 }
 
 }  // namespace skycalc

@@ -41,5 +41,8 @@ bool ParseTableStep(const std::string& text, TableStep& step);
 // "YYYY-MM-DD" (years before 0 with a leading "-") and "HH:MM".
 std::string FormatCivilDate(const CivilTime& t);
 std::string FormatCivilTime(const CivilTime& t);
+// The same texts appended to out.
+void AppendCivilDate(std::string& out, const CivilTime& t);
+void AppendCivilTime(std::string& out, const CivilTime& t);
 
 }  // namespace skycalc

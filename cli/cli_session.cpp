@@ -1,7 +1,5 @@
 #include "cli/cli_session.h"
 
-#include "astro/base/constants.h"
-#include "astro/time/sidereal.h"
 #include "panel/control_ids.h"
 
 namespace skycalc {
@@ -88,17 +86,20 @@ std::optional<std::string> CliSession::StoreField(CliField field, const std::str
   return m_host.messages.back();
 }
 
+// A stepped date and time is a plain decimal, exactly the text the keypad
+// would build, so it is stored as SET stores an entry, field by field in SET's
+// order; the readouts are computed once, for the row.
 std::optional<std::string> CliSession::StoreCivilTime(const CivilTime& to) {
   const CivilTime from = StoredCivilTime();
   const struct {
-    CliField field;
+    int fieldButton;
     int from, to;
-  } parts[] = {{CliField::kYear, from.year, to.year},   {CliField::kMonth, from.month, to.month},
-               {CliField::kDay, from.day, to.day},      {CliField::kHour, from.hour, to.hour},
-               {CliField::kMinute, from.minute, to.minute}};
+  } parts[] = {{IDC_FIELD_YEAR, from.year, to.year},   {IDC_FIELD_MONTH, from.month, to.month},
+               {IDC_FIELD_DAY, from.day, to.day},      {IDC_FIELD_HOUR, from.hour, to.hour},
+               {IDC_FIELD_MINUTE, from.minute, to.minute}};
   for (const auto& part : parts) {
     if (part.from == part.to) continue;
-    if (auto message = StoreField(part.field, std::to_string(part.to))) return message;
+    if (!m_dlg.StoreEntry(part.fieldButton, std::to_string(part.to))) return m_host.messages.back();
   }
   return std::nullopt;
 }
@@ -112,15 +113,10 @@ CliRow CliSession::Row() {
   row.fields = {m_dlg.m_nYear,      m_dlg.m_nMonth,     m_dlg.m_nDay,      m_dlg.m_nHour,
                 m_dlg.m_nMinute,    m_dlg.m_fLongitude, m_dlg.m_fLatitude, m_dlg.m_fAzimuth,
                 m_dlg.m_nZoneHour,  m_dlg.m_nZoneMinute};
-  if (m_host.IsChecked(IDC_STAR)) {
-    row.place = m_dlg.StarPlace(g_nStarIndex);
-  } else if (m_host.IsChecked(IDC_CONSTELLATION)) {
-    row.place = m_dlg.ConstellationPlace(g_nConstIndex);
-  } else {
-    row.place = m_dlg.PlanetPlace(g_nPlanetBody);
-  }
-  row.jd = m_dlg.m_dJulianDay;
-  row.lst = LocalSiderealTime(row.jd, static_cast<double>(m_dlg.m_fLongitude) * kDegToRad);
+  const ReadoutValues values = m_dlg.RefreshReadouts();
+  row.jd = values.julianDay;
+  row.lst = values.siderealTime;
+  row.place = values.place;
   row.timeText = m_host.Text(IDC_TIME);
   row.raAzmText = m_host.Text(IDC_RAAZM);
   row.decAltText = m_host.Text(IDC_DECALT);

@@ -48,11 +48,14 @@ class CliSession {
   // Keys text (a keypad value) into field and presses SET; the calculator's
   // message when it refuses the value.
   std::optional<std::string> StoreField(CliField field, const std::string& text);
-  // Re-keys, through SET, the date and time fields in which to differs from the stored ones.
+  // Stores, as SET does, the date and time fields in which to differs from the
+  // stored ones, without computing the readouts; the calculator's message when
+  // it refuses one (a year beyond its range).
   std::optional<std::string> StoreCivilTime(const CivilTime& to);
   // The stored date and time.
   CivilTime StoredCivilTime() const;
-  // The readouts and the place of the chosen body at the stored fields.
+  // The readouts and the place of the chosen body at the stored fields,
+  // computed once and shown in the window as SET shows them.
   CliRow Row();
 
  private:

@@ -1,5 +1,7 @@
 // skycalc-cli: the calculator's logic driven from the command line.
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -8,6 +10,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/output_format.h"
+#include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
@@ -27,13 +30,13 @@ int Rejected(const std::string& message) {
   return kExitRejected;
 }
 
-// Writes one row in the chosen format (text: a table line per row with --step).
-void PrintRow(const skycalc::CliOptions& options, const skycalc::CliRow& row) {
+// Appends one row in the chosen format (text: a table line per row with --step).
+void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, std::string& out) {
   switch (options.format) {
-    case skycalc::CliFormat::kJson: std::cout << skycalc::FormatJsonLine(row); break;
-    case skycalc::CliFormat::kCsv: std::cout << skycalc::FormatCsvLine(row); break;
+    case skycalc::CliFormat::kJson: skycalc::AppendJsonLine(out, row); break;
+    case skycalc::CliFormat::kCsv: skycalc::AppendCsvLine(out, row); break;
     case skycalc::CliFormat::kText:
-      std::cout << (options.step ? skycalc::FormatTextTableLine(row) : skycalc::FormatTextReadouts(row));
+      options.step ? skycalc::AppendTextTableLine(out, row) : skycalc::AppendTextReadouts(out, row);
       break;
   }
 }
@@ -62,19 +65,30 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
 
-  if (options.format == skycalc::CliFormat::kCsv) std::cout << skycalc::FormatCsvHeader();
+  // Rows are written as they are made, in blocks, so that a table of any
+  // length runs in the same memory; a long one shows its progress on a
+  // terminal (unless the rows themselves go to the terminal).
+  skycalc::StreamWriter out(stdout);
+  skycalc::TableProgress progress(options.count, options.count > 1 &&
+                                                     skycalc::TableProgress::StandardErrorIsTerminal() &&
+                                                     !::isatty(STDOUT_FILENO));
+  if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::FormatCsvHeader();
   skycalc::CivilTime instant = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) {
       instant = skycalc::Advance(instant, *options.step);
       if (auto message = session.StoreCivilTime(instant)) {
-        std::cout.flush();
+        progress.Finish();
+        out.Flush();
         return Rejected(*message);
       }
     }
-    PrintRow(options, session.Row());
+    AppendRow(options, session.Row(), out.Buffer());
+    out.Commit();
+    progress.Update(i + 1);
   }
-  std::cout.flush();
+  progress.Finish();
+  out.Flush();
   return 0;
 }
 

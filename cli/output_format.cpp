@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "astro/base/constants.h"
 
@@ -11,36 +13,28 @@ namespace skycalc {
 namespace {
 
 // Shortest round-trip text of a finite double.
-std::string Shortest(double value) {
+void AppendShortest(std::string& out, double value) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  out.append(buffer, result.ptr);
 }
 
-std::string JsonPair(double first, double second) {
-  return "[" + FormatJsonNumber(first) + "," + FormatJsonNumber(second) + "]";
+void AppendInt(std::string& out, long long value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
 }
 
-std::string JsonFields(const CliFieldValues& f) {
-  return "{\"year\":" + std::to_string(f.year) + ",\"month\":" + std::to_string(f.month) +
-         ",\"day\":" + std::to_string(f.day) + ",\"hour\":" + std::to_string(f.hour) +
-         ",\"minute\":" + std::to_string(f.minute) + ",\"longitude\":" + FormatJsonNumber(f.longitude) +
-         ",\"latitude\":" + FormatJsonNumber(f.latitude) + ",\"azimuth\":" + FormatJsonNumber(f.azimuth) +
-         ",\"zone_hour\":" + std::to_string(f.zoneHour) + ",\"zone_minute\":" + std::to_string(f.zoneMinute) + "}";
+void AppendJsonNumber(std::string& out, double value) {
+  if (std::isfinite(value)) {
+    AppendShortest(out, value);
+  } else {
+    out += "null";
+  }
 }
 
-}  // namespace
-
-CivilTime RowCivilTime(const CliRow& row) {
-  return {row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute};
-}
-
-std::string FormatJsonNumber(double value) {
-  return std::isfinite(value) ? Shortest(value) : "null";
-}
-
-std::string FormatJsonString(const std::string& value) {
-  std::string out = "\"";
+void AppendJsonString(std::string& out, const std::string& value) {
+  out += '"';
   for (const char c : value) {
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -53,50 +47,160 @@ std::string FormatJsonString(const std::string& value) {
       out += c;
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
-std::string FormatCsvField(const std::string& value) {
-  if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
-  std::string out = "\"";
+void AppendCsvField(std::string& out, const std::string& value) {
+  if (value.find_first_of(",\"\r\n") == std::string::npos) {
+    out += value;
+    return;
+  }
+  out += '"';
   for (const char c : value) {
     if (c == '"') out += '"';
     out += c;
   }
-  return out + "\"";
+  out += '"';
 }
 
-std::string FormatTextReadouts(const CliRow& row) {
-  return row.timeText + "\n" + row.raAzmText + "\n" + row.decAltText + "\n";
+void AppendJsonPair(std::string& out, const char* key, const double pair[2]) {
+  out += key;
+  out += '[';
+  AppendJsonNumber(out, pair[0]);
+  out += ',';
+  AppendJsonNumber(out, pair[1]);
+  out += ']';
 }
 
-std::string FormatTextTableLine(const CliRow& row) {
+void AppendJsonFields(std::string& out, const CliFieldValues& f) {
+  const std::pair<const char*, long long> integers[] = {
+      {"{\"year\":", f.year}, {",\"month\":", f.month}, {",\"day\":", f.day}, {",\"hour\":", f.hour},
+      {",\"minute\":", f.minute}};
+  for (const auto& [key, value] : integers) {
+    out += key;
+    AppendInt(out, value);
+  }
+  const std::pair<const char*, double> decimals[] = {
+      {",\"longitude\":", f.longitude}, {",\"latitude\":", f.latitude}, {",\"azimuth\":", f.azimuth}};
+  for (const auto& [key, value] : decimals) {
+    out += key;
+    AppendJsonNumber(out, value);
+  }
+  out += ",\"zone_hour\":";
+  AppendInt(out, f.zoneHour);
+  out += ",\"zone_minute\":";
+  AppendInt(out, f.zoneMinute);
+  out += '}';
+}
+
+}  // namespace
+
+CivilTime RowCivilTime(const CliRow& row) {
+  return {row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute};
+}
+
+std::string FormatJsonNumber(double value) {
+  std::string out;
+  AppendJsonNumber(out, value);
+  return out;
+}
+
+std::string FormatJsonString(const std::string& value) {
+  std::string out;
+  AppendJsonString(out, value);
+  return out;
+}
+
+std::string FormatCsvField(const std::string& value) {
+  std::string out;
+  AppendCsvField(out, value);
+  return out;
+}
+
+void AppendTextReadouts(std::string& out, const CliRow& row) {
+  for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
+    out += *text;
+    out += '\n';
+  }
+}
+
+void AppendTextTableLine(std::string& out, const CliRow& row) {
   const CivilTime t = RowCivilTime(row);
-  return FormatCivilDate(t) + "\t" + FormatCivilTime(t) + "\t" + row.timeText + "\t" + row.raAzmText + "\t" +
-         row.decAltText + "\n";
+  AppendCivilDate(out, t);
+  out += '\t';
+  AppendCivilTime(out, t);
+  for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
+    out += '\t';
+    out += *text;
+  }
+  out += '\n';
 }
 
-std::string FormatJsonLine(const CliRow& row) {
-  return "{\"jd\":" + FormatJsonNumber(row.jd) + ",\"lst\":" + FormatJsonNumber(row.lst) +
-         ",\"equatorial\":" + JsonPair(row.place.equatorial[0], row.place.equatorial[1]) +
-         ",\"horizontal\":" + JsonPair(row.place.horizontal[0], row.place.horizontal[1]) +
-         ",\"time_text\":" + FormatJsonString(row.timeText) + ",\"ra_azm_text\":" + FormatJsonString(row.raAzmText) +
-         ",\"dec_alt_text\":" + FormatJsonString(row.decAltText) + ",\"fields\":" + JsonFields(row.fields) + "}\n";
+void AppendJsonLine(std::string& out, const CliRow& row) {
+  out += "{\"jd\":";
+  AppendJsonNumber(out, row.jd);
+  out += ",\"lst\":";
+  AppendJsonNumber(out, row.lst);
+  AppendJsonPair(out, ",\"equatorial\":", row.place.equatorial);
+  AppendJsonPair(out, ",\"horizontal\":", row.place.horizontal);
+  out += ",\"time_text\":";
+  AppendJsonString(out, row.timeText);
+  out += ",\"ra_azm_text\":";
+  AppendJsonString(out, row.raAzmText);
+  out += ",\"dec_alt_text\":";
+  AppendJsonString(out, row.decAltText);
+  out += ",\"fields\":";
+  AppendJsonFields(out, row.fields);
+  out += "}\n";
 }
 
 std::string FormatCsvHeader() {
   return "date,time,jd,lst_rad,ra_deg,dec_deg,azimuth_deg,altitude_deg,time_text,ra_azm_text,dec_alt_text\n";
 }
 
-std::string FormatCsvLine(const CliRow& row) {
+void AppendCsvLine(std::string& out, const CliRow& row) {
   const CivilTime t = RowCivilTime(row);
-  std::string line = FormatCivilDate(t) + "," + FormatCivilTime(t) + "," + Shortest(row.jd) + "," + Shortest(row.lst);
+  AppendCivilDate(out, t);
+  out += ',';
+  AppendCivilTime(out, t);
+  out += ',';
+  AppendShortest(out, row.jd);
+  out += ',';
+  AppendShortest(out, row.lst);
   for (const double radians : {row.place.equatorial[0], row.place.equatorial[1], row.place.horizontal[0],
                                row.place.horizontal[1]}) {
-    line += "," + Shortest(radians * kRadToDeg);
+    out += ',';
+    AppendShortest(out, radians * kRadToDeg);
   }
-  return line + "," + FormatCsvField(row.timeText) + "," + FormatCsvField(row.raAzmText) + "," +
-         FormatCsvField(row.decAltText) + "\n";
+  for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
+    out += ',';
+    AppendCsvField(out, *text);
+  }
+  out += '\n';
+}
+
+std::string FormatTextReadouts(const CliRow& row) {
+  std::string out;
+  AppendTextReadouts(out, row);
+  return out;
+}
+
+std::string FormatTextTableLine(const CliRow& row) {
+  std::string out;
+  AppendTextTableLine(out, row);
+  return out;
+}
+
+std::string FormatJsonLine(const CliRow& row) {
+  std::string out;
+  AppendJsonLine(out, row);
+  return out;
+}
+
+std::string FormatCsvLine(const CliRow& row) {
+  std::string out;
+  AppendCsvLine(out, row);
+  return out;
 }
 
 }  // namespace skycalc

@@ -47,4 +47,10 @@ std::string FormatJsonLine(const CliRow& row);
 std::string FormatCsvHeader();
 std::string FormatCsvLine(const CliRow& row);
 
+// The same texts appended to out, for writing long tables without a string per row.
+void AppendTextReadouts(std::string& out, const CliRow& row);
+void AppendTextTableLine(std::string& out, const CliRow& row);
+void AppendJsonLine(std::string& out, const CliRow& row);
+void AppendCsvLine(std::string& out, const CliRow& row);
+
 }  // namespace skycalc

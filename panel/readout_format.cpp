@@ -1,9 +1,9 @@
 #include "panel/readout_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
 
 #include "astro/base/constants.h"
 
@@ -17,12 +17,34 @@ double RadiansToHours(double angle) { return angle * kRadToDeg * kInv360 * 24.0;
 // True when v is a number in [low, high) (false for NaN and infinities).
 bool InRange(double v, double low, double high) { return v >= low && v < high; }
 
+// The readouts are written for every row of a long table, so their numbers
+// are formatted with std::to_chars, which gives the same characters as
+// printf's "%.Nf" and "%d" (the exact decimal value, rounded half to even)
+// without printf's parsing of the format and without allocating. None of the
+// readout formats pads: "%4.2f" and "%3.1f" of a finite number are never
+// shorter than their width.
+void AppendFixed(std::string& text, double value, int precision) {
+  char buffer[64];
+  const std::to_chars_result result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+  text.append(buffer, result.ptr);
+}
+
+void AppendInt(std::string& text, int value) {
+  char buffer[16];
+  const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  text.append(buffer, result.ptr);
+}
+
 // Horizontal coordinate text: label, then "%4.2f°" of the degrees, or dashes when
 // the degrees are not a number of at most three integer digits.
 std::string FormatHorizontal(const char* label, double angle) {
   const double degrees = angle * kRadToDeg;
-  if (!InRange(degrees, -1000.0, 1000.0)) return std::string(label) + " --.--°";
-  return FormatText("%s %4.2f°", label, degrees);
+  std::string text(label);
+  if (!InRange(degrees, -1000.0, 1000.0)) return text + " --.--°";
+  text += ' ';
+  AppendFixed(text, degrees, 2);
+  return text + "°";
 }
 
 }  // namespace
@@ -46,19 +68,26 @@ std::string FormatText(const char* format, ...) {
   va_start(args, format);
   va_list copy;
   va_copy(copy, args);
-  const int length = std::vsnprintf(nullptr, 0, format, copy);
+  char small[64];
+  const int length = std::vsnprintf(small, sizeof small, format, copy);
   va_end(copy);
   std::string text;
-  if (length > 0) {
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    text.assign(buffer.data(), static_cast<std::size_t>(length));
+  if (length > 0 && static_cast<std::size_t>(length) < sizeof small) {
+    text.assign(small, static_cast<std::size_t>(length));
+  } else if (length > 0) {
+    text.resize(static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(text.data(), text.size(), format, args);
+    text.resize(static_cast<std::size_t>(length));
   }
   va_end(args);
   return text;
 }
 
-std::string FormatJulianDay(double jd) { return FormatText("%f", jd); }
+std::string FormatJulianDay(double jd) {
+  std::string text;
+  AppendFixed(text, jd, 6);
+  return text;
+}
 
 std::string FormatSiderealTime(double lst) {
   const double hours = RadiansToHours(lst);
@@ -67,7 +96,11 @@ std::string FormatSiderealTime(double lst) {
   double h = 0.0;
   double m = 0.0;
   RoundHourMinute(std::floor(hours), (hours - std::floor(hours)) * 60.0, h, m);
-  return FormatText("%d:%d", static_cast<int>(h), static_cast<int>(m));
+  std::string text;
+  AppendInt(text, static_cast<int>(h));
+  text += ':';
+  AppendInt(text, static_cast<int>(m));
+  return text;
 }
 
 std::string FormatRightAscension(double ra) {
@@ -77,13 +110,19 @@ std::string FormatRightAscension(double ra) {
   const double minutes = (hours - std::floor(hours)) * 60.0;
   // The minutes are rounded by the formatting alone; a rounding up to 60.0
   // belongs to the next hour, and the hour after 23 is 0.
-  std::string minuteText = FormatText("%3.1f", minutes);
+  std::string minuteText;
+  AppendFixed(minuteText, minutes, 1);
   if (minuteText == "60.0") {
     ++wholeHours;
     minuteText = "0.0";
   }
   if (wholeHours >= 24) wholeHours -= 24;
-  return FormatText("%dh%sm", wholeHours, minuteText.c_str());
+  std::string text;
+  AppendInt(text, wholeHours);
+  text += 'h';
+  text += minuteText;
+  text += 'm';
+  return text;
 }
 
 std::string FormatDeclination(double dec) {
@@ -93,7 +132,11 @@ std::string FormatDeclination(double dec) {
   if (!InRange(magnitude, 0.0, 91.0)) return "--°--′";
   const double degrees = std::floor(magnitude);
   const int arcminutes = static_cast<int>((magnitude - degrees) * 60.0);
-  return FormatText("%s%d°%d′", d < 0.0 ? "-" : "", static_cast<int>(degrees), arcminutes);
+  std::string text(d < 0.0 ? "-" : "");
+  AppendInt(text, static_cast<int>(degrees));
+  text += "°";
+  AppendInt(text, arcminutes);
+  return text + "′";
 }
 
 std::string FormatAzimuth(double azimuth) { return FormatHorizontal("Azm", azimuth); }

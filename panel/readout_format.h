@@ -2,9 +2,10 @@
 
 #include <string>
 
-// The texts of the calculator's readouts, built with the C library's printf
-// formats. A NaN, an infinity or a value outside the range a readout shows
-// (given with each function) is written with dashes in place of its digits.
+// The texts of the calculator's readouts, character for character the C
+// library's printf formats named below. A NaN, an infinity or a value outside
+// the range a readout shows (given with each function) is written with dashes
+// in place of its digits.
 namespace skycalc {
 
 // printf-style formatting into a string of any length.

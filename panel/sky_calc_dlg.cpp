@@ -120,7 +120,7 @@ void SelectField(CSkyCalcDlg& dlg, std::int32_t CSkyCalcDlg::*flag) {
 }
 
 // SET for one field: converts the entry, stores and shows it, or rejects it with the message.
-void StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldDef& field) {
+bool StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldDef& field) {
   double value = 0.0;
   std::string shown = dlg.m_strEntry;
   bool accepted = false;
@@ -137,10 +137,11 @@ void StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldDef& field) {
   if (!accepted) {
     ClearEntry(dlg);
     host.ShowMessage(field.message);
-    return;
+    return false;
   }
   field.store(dlg, value);
   (dlg.*(field.display)).SetWindowText(shown);
+  return true;
 }
 
 // A list's current position, counted as the first entry when it has none or one beyond count.
@@ -315,17 +316,40 @@ void CSkyCalcDlg::OnSet() {
       break;
     }
   }
+  RefreshReadouts();
+  ClearEntry(*this);
+}
+
+bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
+  for (const FieldDef& field : kFields) {
+    if (field.buttonId != fieldButtonId) continue;
+    m_strEntry = entry;
+    if (!StoreField(*this, m_host, field)) return false;  // refused: the entry is already cleared
+    ClearEntry(*this);
+    return true;
+  }
+  return false;
+}
+
+// The position follows the lists' current selections, as SET reads them; a
+// kind of body with no radio button checked leaves the position readout as it is.
+ReadoutValues CSkyCalcDlg::RefreshReadouts() {
   if (m_radJulianDay.GetCheck())
     ShowJulianDay();
   else
     ShowSiderealTime();
+  ReadoutValues values;
+  const bool shown = m_radPlanet.GetCheck() || m_host.IsChecked(IDC_STAR) || m_host.IsChecked(IDC_CONSTELLATION);
   if (m_radPlanet.GetCheck())
-    ShowPlanetPosition(PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount)));
+    values.place = PlanetPlace(PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount)));
   else if (m_host.IsChecked(IDC_STAR))
-    ShowStarPosition(ListPosition(m_cmbStar, kStarCount));
+    values.place = StarPlace(ListPosition(m_cmbStar, kStarCount));
   else if (m_host.IsChecked(IDC_CONSTELLATION))
-    ShowConstellationPosition(ListPosition(m_cmbConstellation, kConstellationCount));
-  ClearEntry(*this);
+    values.place = ConstellationPlace(ListPosition(m_cmbConstellation, kConstellationCount));
+  if (shown) ShowPosition(values.place.equatorial, values.place.horizontal);
+  values.julianDay = m_dJulianDay;
+  values.siderealTime = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
+  return values;
 }
 
 // Julian Day of the stored date, time and zone, in "%f".

@@ -21,6 +21,13 @@ extern std::int32_t g_nPlanetBody;  // body number of the planet last chosen (1-
 extern std::int32_t g_nStarIndex;   // star list position last chosen (0-20)
 extern std::int32_t g_nConstIndex;  // constellation list position last chosen (0-87)
 
+// The numbers behind the readouts after a refresh.
+struct ReadoutValues {
+  double julianDay = 0.0;     // days, UT, of the stored date, time and zone
+  double siderealTime = 0.0;  // local mean sidereal time at the stored longitude, radians
+  Place place;                // of the body of the checked kind, radians
+};
+
 // The calculator's logic: its state, keypad, field buttons and SET, readouts,
 // selectors, reset and settings. It reaches its window only through the host.
 class CSkyCalcDlg {
@@ -76,6 +83,16 @@ class CSkyCalcDlg {
   Place PlanetPlace(int body);
   Place StarPlace(int index);
   Place ConstellationPlace(int index);
+
+  // For tools that drive the calculator row by row (skycalc-cli). StoreEntry
+  // stores entry into the field of button fieldButtonId exactly as SET does
+  // (same checks, conversion and display text, the entry cleared after; the
+  // field's message and false when SET would refuse it; false for a button
+  // that is not a field's) but leaves the readouts alone; RefreshReadouts
+  // then recomputes and shows the time and position readouts once, as SET
+  // does after storing, and returns the numbers behind them.
+  bool StoreEntry(int fieldButtonId, const std::string& entry);
+  ReadoutValues RefreshReadouts();
 
   // Mode selectors.
   void OnJulianDayMode();

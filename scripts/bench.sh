@@ -110,8 +110,14 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     for (i = 1; i <= n; i++) if (order[i] !~ /^(ReadoutThroughSet|LibnovaEquatorial)/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
     print "\n## Notes\n"
     print "- A readout through SET writes the time text and both position texts (and the entry); GeocentricPlace/n is body n (1 Sun ... 11 Moon), SolveKeplerElliptic/n has eccentricity n/100, HeliocentricPosition/n and ComputeBodyElements/n are body n."
-    print "- Each planet place solves Kepler'"'"'s equation twice (Earth and planet) with at least 21 Newton steps, each with a sine and a cosine: that is most of GeocentricPlace. In the full readout the printf formatting of the three texts costs about as much as the astronomy."
+    print "- Each planet place solves Kepler'"'"'s equation twice (Earth and planet); each Newton step costs a sine and a cosine, and the solver stops at the step that leaves E unchanged, which gives bit for bit the result of the full loop of at least 21 steps. The three texts are formatted with std::to_chars (the same characters as the printf formats)."
     print "- skycalc-cli: wall and CPU time (user + system, including the taskset wrapper) from the shell'"'"'s timer, peak resident set from /usr/bin/time -v; most of a run is process start-up and dynamic linking, not the calculation."
     print "- Google Benchmark from Debian warns that the library was built as debug: that concerns its own bookkeeping; the code measured is built Release."
-  }' "$csv" > "$out"
+  }' "$csv" > "$out.new"
+# Keep the section scripts/bench_table.sh writes.
+if grep -q '<!-- skycalc-cli tables' "$out" 2>/dev/null; then
+  echo >> "$out.new"
+  sed -n '/<!-- skycalc-cli tables/,/<!-- end of skycalc-cli tables -->/p' "$out" >> "$out.new"
+fi
+mv "$out.new" "$out"
 echo "wrote $out"

@@ -11,6 +11,7 @@
 #include "cli/cli_options.h"
 #include "cli/fields.h"
 #include "cli/output_format.h"
+#include "cli/table_stream.h"
 
 namespace skycalc {
 namespace {
@@ -221,6 +222,19 @@ TEST(CliFormat, JsonAndCsvLines) {
   EXPECT_EQ(FormatCsvLine(row), "2000-01-01,12:00,2451545,0.5,57.29577951471995,0,0,-14.323944878679988,"
                                 "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\"\n");
   EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");
+}
+
+}  // namespace
+}  // namespace skycalc
+
+namespace skycalc {
+namespace {
+
+TEST(TableProgress, LineAfterTheFirstSecond) {
+  EXPECT_EQ(TableProgress::Line(500, 1000, 0.5), "");
+  EXPECT_EQ(TableProgress::Line(0, 1000, 3.0), "");
+  EXPECT_EQ(TableProgress::Line(500, 1000, 2.0), "500/1000 行 (50%)  250 行/秒  残り 0:02");
+  EXPECT_EQ(TableProgress::Line(1000, 1000000, 1.0), "1000/1000000 行 (0%)  1000 行/秒  残り 16:39");
 }
 
 }  // namespace

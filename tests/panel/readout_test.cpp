@@ -1,4 +1,7 @@
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
 #include <fstream>
 #include <limits>
 
@@ -127,6 +130,49 @@ TEST(ReadoutFormat, Texts) {
     EXPECT_EQ(c.format(c.angle), c.text) << c.angle;
     // The readouts' buffers: 20 bytes for the time, 16 for a coordinate.
     EXPECT_LE(c.format(c.angle).size(), c.format == FormatJulianDay ? 19u : 15u);
+  }
+}
+
+// The readouts format with std::to_chars; each text must be the one the
+// printf format gives, character for character, over random values in and
+// around each readout's range and over exact decimal ties.
+TEST(ReadoutFormat, SameCharactersAsPrintf) {
+  const auto printf2 = [](const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return std::string(text);
+  };
+  std::uint64_t state = 0x9E3779B97F4A7C15ull;
+  const auto uniform = [&state] {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return static_cast<double>(state >> 11) * 0x1.0p-53;
+  };
+  std::vector<double> degrees = {0.125, 0.375, 2.5, -0.005, 0.005, 1.125, -1.125, 359.995, 0.0, -0.0, 999.995};
+  for (int i = 0; i < 200000; ++i) degrees.push_back((uniform() * 2.0 - 1.0) * 999.0);
+  for (const double d : degrees) {
+    const double radians = d * kDegToRad;
+    const double shown = radians * kRadToDeg;
+    if (shown > -1000.0 && shown < 1000.0) {
+      ASSERT_EQ(FormatAzimuth(radians), printf2("Azm %4.2f°", shown)) << d;
+      ASSERT_EQ(FormatAltitude(radians), printf2("Alt %4.2f°", shown)) << d;
+    }
+    const double jd = 2451545.0 + d * 4000.0;
+    ASSERT_EQ(FormatJulianDay(jd), printf2("%f", jd)) << jd;
+  }
+  for (int i = 0; i < 100000; ++i) {
+    const double hours = uniform() * 24.0;
+    const double ra = hours / 24.0 * 360.0 * kDegToRad;
+    const double raHours = ra * kRadToDeg * kInv360 * 24.0;
+    std::string want = printf2("%3.1f", (raHours - std::floor(raHours)) * 60.0);
+    int wantHour = static_cast<int>(std::floor(raHours));
+    if (want == "60.0") {
+      want = "0.0";
+      ++wantHour;
+    }
+    if (wantHour >= 24) wantHour -= 24;
+    ASSERT_EQ(FormatRightAscension(ra), std::to_string(wantHour) + "h" + want + "m") << hours;
   }
 }
 
