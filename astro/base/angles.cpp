@@ -6,8 +6,9 @@
 
 namespace skycalc {
 
-// Angle of (x, y) in radians, [0, kTwoPi]; x == 0 gives +-kHalfPi or 0, so (0, y<0) is -kHalfPi.
 double AngleOfXY(double x, double y) {
+  // x == 0 is settled before the division: y / 0 would hand atan an infinity (and get
+  // the true pi/2 back, not kHalfPi) or, for y == 0, a NaN.
   if (x == 0.0) {
     if (y > 0.0) return kHalfPi;
     if (y < 0.0) return -kHalfPi;
@@ -20,7 +21,8 @@ double AngleOfXY(double x, double y) {
   return a;
 }
 
-// Arc sine in radians, [-kHalfPi, kHalfPi]; rounding just past +-1 clamps, anything further gives 0.
+// The arc tangent form rather than std::asin: the readouts follow its rounding, which can
+// differ in the last bit (at 0.5 it is one ulp above the double nearest pi/6).
 double ArcSin(double x) {
   if (std::fabs(x) < 1.0) return std::atan(x / std::sqrt(1.0 - x * x));
   if (x >= 1.0 && x <= kArcSinBound) return kHalfPi;
@@ -29,13 +31,12 @@ double ArcSin(double x) {
   return x;  // not a number: passed on rather than read as a zero angle
 }
 
-// Degrees folded into [0, 360] (360 itself is reachable from tiny negatives).
+// Both folds multiply by the rounded reciprocal instead of dividing: the readouts follow
+// that rounding.
 double ReduceDegrees(double x) { return x - std::floor(x * kInv360) * 360.0; }
 
-// Radians folded into [0, kTwoPi] (kTwoPi itself is reachable from tiny negatives).
 double ReduceRadians(double x) { return x - std::floor(x * kInvTwoPi) * kTwoPi; }
 
-// Plane pair (a, b) turned counter-clockwise by theta radians.
 void RotatePair(double a, double b, double theta, double& aOut, double& bOut) {
   const double c = std::cos(theta);
   const double s = std::sin(theta);
@@ -43,19 +44,16 @@ void RotatePair(double a, double b, double theta, double& aOut, double& bOut) {
   bOut = a * s + b * c;
 }
 
-// Vector turned by theta radians about the x axis, right-handed; x is kept.
 void RotateAboutX(double x, double y, double z, double theta, double& xOut, double& yOut, double& zOut) {
   xOut = x;
   RotatePair(y, z, theta, yOut, zOut);
 }
 
-// Vector turned by theta radians about the z axis, right-handed; z is kept.
 void RotateAboutZ(double x, double y, double z, double theta, double& xOut, double& yOut, double& zOut) {
   RotatePair(x, y, theta, xOut, yOut);
   zOut = z;
 }
 
-// Unit vector of longitude lambda and latitude beta (radians).
 void DirectionVector(double lambda, double beta, double& x, double& y, double& z) {
   const double cb = std::cos(beta);
   x = cb * std::cos(lambda);

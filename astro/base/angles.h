@@ -4,19 +4,27 @@
 // through output references in the order listed.
 namespace skycalc {
 
-// Angle of the point (x, y), x first: [0, kTwoPi]; (0, y<0) gives -kHalfPi.
+// Angle of the point (x, y), x first: [0, kTwoPi], the top reached from a tiny negative y; (0, y<0)
+// gives -kHalfPi, the one result below 0, and (0, 0) gives 0. A NaN in either, or two infinities, gives NaN.
 double AngleOfXY(double x, double y);
-// Arc sine in the arc tangent form: [-kHalfPi, kHalfPi]; 0 beyond |x| > kArcSinBound.
+// Arc sine in the arc tangent form: [-kHalfPi, kHalfPi]. |x| from 1 to kArcSinBound (rounding past 1)
+// gives +-kHalfPi, |x| beyond it (infinities too) gives 0; a NaN passes through.
 double ArcSin(double x);
-// Degrees folded into [0, 360] by floor with the 1/360 multiplier.
+// Degrees folded into [0, 360] by floor with the 1/360 multiplier; 360 itself comes from tiny negatives.
+// Beyond four turns either way the fold rounds: just short of a whole turn the result can land up to
+// about |x| * 2e-16 outside the range. A negative subnormal comes back as is; an infinity gives NaN;
+// a NaN passes through.
 double ReduceDegrees(double x);
-// Radians folded into [0, kTwoPi] by floor with the 1/kTwoPi multiplier.
+// Radians folded into [0, kTwoPi] by floor with the 1/kTwoPi multiplier; kTwoPi itself comes from tiny
+// negatives. Beyond four turns either way the fold rounds: just short of a whole turn the result can
+// land up to about |x| * 2e-16 below 0 or above kTwoPi. A negative subnormal comes back as is; an
+// infinity gives NaN; a NaN passes through. Ranges built on this fold inherit these edges.
 double ReduceRadians(double x);
 // Rotates the plane pair (a, b) counter-clockwise by theta (radians).
 void RotatePair(double a, double b, double theta, double& aOut, double& bOut);
-// Rotates the vector (x, y, z) by theta (radians) about the x axis, right-handed.
+// Rotates the vector (x, y, z) by theta (radians) about the x axis, right-handed; x is kept.
 void RotateAboutX(double x, double y, double z, double theta, double& xOut, double& yOut, double& zOut);
-// Rotates the vector (x, y, z) by theta (radians) about the z axis, right-handed.
+// Rotates the vector (x, y, z) by theta (radians) about the z axis, right-handed; z is kept.
 void RotateAboutZ(double x, double y, double z, double theta, double& xOut, double& yOut, double& zOut);
 // Unit vector of longitude lambda and latitude beta (radians).
 void DirectionVector(double lambda, double beta, double& x, double& y, double& z);

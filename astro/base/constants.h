@@ -19,6 +19,6 @@ inline constexpr double kArcSinBound = 1.0000000001;          // |sine| tolerate
 inline constexpr double kInvCentury = 2.7378507871321012e-05; // 1 / 36525 days
 inline constexpr double kJD1900 = 2415020.0;                  // 1900 January 0.5
 inline constexpr double kJD2000 = 2451545.0;                  // J2000.0
-inline constexpr double kEarthRadiusAU = 4.26343e-05;         // Earth's equatorial radius, AU
+inline constexpr double kEarthRadiusAU = 4.26343e-05;         // Earth's equatorial radius, AU (6378 km)
 
 }  // namespace skycalc

@@ -9,7 +9,8 @@ namespace skycalc {
 
 namespace {
 
-// Obliquity of each standard epoch: the degree values times kDegToRad.
+// Obliquity of each standard epoch: the degree values times kDegToRad (2000: the
+// IAU 1976 value, 23 deg 26' 21.448").
 struct EpochObliquity {
   std::uint16_t epoch;
   double radians;
@@ -21,6 +22,8 @@ constexpr EpochObliquity kStandardObliquities[] = {
 };
 
 // Mean obliquity polynomial in Julian centuries from 1900 January 0.5, degrees.
+// Reference: Newcomb, 23 deg 27' 08.26" - 46.845" T - 0.0059" T^2 + 0.00181" T^3 (Explanatory
+// Supplement to the Astronomical Ephemeris, 1961), here in degrees.
 constexpr double kObliquity0 = 23.452294;
 constexpr double kObliquity1 = 0.0130125;
 constexpr double kObliquity2 = 1.64e-06;
@@ -40,11 +43,10 @@ void RotateSpherical(AxisRotation rotate, double lambda, double beta, double the
 
 }  // namespace
 
-// (x, y, z) -> longitude [0, kTwoPi] (or -kHalfPi on the negative y axis), latitude, radius; zero vector -> 0s.
 void RectangularToSpherical(double x, double y, double z, double& lambda, double& beta, double& r) {
   lambda = AngleOfXY(x, y);
   r = std::sqrt(x * x + y * y + z * z);
-  if (r == 0.0) {
+  if (r == 0.0) {  // no direction: z / r would be 0 / 0
     beta = 0.0;
     r = 0.0;
     return;
@@ -52,7 +54,6 @@ void RectangularToSpherical(double x, double y, double z, double& lambda, double
   beta = ArcSin(z / r);
 }
 
-// Longitude, latitude (radians) and radius -> (x, y, z) in the radius' unit.
 void SphericalToRectangular(double lambda, double beta, double r, double& x, double& y, double& z) {
   const double cb = std::cos(beta);
   x = cb * std::cos(lambda) * r;
@@ -60,17 +61,14 @@ void SphericalToRectangular(double lambda, double beta, double r, double& x, dou
   z = r * std::sin(beta);
 }
 
-// Direction turned by theta radians about the x axis (the shared equinox axis).
 void RotateSphericalAboutX(double lambda, double beta, double theta, double& lambdaOut, double& betaOut) {
   RotateSpherical(RotateAboutX, lambda, beta, theta, lambdaOut, betaOut);
 }
 
-// Direction turned by theta radians about the z axis (the pole).
 void RotateSphericalAboutZ(double lambda, double beta, double theta, double& lambdaOut, double& betaOut) {
   RotateSpherical(RotateAboutZ, lambda, beta, theta, lambdaOut, betaOut);
 }
 
-// Obliquity of 1900, 1950 or 2000 in radians; 0 for any other epoch.
 double StandardObliquity(std::uint16_t epoch) {
   for (const EpochObliquity& row : kStandardObliquities) {
     if (row.epoch == epoch) return row.radians;
@@ -78,17 +76,14 @@ double StandardObliquity(std::uint16_t epoch) {
   return 0.0;
 }
 
-// Equatorial (alpha, delta) -> ecliptic (lambda, beta) of a standard epoch, radians.
 void EquatorialToEcliptic(double alpha, double delta, std::uint16_t epoch, double& lambda, double& beta) {
   RotateSphericalAboutX(alpha, delta, -StandardObliquity(epoch), lambda, beta);
 }
 
-// Ecliptic (lambda, beta) -> equatorial (alpha, delta) of a standard epoch, radians.
 void EclipticToEquatorial(double lambda, double beta, std::uint16_t epoch, double& alpha, double& delta) {
   RotateSphericalAboutX(lambda, beta, StandardObliquity(epoch), alpha, delta);
 }
 
-// Mean obliquity of the date jd (days, UT) in radians.
 double ObliquityOfDate(double jd) {
   const double t = (jd - kJD1900) * kInvCentury;
   const double t2 = t * t;
@@ -97,7 +92,6 @@ double ObliquityOfDate(double jd) {
   return degrees * kDegToRad;
 }
 
-// Ecliptic of date -> equatorial of date at jd, radians.
 void EclipticToEquatorialOfDate(double lambda, double beta, double jd, double& alpha, double& delta) {
   RotateSphericalAboutX(lambda, beta, ObliquityOfDate(jd), alpha, delta);
 }

@@ -6,7 +6,6 @@
 
 namespace skycalc {
 
-// Hour angle, declination, latitude -> azimuth from south through west, altitude; radians.
 void HorizontalFromSouth(double hourAngle, double delta, double latitude, double& azimuth, double& altitude) {
   const double sp = std::sin(latitude), cp = std::cos(latitude);
   const double sd = std::sin(delta), cd = std::cos(delta);
@@ -17,7 +16,6 @@ void HorizontalFromSouth(double hourAngle, double delta, double latitude, double
   altitude = ArcSin(sp * sd + cp * cd * ch);
 }
 
-// Latitude, declination, hour angle -> azimuth from north through east, altitude; radians.
 void HorizontalFromNorth(double latitude, double delta, double hourAngle, double& azimuth, double& altitude) {
   const double sp = std::sin(latitude), cp = std::cos(latitude);
   const double sd = std::sin(delta), cd = std::cos(delta);

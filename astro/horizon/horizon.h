@@ -4,8 +4,9 @@
 // both the clock (sidereal time) and the frames. Angles in radians.
 namespace skycalc {
 
-// (alpha, delta) at site longitude (east positive), latitude and jd (days, UT) -> south-based
-// azimuth [0, kTwoPi] (-kHalfPi where AngleOfXY gives it), altitude [-kHalfPi, kHalfPi].
+// (alpha, delta) at site longitude (east positive), latitude and jd (days, UT) -> azimuth from south
+// through west [0, kTwoPi] (-kHalfPi where AngleOfXY gives it), altitude [-kHalfPi, kHalfPi].
+// A NaN or infinite argument gives NaN.
 void EquatorialToHorizontal(double alpha, double delta, double longitude, double latitude, double jd,
                             double& azimuth, double& altitude);
 

@@ -38,6 +38,13 @@ constexpr int kEarth = 4;
 constexpr double kDaysPerCentury = 36525.0;
 
 // Bodies 2 (Mercury) to 10 (Pluto), mean ecliptic and equinox of date.
+// Reference: no single table. For Mercury to Neptune the constant terms, the mean-longitude rates
+// (per day here; x 36525 gives the per-century rate), e, a, i and most T^2 terms agree to the digits
+// kept, a last digit here and there aside, with the VSOP87 mean elements of date quoted from Meeus,
+// Astronomical Algorithms, Table 31.A; their perihelion and node rates mostly differ from it, by up
+// to 3e-5 degree a century.
+// The Earth's rows other than e and a, and Pluto's row, match no table found. These figures are what
+// the readouts are defined by.
 constexpr BodyPolynomials kPolynomials[9] = {
     // 2 Mercury
     {{252.250906, 4.09237706363, 0.0, 0.000304},
@@ -123,7 +130,6 @@ double ProjectedQuarter(double theta, double cosI) { return AngleOfXY(cosI, std:
 
 }  // namespace
 
-// jd in days (UT); body 2-10 gets its elements and orientation at that instant.
 void ComputeBodyElements(int body, double jd) {
   T = (jd - kJD2000) * kInvCentury;
   T2 = T * T;
@@ -133,11 +139,11 @@ void ComputeBodyElements(int body, double jd) {
   OrbitOrientation(r.argPerihelion, r.node, r.inclination, r.orientP, r.orientQ);
 }
 
-// Overwrites a, e, omega, Omega, i and M of body 2-10 from T and T2; other bodies untouched.
 void EvaluateElements(int body) {
   if (body < 2 || body > kOrbitBodies) return;
   const BodyPolynomials& p = kPolynomials[body - 2];
   OrbitRecord& r = orbitTable[body - 1];
+  // The day count of the mean-longitude rates is taken back from T: only T and T2 come in.
   const double d = T * kDaysPerCentury;
   const bool earth = body == kEarth;
 
@@ -152,6 +158,8 @@ void EvaluateElements(int body) {
   r.inclination = inclination;
 
   const double cosI = std::cos(inclination);
+  // Both longitudes are read as ecliptic longitudes of their points and turned into angles
+  // in the orbit plane, counted from the node.
   const double omega = OrbitPlaneAngle(perihelion - node, cosI);
   r.argPerihelion = omega;
 
@@ -165,7 +173,6 @@ void EvaluateElements(int body) {
   r.meanAnomaly = meanAnomaly;
 }
 
-// Unit vectors P (to perihelion) and Q (90 degrees ahead) in the ecliptic frame; angles in radians.
 void OrbitOrientation(double argPerihelion, double node, double inclination, double P[3], double Q[3]) {
   const double cw = std::cos(argPerihelion), sw = std::sin(argPerihelion);
   const double cn = std::cos(node), sn = std::sin(node);
@@ -178,8 +185,8 @@ void OrbitOrientation(double argPerihelion, double node, double inclination, dou
   Q[2] = cw * si;
 }
 
-// x radians (-kTwoPi, kTwoPi) past the node -> in-plane angle [0, kTwoPi] in x's quadrant,
-// tan u = tan x / cosI; a negative x counts as x + kTwoPi.
+// Each quarter goes through its reference angle in [0, kHalfPi], so tan never passes its pole;
+// kHalfPi itself, short of pi/2, gives a large but finite tangent.
 double OrbitPlaneAngle(double x, double cosI) {
   if (x >= 0.0) {
     if (x < kHalfPi) return ProjectedQuarter(x, cosI);

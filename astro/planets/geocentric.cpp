@@ -15,6 +15,10 @@ constexpr int kEarth = 4;
 constexpr int kMoon = 11;
 
 // North pole of each body's rotation axis, equatorial J2000, degrees (bodies 1-10).
+// Reference: no single table. Mars, Jupiter and the Earth agree with the constant terms of the
+// IAU/IAG Working Group on Cartographic Coordinates and Rotational Elements (2000 report), and
+// Mercury's declination too; the other rows differ from it (its Sun is 286.13, 63.87). These are
+// the figures the readouts are defined by.
 struct Pole {
   double rightAscension;
   double declination;
@@ -54,8 +58,6 @@ void MoonPlace(double jd, double lst, double latitude, double origin, Place& pla
 
 }  // namespace
 
-// Body 1-11 except 4 at jd (UT), lst, latitude and azimuth origin (radians) -> RA [0, kTwoPi],
-// dec, displayed (south-based, origin removed) azimuth [0, kTwoPi], altitude.
 void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place) {
   if (body == kMoon) {
     MoonPlace(jd, lst, latitude, origin, place);
@@ -68,12 +70,10 @@ void GeocentricPlace(int body, double jd, double lst, double latitude, double or
   RelativePlace(kEarth, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
   place.equatorial[0] = ReduceRadians(alpha);
   place.equatorial[1] = delta;
-  place.horizontal[0] = ReduceRadians(azimuth + kPi);
+  place.horizontal[0] = ReduceRadians(azimuth + kPi);  // north-based from RelativePlace, shown from south
   place.horizontal[1] = altitude;
 }
 
-// Direction observer -> target (heliocentric ecliptic, AU) in frameBody's equator and
-// the horizon: alpha (not reduced), delta, north-based azimuth minus origin [0, kTwoPi], altitude.
 void RelativePlace(int frameBody, double lst, const double target[3], const double observer[3], double origin,
                    double latitude, double& alpha, double& delta, double& azimuth, double& altitude) {
   double lambda = 0.0, beta = 0.0, r = 0.0;
@@ -84,8 +84,6 @@ void RelativePlace(int frameBody, double lst, const double target[3], const doub
   azimuth = ReduceRadians(northAzimuth - origin);
 }
 
-// Ecliptic (lambda, beta) -> (alpha, delta) in the equatorial frame of body 1-10's pole,
-// longitudes from the body's equinox. Other body numbers give (lambda, beta) unchanged.
 void EclipticToBodyEquator(int body, double lambda, double beta, double& alpha, double& delta) {
   if (body < 1 || body > 10) {
     alpha = lambda;
@@ -96,6 +94,9 @@ void EclipticToBodyEquator(int body, double lambda, double beta, double& alpha, 
   double poleLongitude = 0.0, poleLatitude = 0.0;
   EquatorialToEcliptic(pole.rightAscension * kDegToRad, pole.declination * kDegToRad, 2000, poleLongitude,
                        poleLatitude);
+  // The pole's ecliptic place gives the equator's ascending node (pole longitude + 90 deg) and its
+  // inclination (90 deg - pole latitude); the closing half turn moves the zero of longitude from
+  // that node to the opposite one, where the ecliptic ascends.
   const double node = ReduceRadians(poleLongitude + kHalfPi);
   const double inclination = kHalfPi - poleLatitude;
   double l1 = 0.0, b1 = 0.0, l2 = 0.0, b2 = 0.0;

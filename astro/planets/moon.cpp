@@ -14,6 +14,8 @@ namespace {
 enum Argument { kSunAnomaly, kMoonAnomaly, kElongation, kLatitudeArgument, kArgumentCount };
 
 // Mean arguments, degrees: constant + T + T^2 + T^3 coefficients, T in centuries from 1900.
+// Reference: Meeus, Astronomical Formulae for Calculators, ch. 30: L', Omega, M, M', D, F, the
+// additive terms below, E and the latitude factor, with T from 1900 January 0.5.
 struct Cubic {
   double c0, c1, c2, c3;
 };
@@ -53,6 +55,8 @@ struct SeriesTerm {
 
 constexpr Argument M = kSunAnomaly, Mp = kMoonAnomaly, D = kElongation, F = kLatitudeArgument;
 
+// Reference: Meeus, Astronomical Formulae for Calculators, ch. 30: the leading terms of its series,
+// 12 for the longitude, 7 and the sin(M' + 3F) term for the latitude, 5 for the parallax.
 // Longitude, degrees, sines.
 constexpr SeriesTerm kLongitudeTerms[] = {
     {6.28875, false, 1, {{1, Mp}}},
@@ -137,9 +141,8 @@ double Cosine(double x) { return std::cos(x); }
 
 }  // namespace
 
-// jd (days, UT, used as is) -> geocentric ecliptic longitude [0, kTwoPi] and latitude
-// (a negative one as kTwoPi plus its value) in radians, distance in AU.
 void MoonPosition(double jd, double& lambda, double& beta, double& distance) {
+  // Centuries from 1900 January 0.5 (MJD 15019.5), counted through the modified Julian date.
   const double t = ((jd - 2400000.5) - 15019.5) * kInvCentury;
   const double t2 = t * t;
   const double t3 = t2 * t;

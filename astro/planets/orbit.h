@@ -3,9 +3,15 @@
 // Places a body in its orbit.
 namespace skycalc {
 
-// Heliocentric ecliptic-of-date position of body 1-10 at jd, AU; the Sun is (0, 0, 0).
+// Heliocentric ecliptic-of-date position of body 1-10 at jd (days, UT), AU. The Sun is (0, 0, 0) and
+// leaves T, T2 and orbitTable alone; bodies 2-10 go through ComputeBodyElements. Any other body number
+// gives NaN coordinates (nothing is read past the table); so do a NaN or infinite jd and an orbit whose
+// eccentricity polynomial has reached |e| >= 1.
 void HeliocentricPosition(int body, double jd, double position[3]);
-// Eccentric anomaly E (radians) of mean anomaly M (radians) for eccentricity e.
+// Eccentric anomaly E (radians) of mean anomaly M (radians) for eccentricity e, by Newton's method from
+// E = M + e sin M: the result of at least 21 steps, continued until a correction is not above 1e-6 (a
+// negative or NaN one counts as small) or no longer moves E; so a huge M (1e20) comes back as E = M,
+// unsolved. |e| >= 1 or a NaN e gives NaN at once; a NaN or infinite M gives NaN.
 void SolveKeplerElliptic(double e, double M, double& E);
 
 }  // namespace skycalc

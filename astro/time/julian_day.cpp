@@ -15,27 +15,28 @@ constexpr double kQuarter = 0.25;
 
 }  // namespace
 
-// Astronomical year, month 1-12, day with fraction (any size) -> JD in days; Julian before the switch.
 double CalendarToJD(double year, double month, double day) {
+  // Months below 2.5 move to the year before: January and February become 13 and 14.
   if (month < 2.5) {
     month += 12.0;
     year -= 1.0;
   }
+  // floor, not truncation, for negative years (year 0's January and February among them).
   const double jd = std::floor(365.25 * year) + std::floor(30.6001 * (month + 1.0)) + day + kCalendarOffset;
   if (jd < kGregorianSwitch) return jd;
   const double century = std::floor(year * kInv100);
   return jd + (2.0 - century) + std::floor(century * kQuarter);
 }
 
-// Local standard date and time with zone offset (zoneHours + zoneMinutes/60 h, east positive) -> JD (UT).
 void LocalTimeToJD(std::int32_t year, std::uint8_t month, std::uint8_t day, std::uint8_t hour,
                    std::uint8_t minute, std::int8_t zoneHours, std::uint8_t zoneMinutes, double& jd) {
   const double clock = (hour + minute * kInv60) * kInv24;
   const double zone = (zoneHours + zoneMinutes * kInv60) * kInv24;
+  // The zone comes off the day before the calendar formula, so the Julian/Gregorian test
+  // sees the UT instant.
   jd = CalendarToJD(year, month, day + clock - zone);
 }
 
-// JD (days) of the 0h UT at or before jd.
 double JDAtZeroHour(double jd) { return std::floor(jd - 0.5) + 0.5; }
 
 }  // namespace skycalc
