@@ -15,9 +15,6 @@ constexpr double kSmallCorrection = 1e-6;
 
 }  // namespace
 
-// Body 1-10 at jd (days, UT) -> heliocentric ecliptic-of-date x, y, z in AU; the Sun
-// is the origin and leaves the element state alone. A number with no orbit record
-// gives NaN rather than reading past the table.
 void HeliocentricPosition(int body, double jd, double position[3]) {
   if (body == kSun) {
     position[0] = position[1] = position[2] = 0.0;
@@ -38,11 +35,10 @@ void HeliocentricPosition(int body, double jd, double position[3]) {
   for (int k = 0; k < 3; ++k) position[k] = y * r.orientQ[k] + x * r.orientP[k];
 }
 
-// Newton's method on E - e sin E = M (radians). At least 21 steps, then it stops
-// after the first correction not above 1e-6 (a negative or NaN one counts as small).
 // With |e| < 1 the divisor 1 - e cos E stays above 1 - |e| > 0 and the corrections
-// cannot stay positive for ever, so the loop ends. An |e| of 1 or more has no
-// elliptic solution: E is NaN at once, which carries through like any invalid value.
+// cannot keep moving E upward for ever, so the loop ends; one too small to move E
+// ends it at once (see below). An |e| of 1 or more has no elliptic solution (and
+// for e = 1 the first divisor can be 0): it is turned away before the loop.
 void SolveKeplerElliptic(double e, double M, double& E) {
   if (!(e < 1.0 && e > -1.0)) {
     E = std::numeric_limits<double>::quiet_NaN();
@@ -53,8 +49,15 @@ void SolveKeplerElliptic(double e, double M, double& E) {
   int steps = 0;
   do {
     delta = (e * std::sin(E) + (M - E)) / (1.0 - e * std::cos(E));
-    E = E + delta;
+    const double next = E + delta;
     ++steps;
+    // A step is a function of E alone (e and M are fixed). Once it leaves E
+    // exactly as it was, every remaining step would repeat it bit for bit, so
+    // the loop's end result is already here: stopping saves most of the sines
+    // without changing a bit. (Only for a huge M can that unmoving correction
+    // exceed 1e-6; the loop without this stop never ended there.)
+    if (next == E) break;
+    E = next;
   } while (delta > kSmallCorrection || steps < kMinimumSteps);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "astro/base/constants.h"
 #include "astro/planets/elements.h"
@@ -116,6 +117,46 @@ TEST(SolveKeplerElliptic, NoEllipseGivesNaNWithoutLooping) {
   double E = 0.0;
   SolveKeplerElliptic(0.2, std::nan(""), E);  // a NaN correction ends the loop
   EXPECT_TRUE(std::isnan(E));
+}
+
+// The solver stops once a step leaves E unchanged; the result must be the
+// one the full loop (at least 21 steps, then until a correction <= 1e-6) gives,
+// bit for bit, over the eccentricities and anomalies the orbits meet and beyond.
+TEST(SolveKeplerElliptic, StoppingAtTheFixedPointGivesTheFullLoopsResult) {
+  const auto fullLoop = [](double e, double M) {
+    double E = M + e * std::sin(M);
+    double delta = 0.0;
+    int steps = 0;
+    do {
+      delta = (e * std::sin(E) + (M - E)) / (1.0 - e * std::cos(E));
+      E = E + delta;
+      ++steps;
+    } while (delta > 1e-6 || steps < 21);
+    return E;
+  };
+  std::uint64_t state = 88172645463325252ull;
+  const auto uniform = [&state] {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return static_cast<double>(state >> 11) * 0x1.0p-53;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    const double e = i % 4 == 0 ? uniform() * 0.99 : uniform() * 0.26;
+    const double M = (uniform() * 4.0 - 1.0) * kTwoPi;
+    double E = 0.0;
+    SolveKeplerElliptic(e, M, E);
+    ASSERT_EQ(E, fullLoop(e, M)) << "e " << e << ", M " << M;
+  }
+}
+
+// A mean anomaly so large that no correction can move E used to loop for
+// ever: the correction stayed above 1e-6 while E + correction == E.
+TEST(SolveKeplerElliptic, HugeMeanAnomalyEnds) {
+  double E = 0.0;
+  const double M = 1.000000000000001e20;  // sin M > 0: a positive correction too small to move E
+  SolveKeplerElliptic(0.2, M, E);
+  EXPECT_EQ(E, M);
 }
 
 TEST(SolveKeplerElliptic, MercuryAtJ2000) {
