@@ -1,12 +1,14 @@
 #include "app/sky_calc_app.h"
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <clocale>
 #include <QTimer>
 
 #include "app/app_icon.h"
 #include "app/qt_settings_store.h"
 #include "app/sky_calc_window.h"
+#include "catalog/catalog_folders.h"
 #include "panel/clock.h"
 
 namespace skycalc {
@@ -19,12 +21,18 @@ CSkyCalcApp::CSkyCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName(QStringLiteral("Quillmoor"));
   setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
   setWindowIcon(ApplicationIcon());
+  // Every text the user meets is Japanese, whatever the desktop's language:
+  // Qt's own texts come from its Japanese translation when it is installed.
+  m_hasQtTranslation = m_qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (m_hasQtTranslation) installTranslator(&m_qtTranslator);
 }
 
 int CSkyCalcApp::InitInstance() {
   QtSettingsStore store;
   SystemClock clock;
-  CSkyCalcWindow window(store, clock);
+  // The catalogues: from the current folder, else from the installed share
+  // folder beside the program (../share/skycalc).
+  CSkyCalcWindow window(store, clock, CatalogSearchFolders(applicationDirPath().toStdString()));
   // SKYCALC_SCREENSHOT=file.png: save a picture of the window once it is up,
   // then end it like Esc (nothing is saved). Used by scripts/screenshot.sh.
   const QString screenshot = qEnvironmentVariable("SKYCALC_SCREENSHOT");

@@ -120,7 +120,7 @@ const char kHelpText[] =
 
 }  // namespace
 
-CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::string& catalogDirectory,
+CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders,
                                QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::SkyCalcDlg>()), m_dlg(*this, store, clock) {
   m_ui->setupUi(this);
@@ -131,7 +131,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   ApplyDialogUnits(this, kTemplateSize);
   BindControls();
 
-  m_dlg.SetCatalogDirectory(catalogDirectory);
+  m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "panel/clock.h"
 #include "panel/control_host.h"
@@ -26,11 +27,11 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   Q_OBJECT
 
  public:
-  // Builds the window and runs the logic's start-up: catalogues read from
-  // catalogDirectory (empty: the current directory), messages for unreadable
-  // ones, reset, lists filled.
-  CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::string& catalogDirectory = std::string(),
-                 QWidget* parent = nullptr);
+  // Builds the window and runs the logic's start-up: each catalogue read from
+  // the first of catalogFolders that holds it ("" is the current folder),
+  // messages for unreadable ones, reset, lists filled.
+  CSkyCalcWindow(ISettingsStore& store, IClock& clock,
+                 const std::vector<std::string>& catalogFolders = {std::string()}, QWidget* parent = nullptr);
   ~CSkyCalcWindow() override;
 
   // IControlHost

@@ -32,9 +32,9 @@ constexpr ListChoice kBodyLists[] = {
 
 }  // namespace
 
-CliSession::CliSession(ISettingsStore& store, IClock& clock, const std::string& dataDir)
+CliSession::CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders)
     : m_dlg(m_host, store, clock) {
-  m_dlg.SetCatalogDirectory(dataDir);
+  m_dlg.SetCatalogFolders(catalogFolders);
 }
 
 std::vector<std::string> CliSession::Start() {

@@ -35,8 +35,9 @@ class ReadOnlySettingsStore : public ISettingsStore {
 
 class CliSession {
  public:
-  // dataDir: folder of the catalogue files; empty is the current directory.
-  CliSession(ISettingsStore& store, IClock& clock, const std::string& dataDir);
+  // catalogFolders: where to look for each catalogue file, in order ("" is
+  // the current folder).
+  CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders);
 
   // Opens the calculator; returns the start-up messages (unreadable catalogues).
   std::vector<std::string> Start();

@@ -14,6 +14,7 @@
 #include "cli/usage_text.h"
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
+#include "catalog/catalog_folders.h"
 
 namespace {
 
@@ -55,7 +56,12 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
   skycalc::ReadOnlySettingsStore store(qtStore);
   skycalc::SystemClock clock;
-  skycalc::CliSession session(store, clock, options.dataDir.value_or(""));
+  // --data-dir names the one folder of the catalogues; without it they are
+  // looked for in the current folder, then in the installed share folder.
+  const std::vector<std::string> folders =
+      options.dataDir ? std::vector<std::string>{*options.dataDir}
+                      : skycalc::CatalogSearchFolders(skycalc::RunningProgramFolder());
+  skycalc::CliSession session(store, clock, folders);
   for (const std::string& message : session.Start()) std::cerr << message << "\n";
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {

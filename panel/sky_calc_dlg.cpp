@@ -7,6 +7,7 @@
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
 #include "catalog/catalog.h"
+#include "catalog/catalog_folders.h"
 #include "catalog/names.h"
 #include "catalog/precession.h"
 #include "panel/readout_format.h"
@@ -199,9 +200,9 @@ CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& cloc
 
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.
 bool CSkyCalcDlg::OnInitDialog() {
-  if (!LoadStarCatalog(StarCatalog, m_catalogDirectory))
+  if (!LoadStarCatalog(StarCatalog, CatalogFolderFor(kStarCatalogFile, m_catalogFolders)))
     m_host.ShowMessage("恒星データファイルStarData.txtが読み込めません。");
-  if (!LoadConstellationCatalog(ConstellationCatalog, m_catalogDirectory))
+  if (!LoadConstellationCatalog(ConstellationCatalog, CatalogFolderFor(kConstellationCatalogFile, m_catalogFolders)))
     m_host.ShowMessage("星座データファイルConstData.txtが読み込めません。");
   for (const FieldDef& field : kFields) this->*(field.flag) = 0;
   ResetCalculator();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "astro/frames/place.h"
 #include "panel/clock.h"
@@ -35,7 +36,9 @@ class CSkyCalcDlg {
   CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock);
 
   // Folder of StarData.txt and ConstData.txt; empty (default) is the current directory.
-  void SetCatalogDirectory(const std::string& directory) { m_catalogDirectory = directory; }
+  void SetCatalogDirectory(const std::string& directory) { m_catalogFolders = {directory}; }
+  // Folders to look in, in order, for each catalogue file (see CatalogFolderFor).
+  void SetCatalogFolders(const std::vector<std::string>& folders) { m_catalogFolders = folders; }
 
   // Start-up: loads the catalogues (reporting unreadable ones), resets, fills the lists.
   bool OnInitDialog();
@@ -134,7 +137,7 @@ class CSkyCalcDlg {
   IControlHost& m_host;
   ISettingsStore& m_store;
   IClock& m_clock;
-  std::string m_catalogDirectory;
+  std::vector<std::string> m_catalogFolders{std::string()};
 
  public:
   // Control members, bound to their IDs.

@@ -38,10 +38,12 @@ void WindowTest::TearDown() {
   store.reset();
 }
 
-QStringList WindowTest::Open(const std::string& directory) {
+QStringList WindowTest::Open(const std::string& directory) { return Open(std::vector<std::string>{directory}); }
+
+QStringList WindowTest::Open(const std::vector<std::string>& folders) {
   window.reset();
   const QStringList messages =
-      CloseMessages([&] { window = std::make_unique<CSkyCalcWindow>(*store, clock, directory); });
+      CloseMessages([&] { window = std::make_unique<CSkyCalcWindow>(*store, clock, folders); });
   window->show();
   QCoreApplication::processEvents();
   return messages;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/qt_settings_store.h"
 #include "app/sky_calc_window.h"
@@ -32,6 +33,8 @@ class WindowTest : public ::testing::Test {
   // Builds and shows a window reading the catalogues from directory; returns
   // the texts of the message boxes shown meanwhile (each closed with OK).
   QStringList Open(const std::string& directory = SKYCALC_DATA_DIR);
+  // The same with the catalogues looked for in folders, in order.
+  QStringList Open(const std::vector<std::string>& folders);
 
   // Runs action, closing every message box that appears; their texts in order.
   QStringList CloseMessages(const std::function<void()>& action);

@@ -1,4 +1,5 @@
 // Start-up, the settings store, the ways the window ends, and its chrome.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -13,8 +14,11 @@
 #include <QTimer>
 #include <clocale>
 #include <cstring>
+#include <memory>
 
 #include "app/dialog_units.h"
+#include "app/sky_calc_app.h"
+#include "catalog/catalog_folders.h"
 #include "panel/control_ids.h"
 
 #include "window_fixture.h"
@@ -159,6 +163,46 @@ TEST_F(WindowTest, F1ShowsHelp) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("SET"));
   EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// Started from a folder without catalogues, the window finds them in the
+// installed share folder beside its program (bin/../share/skycalc).
+TEST_F(WindowTest, CataloguesFromTheShareFolderBesideTheProgram) {
+  QTemporaryDir root;
+  ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/skycalc") &&
+              QDir(root.path()).mkpath("work"));
+  for (const char* file : {"StarData.txt", "ConstData.txt"})
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(SKYCALC_DATA_DIR) + "/" + file, root.path() + "/share/skycalc/" + file));
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(root.path() + "/work");
+  const QStringList messages = Open(CatalogSearchFolders((root.path() + "/bin").toStdString()));
+  QDir::setCurrent(before);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join(", ").toStdString();
+  EXPECT_EQ(qobject_cast<QComboBox*>(Control(IDC_STARLIST))->count(), 21);
+}
+
+// Qt's own texts are Japanese too: the edit menu of the lists' text fields.
+TEST_F(WindowTest, EditMenuOfTheListsIsJapanese) {
+  Open();
+  auto* app = qobject_cast<CSkyCalcApp*>(QCoreApplication::instance());
+  ASSERT_NE(app, nullptr);
+  ASSERT_TRUE(app->HasQtTranslation()) << "qtbase_ja.qm (Debian qt6-translations-l10n) is not installed";
+  auto* list = qobject_cast<QComboBox*>(Control(IDC_STARLIST));
+  std::unique_ptr<QMenu> menu(list->lineEdit()->createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* action : menu->actions())
+    if (!action->isSeparator()) texts << action->text();
+  ASSERT_GE(texts.size(), 6);
+  for (const QString& text : texts) {
+    bool japanese = false;
+    for (const QChar c : text) japanese = japanese || c.unicode() >= 0x3000;
+    EXPECT_TRUE(japanese) << text.toStdString();
+  }
+  EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QString::fromUtf8("コピー"))) << texts.join(", ").toStdString();
 }
 
 }  // namespace

@@ -21,10 +21,8 @@ class PanelTest : public ::testing::Test, public HeadlessCalculator {
   PanelTest() : HeadlessCalculator(ClockReading{2026, 3, 5, 0, 7}) {}
 
   // Opens the calculator: catalogues from directory, then the reset at the clock's reading.
-  void Open(const std::string& directory = kSourceDataDir) {
-    HeadlessCalculator::Open(directory);
-    ASSERT_NE(dlg, nullptr);
-  }
+  void Open(const std::string& directory = kSourceDataDir) { HeadlessCalculator::Open(directory); }
+  void Open(const std::vector<std::string>& folders) { HeadlessCalculator::Open(folders); }
 
   // Presses keys given as space-separated captions: "0"-"9", ".", "+/-", "C", "SET", "AC",
   // the field captions "年" ... "標分", the radio captions, and "planets:<i>", "stars:<i>" or

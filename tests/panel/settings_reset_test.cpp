@@ -71,6 +71,21 @@ TEST_F(PanelTest, MissingCataloguesAreReportedInOrder) {
   EXPECT_TRUE(host.messages.empty());  // AC does not reload the catalogues
 }
 
+// Each catalogue comes from the first folder that holds it; when none does,
+// the load is tried in the first folder and reported as before.
+TEST_F(PanelTest, EachCatalogueFromTheFirstFolderThatHoldsIt) {
+  TempDir first, second;
+  std::filesystem::copy_file(std::string(kSourceDataDir) + "/ConstData.txt", first.path + "/ConstData.txt");
+  std::filesystem::copy_file(std::string(kSourceDataDir) + "/StarData.txt", second.path + "/StarData.txt");
+  Open(std::vector<std::string>{first.path, second.path});
+  EXPECT_TRUE(host.messages.empty());
+  Open(std::vector<std::string>{second.path, first.path, kSourceDataDir});
+  EXPECT_TRUE(host.messages.empty());
+  TempDir empty;
+  Open(std::vector<std::string>{empty.path, first.path});
+  EXPECT_EQ(host.messages, std::vector<std::string>{kStarMessage});
+}
+
 // A list that refuses entries stops its filling there.
 TEST_F(PanelTest, ListsStopAtTheFirstRefusal) {
   host.listCapacity = 4;

@@ -16,13 +16,15 @@ bool RecordingHost::AddListEntry(int id, const std::string& text) {
 
 HeadlessCalculator::HeadlessCalculator(const ClockReading& now) : clock(now) {}
 
-void HeadlessCalculator::Open(const std::string& dataDir) {
+void HeadlessCalculator::Open(const std::string& dataDir) { Open(std::vector<std::string>{dataDir}); }
+
+void HeadlessCalculator::Open(const std::vector<std::string>& folders) {
   dlg.reset();
   const std::size_t capacity = host.listCapacity;
   host = RecordingHost();
   host.listCapacity = capacity;
   dlg = std::make_unique<CSkyCalcDlg>(host, store, clock);
-  dlg->SetCatalogDirectory(dataDir);
+  dlg->SetCatalogFolders(folders);
   dlg->OnInitDialog();
 }
 

@@ -43,6 +43,8 @@ class HeadlessCalculator {
   // with empty lists (keeping its list capacity), catalogues from dataDir,
   // then the start-up of the window logic.
   void Open(const std::string& dataDir = kSourceDataDir);
+  // The same, each catalogue read from the first of folders that holds it.
+  void Open(const std::vector<std::string>& folders);
   // A click on button id or a pick in list id (whose selection is already
   // made): a radio button is checked, its group cleared, then the handler runs.
   void Press(int id);
