@@ -33,7 +33,9 @@ Output:
                     in radians, the three texts and the stored fields)
   --csv             header and one line per row (coordinates in degrees)
   --step N(m|h|d) --count K   K rows, N minutes, hours or days apart
-  --data-dir DIR    folder of StarData.txt and ConstData.txt (default: .)
+  --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
+                    from the current folder, else from ../share/skycalc
+                    beside the program)
 Exit status: 0 success, 2 value rejected by the calculator, 64 usage error.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
@@ -64,7 +66,8 @@ Exit status: 0 success, 2 value rejected by the calculator, 64 usage error.
   --json            1行に1つのJSONオブジェクト (ラジアン単位)
   --csv             見出し行と1行ごとのデータ (座標は度単位)
   --step N(m|h|d) --count K   N分・N時間・N日おきにK行の表
-  --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時: .)
+  --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
+                    現在のフォルダ、なければプログラムの ../share/skycalc)
 終了コード: 0 成功、2 電卓が値を受け付けない、64 使い方の誤り。
 )";
 

@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-ipafont-gothic
+  dpkg-dev file
   liberfa-dev libnova-dev
   clang libclang-rt-14-dev
   xvfb xauth
