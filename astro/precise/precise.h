@@ -1,0 +1,113 @@
+#pragma once
+
+// The precise model: apparent places good to an arcminute, beside the
+// calculator's own model and independent of it. Built on ERFA (the open copy
+// of the IAU's SOFA library) for the time scales, the planets, the Moon,
+// precession-nutation, light deflection, aberration and sidereal time; the
+// Earth from a cut VSOP87 and Pluto from Meeus's series, both written out
+// here. Angles in radians, distances in astronomical units,
+// instants as Julian Days. Nothing here uses the calculator's truncated
+// circle constants.
+namespace skycalc::precise {
+
+enum class Body { kSun, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto, kMoon };
+
+// Whether a place could be given. The model holds for UTC instants from
+// 0999-12-30 to 3000-01-02 (Pluto: 1884-12-30 to 2100-01-02); callers apply
+// the user-facing limits on the local date (1000-2999, Pluto 1885-2099).
+enum class Status { kOk, kOutsideYears, kOutsidePlutoYears };
+
+// Those limits as UTC Julian Days, each range [first, end): from 0h of its
+// first day (0999-12-30 in the Julian calendar, 1884-12-30 Gregorian) up to,
+// not including, 0h of the day after its last day (3000-01-03, 2100-01-03).
+inline constexpr double kFirstJdUtc = 2086305.5;
+inline constexpr double kEndJdUtc = 2816789.5;
+inline constexpr double kFirstPlutoJdUtc = 2409540.5;
+inline constexpr double kEndPlutoJdUtc = 2488071.5;
+
+// A site on the WGS84 ellipsoid at sea level.
+struct Observer {
+  double longitude = 0.0;  // radians, east positive
+  double latitude = 0.0;   // radians, geodetic, north positive
+};
+
+// One instant in the two time scales the model uses (UT1 is taken as UTC).
+struct Instant {
+  double jdUtc = 0.0;  // UTC, Julian Day
+  double jdTt = 0.0;   // TT = UTC + DeltaT, Julian Day
+};
+
+// TT - UTC in seconds at a UTC instant: from 1972 the leap-second table
+// (TAI - UTC) + 32.184 s; before 1972 and after the table's last year the
+// Espenak-Meeus polynomials. Finite for every finite jdUtc. The polynomials
+// take the decimal year 2000 + (jdUtc - 2451544.5) / 365.2425, held to
+// -1999..3000 (their span; beyond it the value at the nearer end). From the
+// table's end to 2050.0 the offset between the table's last value and the
+// polynomial there fades out linearly, so that DeltaT has no step where the
+// table stops; from 2050.0 on it is the polynomial alone.
+double DeltaT(double jdUtc);
+// The UTC instant (Julian Day, 0h of a 1 January) from which the leap-second
+// table of the linked ERFA no longer vouches for TAI - UTC: DeltaT follows the
+// table on [1972-01-01, LeapTableEnd()).
+double LeapTableEnd();
+// The instant jdUtc with its TT.
+Instant MakeInstant(double jdUtc);
+
+// The Earth's heliocentric position (AU) and velocity (AU/day), equatorial
+// axes of J2000.0 (within 0.1" of the ICRS), at the TT Julian Day jdTt, from
+// the VSOP87 theory cut to its terms of 5e-7 and more: within 800 km of the
+// full theory from 1000 to 3000 (1.1" of the Sun's direction).
+void EarthHeliocentric(double jdTt, double pv[2][3]);
+
+// Pluto's heliocentric place from Meeus's series (43 periodic terms; within
+// 0.1 arcsec of the DE200 ephemeris from 1885 to 2099, meaningless outside):
+// longitude [0, 2pi) and latitude (radians) on the ecliptic and mean equinox
+// of J2000.0, radius vector in AU, at the TT Julian Day jdTt.
+void PlutoHeliocentric(double jdTt, double& longitude, double& latitude, double& radius);
+
+// Geocentric apparent place: true equator and equinox of date, with
+// light-time, light deflection by the Sun and annual aberration.
+struct GeocentricPlace {
+  Status status = Status::kOk;
+  double rightAscension = 0.0;  // [0, 2pi)
+  double declination = 0.0;     // [-pi/2, pi/2]
+  double distance = 0.0;        // AU from the Earth's centre; 0 for a star (no parallax)
+};
+
+// Topocentric apparent place for a site, and its horizontal coordinates.
+struct TopocentricPlace {
+  Status status = Status::kOk;
+  double rightAscension = 0.0;     // [0, 2pi), true equator and equinox of date
+  double declination = 0.0;        // [-pi/2, pi/2]
+  double distance = 0.0;           // AU from the observer; 0 for a star
+  double azimuth = 0.0;            // geometric, from the south point through west, [0, 2pi)
+  double altitude = 0.0;           // geometric (no refraction), [-pi/2, pi/2]
+  double localSiderealTime = 0.0;  // local apparent sidereal time, [0, 2pi)
+};
+
+// Geocentric astrometric place: where the body was when the light now
+// arriving left it, seen from the Earth's centre, before light deflection,
+// aberration and the turn to the equator of date.
+struct AstrometricPlace {
+  Status status = Status::kOk;
+  double position[3] = {0.0, 0.0, 0.0};  // AU, axes of the ICRS (GCRS); body at TT - lightTime
+  double lightTime = 0.0;                // days; |position| / c to within 1e-9 of itself
+};
+
+// The Sun, a planet, Pluto or the Moon at instant t.
+AstrometricPlace BodyAstrometric(Body body, const Instant& t);
+GeocentricPlace BodyGeocentric(Body body, const Instant& t);
+// A catalogue place of J2000.0 (ICRS, no proper motion, no parallax) at instant t.
+GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t);
+// Greenwich apparent sidereal time at t, [0, 2pi).
+double ApparentSiderealTime(const Instant& t);
+// The geocentric place seen from site when the Greenwich apparent sidereal
+// time is gast: parallax removed (for distance > 0), then azimuth and altitude.
+// A status other than kOk is passed on with every number NaN.
+TopocentricPlace Topocentric(const GeocentricPlace& place, double gast, const Observer& site);
+
+// Everything a readout needs, at the UTC instant jdUtc.
+TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site);
+TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site);
+
+}  // namespace skycalc::precise
