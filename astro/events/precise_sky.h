@@ -1,0 +1,80 @@
+#pragma once
+
+#include <vector>
+
+#include "astro/events/sky_function.h"
+#include "astro/precise/precise.h"
+
+// The precise model as a SkyFunction, fast enough to be asked a hundred
+// times a day. Its geocentric apparent place and sidereal time cost
+// microseconds each, but both are smooth: they are computed exactly at nodes
+// on a grid fixed in time (so the value at an instant never depends on which
+// day asked first) and interpolated between them, cubic through the four
+// surrounding nodes (the place against TT, so that a leap second is no jump),
+// right ascension unwrapped, sidereal time as its small departure from
+// uniform rotation. The parallax (WGS84 site at sea level), the horizon and
+// the semidiameter are computed at every instant from the interpolated
+// place, as precise::Topocentric does. Nodes already computed are kept for
+// the next Cover, so consecutive days share them.
+namespace skycalc::events {
+
+// Node spacing in days, indexed by precise::Body: the longest whose
+// interpolation error in altitude, azimuth and hour angle stays under 0.05"
+// (measured against the full model at random instants of 1000-3000, bodies
+// more than 3 degrees from the Sun; the figures in the comments, and
+// tests/astro/events/precise_sky_test.cpp holds them). Closer to the Sun the
+// light deflection changes too fast for any of these spacings and the error
+// reaches 1" at conjunction (Neptune), when the body is invisible anyway and
+// its times move by a fraction of a second.
+inline constexpr double kPreciseNodeSpacing[10] = {
+    2.0,      // Sun: 0.013" (1 day: 0.003")
+    0.5,      // Mercury: 0.026" (1 day: 0.4")
+    1.0,      // Venus: 0.029" (2 days: 0.46")
+    1.0,      // Mars: 0.003" (2 days: 0.05")
+    2.0,      // Jupiter: 0.006"
+    2.0,      // Saturn: 0.007"
+    1.0,      // Uranus: 0.001" (2 days: 0.022")
+    1.0,      // Neptune: 0.001" (2 days: 0.084")
+    2.0,      // Pluto: 0.003"
+    1.0 / 8,  // Moon: 0.027" (1/4 day: 0.12")
+};
+inline constexpr double kPreciseStarNodeSpacing = 2.0;
+
+class PreciseSky final : public SkyFunction {
+ public:
+  // The Sun, a planet, Pluto or the Moon at a site (WGS84, sea level).
+  // nodeSpacing (days) 0 takes the table's; others are for measuring.
+  PreciseSky(precise::Body body, const Site& site, double nodeSpacing = 0.0);
+  // A catalogue place of J2000.0 (ICRS, radians) at a site.
+  PreciseSky(double ra2000, double dec2000, const Site& site, double nodeSpacing = 0.0);
+
+  // Computes the nodes [fromJd, toJd] needs, keeping those already known;
+  // the model's status if any of them is outside its years.
+  Status Cover(double fromJd, double toJd) const override;
+  SkyState At(double jd) const override;
+  bool IsSun() const override;
+
+ private:
+  struct Node {
+    precise::GeocentricPlace place;
+    double gast;    // Greenwich apparent sidereal time
+    double deltaT;  // TT - UTC, days
+  };
+  Node ExactNode(double index) const;
+  const Node* Nodes(double jd, double& fraction) const;
+  // Interpolated geocentric place at jd (UT).
+  precise::GeocentricPlace InterpolatedPlace(double jd) const;
+  // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
+  double InterpolatedSiderealTime(double jd) const;
+
+  bool star_;
+  precise::Body body_;
+  double ra2000_, dec2000_;
+  Site site_;
+  double siteX_, siteZ_;  // site's distance from the axis and the equator, AU
+  double spacing_;
+  mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
+  mutable std::vector<Node> nodes_;
+};
+
+}  // namespace skycalc::events

@@ -1,0 +1,48 @@
+#pragma once
+
+// What the rise, transit, set and twilight search needs to know of a body:
+// where its centre stands at an instant. The search is the same for every
+// model; each model supplies one of these.
+namespace skycalc::events {
+
+// Whether a day's events could be found.
+enum class Status {
+  kOk,
+  kInvalidDay,         // the day's bounds are not finite, or end is not after start, or it spans over 2 days
+  kInvalidBody,        // no such body in the model
+  kOutsideYears,       // the model has no place for some instant of the day
+  kOutsidePlutoYears,  // likewise, for Pluto's narrower span
+};
+
+// An observer at sea level. Radians.
+struct Site {
+  double longitude = 0.0;  // east positive
+  double latitude = 0.0;   // north positive
+};
+
+// The body's centre seen from the site at one instant. Angles in radians.
+struct SkyState {
+  double altitude = 0.0;      // geometric (no refraction), [-pi/2, pi/2]
+  double azimuth = 0.0;       // from the south point through west, [0, 2pi)
+  double hourAngle = 0.0;     // local hour angle, west positive, (-pi, pi]
+  double semidiameter = 0.0;  // apparent radius; 0 for a point (planet, star)
+};
+
+// A body's place as a function of the instant (UT Julian Day).
+//
+// Cover is called once per day before any At, with the instants the search
+// will ask for; a model that tabulates or caches prepares itself there (the
+// cache is an implementation detail, hence const). Not safe for concurrent
+// use of one object.
+class SkyFunction {
+ public:
+  virtual ~SkyFunction() = default;
+  // Readies [fromJd, toJd] (UT); kOk, or why At cannot be used there.
+  virtual Status Cover(double fromJd, double toJd) const = 0;
+  // The centre at jd (UT), jd within the last covered span.
+  virtual SkyState At(double jd) const = 0;
+  // True for the Sun: only the Sun has twilights.
+  virtual bool IsSun() const = 0;
+};
+
+}  // namespace skycalc::events
