@@ -1,6 +1,7 @@
 #include "app/sky_calc_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -16,9 +17,12 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
+#include "panel/day_events.h"
+#include "panel/readout_format.h"
 #include "ui_sky_calc_dlg.h"
 
 namespace skycalc {
@@ -103,6 +107,13 @@ const char kWhiteButtonStyle[] =
     "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
 
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+const char kRiseSetItem[] = "出没時刻(&R)...";
+const char kPreciseItem[] = "高精度計算(&P)";
+const char kPreciseCaption[] = " (高精度)";
+// The model's choice in the settings, beside the site: "1" the precise model,
+// anything else (or nothing) the calculator's.
+const char kSettingsSection[] = "Config";
+const char kPreciseSetting[] = "Precise";
 
 const char kHelpText[] =
     "星空ポケット「ほしよみ君」の使い方\n"
@@ -122,8 +133,9 @@ const char kHelpText[] =
 
 CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders,
                                QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::SkyCalcDlg>()), m_dlg(*this, store, clock) {
+    : QDialog(parent), m_ui(std::make_unique<Ui::SkyCalcDlg>()), m_store(store), m_dlg(*this, store, clock) {
   m_ui->setupUi(this);
+  m_caption = windowTitle();
   // A main window: minimise box and close box, no maximise box, fixed size.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -133,6 +145,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
 
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
+  if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -309,13 +322,48 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
+  m_store.WriteString(kSettingsSection, kPreciseSetting, m_dlg.IsPreciseModel() ? "1" : "0");
   QDialog::closeEvent(event);
 }
 
+QMenu* CSkyCalcWindow::CreateContextMenu() {
+  auto* menu = new QMenu(this);
+  menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
+  QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
+  precise->setCheckable(true);
+  precise->setChecked(m_dlg.IsPreciseModel());
+  connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
+  menu->addSeparator();
+  menu->addAction(QString::fromUtf8(kAboutItem), this, &CSkyCalcWindow::ShowAbout);
+  return menu;
+}
+
 void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addAction(QString::fromUtf8(kAboutItem), this, &CSkyCalcWindow::ShowAbout);
-  menu.exec(event->globalPos());
+  std::unique_ptr<QMenu> menu(CreateContextMenu());
+  menu->exec(event->globalPos());
+}
+
+void CSkyCalcWindow::SetPreciseModel(bool precise) {
+  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseCaption) : m_caption);
+  m_dlg.SetPreciseModel(precise);
+  RefreshColours();
+}
+
+void CSkyCalcWindow::ShowRiseSet() {
+  const DayEventsTable table(m_dlg);
+  const LocalDayEvents day = table.Day(m_dlg.m_nYear, m_dlg.m_nMonth, m_dlg.m_nDay);
+  if (day.refusal) {
+    ShowMessage(day.refusal);
+    return;
+  }
+  const std::string title = table.BodyName() + "　" +
+                            FormatText("%d年%d月%d日", static_cast<int>(m_dlg.m_nYear), m_dlg.m_nMonth, m_dlg.m_nDay) +
+                            (table.IsPrecise() ? kPreciseCaption : "");
+  const std::string site =
+      FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
+                 static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
+  CRiseSetDlg box(day, table.IsSun(), title, site, this);
+  box.exec();
 }
 
 }  // namespace skycalc

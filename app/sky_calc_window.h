@@ -13,6 +13,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QMenu;
 namespace Ui {
 class SkyCalcDlg;
 }
@@ -50,6 +51,13 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
 
   // The version box (modal).
   void ShowAbout();
+  // The 出没時刻 box (modal) for the body of the checked kind on the stored date.
+  void ShowRiseSet();
+  // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
+  // says when it is the precise one.
+  void SetPreciseModel(bool precise);
+  // The right-click menu (the caller runs it).
+  QMenu* CreateContextMenu();
   // A short how-to in a message box (F1).
   void ShowHelp();
   // Puts the time readout and the two coordinate readouts, tab-separated, on the clipboard.
@@ -76,7 +84,9 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   QComboBox* List(int id) const;
 
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
+  ISettingsStore& m_store;
   CSkyCalcDlg m_dlg;
+  QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;
   std::map<int, int> m_listSelections;  // user picks only; absent = no selection
   std::map<int, bool> m_white;          // background last applied per control

@@ -13,6 +13,8 @@ struct Parser {
   std::string error;
   bool stepGiven = false;
   bool countGiven = false;
+  bool preciseGiven = false;
+  bool eventsGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -65,6 +67,14 @@ const std::map<std::string, FlagHandler>& Flags() {
        }},
       {"--csv", [](Parser& p, const std::string& o) {
          Choose(p, p.options.format, CliFormat::kCsv, CliFormat::kText, o, "--json and --csv");
+       }},
+      {"--precise", [](Parser& p, const std::string& o) {
+         if (p.preciseGiven) p.Fail(o + " given twice");
+         p.options.precise = p.preciseGiven = true;
+       }},
+      {"--events", [](Parser& p, const std::string& o) {
+         if (p.eventsGiven) p.Fail(o + " given twice");
+         p.options.events = p.eventsGiven = true;
        }},
   };
   return flags;
@@ -137,7 +147,9 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       p.Fail("unknown argument \"" + args[i] + "\"");
     }
   }
-  if (p.error.empty() && p.stepGiven != p.countGiven) p.Fail("--step and --count must be given together");
+  if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
+  if (p.error.empty() && !p.options.events && p.stepGiven != p.countGiven)
+    p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }
 

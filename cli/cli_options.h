@@ -26,8 +26,10 @@ struct CliOptions {
   CliFrame frame = CliFrame::kDefault;
   CliTimeMode timeMode = CliTimeMode::kDefault;
   CliFormat format = CliFormat::kText;
-  std::optional<TableStep> step;     // set together with count
-  std::int64_t count = 1;            // rows; 1 without --step
+  std::optional<TableStep> step;     // set together with count (not with events)
+  std::int64_t count = 1;            // rows, or days with events; 1 without --step or --events
+  bool precise = false;              // the precise model instead of the calculator's
+  bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
   std::optional<std::string> dataDir;
 };
 

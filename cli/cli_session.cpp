@@ -108,8 +108,19 @@ CivilTime CliSession::StoredCivilTime() const {
   return {m_dlg.m_nYear, m_dlg.m_nMonth, m_dlg.m_nDay, m_dlg.m_nHour, m_dlg.m_nMinute};
 }
 
-CliRow CliSession::Row() {
-  CliRow row;
+std::optional<std::string> CliSession::TakeMessage() {
+  if (m_host.messages.empty()) return std::nullopt;
+  std::string message = m_host.messages.back();
+  m_host.messages.clear();
+  return message;
+}
+
+std::optional<std::string> CliSession::ChoosePreciseModel(bool precise) {
+  m_dlg.SetPreciseModel(precise);
+  return TakeMessage();
+}
+
+std::optional<std::string> CliSession::Row(CliRow& row) {
   row.fields = {m_dlg.m_nYear,      m_dlg.m_nMonth,     m_dlg.m_nDay,      m_dlg.m_nHour,
                 m_dlg.m_nMinute,    m_dlg.m_fLongitude, m_dlg.m_fLatitude, m_dlg.m_fAzimuth,
                 m_dlg.m_nZoneHour,  m_dlg.m_nZoneMinute};
@@ -120,7 +131,8 @@ CliRow CliSession::Row() {
   row.timeText = m_host.Text(IDC_TIME);
   row.raAzmText = m_host.Text(IDC_RAAZM);
   row.decAltText = m_host.Text(IDC_DECALT);
-  return row;
+  row.precise = m_dlg.IsPreciseModel();
+  return TakeMessage();
 }
 
 }  // namespace skycalc

@@ -46,6 +46,9 @@ class CliSession {
   // Clicks the coordinate-system or time-mode radio button (kDefault: nothing).
   void ChooseFrame(CliFrame frame);
   void ChooseTimeMode(CliTimeMode mode);
+  // Chooses the precise model (or the calculator's) as the window's menu
+  // does; the model's message when it has no place for the stored year.
+  std::optional<std::string> ChoosePreciseModel(bool precise);
   // Keys text (a keypad value) into field and presses SET; the calculator's
   // message when it refuses the value.
   std::optional<std::string> StoreField(CliField field, const std::string& text);
@@ -56,12 +59,17 @@ class CliSession {
   // The stored date and time.
   CivilTime StoredCivilTime() const;
   // The readouts and the place of the chosen body at the stored fields,
-  // computed once and shown in the window as SET shows them.
-  CliRow Row();
+  // computed once and shown in the window as SET shows them, into row; the
+  // model's message instead when it has no place there.
+  std::optional<std::string> Row(CliRow& row);
+  // The calculator logic, for what is computed from its state (events).
+  const CSkyCalcDlg& Dialog() const { return m_dlg; }
 
  private:
   void PressKey(KeypadKey key);
   void PressFieldButton(CliField field);
+  // The last message shown since the previous call, if any (the rest are dropped).
+  std::optional<std::string> TakeMessage();
 
   MemoryHost m_host;
   CSkyCalcDlg m_dlg;

@@ -9,12 +9,14 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
 #include "catalog/catalog_folders.h"
+#include "panel/day_events.h"
 
 namespace {
 
@@ -51,6 +53,30 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
   return std::nullopt;
 }
 
+// --events: the stored date and the days after it, one line (or object) a day.
+template <typename Fail>
+int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session, skycalc::StreamWriter& out,
+                skycalc::TableProgress& progress, const Fail& fail) {
+  const skycalc::DayEventsTable table(session.Dialog());
+  if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::EventsCsvHeader();
+  skycalc::CivilTime date = session.StoredCivilTime();
+  for (std::int64_t i = 0; i < options.count; ++i) {
+    if (i > 0) date = skycalc::NextDay(date);
+    const skycalc::LocalDayEvents day = table.Day(date.year, date.month, date.day);
+    if (day.refusal) return fail(day.refusal);
+    switch (options.format) {
+      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise()); break;
+      case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
+      case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table.IsSun()); break;
+    }
+    out.Commit();
+    progress.Update(i + 1);
+  }
+  progress.Finish();
+  out.Flush();
+  return 0;
+}
+
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
   skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
@@ -70,6 +96,9 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.precise) {
+    if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
+  }
 
   // Rows are written as they are made, in blocks, so that a table of any
   // length runs in the same memory; a long one shows its progress on a
@@ -78,18 +107,23 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::TableProgress progress(options.count, options.count > 1 &&
                                                      skycalc::TableProgress::StandardErrorIsTerminal() &&
                                                      !::isatty(STDOUT_FILENO));
+  const auto fail = [&](const std::string& message) {
+    progress.Finish();
+    out.Flush();
+    return Rejected(message);
+  };
+  if (options.events) return WriteEvents(options, session, out, progress, fail);
+
   if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::FormatCsvHeader();
   skycalc::CivilTime instant = session.StoredCivilTime();
+  skycalc::CliRow row;
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) {
       instant = skycalc::Advance(instant, *options.step);
-      if (auto message = session.StoreCivilTime(instant)) {
-        progress.Finish();
-        out.Flush();
-        return Rejected(*message);
-      }
+      if (auto message = session.StoreCivilTime(instant)) return fail(*message);
     }
-    AppendRow(options, session.Row(), out.Buffer());
+    if (auto message = session.Row(row)) return fail(*message);
+    AppendRow(options, row, out.Buffer());
     out.Commit();
     progress.Update(i + 1);
   }

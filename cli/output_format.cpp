@@ -151,7 +151,7 @@ void AppendJsonLine(std::string& out, const CliRow& row) {
   AppendJsonString(out, row.decAltText);
   out += ",\"fields\":";
   AppendJsonFields(out, row.fields);
-  out += "}\n";
+  out += row.precise ? ",\"model\":\"precise\"}\n" : ",\"model\":\"calculator\"}\n";
 }
 
 std::string FormatCsvHeader() {

@@ -24,6 +24,7 @@ struct CliRow {
   double lst = 0.0;  // local sidereal time, radians
   Place place;       // of the chosen body, radians
   std::string timeText, raAzmText, decAltText;  // the three readouts as shown
+  bool precise = false;                         // which model computed it
 };
 
 // The civil date and time of the row's fields.

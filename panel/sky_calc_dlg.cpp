@@ -1,6 +1,7 @@
 #include "panel/sky_calc_dlg.h"
 
 #include <cstddef>
+#include <limits>
 
 #include "astro/base/constants.h"
 #include "astro/planets/geocentric.h"
@@ -10,6 +11,7 @@
 #include "catalog/catalog_folders.h"
 #include "catalog/names.h"
 #include "catalog/precession.h"
+#include "panel/precise_readout.h"
 #include "panel/readout_format.h"
 #include "panel/text_numbers.h"
 
@@ -154,7 +156,16 @@ int ListPosition(const CComboBox& list, std::size_t count) {
 
 constexpr int kSunBody = 1;
 constexpr int kEarthBody = 4;
+constexpr int kPlutoBody = 10;
 constexpr int kMoonBody = 11;
+
+// The place the precise model gives outside its years: every readout dashes.
+Place NoPlace() {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  Place place;
+  place.equatorial[0] = place.equatorial[1] = place.horizontal[0] = place.horizontal[1] = nan;
+  return place;
+}
 
 // Planet list position 0-9 -> body number: the list starts with the Sun and never offers the Earth.
 int PlanetBodyOfPosition(int position) {
@@ -341,16 +352,42 @@ ReadoutValues CSkyCalcDlg::RefreshReadouts() {
     ShowSiderealTime();
   ReadoutValues values;
   const bool shown = m_radPlanet.GetCheck() || m_host.IsChecked(IDC_STAR) || m_host.IsChecked(IDC_CONSTELLATION);
-  if (m_radPlanet.GetCheck())
-    values.place = PlanetPlace(PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount)));
-  else if (m_host.IsChecked(IDC_STAR))
+  if (m_radPlanet.GetCheck()) {
+    const int body = PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount));
+    values.place = PlanetPlace(body);
+    RefusePreciseYears(body == kPlutoBody);
+  } else if (m_host.IsChecked(IDC_STAR))
     values.place = StarPlace(ListPosition(m_cmbStar, kStarCount));
   else if (m_host.IsChecked(IDC_CONSTELLATION))
     values.place = ConstellationPlace(ListPosition(m_cmbConstellation, kConstellationCount));
+  if (shown && !m_radPlanet.GetCheck()) RefusePreciseYears(false);
   if (shown) ShowPosition(values.place.equatorial, values.place.horizontal);
   values.julianDay = m_dJulianDay;
-  values.siderealTime = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
+  values.siderealTime = m_bPrecise ? PreciseSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude))
+                                   : LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
   return values;
+}
+
+int CSkyCalcDlg::CheckedBodyKind() const {
+  for (int id : {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION})
+    if (m_host.IsChecked(id)) return id;
+  return 0;
+}
+
+bool CSkyCalcDlg::RefusePreciseYears(bool pluto) {
+  if (!m_bPrecise) return false;
+  const char* message = PreciseYearsRefusal(m_nYear, pluto);
+  if (message) m_host.ShowMessage(message);
+  return message != nullptr;
+}
+
+void CSkyCalcDlg::SetPreciseModel(bool precise) {
+  m_bPrecise = precise;
+  if (m_radJulianDay.GetCheck())
+    ShowJulianDay();
+  else
+    ShowSiderealTime();
+  OnEquatorial();  // the remembered choice of the checked kind, in the frame chosen
 }
 
 // Julian Day of the stored date, time and zone, in "%f".
@@ -359,15 +396,23 @@ void CSkyCalcDlg::ShowJulianDay() {
   m_stcTime.SetWindowText(FormatJulianDay(m_dJulianDay));
 }
 
-// Local mean sidereal time at the stored instant and longitude, as "h:m".
+// Local mean sidereal time at the stored instant and longitude, as "h:m"; in
+// the precise model the local apparent sidereal time.
 void CSkyCalcDlg::ShowSiderealTime() {
   LocalTimeToJD(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nZoneHour, m_nZoneMinute, m_dJulianDay);
-  const double lst = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
+  const double lst = m_bPrecise ? PreciseSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude))
+                                : LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
   m_stcTime.SetWindowText(FormatSiderealTime(lst));
 }
 
 Place CSkyCalcDlg::PlanetPlace(int body) {
   LocalTimeToJD(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nZoneHour, m_nZoneMinute, m_dJulianDay);
+  if (m_bPrecise) {
+    const bool pluto = body == kPlutoBody;
+    if (PreciseYearsRefusal(m_nYear, pluto)) return NoPlace();
+    return PreciseBodyPlace(IsPlanetBody(body) ? body : kSunBody, m_dJulianDay, m_fLongitude, m_fLatitude,
+                            m_fAzimuth);
+  }
   const double lst = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
   Place place;
   // A body number no list position gives is computed as the Sun.
@@ -382,6 +427,10 @@ static Place CatalogRowPlace(CSkyCalcDlg& dlg, const CatalogEntry table[], std::
   LocalTimeToJD(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay, dlg.m_nHour, dlg.m_nMinute, dlg.m_nZoneHour,
                 dlg.m_nZoneMinute, dlg.m_dJulianDay);
   const CatalogEntry row = index >= 0 && static_cast<std::size_t>(index) < count ? table[index] : CatalogEntry{};
+  if (dlg.IsPreciseModel()) {
+    if (PreciseYearsRefusal(dlg.m_nYear, false)) return NoPlace();
+    return PreciseCatalogPlace(row.ra, row.dec, dlg.m_dJulianDay, dlg.m_fLongitude, dlg.m_fLatitude, dlg.m_fAzimuth);
+  }
   Place place;
   CatalogPlace(dlg.m_dJulianDay, static_cast<double>(dlg.m_fLongitude) * kDegToRad,
                static_cast<double>(dlg.m_fLatitude) * kDegToRad, static_cast<double>(dlg.m_fAzimuth) * kDegToRad,
@@ -397,16 +446,19 @@ Place CSkyCalcDlg::ConstellationPlace(int index) {
 
 void CSkyCalcDlg::ShowPlanetPosition(int body) {
   const Place place = PlanetPlace(body);
+  RefusePreciseYears(body == kPlutoBody);
   ShowPosition(place.equatorial, place.horizontal);
 }
 
 void CSkyCalcDlg::ShowStarPosition(int index) {
   const Place place = StarPlace(index);
+  RefusePreciseYears(false);
   ShowPosition(place.equatorial, place.horizontal);
 }
 
 void CSkyCalcDlg::ShowConstellationPosition(int index) {
   const Place place = ConstellationPlace(index);
+  RefusePreciseYears(false);
   ShowPosition(place.equatorial, place.horizontal);
 }
 

@@ -97,6 +97,14 @@ class CSkyCalcDlg {
   bool StoreEntry(int fieldButtonId, const std::string& entry);
   ReadoutValues RefreshReadouts();
 
+  // The model of the readouts: the calculator's own (the default) or the
+  // precise one. Switching recomputes the time readout and the position of
+  // the checked kind's remembered choice at once. AC leaves the model as it is.
+  void SetPreciseModel(bool precise);
+  bool IsPreciseModel() const { return m_bPrecise; }
+  // The kind-of-body radio button checked (IDC_PLANET, IDC_STAR or IDC_CONSTELLATION), 0 for none.
+  int CheckedBodyKind() const;
+
   // Mode selectors.
   void OnJulianDayMode();
   void OnSiderealMode();
@@ -138,6 +146,10 @@ class CSkyCalcDlg {
   ISettingsStore& m_store;
   IClock& m_clock;
   std::vector<std::string> m_catalogFolders{std::string()};
+  bool m_bPrecise = false;
+  // In the precise model, shows its message when the stored year is outside
+  // the years it holds for (body Pluto or another); returns whether it did.
+  bool RefusePreciseYears(bool pluto);
 
  public:
   // Control members, bound to their IDs.

@@ -218,7 +218,7 @@ TEST(CliFormat, JsonAndCsvLines) {
             "{\"jd\":2451545,\"lst\":0.5,\"equatorial\":[1,0],\"horizontal\":[0,-0.25],"
             "\"time_text\":\"2451545.000000\",\"ra_azm_text\":\"Azm 1.00°\",\"dec_alt_text\":\"say \\\"hi\\\"\\u000a\","
             "\"fields\":{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"longitude\":0,"
-            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0}}\n");
+            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0},\"model\":\"calculator\"}\n");
   EXPECT_EQ(FormatCsvLine(row), "2000-01-01,12:00,2451545,0.5,57.29577951471995,0,0,-14.323944878679988,"
                                 "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\"\n");
   EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");

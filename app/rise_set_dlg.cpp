@@ -1,0 +1,81 @@
+#include "app/rise_set_dlg.h"
+
+#include <QLabel>
+#include <vector>
+
+#include "app/dialog_units.h"
+#include "ui_rise_set_dlg.h"
+
+namespace skycalc {
+
+namespace {
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// Each event's time, joined; "なし" for none.
+std::string Times(const std::vector<events::Event>& list, const LocalDayEvents& day) {
+  if (list.empty()) return kNoEvent;
+  std::string text;
+  for (const events::Event& event : list) {
+    if (!text.empty()) text += ", ";
+    text += FormatEventTime(event.jd, day.dayStartJd);
+  }
+  return text;
+}
+
+// The first event's azimuth or altitude; empty for none.
+std::string Detail(const std::vector<events::Event>& list, bool altitude) {
+  if (list.empty()) return std::string();
+  return altitude ? FormatEventAltitude(list.front()) : FormatEventAzimuth(list.front());
+}
+
+}  // namespace
+
+CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
+                         QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
+  m_ui->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  // Without the twilights the box ends below the note line.
+  ApplyDialogUnits(this, sun ? QSize(200, 128) : QSize(200, 88));
+  for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+
+  const events::DayEvents& e = day.events;
+  m_ui->IDC_EVENTS_BODY->setText(Utf8(title));
+  m_ui->IDC_EVENTS_SITE->setText(Utf8(site));
+  const struct {
+    QLabel* time;
+    QLabel* detail;
+    const std::vector<events::Event>& list;
+    bool altitude;
+  } rows[] = {{m_ui->IDC_EVENTS_RISE_TIME, m_ui->IDC_EVENTS_RISE_DETAIL, e.rises, false},
+              {m_ui->IDC_EVENTS_TRANSIT_TIME, m_ui->IDC_EVENTS_TRANSIT_DETAIL, e.transits, true},
+              {m_ui->IDC_EVENTS_SET_TIME, m_ui->IDC_EVENTS_SET_DETAIL, e.sets, false}};
+  for (const auto& row : rows) {
+    row.time->setText(Utf8(Times(row.list, day)));
+    row.detail->setText(Utf8(Detail(row.list, row.altitude)));
+  }
+  m_ui->IDC_EVENTS_NOTE->setText(e.alwaysUp ? QString::fromUtf8(kAlwaysUp)
+                                 : e.alwaysDown ? QString::fromUtf8(kAlwaysDown)
+                                                : QString());
+
+  const struct {
+    QLabel* caption;
+    QLabel* dawn;
+    QLabel* dusk;
+  } twilights[events::kTwilightCount] = {
+      {m_ui->IDC_EVENTS_CIVIL_CAPTION, m_ui->IDC_EVENTS_CIVIL_DAWN, m_ui->IDC_EVENTS_CIVIL_DUSK},
+      {m_ui->IDC_EVENTS_NAUTICAL_CAPTION, m_ui->IDC_EVENTS_NAUTICAL_DAWN, m_ui->IDC_EVENTS_NAUTICAL_DUSK},
+      {m_ui->IDC_EVENTS_ASTRONOMICAL_CAPTION, m_ui->IDC_EVENTS_ASTRONOMICAL_DAWN,
+       m_ui->IDC_EVENTS_ASTRONOMICAL_DUSK}};
+  for (int t = 0; t < events::kTwilightCount; ++t) {
+    for (QLabel* label : {twilights[t].caption, twilights[t].dawn, twilights[t].dusk}) label->setVisible(sun);
+    twilights[t].dawn->setText(Utf8(std::string(kDawnCaption) + " " + Times(e.twilights[t].dawns, day)));
+    twilights[t].dusk->setText(Utf8(std::string(kDuskCaption) + " " + Times(e.twilights[t].dusks, day)));
+  }
+}
+
+CRiseSetDlg::~CRiseSetDlg() = default;
+
+}  // namespace skycalc

@@ -1,0 +1,182 @@
+#include "cli/events_output.h"
+
+#include <charconv>
+#include <vector>
+
+#include "cli/civil_calendar.h"
+#include "cli/output_format.h"
+
+namespace skycalc {
+
+namespace {
+
+constexpr double kRadToDegExact = 180.0 / 3.14159265358979323846;
+
+void AppendShortest(std::string& out, double value) {
+  out += FormatJsonNumber(value);
+}
+
+void AppendDate(std::string& out, const LocalDayEvents& day) {
+  AppendCivilDate(out, CivilTime{day.year, day.month, day.day, 0, 0});
+}
+
+// "06:51 (方位 117.80°)" for each event, joined; "なし" for none.
+void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, const LocalDayEvents& day,
+                      bool altitude) {
+  if (list.empty()) {
+    out += kNoEvent;
+    return;
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += FormatEventTime(list[i].jd, day.dayStartJd);
+    out += " (";
+    out += altitude ? FormatEventAltitude(list[i]) : FormatEventAzimuth(list[i]);
+    out += ')';
+  }
+}
+
+void AppendTextTimes(std::string& out, const std::vector<events::Event>& list, const LocalDayEvents& day) {
+  if (list.empty()) {
+    out += kNoEvent;
+    return;
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += FormatEventTime(list[i].jd, day.dayStartJd);
+  }
+}
+
+enum class Detail { kAzimuth, kAltitude };
+
+void AppendJsonEvent(std::string& out, const events::Event& event, const LocalDayEvents& day, Detail detail) {
+  out += "{\"jd\":";
+  AppendShortest(out, event.jd);
+  out += ",\"time\":\"" + FormatEventTime(event.jd, day.dayStartJd) + "\"";
+  if (detail == Detail::kAzimuth) {
+    out += ",\"azimuth_deg\":";
+    AppendShortest(out, event.azimuthFromOrigin * kRadToDegExact);
+  } else {
+    out += ",\"altitude_deg\":";
+    AppendShortest(out, event.altitude * kRadToDegExact);
+  }
+  out += '}';
+}
+
+void AppendJsonList(std::string& out, const char* key, const std::vector<events::Event>& list,
+                    const LocalDayEvents& day, Detail detail) {
+  out += ",\"";
+  out += key;
+  out += "\":[";
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendJsonEvent(out, list[i], day, detail);
+  }
+  out += ']';
+}
+
+void AppendJsonFirst(std::string& out, const char* key, const std::vector<events::Event>& list,
+                     const LocalDayEvents& day) {
+  out += '"';
+  out += key;
+  out += "\":";
+  if (list.empty()) {
+    out += "null";
+  } else {
+    AppendJsonEvent(out, list.front(), day, Detail::kAzimuth);
+  }
+}
+
+const char* const kTwilightKeys[events::kTwilightCount] = {"civil", "nautical", "astronomical"};
+
+}  // namespace
+
+void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun) {
+  const events::DayEvents& e = day.events;
+  AppendDate(out, day);
+  if (e.alwaysUp || e.alwaysDown) {
+    out += '\t';
+    out += e.alwaysUp ? kAlwaysUp : kAlwaysDown;
+    out += '\t';
+    out += kTransitCaption;
+    out += ' ';
+    AppendTextEvents(out, e.transits, day, true);
+  } else {
+    const struct {
+      const char* caption;
+      const std::vector<events::Event>* list;
+      bool altitude;
+    } columns[] = {{kRiseCaption, &e.rises, false}, {kTransitCaption, &e.transits, true}, {kSetCaption, &e.sets, false}};
+    for (const auto& column : columns) {
+      out += '\t';
+      out += column.caption;
+      out += ' ';
+      AppendTextEvents(out, *column.list, day, column.altitude);
+    }
+  }
+  if (sun) {
+    for (int t = 0; t < events::kTwilightCount; ++t) {
+      out += '\t';
+      out += kTwilightCaptions[t];
+      out += ' ';
+      out += kDawnCaption;
+      out += ' ';
+      AppendTextTimes(out, e.twilights[t].dawns, day);
+      out += ' ';
+      out += kDuskCaption;
+      out += ' ';
+      AppendTextTimes(out, e.twilights[t].dusks, day);
+    }
+  }
+  out += '\n';
+}
+
+void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise) {
+  const events::DayEvents& e = day.events;
+  out += "{\"date\":\"";
+  AppendDate(out, day);
+  out += "\",\"day_start_jd\":";
+  AppendShortest(out, day.dayStartJd);
+  AppendJsonList(out, "rise", e.rises, day, Detail::kAzimuth);
+  AppendJsonList(out, "transit", e.transits, day, Detail::kAltitude);
+  AppendJsonList(out, "set", e.sets, day, Detail::kAzimuth);
+  out += e.alwaysUp ? ",\"always_up\":true" : ",\"always_up\":false";
+  out += e.alwaysDown ? ",\"always_down\":true" : ",\"always_down\":false";
+  out += precise ? ",\"model\":\"precise\"" : ",\"model\":\"calculator\"";
+  if (sun) {
+    for (int t = 0; t < events::kTwilightCount; ++t) {
+      out += ",\"";
+      out += kTwilightKeys[t];
+      out += "\":{";
+      AppendJsonFirst(out, "dawn", e.twilights[t].dawns, day);
+      out += ',';
+      AppendJsonFirst(out, "dusk", e.twilights[t].dusks, day);
+      out += '}';
+    }
+  }
+  out += "}\n";
+}
+
+std::string EventsCsvHeader() {
+  return "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down\n";
+}
+
+void AppendEventsCsv(std::string& out, const LocalDayEvents& day) {
+  const events::DayEvents& e = day.events;
+  AppendDate(out, day);
+  const std::vector<events::Event>* lists[] = {&e.rises, &e.transits, &e.sets};
+  for (const auto* list : lists) {
+    out += ',';
+    if (!list->empty()) out += FormatEventTime(list->front().jd, day.dayStartJd);
+  }
+  for (const auto* list : lists) {
+    out += ',';
+    if (!list->empty()) AppendShortest(out, list->front().jd);
+  }
+  out += ',';
+  if (!e.transits.empty()) AppendShortest(out, e.transits.front().altitude * kRadToDegExact);
+  out += e.alwaysUp ? ",true" : ",false";
+  out += e.alwaysDown ? ",true\n" : ",false\n";
+}
+
+}  // namespace skycalc
