@@ -4,8 +4,9 @@ namespace skycalc {
 
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
-                   [--julian-day|--sidereal] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--data-dir DIR]
+                   [--julian-day|--sidereal] [--precise] [--json|--csv]
+                   [--step N(m|h|d) --count K | --events [--count K]]
+                   [--data-dir DIR]
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -27,20 +28,27 @@ Body (default: the Sun):
 Readouts:
   --equatorial | --horizontal   coordinates (default horizontal)
   --julian-day | --sidereal     time readout (default Julian Day)
+  --precise         the precise model (apparent places good to an arcminute,
+                    years 1000-2999, Pluto 1885-2099) instead of the
+                    calculator's own; the sidereal time is then apparent
 Output:
   (default)         three lines: time, first and second coordinate readouts
   --json            one JSON object per line (jd, lst, equatorial, horizontal
                     in radians, the three texts and the stored fields)
   --csv             header and one line per row (coordinates in degrees)
   --step N(m|h|d) --count K   K rows, N minutes, hours or days apart
+  --events          rise, transit and set (and the Sun's twilights) on the
+                    stored date, in the stored zone; --count K for K days
   --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
                     from the current folder, else from ../share/skycalc
                     beside the program)
-Exit status: 0 success, 2 value rejected by the calculator, 64 usage error.
+Exit status: 0 success, 2 value rejected by the calculator or a year outside
+the precise model, 64 usage error.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
-                   [--julian-day|--sidereal] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--data-dir フォルダ]
+                   [--julian-day|--sidereal] [--precise] [--json|--csv]
+                   [--step N(m|h|d) --count K | --events [--count K]]
+                   [--data-dir フォルダ]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -61,14 +69,19 @@ Exit status: 0 success, 2 value rejected by the calculator, 64 usage error.
 表示:
   --equatorial | --horizontal   赤道座標系 | 地平座標系 (省略時: 地平座標系)
   --julian-day | --sidereal     ユリウス日 | 地方恒星時 (省略時: ユリウス日)
+  --precise         高精度計算 (1分角の精度の視位置、1000年～2999年、冥王星は
+                    1885年～2099年)。地方恒星時は視恒星時になります
 出力:
   (省略時)          3行: 時刻表示、第1・第2座標表示
   --json            1行に1つのJSONオブジェクト (ラジアン単位)
   --csv             見出し行と1行ごとのデータ (座標は度単位)
   --step N(m|h|d) --count K   N分・N時間・N日おきにK行の表
+  --events          設定した日付の出・南中・没 (太陽は薄明も)、標準時で表示。
+                    --count K でK日分
   --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
                     現在のフォルダ、なければプログラムの ../share/skycalc)
-終了コード: 0 成功、2 電卓が値を受け付けない、64 使い方の誤り。
+終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
+64 使い方の誤り。
 )";
 
 }  // namespace skycalc
