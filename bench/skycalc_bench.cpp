@@ -20,7 +20,10 @@
 #include "astro/time/sidereal.h"
 #include "catalog/catalog.h"
 #include "catalog/precession.h"
+#include "cli/civil_calendar.h"
 #include "panel/control_ids.h"
+#include "panel/day_events.h"
+#include "panel/precise_readout.h"
 #include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
 #include "tests/support/headless_calculator.h"
@@ -374,6 +377,50 @@ BENCHMARK_CAPTURE(BM_ReadoutThroughSet, mars, IDC_PLANETLIST, 3);
 BENCHMARK_CAPTURE(BM_ReadoutThroughSet, moon, IDC_PLANETLIST, 9);
 BENCHMARK_CAPTURE(BM_ReadoutThroughSet, sirius, IDC_STARLIST, 9);
 BENCHMARK_CAPTURE(BM_ReadoutThroughSet, orion, IDC_CONSTLIST, 16);
+
+// ---- The precise model -----------------------------------------------------
+
+// A full readout through SET in the precise model (the target: 20 us).
+void BM_PreciseReadoutThroughSet(benchmark::State& state, int list, int index) {
+  Calculator calc(list, index);
+  calc.dlg->SetPreciseModel(true);
+  for (auto _ : state) {
+    calc.dlg->OnSet();
+    if (calc.host.textLog.size() > 4096) calc.host.textLog.clear();
+  }
+  benchmark::DoNotOptimize(calc.host.Text(IDC_DECALT));
+}
+BENCHMARK_CAPTURE(BM_PreciseReadoutThroughSet, mars, IDC_PLANETLIST, 3);
+BENCHMARK_CAPTURE(BM_PreciseReadoutThroughSet, moon, IDC_PLANETLIST, 9);
+BENCHMARK_CAPTURE(BM_PreciseReadoutThroughSet, sirius, IDC_STARLIST, 9);
+
+// The precise model's place of each body, calculator numbering 1-11.
+void BM_PreciseBodyPlace(benchmark::State& state) {
+  const int body = static_cast<int>(state.range(0));
+  Cycle(state, [body](std::size_t i) {
+    benchmark::DoNotOptimize(PreciseBodyPlace(body, kIn.jd[i], 139.7, 35.7, 0.0));
+  });
+}
+BENCHMARK(BM_PreciseBodyPlace)->Arg(1)->Arg(2)->Arg(3)->DenseRange(5, 11);
+
+// ---- Rise, transit, set and twilight, per day --------------------------------
+
+// One local day's events after another (as skycalc-cli --events runs them),
+// for the Sun with its twilights and for the Moon, in each model.
+void BM_DayEvents(benchmark::State& state, bool precise, int list, int index) {
+  Calculator calc(list, index);
+  calc.dlg->SetPreciseModel(precise);
+  const DayEventsTable table(*calc.dlg);
+  CivilTime date{2025, 1, 1, 0, 0};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(table.Day(date.year, date.month, date.day));
+    date = NextDay(date);
+  }
+}
+BENCHMARK_CAPTURE(BM_DayEvents, calculator_sun, false, IDC_PLANETLIST, 0);
+BENCHMARK_CAPTURE(BM_DayEvents, precise_sun, true, IDC_PLANETLIST, 0);
+BENCHMARK_CAPTURE(BM_DayEvents, calculator_moon, false, IDC_PLANETLIST, 9);
+BENCHMARK_CAPTURE(BM_DayEvents, precise_moon, true, IDC_PLANETLIST, 9);
 
 // ---- The same places through libnova -------------------------------------
 

@@ -55,8 +55,23 @@ for body in mars moon; do
   row[erfa_$body]=$(per_row 20000 "$peer" erfa "$body" @ROWS@)
   row[geo_$body]=$(per_row 20000 "$peer" erfa-geometric "$body" @ROWS@)
 done
+for body in mars moon; do
+  row[precise_$body]=$(per_row 50000 "${cli[@]}" --planet "$body" --precise)
+done
 row[nova_mars]=$(per_row 10000 "$peer" libnova mars @ROWS@)
 row[nova_moon]=$(per_row 1000 "$peer" libnova moon @ROWS@)
+
+# Rise, transit and set, per day of a table of days (--events --count N).
+events=("$build/skycalc-cli" --year 2025 --month 1 --day 1 --zone-hour 9 --zone-minute 0 --longitude 139.7
+        --latitude 35.7 --azimuth 0 --events --count @ROWS@ --data-dir data)
+declare -A day
+for body in sun moon; do
+  day[calc_$body]=$(per_row 3650 "${events[@]}" --planet "$body")
+  day[precise_$body]=$(per_row 3650 "${events[@]}" --planet "$body" --precise)
+done
+day[pyephem_sun]=$(per_row 1000 /usr/bin/python3 bench/peer_events.py @ROWS@)
+year_calc=$(run_time "${events[@]//@ROWS@/365}" | cut -d' ' -f1)
+year_precise=$(run_time "${events[@]//@ROWS@/365}" --precise | cut -d' ' -f1)
 
 declare -A peak
 for n in 10000 200000 1000000; do
@@ -86,6 +101,20 @@ section=$(mktemp)
   printf '| libnova (10,000 / 1,000 rows) | %s us | %s us | %sx | %sx |\n' \
     "${row[nova_mars]}" "${row[nova_moon]}" "$(ratio "${row[nova_mars]}" "${row[sky_mars]}")" \
     "$(ratio "${row[nova_moon]}" "${row[sky_moon]}")"
+  printf '| skycalc-cli --precise (50,000 rows) | %s us | %s us | - | - |\n' "${row[precise_mars]}" "${row[precise_moon]}"
+  echo
+  echo "### Rise, transit and set"
+  echo
+  echo "CPU per day of skycalc-cli --events (N = 3,650 days from 2025-01-01, 139.7 E, 35.7 N; the Sun with its three twilights), against PyEphem 4.1.4 (bench/peer_events.py: next_rising, next_transit, next_setting and the three twilights, N = 1,000), measured the same way in the same run:"
+  echo
+  echo "| Body | Calculator's model | Precise model | PyEphem | PyEphem / precise |"
+  echo "|---|---|---|---|---|"
+  printf '| Sun (rise, transit, set, 3 twilights) | %s us | %s us | %s us | %sx |\n' "${day[calc_sun]}" \
+    "${day[precise_sun]}" "${day[pyephem_sun]}" "$(ratio "${day[pyephem_sun]}" "${day[precise_sun]}")"
+  printf '| Moon (rise, transit, set) | %s us | %s us | - | - |\n' "${day[calc_moon]}" "${day[precise_moon]}"
+  echo
+  printf 'A year of Sun events (365 days with twilight) as a whole process: %s s CPU in the calculator'"'"'s model, %s s in the precise model (/usr/bin/time -v, start-up included).\n' \
+    "$year_calc" "$year_precise"
   echo
   echo "Peak memory of a Mars table (maximum resident set):"
   echo
