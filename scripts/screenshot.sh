@@ -1,26 +1,32 @@
 #!/usr/bin/env bash
-# Starts the real calculator window under a virtual X server and saves a
-# picture of it to docs/screenshot.png (or the file given as $1).
+# Starts the real calculator window under a virtual X server and saves
+# pictures of it to docs/: screenshot.png (the calculator's model),
+# screenshot-precise.png (the precise model) and screenshot-riseset.png (the
+# 出没時刻 box for the Sun).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
-# The window runs in the build folder beside the catalogue files, with an
-# empty settings store, and ends by itself after the picture (saving nothing).
+# The window runs in the build folder beside the catalogue files, with a
+# settings store of its own, and ends by itself after each picture (saving
+# nothing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${SKYCALC_BUILD:-build}
-out=${1:-docs/screenshot.png}
-case "$out" in /*) ;; *) out="$root/$out" ;; esac
 
 bash scripts/deps.sh
-if [ ! -x "$build/skycalc" ]; then
-  cmake -S . -B "$build"
-  cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target skycalc
-fi
-mkdir -p "$(dirname "$out")"
+cmake -S . -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target skycalc
+mkdir -p docs
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-cd "$build"
-XDG_CONFIG_HOME="$config" SKYCALC_SCREENSHOT="$out" QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ./skycalc
-echo "saved $out"
+# shot VARIABLE FILE PRECISE: one run of the window, the picture in FILE.
+shot() {
+  mkdir -p "$config/Quillmoor"
+  printf '[Config]\nPrecise=%s\n' "$3" > "$config/Quillmoor/skycalc.conf"
+  (cd "$build" && env XDG_CONFIG_HOME="$config" "$1=$root/$2" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ./skycalc)
+  echo "saved $2"
+}
+shot SKYCALC_SCREENSHOT docs/screenshot.png 0
+shot SKYCALC_SCREENSHOT docs/screenshot-precise.png 1
+shot SKYCALC_SCREENSHOT_RISESET docs/screenshot-riseset.png 0
