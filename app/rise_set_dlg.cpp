@@ -12,17 +12,6 @@ namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Each event's time, joined; "なし" for none.
-std::string Times(const std::vector<events::Event>& list, const LocalDayEvents& day) {
-  if (list.empty()) return kNoEvent;
-  std::string text;
-  for (const events::Event& event : list) {
-    if (!text.empty()) text += ", ";
-    text += FormatEventTime(event.jd, day.dayStartJd);
-  }
-  return text;
-}
-
 // The first event's azimuth or altitude; empty for none.
 std::string Detail(const std::vector<events::Event>& list, bool altitude) {
   if (list.empty()) return std::string();
@@ -53,7 +42,7 @@ CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string&
               {m_ui->IDC_EVENTS_TRANSIT_TIME, m_ui->IDC_EVENTS_TRANSIT_DETAIL, e.transits, true},
               {m_ui->IDC_EVENTS_SET_TIME, m_ui->IDC_EVENTS_SET_DETAIL, e.sets, false}};
   for (const auto& row : rows) {
-    row.time->setText(Utf8(Times(row.list, day)));
+    row.time->setText(Utf8(FormatEventTimes(row.list, day.dayStartJd)));
     row.detail->setText(Utf8(Detail(row.list, row.altitude)));
   }
   m_ui->IDC_EVENTS_NOTE->setText(e.alwaysUp ? QString::fromUtf8(kAlwaysUp)
@@ -71,8 +60,8 @@ CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string&
        m_ui->IDC_EVENTS_ASTRONOMICAL_DUSK}};
   for (int t = 0; t < events::kTwilightCount; ++t) {
     for (QLabel* label : {twilights[t].caption, twilights[t].dawn, twilights[t].dusk}) label->setVisible(sun);
-    twilights[t].dawn->setText(Utf8(std::string(kDawnCaption) + " " + Times(e.twilights[t].dawns, day)));
-    twilights[t].dusk->setText(Utf8(std::string(kDuskCaption) + " " + Times(e.twilights[t].dusks, day)));
+    twilights[t].dawn->setText(Utf8(std::string(kDawnCaption) + " " + FormatEventTimes(e.twilights[t].dawns, day.dayStartJd)));
+    twilights[t].dusk->setText(Utf8(std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd)));
   }
 }
 

@@ -36,17 +36,6 @@ void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, 
   }
 }
 
-void AppendTextTimes(std::string& out, const std::vector<events::Event>& list, const LocalDayEvents& day) {
-  if (list.empty()) {
-    out += kNoEvent;
-    return;
-  }
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (i > 0) out += ", ";
-    out += FormatEventTime(list[i].jd, day.dayStartJd);
-  }
-}
-
 enum class Detail { kAzimuth, kAltitude };
 
 void AppendJsonEvent(std::string& out, const events::Event& event, const LocalDayEvents& day, Detail detail) {
@@ -121,11 +110,11 @@ void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun) {
       out += ' ';
       out += kDawnCaption;
       out += ' ';
-      AppendTextTimes(out, e.twilights[t].dawns, day);
+      out += FormatEventTimes(e.twilights[t].dawns, day.dayStartJd);
       out += ' ';
       out += kDuskCaption;
       out += ' ';
-      AppendTextTimes(out, e.twilights[t].dusks, day);
+      out += FormatEventTimes(e.twilights[t].dusks, day.dayStartJd);
     }
   }
   out += '\n';

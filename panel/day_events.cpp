@@ -17,17 +17,10 @@ namespace skycalc {
 
 namespace {
 
-constexpr double kExactDegToRad = 3.14159265358979323846 / 180.0;
 constexpr double kExactRadToDeg = 180.0 / 3.14159265358979323846;
 constexpr int kSunBody = 1;
 constexpr int kEarthBody = 4;
 constexpr int kPlutoBody = 10;
-
-constexpr precise::Body kPreciseBodies[] = {
-    precise::Body::kSun,     precise::Body::kSun,     precise::Body::kMercury, precise::Body::kVenus,
-    precise::Body::kSun,     precise::Body::kMars,    precise::Body::kJupiter, precise::Body::kSaturn,
-    precise::Body::kUranus,  precise::Body::kNeptune, precise::Body::kPluto,   precise::Body::kMoon,
-};  // indexed by the calculator's body number
 
 // Planet list position of body (the list skips the Earth).
 int PlanetListPosition(int body) { return body < kEarthBody ? body - 1 : body - 2; }
@@ -72,7 +65,7 @@ DayEventsTable::DayEventsTable(const CSkyCalcDlg& dlg)
   m_sun = body == kSunBody;
   m_pluto = body == kPlutoBody;
   if (m_precise)
-    m_sky = std::make_unique<events::PreciseSky>(kPreciseBodies[body], site);
+    m_sky = std::make_unique<events::PreciseSky>(PreciseBodyOf(body), site);
   else
     m_sky = std::make_unique<events::CalculatorBodySky>(body, site);
 }
@@ -106,6 +99,16 @@ std::string FormatEventTime(double jd, double dayStartJd) {
   text += ':';
   text += static_cast<char>('0' + rest / 10);
   text += static_cast<char>('0' + rest % 10);
+  return text;
+}
+
+std::string FormatEventTimes(const std::vector<events::Event>& list, double dayStartJd) {
+  if (list.empty()) return kNoEvent;
+  std::string text;
+  for (const events::Event& event : list) {
+    if (!text.empty()) text += ", ";
+    text += FormatEventTime(event.jd, dayStartJd);
+  }
   return text;
 }
 

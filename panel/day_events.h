@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "astro/events/day_events.h"
 #include "astro/events/sky_function.h"
@@ -57,6 +58,8 @@ class DayEventsTable {
 // minute from the day's local midnight (an event in the day's last half
 // minute shows as "24:00").
 std::string FormatEventTime(double jd, double dayStartJd);
+// The times of a list of events joined with ", "; "なし" for none.
+std::string FormatEventTimes(const std::vector<events::Event>& list, double dayStartJd);
 // "方位 123.45°" (the azimuth from the origin) and "高度 31.55°" (the transit's altitude).
 std::string FormatEventAzimuth(const events::Event& event);
 std::string FormatEventAltitude(const events::Event& event);

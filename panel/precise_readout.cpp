@@ -11,16 +11,14 @@ namespace skycalc {
 
 namespace {
 
-// The precise model works in true radians; only the azimuth origin keeps the
-// calculator's own conversion, so that it moves the zero exactly as there.
-constexpr double kExactDegToRad = 3.14159265358979323846 / 180.0;
-
 constexpr precise::Body kPreciseBodies[] = {
     precise::Body::kSun,     precise::Body::kSun,     precise::Body::kMercury, precise::Body::kVenus,
     precise::Body::kSun,     precise::Body::kMars,    precise::Body::kJupiter, precise::Body::kSaturn,
     precise::Body::kUranus,  precise::Body::kNeptune, precise::Body::kPluto,   precise::Body::kMoon,
 };  // indexed by the calculator's body number; 0 and 4 (the Earth) fall back to the Sun
 
+// The precise model works in true radians; only the azimuth origin keeps the
+// calculator's own conversion (ToPlace), so that it moves the zero exactly as there.
 precise::Observer Site(double longitude, double latitude) {
   return {longitude * kExactDegToRad, latitude * kExactDegToRad};
 }
@@ -41,6 +39,10 @@ Place ToPlace(const precise::TopocentricPlace& topo, double azimuthOrigin) {
 
 }  // namespace
 
+precise::Body PreciseBodyOf(int body) {
+  return body >= 1 && body <= 11 ? kPreciseBodies[body] : precise::Body::kSun;
+}
+
 const char* PreciseYearsRefusal(std::int32_t year, bool pluto) {
   if (year < 1000 || year > 2999) return kPreciseYearsMessage;
   if (pluto && (year < 1885 || year > 2099)) return kPrecisePlutoYearsMessage;
@@ -48,8 +50,7 @@ const char* PreciseYearsRefusal(std::int32_t year, bool pluto) {
 }
 
 Place PreciseBodyPlace(int body, double jd, double longitude, double latitude, double azimuthOrigin) {
-  const precise::Body which = body >= 1 && body <= 11 ? kPreciseBodies[body] : precise::Body::kSun;
-  return ToPlace(precise::BodyPlace(which, jd, Site(longitude, latitude)), azimuthOrigin);
+  return ToPlace(precise::BodyPlace(PreciseBodyOf(body), jd, Site(longitude, latitude)), azimuthOrigin);
 }
 
 Place PreciseCatalogPlace(double ra2000, double dec2000, double jd, double longitude, double latitude,

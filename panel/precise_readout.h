@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "astro/frames/place.h"
+#include "astro/precise/precise.h"
 
 // The readouts' side of the precise model: the stored fields (degrees, the
 // UT Julian Day of the stored local time) turned into a place, shown with the
@@ -11,6 +12,13 @@ namespace skycalc {
 
 inline constexpr char kPreciseYearsMessage[] = "高精度計算は1000年～2999年にだけ使えます。";
 inline constexpr char kPrecisePlutoYearsMessage[] = "冥王星の高精度計算は1885年～2099年にだけ使えます。";
+
+// Degrees to radians for the precise model, which works in true radians.
+inline constexpr double kExactDegToRad = 3.14159265358979323846 / 180.0;
+
+// The precise model's body of a calculator body number (1-11 except 4); any
+// other number is the Sun, as in the calculator's readouts.
+precise::Body PreciseBodyOf(int body);
 
 // The precise model's message for a local year it has no place in (1000-2999;
 // for Pluto 1885-2099), or nullptr within them.

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 #include "panel/control_ids.h"
 #include "window_fixture.h"
@@ -30,6 +31,29 @@ void Trigger(CSkyCalcWindow& window, const char* text) {
     }
   }
   ADD_FAILURE() << "no menu item " << text;
+}
+
+// Opens the 出没時刻 box from the menu and returns the texts of the named
+// labels ("<hidden>" for one not shown), then closes it with Esc.
+QStringList RiseSetBoxTexts(CSkyCalcWindow& window, const std::vector<const char*>& names) {
+  QStringList seen;
+  bool done = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!box || box == &window || !box->isVisible() || done) return;
+    done = true;
+    seen << box->windowTitle();
+    for (const char* name : names) {
+      auto* label = box->findChild<QLabel*>(name);
+      seen << (label && label->isVisible() ? label->text() : QStringLiteral("<hidden>"));
+    }
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  poll.start();
+  Trigger(window, "出没時刻(&R)...");
+  return seen;
 }
 
 }  // namespace
@@ -106,24 +130,10 @@ TEST_F(WindowTest, PreciseModelOutsideItsYearsShowsTheMessageAndDashes) {
 
 TEST_F(WindowTest, RiseSetBoxForTheSun) {
   Open();  // 2001-01-01, 140 E, 35 N, zone +9: the Sun rises at 06:48
-  QStringList seen;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!box || box == window.get() || !box->isVisible() || !seen.isEmpty()) return;
-    seen << box->windowTitle();
-    for (const char* name : {"IDC_EVENTS_BODY", "IDC_EVENTS_RISE_CAPTION", "IDC_EVENTS_RISE_TIME",
-                             "IDC_EVENTS_RISE_DETAIL", "IDC_EVENTS_TRANSIT_DETAIL", "IDC_EVENTS_SET_TIME",
-                             "IDC_EVENTS_NOTE", "IDC_EVENTS_CIVIL_CAPTION", "IDC_EVENTS_CIVIL_DAWN"}) {
-      auto* label = box->findChild<QLabel*>(name);
-      seen << (label && label->isVisible() ? label->text() : QStringLiteral("<hidden>"));
-    }
-    QTest::keyClick(box, Qt::Key_Escape);
-  });
-  poll.start();
-  Trigger(*window, "出没時刻(&R)...");
-  poll.stop();
+  const QStringList seen = RiseSetBoxTexts(
+      *window, {"IDC_EVENTS_BODY", "IDC_EVENTS_RISE_CAPTION", "IDC_EVENTS_RISE_TIME", "IDC_EVENTS_RISE_DETAIL",
+                "IDC_EVENTS_TRANSIT_DETAIL", "IDC_EVENTS_SET_TIME", "IDC_EVENTS_NOTE", "IDC_EVENTS_CIVIL_CAPTION",
+                "IDC_EVENTS_CIVIL_DAWN"});
   ASSERT_EQ(seen.size(), 10);
   EXPECT_EQ(seen[0], QString::fromUtf8("出没時刻"));
   EXPECT_EQ(seen[1], QString::fromUtf8("太陽　2001年1月1日"));
@@ -149,23 +159,9 @@ TEST_F(WindowTest, RiseSetBoxForStarsThatStayUpOrDown) {
   } stars[] = {{8, "一日中地平線上"}, {1, "一日中地平線下"}};
   for (const auto& star : stars) {
     Pick(IDC_STARLIST, star.index);
-    QStringList seen;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!box || box == window.get() || !box->isVisible() || !seen.isEmpty()) return;
-      for (const char* name :
-           {"IDC_EVENTS_RISE_TIME", "IDC_EVENTS_SET_TIME", "IDC_EVENTS_NOTE", "IDC_EVENTS_CIVIL_CAPTION"}) {
-        auto* label = box->findChild<QLabel*>(name);
-        seen << (label && label->isVisible() ? label->text() : QStringLiteral("<hidden>"));
-      }
-      QTest::keyClick(box, Qt::Key_Escape);
-    });
-    poll.start();
-    Trigger(*window, "出没時刻(&R)...");
-    poll.stop();
-    EXPECT_EQ(seen, QStringList({QString::fromUtf8("なし"), QString::fromUtf8("なし"), QString::fromUtf8(star.note),
-                                 QStringLiteral("<hidden>")}));
+    const QStringList seen = RiseSetBoxTexts(
+        *window, {"IDC_EVENTS_RISE_TIME", "IDC_EVENTS_SET_TIME", "IDC_EVENTS_NOTE", "IDC_EVENTS_CIVIL_CAPTION"});
+    EXPECT_EQ(seen, QStringList({QString::fromUtf8("出没時刻"), QString::fromUtf8("なし"), QString::fromUtf8("なし"),
+                                 QString::fromUtf8(star.note), QStringLiteral("<hidden>")}));
   }
 }
