@@ -57,7 +57,7 @@ struct Site {
   double jd, longitude, latitude, origin, lst;  // radians
 };
 
-Site RandomSite(CrossCheckRandom& rng) {
+Site RandomSite(TestRandom& rng) {
   Site s;
   s.jd = kFirstJd + rng.Unit() * (kLastJd - kFirstJd);
   s.longitude = (rng.Unit() * 2.0 - 1.0) * 3.14;
@@ -101,7 +101,7 @@ void Horizontal(double ra, double dec, const Site& s, double& azimuth, double& a
 TEST(CrossCheckEphemeris, GeocentricPlaceMatchesLibnova) {
   std::printf("[measured] GeocentricPlace vs libnova, %d instants 1900-2100 (arcmin):\n", kInstants);
   for (const BodyCase& c : kBodies) {
-    CrossCheckRandom rng(1000 + c.body);
+    TestRandom rng(1000 + c.body);
     double worstEq = 0.0, worstHz = 0.0;
     for (int i = 0; i < kInstants; ++i) {
       const Site s = RandomSite(rng);
@@ -131,7 +131,7 @@ TEST(CrossCheckEphemeris, GeocentricPlaceMatchesLibnova) {
 // Measured: direction 7.05 arcmin, distance 0.28 per cent. Bounds 14 arcmin
 // and 0.6 per cent.
 TEST(CrossCheckEphemeris, MoonPositionMatchesLibnova) {
-  CrossCheckRandom rng(11);
+  TestRandom rng(11);
   double worstDirection = 0.0, worstDistance = 0.0;
   for (int i = 0; i < kInstants; ++i) {
     const double jd = kFirstJd + rng.Unit() * (kLastJd - kFirstJd);

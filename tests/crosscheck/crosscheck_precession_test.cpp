@@ -40,7 +40,7 @@ std::vector<Direction> TestDirections() {
   CatalogEntry stars[kStarCount];
   EXPECT_TRUE(LoadStarCatalog(stars, SKYCALC_DATA_DIR));
   for (const CatalogEntry& star : stars) dirs.push_back({star.ra * kDegToRad, star.dec * kDegToRad});
-  CrossCheckRandom rng(7);
+  TestRandom rng(7);
   for (int i = 0; i < 200; ++i) {
     dirs.push_back({rng.Unit() * 6.283185307, std::asin(rng.Unit() * 2.0 - 1.0)});
   }

@@ -88,7 +88,7 @@ TEST(CrossCheckCalendar, JulianMatchesTextbookFormulaExactly) {
 // Measured maximum |difference|: 9.3e-10 day (one unit in the last place of a
 // JD above 4.2e6, i.e. after year 6800). Bound: 2e-9 day (0.17 ms).
 TEST(CrossCheckCalendar, TimeOfDayAndZoneMatchErfa) {
-  CrossCheckRandom rng(20260101);
+  TestRandom rng(20260101);
   double worst = 0.0;
   for (int i = 0; i < 200000; ++i) {
     const int year = 1583 + static_cast<int>(rng.Below(8400));
@@ -118,7 +118,7 @@ double SiderealBoundSeconds(double jd) { return 0.02 + 0.095 * std::fabs(jd - 24
 TEST(CrossCheckSidereal, MatchesErfaGmst82) {
   const double firstJd = 990557.5, lastJd = 3912515.5;  // -2000 January 1 .. 6000 January 1
   const double toSeconds = 86400.0 / (2.0 * kTruePi);
-  CrossCheckRandom rng(42);
+  TestRandom rng(42);
   double worstZero = 0.0, worstLocal = 0.0, worstRatio = 0.0;
   for (int i = 0; i < 40000; ++i) {
     const double jd = firstJd + rng.Unit() * (lastJd - firstJd);

@@ -8,6 +8,7 @@
 #include "astro/base/constants.h"
 #include "panel/readout_format.h"
 #include "panel_fixture.h"
+#include "tests/support/test_random.h"
 
 namespace skycalc {
 namespace {
@@ -142,13 +143,8 @@ TEST(ReadoutFormat, SameCharactersAsPrintf) {
     std::snprintf(text, sizeof text, format, value);
     return std::string(text);
   };
-  std::uint64_t state = 0x9E3779B97F4A7C15ull;
-  const auto uniform = [&state] {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    return static_cast<double>(state >> 11) * 0x1.0p-53;
-  };
+  TestRandom random(2026);
+  const auto uniform = [&random] { return random.Unit(); };
   std::vector<double> degrees = {0.125, 0.375, 2.5, -0.005, 0.005, 1.125, -1.125, 359.995, 0.0, -0.0, 999.995};
   for (int i = 0; i < 200000; ++i) degrees.push_back((uniform() * 2.0 - 1.0) * 999.0);
   for (const double d : degrees) {

@@ -8,6 +8,7 @@
 #include "astro/base/constants.h"
 #include "astro/planets/elements.h"
 #include "astro/time/julian_day.h"
+#include "tests/support/test_random.h"
 
 namespace skycalc {
 namespace {
@@ -134,13 +135,8 @@ TEST(SolveKeplerElliptic, StoppingAtTheFixedPointGivesTheFullLoopsResult) {
     } while (delta > 1e-6 || steps < 21);
     return E;
   };
-  std::uint64_t state = 88172645463325252ull;
-  const auto uniform = [&state] {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    return static_cast<double>(state >> 11) * 0x1.0p-53;
-  };
+  TestRandom random(2026);
+  const auto uniform = [&random] { return random.Unit(); };
   for (int i = 0; i < 200000; ++i) {
     const double e = i % 4 == 0 ? uniform() * 0.99 : uniform() * 0.26;
     const double M = (uniform() * 4.0 - 1.0) * kTwoPi;
