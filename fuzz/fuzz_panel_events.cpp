@@ -1,19 +1,24 @@
 // Arbitrary sequences of keypad, field-button, SET, selector and AC events on
 // the calculator, each byte one event (a list pick takes the next byte as the
-// entry). After every event the calculator's invariants are checked: the
-// entry's form and the single target, every stored field within its range,
-// the readouts within their buffers, and a message only where SET refuses.
+// entry), with the model switched now and then and the day's rise, transit
+// and set asked for. After every event the calculator's invariants are
+// checked: the entry's form and the single target, every stored field within
+// its range, the readouts within their buffers, a message only where SET
+// refuses or the precise model has no place, and events that belong to their day.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "panel/day_events.h"
+#include "panel/precise_readout.h"
 
 namespace skycalc {
 namespace {
 
-enum class Kind { kClick, kRadio, kList };
+enum class Kind { kClick, kRadio, kList, kModel, kDayEvents };
 
 struct Event {
   Kind kind;
@@ -38,7 +43,8 @@ const Event kEvents[] = {
     {Kind::kRadio, IDC_HORIZONTAL},       {Kind::kRadio, IDC_PLANET},
     {Kind::kRadio, IDC_STAR},             {Kind::kRadio, IDC_CONSTELLATION},
     {Kind::kList, IDC_PLANETLIST},        {Kind::kList, IDC_STARLIST},
-    {Kind::kList, IDC_CONSTLIST},
+    {Kind::kList, IDC_CONSTLIST},         {Kind::kModel, 0},
+    {Kind::kDayEvents, 0},
 };
 constexpr std::size_t kEventCount = sizeof(kEvents) / sizeof(kEvents[0]);
 
@@ -116,6 +122,36 @@ struct Fields {
   }
 };
 
+// The events of the stored day: each inside the day and in time order, a day
+// that stays up or down has no rise or set, and only the Sun has twilights.
+void CheckDayEvents(const CSkyCalcDlg& d) {
+  const DayEventsTable table(d);
+  const LocalDayEvents day = table.Day(d.m_nYear, d.m_nMonth, d.m_nDay);
+  const events::DayEvents& e = day.events;
+  FUZZ_CHECK((day.refusal != nullptr) == (e.status != events::Status::kOk), "a refusal and only then no events");
+  FUZZ_CHECK(!(e.alwaysUp && e.alwaysDown), "not up and down all day");
+  FUZZ_CHECK(!(e.alwaysUp || e.alwaysDown) || (e.rises.empty() && e.sets.empty()), "staying up or down: no rise or set");
+  const auto inDay = [&](const std::vector<events::Event>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      FUZZ_CHECK(list[i].jd >= day.dayStartJd && list[i].jd < day.dayStartJd + 1.0, "an event inside its day");
+      FUZZ_CHECK(i == 0 || list[i - 1].jd < list[i].jd, "events in time order");
+      FUZZ_CHECK(FormatEventTime(list[i].jd, day.dayStartJd).size() == 5, "an event time of HH:MM");
+    }
+  };
+  inDay(e.rises);
+  inDay(e.transits);
+  inDay(e.sets);
+  for (const events::TwilightEvents& twilight : e.twilights) {
+    FUZZ_CHECK(table.IsSun() || (twilight.dawns.empty() && twilight.dusks.empty()), "twilights for the Sun only");
+    inDay(twilight.dawns);
+    inDay(twilight.dusks);
+  }
+}
+
+bool IsPreciseMessage(const std::string& message) {
+  return message == kPreciseYearsMessage || message == kPrecisePlutoYearsMessage;
+}
+
 }  // namespace
 }  // namespace skycalc
 
@@ -144,17 +180,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dlg.OnCommand(event.id);
         break;
       }
+      case Kind::kModel:
+        dlg.SetPreciseModel(!dlg.IsPreciseModel());
+        break;
+      case Kind::kDayEvents:
+        CheckDayEvents(dlg);
+        break;
     }
     CheckTargetAndEntry(dlg, host);
     CheckFieldRanges(dlg);
     CheckReadoutLengths(host);
-    const bool refused = host.messages.size() > messagesBefore;
-    FUZZ_CHECK(!refused || (event.id == IDC_SET && host.messages.size() == messagesBefore + 1),
+    // The precise model's message may follow any refresh of the position;
+    // every other message is SET's refusal, once.
+    int fieldMessages = 0;
+    for (std::size_t m = messagesBefore; m < host.messages.size(); ++m) {
+      if (IsPreciseMessage(host.messages[m])) {
+        FUZZ_CHECK(dlg.IsPreciseModel(), "the precise model's message in the precise model only");
+      } else {
+        ++fieldMessages;
+      }
+    }
+    const bool refused = fieldMessages > 0;
+    FUZZ_CHECK(fieldMessages == 0 || (event.kind == Kind::kClick && event.id == IDC_SET && fieldMessages == 1),
                "one message, and only when SET refuses");
-    if (event.id == IDC_SET) {
+    if (event.kind == Kind::kClick && event.id == IDC_SET) {
       FUZZ_CHECK(Fields(dlg).Differences(before) <= (refused ? 0 : 1), "SET changes its target field only");
       FUZZ_CHECK(dlg.m_strEntry == "0", "SET leaves the entry at 0");
-    } else if (event.id != IDC_ALLCLEAR) {
+    } else if (!(event.kind == Kind::kClick && event.id == IDC_ALLCLEAR)) {
       FUZZ_CHECK(Fields(dlg).Differences(before) == 0, "only SET and AC change the fields");
     }
   }
