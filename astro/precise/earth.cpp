@@ -1,31 +1,27 @@
-#include <erfa.h>
-#include <erfam.h>
-
 #include <cmath>
-#include <cstddef>
 
 #include "astro/precise/frame.h"
 #include "astro/precise/precise.h"
+#include "astro/precise/vsop87.h"
 
 namespace skycalc::precise {
 
 namespace {
 
+using detail::Series;
+using detail::VsopTerm;
+
 // ERFA's eraEpv00 would give the Earth to a few km, but at 35-40 us a call it
 // alone is twice a readout's whole budget; the Earth's place only needs to
 // be good to a few arcseconds of the nearest planet's direction, which the
-// hundred largest terms of VSOP87 give in 2 us.
-
-// One term A cos(B + C t), t in Julian millennia of TT from J2000.0.
-struct VsopTerm {
-  double amplitude, phase, frequency;
-};
+// hundred largest terms of VSOP87 give in about 1 us.
 
 // Reference: P. Bretagnon and G. Francou, "Planetary theories in rectangular
 // and spherical variables: VSOP87 solutions", A&A 202, 309 (1988); version B
 // (heliocentric, ecliptic and equinox J2000.0), the Earth, every term of
 // amplitude 5e-7 (radians or AU) or more. The dropped terms move the Earth by
-// at most 800 km from 1000 to 3000, 1.1" of the Sun's direction.
+// at most 950 km from 1000 to 3000 (840 km from 1900 to 2100), 1.2" of the
+// Sun's direction.
 constexpr VsopTerm kEarthL0[] = {
     {1.75347045673, 0.00000000000, 0.00000000000},
     {0.03341656453, 4.66925680415, 6283.07584999140},
@@ -160,63 +156,16 @@ constexpr VsopTerm kEarthR3[] = {
     {0.00000144595, 4.27319433901, 6283.07584999140},
 };
 
-struct VsopSeries {
-  const VsopTerm* terms;
-  std::size_t count;
-};
-template <std::size_t N>
-constexpr VsopSeries Series(const VsopTerm (&terms)[N]) {
-  return VsopSeries{terms, N};
-}
-
-// Each coordinate is sum over k of t^k times series k.
-constexpr VsopSeries kLongitude[] = {Series(kEarthL0), Series(kEarthL1), Series(kEarthL2), Series(kEarthL3)};
-constexpr VsopSeries kLatitude[] = {Series(kEarthB0), Series(kEarthB1), Series(kEarthB2), Series(kEarthB3)};
-constexpr VsopSeries kRadius[] = {Series(kEarthR0), Series(kEarthR1), Series(kEarthR2), Series(kEarthR3)};
-
-// A coordinate and its rate per millennium at t. The rate comes with the
-// value at the cost of a sine per term, cheaper than a second evaluation.
-template <std::size_t N>
-void Evaluate(const VsopSeries (&powers)[N], double t, double& value, double& rate) {
-  value = 0.0;
-  rate = 0.0;
-  double tk = 1.0, dtk = 0.0;  // t^k and its derivative k t^(k-1)
-  for (std::size_t k = 0; k < N; ++k) {
-    double sum = 0.0, sumRate = 0.0;
-    for (std::size_t i = 0; i < powers[k].count; ++i) {
-      const VsopTerm& term = powers[k].terms[i];
-      const double angle = term.phase + term.frequency * t;
-      sum += term.amplitude * std::cos(angle);
-      sumRate -= term.amplitude * term.frequency * std::sin(angle);
-    }
-    value += tk * sum;
-    rate += dtk * sum + tk * sumRate;
-    dtk = dtk * t + tk;
-    tk *= t;
-  }
-}
+constexpr detail::VsopBody kEarth = {
+    {Series(kEarthL0), Series(kEarthL1), Series(kEarthL2), Series(kEarthL3)},
+    {Series(kEarthB0), Series(kEarthB1), Series(kEarthB2), Series(kEarthB3)},
+    {Series(kEarthR0), Series(kEarthR1), Series(kEarthR2), Series(kEarthR3)}};
 
 }  // namespace
 
 void EarthHeliocentric(double jdTt, double pv[2][3]) {
-  constexpr double kDaysPerMillennium = 10.0 * ERFA_DJC;
-  const double t = (jdTt - ERFA_DJ00) / kDaysPerMillennium;
-  double l = 0.0, b = 0.0, r = 0.0, lRate = 0.0, bRate = 0.0, rRate = 0.0;
-  Evaluate(kLongitude, t, l, lRate);
-  Evaluate(kLatitude, t, b, bRate);
-  Evaluate(kRadius, t, r, rRate);
-  lRate /= kDaysPerMillennium;
-  bRate /= kDaysPerMillennium;
-  rRate /= kDaysPerMillennium;
-  const double cl = std::cos(l), sl = std::sin(l), cb = std::cos(b), sb = std::sin(b);
-  const double position[3] = {r * cb * cl, r * cb * sl, r * sb};
-  const double velocity[3] = {rRate * cb * cl - r * sb * bRate * cl - r * cb * sl * lRate,
-                              rRate * cb * sl - r * sb * bRate * sl + r * cb * cl * lRate,
-                              rRate * sb + r * cb * bRate};
-  // VSOP87's ecliptic of J2000.0 lies within 0.1" of the FK5's and the
-  // ICRS's, an offset left aside.
-  detail::EclipticToEquatorial(position, pv[0]);
-  detail::EclipticToEquatorial(velocity, pv[1]);
+  static const detail::VsopTheory earth(kEarth);
+  earth.Heliocentric(jdTt, pv);
 }
 
 namespace detail {

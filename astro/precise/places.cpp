@@ -30,20 +30,6 @@ constexpr int kLightTimePasses = 3;
 // to 1e-7 AU/day, which over its light-time moves it by under 0.001".
 constexpr double kPlutoVelocityStep = 1.0;
 
-// eraPlan94's planet numbers (3 would be the Earth-Moon barycentre).
-int Plan94Number(Body body) {
-  switch (body) {
-    case Body::kMercury: return 1;
-    case Body::kVenus: return 2;
-    case Body::kMars: return 4;
-    case Body::kJupiter: return 5;
-    case Body::kSaturn: return 6;
-    case Body::kUranus: return 7;
-    case Body::kNeptune: return 8;
-    default: return 0;
-  }
-}
-
 // The Earth at TT jdTt: heliocentric position (AU) and velocity (AU/day).
 // Heliocentric stands in for barycentric throughout: the Sun moves at most
 // 15 m/s about the barycentre (0.01" of aberration) and only its motion
@@ -60,9 +46,10 @@ EarthState MakeEarthState(double jdTt) {
 
 // Heliocentric position (AU) and velocity (AU/day), equatorial J2000, of a
 // body other than the Moon at TT jdTt; the Sun is the body at the origin.
-// Pluto's ecliptic is turned by the J2000 obliquity. The frame bias of
-// plan94's and Meeus's J2000 against the ICRS (0.02") is far below this
-// model's aim, so both count as GCRS axes.
+// The planets come from the same VSOP87 as the Earth, Pluto's ecliptic is
+// turned by the same J2000 obliquity. The offset of VSOP87's and Meeus's
+// J2000 frame from the ICRS (under 0.1") is far below this model's aim, so
+// both count as GCRS axes.
 void Heliocentric(Body body, double jdTt, double pv[2][3]) {
   if (body == Body::kSun) {
     eraZpv(pv);
@@ -73,7 +60,7 @@ void Heliocentric(Body body, double jdTt, double pv[2][3]) {
     eraPmp(pv[0], before, pv[1]);
     eraSxp(1.0 / kPlutoVelocityStep, pv[1], pv[1]);
   } else {
-    eraPlan94(jdTt, 0.0, Plan94Number(body), pv);  // status 1 (outside 1000-3000) only warns
+    PlanetHeliocentric(body, jdTt, pv);
   }
 }
 

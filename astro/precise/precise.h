@@ -2,12 +2,12 @@
 
 // The precise model: apparent places good to an arcminute, beside the
 // calculator's own model and independent of it. Built on ERFA (the open copy
-// of the IAU's SOFA library) for the time scales, the planets, the Moon,
+// of the IAU's SOFA library) for the time scales, the Moon,
 // precession-nutation, light deflection, aberration and sidereal time; the
-// Earth from a cut VSOP87 and Pluto from Meeus's series, both written out
-// here. Angles in radians, distances in astronomical units,
-// instants as Julian Days. Nothing here uses the calculator's truncated
-// circle constants.
+// Earth and the planets from cut VSOP87 series and Pluto from Meeus's
+// series, all written out here. Angles in radians, distances in astronomical
+// units, instants as Julian Days. Nothing here uses the calculator's
+// truncated circle constants.
 namespace skycalc::precise {
 
 enum class Body { kSun, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto, kMoon };
@@ -55,9 +55,16 @@ Instant MakeInstant(double jdUtc);
 
 // The Earth's heliocentric position (AU) and velocity (AU/day), equatorial
 // axes of J2000.0 (within 0.1" of the ICRS), at the TT Julian Day jdTt, from
-// the VSOP87 theory cut to its terms of 5e-7 and more: within 800 km of the
-// full theory from 1000 to 3000 (1.1" of the Sun's direction).
+// the VSOP87 theory cut to its terms of 5e-7 and more: within 950 km of the
+// full theory from 1000 to 3000 (1.2" of the Sun's direction).
 void EarthHeliocentric(double jdTt, double pv[2][3]);
+
+// A planet's heliocentric position (AU) and velocity (AU/day), axes as the
+// Earth's, at the TT Julian Day jdTt, from VSOP87 cut per planet (planets.cpp
+// gives each cut): each cut moves the geocentric direction by at most 3.5"
+// from the full theory's from 1900 to 2100 and 5.6" from 1000 to 3000.
+// body is one of kMercury to kNeptune; for any other body every number is NaN.
+void PlanetHeliocentric(Body body, double jdTt, double pv[2][3]);
 
 // Pluto's heliocentric place from Meeus's series (43 periodic terms; within
 // 0.1 arcsec of the DE200 ephemeris from 1885 to 2099, meaningless outside):
