@@ -90,6 +90,10 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
       if (r < worst) { worst = r; worstBody = body[b] }
     }
     printf "| Each body >= 10x cheaper than libnova | lowest ratio %.0fx (%s) | %s |\n", worst, worstBody, (worst >= 10 ? "yes" : "no")
+    precise = cpu_ns["PreciseReadoutThroughSet/mars"]
+    printf "| Precise readout through SET (Mars, equatorial) <= 20 us median | %s | %s |\n", pretty(precise), (precise <= 20000 ? "yes" : "no")
+    sunday = cpu_ns["DayEvents/precise_sun"]
+    printf "| A day of Sun events with twilight, precise model, < 0.1 ms | %s | %s |\n", pretty(sunday), (sunday < 100000 ? "yes" : "no")
     if (wall == "n/a") print "| skycalc-cli one readout < 30 ms wall, < 20 MiB peak | not built | - |"
     else printf "| skycalc-cli one readout < 30 ms wall, < 20 MiB peak | %s ms wall (CPU %s ms) median of 21, %.1f MiB peak | %s |\n", wall, cpums, rss / 1024, ((wall < 30 && rss < 20480) ? "yes" : "no")
     print "\n## Place of each body against libnova (same binary)\n"
@@ -104,14 +108,23 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     print "|---|---|"
     split("ReadoutThroughSet/mars=Mars (planet list)|ReadoutThroughSet/moon=Moon (planet list)|ReadoutThroughSet/sirius=Sirius (star list)|ReadoutThroughSet/orion=Orion (constellation list)", rows, "|")
     for (i = 1; i in rows; i++) { split(rows[i], kv, "="); printf "| %s | %s |\n", kv[2], pretty(cpu_ns[kv[1]]) }
+    print "\n## Precise model\n"
+    print "| Measure | Median CPU time |"
+    print "|---|---|"
+    for (i = 1; i <= n; i++) if (order[i] ~ /^Precise/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
+    print "\n## Rise, transit and set: one local day after another\n"
+    print "| Model and body | Median CPU time per day |"
+    print "|---|---|"
+    for (i = 1; i <= n; i++) if (order[i] ~ /^DayEvents/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
     print "\n## Operations\n"
     print "| Operation | Median CPU time |"
     print "|---|---|"
-    for (i = 1; i <= n; i++) if (order[i] !~ /^(ReadoutThroughSet|LibnovaEquatorial)/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
+    for (i = 1; i <= n; i++) if (order[i] !~ /^(ReadoutThroughSet|LibnovaEquatorial|Precise|DayEvents)/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
     print "\n## Notes\n"
     print "- A readout through SET writes the time text and both position texts (and the entry); GeocentricPlace/n is body n (1 Sun ... 11 Moon), SolveKeplerElliptic/n has eccentricity n/100, HeliocentricPosition/n and ComputeBodyElements/n are body n."
     print "- Each planet place solves Kepler'"'"'s equation twice (Earth and planet); each Newton step costs a sine and a cosine, and the solver stops at the step that leaves E unchanged, which gives bit for bit the result of the full loop of at least 21 steps. The three texts are formatted with std::to_chars (the same characters as the printf formats)."
     print "- skycalc-cli: wall and CPU time (user + system, including the taskset wrapper) from the shell'"'"'s timer, peak resident set from /usr/bin/time -v; most of a run is process start-up and dynamic linking, not the calculation."
+    print "- PreciseBodyPlace/n is the precise model'"'"'s topocentric place of body n (calculator numbering); DayEvents/x is one day of skycalc-cli --events (the Sun with its three twilights, or the Moon), the precise model interpolating between exact nodes that consecutive days share."
     print "- Google Benchmark from Debian warns that the library was built as debug: that concerns its own bookkeeping; the code measured is built Release."
   }' "$csv" > "$out.new"
 # Keep the section scripts/bench_table.sh writes.
