@@ -15,6 +15,8 @@ struct Parser {
   bool countGiven = false;
   bool preciseGiven = false;
   bool eventsGiven = false;
+  bool conventionGiven = false;
+  bool detailsGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -76,6 +78,10 @@ const std::map<std::string, FlagHandler>& Flags() {
          if (p.eventsGiven) p.Fail(o + " given twice");
          p.options.events = p.eventsGiven = true;
        }},
+      {"--details", [](Parser& p, const std::string& o) {
+         if (p.detailsGiven) p.Fail(o + " given twice");
+         p.options.details = p.detailsGiven = true;
+       }},
   };
   return flags;
 }
@@ -98,6 +104,12 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (p.countGiven) p.Fail(o + " given twice");
            if (!ParseCount(v, p.options.count)) p.Fail(o + " needs a positive whole number, not \"" + v + "\"");
            p.countGiven = true;
+         }},
+        {"--convention", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.conventionGiven) p.Fail(o + " given twice");
+           if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not \"" + v + "\"");
+           p.options.convention = v;
+           p.conventionGiven = true;
          }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
@@ -148,6 +160,8 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
+  if (p.error.empty() && p.options.events && p.detailsGiven)
+    p.Fail("--details cannot be given with --events (details are of an instant, events of a day)");
   if (p.error.empty() && !p.options.events && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};

@@ -31,6 +31,8 @@ struct CliOptions {
   bool precise = false;              // the precise model instead of the calculator's
   bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
   std::optional<std::string> dataDir;
+  std::string convention = "jp";     // rise and set as "jp" (Japan's almanac office) or "intl" define them
+  bool details = false;              // magnitude, phase, size, distance and constellation on every row
 };
 
 struct CliParseResult {

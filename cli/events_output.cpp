@@ -120,7 +120,7 @@ void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun) {
   out += '\n';
 }
 
-void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise) {
+void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise, const char* convention) {
   const events::DayEvents& e = day.events;
   out += "{\"date\":\"";
   AppendDate(out, day);
@@ -132,6 +132,11 @@ void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, boo
   out += e.alwaysUp ? ",\"always_up\":true" : ",\"always_up\":false";
   out += e.alwaysDown ? ",\"always_down\":true" : ",\"always_down\":false";
   out += precise ? ",\"model\":\"precise\"" : ",\"model\":\"calculator\"";
+  if (convention) {
+    out += ",\"convention\":\"";
+    out += convention;
+    out += '"';
+  }
   if (sun) {
     for (int t = 0; t < events::kTwilightCount; ++t) {
       out += ",\"";

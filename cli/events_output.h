@@ -15,9 +15,10 @@ namespace skycalc {
 void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun);
 // One JSON object per day: date, day_start_jd, rise, transit, set (lists of
 // {"jd", "time", "azimuth_deg" or "altitude_deg"}), always_up, always_down,
-// model, and for the Sun civil, nautical, astronomical ({"dawn", "dusk"},
+// model, convention (when given: "jp" or "intl"), and for the Sun civil, nautical, astronomical ({"dawn", "dusk"},
 // each an event or null).
-void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise);
+void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise,
+                      const char* convention = nullptr);
 // The CSV header and one line per day: the first rise, transit and set as
 // local "HH:MM" (empty when none), their UT Julian Days, the transit's
 // altitude, always_up, always_down.

@@ -57,7 +57,8 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
 template <typename Fail>
 int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session, skycalc::StreamWriter& out,
                 skycalc::TableProgress& progress, const Fail& fail) {
-  const skycalc::DayEventsTable table(session.Dialog());
+  const skycalc::DayEventsTable table(session.Dialog(),
+                                      *skycalc::events::ConventionNamed(options.convention.c_str()));
   if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::EventsCsvHeader();
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
@@ -65,7 +66,8 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
     const skycalc::LocalDayEvents day = table.Day(date.year, date.month, date.day);
     if (day.refusal) return fail(day.refusal);
     switch (options.format) {
-      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise()); break;
+      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise(), table.Convention().name);
+        break;
       case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
       case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table.IsSun()); break;
     }

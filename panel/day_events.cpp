@@ -33,11 +33,12 @@ void AppendFixed(std::string& text, double value, int precision) {
 
 }  // namespace
 
-DayEventsTable::DayEventsTable(const CSkyCalcDlg& dlg)
+DayEventsTable::DayEventsTable(const CSkyCalcDlg& dlg, const events::RiseSetConvention& convention)
     : m_precise(dlg.IsPreciseModel()),
       m_zoneHours(dlg.m_nZoneHour),
       m_zoneMinutes(dlg.m_nZoneMinute),
-      m_azimuthOrigin(static_cast<double>(dlg.m_fAzimuth) * kDegToRad) {
+      m_azimuthOrigin(static_cast<double>(dlg.m_fAzimuth) * kDegToRad),
+      m_convention(convention) {
   // Each model takes the site as its readouts do: the calculator with its own
   // degree factor, the precise model in true radians.
   const double factor = m_precise ? kExactDegToRad : kDegToRad;
@@ -85,7 +86,7 @@ LocalDayEvents DayEventsTable::Day(std::int32_t year, int month, int day) const 
                                                                     : events::Status::kOutsideYears;
     return result;
   }
-  result.events = events::FindDayEvents(*m_sky, span.startJd, span.endJd, m_azimuthOrigin);
+  result.events = events::FindDayEvents(*m_sky, span.startJd, span.endJd, m_azimuthOrigin, m_convention);
   return result;
 }
 

@@ -28,7 +28,9 @@ struct LocalDayEvents {
 class DayEventsTable {
  public:
   // A snapshot of what dlg shows now: body, site, zone, azimuth origin and model.
-  explicit DayEventsTable(const CSkyCalcDlg& dlg);
+  // Rise and set follow convention (Japan's almanac office unless told).
+  explicit DayEventsTable(const CSkyCalcDlg& dlg,
+                          const events::RiseSetConvention& convention = events::kJapanConvention);
   ~DayEventsTable();
   DayEventsTable(const DayEventsTable&) = delete;
   DayEventsTable& operator=(const DayEventsTable&) = delete;
@@ -41,6 +43,7 @@ class DayEventsTable {
   // The name of the body as its list shows it.
   const std::string& BodyName() const { return m_name; }
   bool IsPrecise() const { return m_precise; }
+  const events::RiseSetConvention& Convention() const { return m_convention; }
   int ZoneHours() const { return m_zoneHours; }
   int ZoneMinutes() const { return m_zoneMinutes; }
 
@@ -52,6 +55,7 @@ class DayEventsTable {
   bool m_precise = false;
   int m_zoneHours = 0, m_zoneMinutes = 0;
   double m_azimuthOrigin = 0.0;
+  events::RiseSetConvention m_convention;
 };
 
 // Texts (UTF-8). An event's local time "HH:MM", rounded to the nearest

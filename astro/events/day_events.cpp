@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace skycalc::events {
+
+static_assert(kIntlConvention.refraction == kHorizonRefraction, "intl is the first definition");
 
 namespace {
 
@@ -234,6 +237,13 @@ void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, doub
 
 }  // namespace
 
+const RiseSetConvention* ConventionNamed(const char* name) {
+  for (const RiseSetConvention* c : {&kJapanConvention, &kIntlConvention}) {
+    if (std::string_view(name) == c->name) return c;
+  }
+  return nullptr;
+}
+
 double FoldAzimuth(double azimuth, double origin) {
   const double a = azimuth - origin;
   const double folded = a - kTwoPiExact * std::floor(a / kTwoPiExact);
@@ -246,6 +256,11 @@ double WrapHourAngle(double angle) {
 }
 
 DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin) {
+  return FindDayEvents(sky, dayStartJd, dayEndJd, azimuthOrigin, kIntlConvention);
+}
+
+DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
+                        const RiseSetConvention& convention) {
   DayEvents out;
   if (!std::isfinite(dayStartJd) || !std::isfinite(dayEndJd) || !(dayEndJd > dayStartJd) ||
       dayEndJd - dayStartJd > kMaxDayLength) {
@@ -257,7 +272,9 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
   out.status = sky.Cover(firstSample / kSamplesPerDay, lastSample / kSamplesPerDay);
   if (out.status != Status::kOk) return out;
 
-  std::vector<Level> levels = {{kHorizonRefraction, true, &out.rises, &out.sets}};
+  // A body with a disc other than the Sun is the Moon (planets and stars are points).
+  const bool upperLimb = (sky.IsSun() ? convention.sunLimb : convention.moonLimb) == Limb::kUpper;
+  std::vector<Level> levels = {{convention.refraction, upperLimb, &out.rises, &out.sets}};
   if (sky.IsSun()) {
     for (int i = 0; i < kTwilightCount; ++i) {
       levels.push_back({kTwilightDepression[i], false, &out.twilights[i].dawns, &out.twilights[i].dusks});

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "astro/events/convention.h"
 #include "astro/events/sky_function.h"
 
 // Rise, transit, set and twilight of one body over one local day, for any
@@ -61,6 +62,11 @@ struct DayEvents {
 // the south through west, pi from the north through east. The day may be up
 // to 2 days long (kInvalidDay otherwise).
 DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin = 0.0);
+// The same with the rise and set of convention (refraction and limb) in place
+// of the definitions above; kIntlConvention gives the very events of the
+// function above.
+DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
+                        const RiseSetConvention& convention);
 
 // azimuth - origin folded into [0, 2pi) (radians).
 double FoldAzimuth(double azimuth, double origin);

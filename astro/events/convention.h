@@ -1,0 +1,36 @@
+#pragma once
+
+// Where a body stands when it rises or sets: the horizontal refraction taken
+// and the point of the disc that touches the horizon. Twilights are the same
+// in every convention (the Sun's centre at -6, -12, -18 degrees).
+namespace skycalc::events {
+
+enum class Limb { kCentre, kUpper };
+
+struct RiseSetConvention {
+  const char* name;         // "jp" or "intl", as the command line and JSON spell it
+  double refraction;        // radians, horizontal refraction (the altitude of the horizon's image)
+  Limb sunLimb;             // the Sun's point on the horizon
+  Limb moonLimb;            // the Moon's (the only other body with a semidiameter; planets are points)
+};
+
+// Japan's national almanac office (国立天文台 暦計算室): sunrise and sunset
+// with the Sun's upper limb, moonrise and moonset with the Moon's centre
+// (topocentric, as the models give it), planets and stars with the centre;
+// horizontal refraction 35'08", site at sea level (height 0).
+// Reference: 国立天文台 暦計算室, こよみ用語解説 (日の出入り; 月・惑星の出入り),
+//   https://eco.mtk.nao.ac.jp/koyomi/faq/glossary.html ("地平大気差を35′8″としています");
+//   暦要項, 東京の日出入 (標高の効果は考慮していません), https://eco.mtk.nao.ac.jp/koyomi/yoko/
+inline constexpr RiseSetConvention kJapanConvention = {
+    "jp", (35.0 / 60.0 + 8.0 / 3600.0) * 3.14159265358979323846 / 180.0, Limb::kUpper, Limb::kCentre};
+
+// The international convention this program used first: 34' of refraction,
+// the upper limb of the Sun and of the Moon.
+// Reference: Explanatory Supplement to the Astronomical Almanac (1992), 9.31 (34', upper limb).
+inline constexpr RiseSetConvention kIntlConvention = {"intl", 34.0 / 60.0 * 3.14159265358979323846 / 180.0,
+                                                      Limb::kUpper, Limb::kUpper};
+
+// The convention of a name ("jp", "intl"); nullptr for any other.
+const RiseSetConvention* ConventionNamed(const char* name);
+
+}  // namespace skycalc::events
