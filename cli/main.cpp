@@ -9,6 +9,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "cli/details_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
@@ -41,6 +42,17 @@ void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, s
     case skycalc::CliFormat::kText:
       options.step ? skycalc::AppendTextTableLine(out, row) : skycalc::AppendTextReadouts(out, row);
       break;
+  }
+}
+
+// --details: what the body looks like at the row's instant, after the row.
+void AppendDetails(const skycalc::CliOptions& options, const skycalc::CliSession& session, const skycalc::CliRow& row,
+                   std::string& out) {
+  const skycalc::BodyDetailsReadout details = skycalc::ReadBodyDetails(session.Dialog(), row.jd, row.place);
+  switch (options.format) {
+    case skycalc::CliFormat::kJson: skycalc::AppendDetailsJson(out, details); break;
+    case skycalc::CliFormat::kCsv: skycalc::AppendDetailsCsv(out, details); break;
+    case skycalc::CliFormat::kText: skycalc::AppendDetailsText(out, details); break;
   }
 }
 
@@ -116,7 +128,10 @@ int Run(const skycalc::CliOptions& options) {
   };
   if (options.events) return WriteEvents(options, session, out, progress, fail);
 
-  if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::FormatCsvHeader();
+  if (options.format == skycalc::CliFormat::kCsv) {
+    out.Buffer() += skycalc::FormatCsvHeader();
+    if (options.details) skycalc::AppendDetailsCsvHeader(out.Buffer());
+  }
   skycalc::CivilTime instant = session.StoredCivilTime();
   skycalc::CliRow row;
   for (std::int64_t i = 0; i < options.count; ++i) {
@@ -126,6 +141,7 @@ int Run(const skycalc::CliOptions& options) {
     }
     if (auto message = session.Row(row)) return fail(*message);
     AppendRow(options, row, out.Buffer());
+    if (options.details) AppendDetails(options, session, row, out.Buffer());
     out.Commit();
     progress.Update(i + 1);
   }

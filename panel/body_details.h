@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+#include "astro/details/details.h"
+#include "astro/frames/place.h"
+
+// The calculator's "この時刻" readouts: what the body of the checked kind
+// looks like at the stored instant, in the model in use (magnitude, phase,
+// elongation, size, distance, constellation), and their texts, shared by
+// the window's 出没時刻 box and skycalc-cli --details.
+namespace skycalc {
+
+class CSkyCalcDlg;
+
+struct BodyDetailsReadout {
+  bool hasFigures = false;     // the Sun, a planet, Pluto or the Moon (stars and points have only a constellation)
+  bool moon = false;           // distance also in km
+  details::BodyDetails figures;  // NaN throughout without figures
+  int constellation = -1;      // IAU index 0-87 (details::ConstellationAbbreviation), -1 when unknown
+};
+
+// The chosen body of dlg at the UT Julian Day jd, whose readout place is
+// place (radians, the model's equator of date: mean for the calculator's
+// model, true for the precise one). In the precise model outside its years
+// every figure is NaN and the constellation -1.
+BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Place& place);
+
+// Texts (UTF-8). Each figure alone, "—" for one that does not apply:
+// "-4.12", "0.734", "62.3°", "東 45.12°" / "西 45.12°", "24.3″",
+// "0.67120 au" (the Moon: "0.0025695 au (384400 km)"), "ふたご (Gem)".
+std::string FormatMagnitude(const BodyDetailsReadout& r);
+std::string FormatIlluminatedFraction(const BodyDetailsReadout& r);
+std::string FormatPhaseAngle(const BodyDetailsReadout& r);
+std::string FormatElongation(const BodyDetailsReadout& r);
+std::string FormatDiameter(const BodyDetailsReadout& r);
+std::string FormatDistance(const BodyDetailsReadout& r);
+std::string FormatConstellation(const BodyDetailsReadout& r);
+// All of them on one line, each after its caption:
+// "等級 -4.12  輝面比 0.734  位相角 62.3°  離角 東 45.12°  視直径 24.3″  距離 0.67120 au  星座 ふたご (Gem)".
+std::string FormatDetailsLine(const BodyDetailsReadout& r);
+
+inline constexpr char kMagnitudeCaption[] = "等級";
+inline constexpr char kIlluminatedCaption[] = "輝面比";
+inline constexpr char kPhaseAngleCaption[] = "位相角";
+inline constexpr char kElongationCaption[] = "離角";
+inline constexpr char kDiameterCaption[] = "視直径";
+inline constexpr char kDistanceCaption[] = "距離";
+inline constexpr char kConstellationCaption[] = "星座";
+inline constexpr char kNotApplicable[] = "—";
+
+}  // namespace skycalc
