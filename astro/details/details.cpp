@@ -119,12 +119,14 @@ precise::Status PreciseGeometry(precise::Body body, double jdUtc, Geometry& g) {
       break;
   }
   if (body == precise::Body::kSaturn || body == precise::Body::kUranus) PoleOf(body, g.planetPole);
-  // Apparent directions and the ecliptic's pole, on the equator and equinox of date.
-  const precise::GeocentricPlace seen = precise::BodyGeocentric(body, t);
-  const precise::GeocentricPlace sun = precise::BodyGeocentric(precise::Body::kSun, t);
-  Direction(seen.rightAscension, seen.declination, g.bodyDirection);
-  Direction(sun.rightAscension, sun.declination, g.sunDirection);
-  const double obliquity = eraObl06(t.jdTt, 0.0);
+  // Directions as the astrometric places give them (the elongation as almanacs and PyEphem
+  // take it, without the aberration), and the pole of the ecliptic of J2000.0 on the same axes.
+  const precise::AstrometricPlace sun = precise::BodyAstrometric(precise::Body::kSun, t);
+  for (int i = 0; i < 3; ++i) {
+    g.bodyDirection[i] = g.geo[i];
+    g.sunDirection[i] = sun.position[i];
+  }
+  const double obliquity = 84381.406 / 3600.0 * kDeg;  // IAU 2006, at J2000.0
   g.eclipticPole[0] = 0.0;
   g.eclipticPole[1] = -std::sin(obliquity);
   g.eclipticPole[2] = std::cos(obliquity);

@@ -19,8 +19,8 @@ struct Geometry {
   double helio[3] = {0.0, 0.0, 0.0};          // Sun to body, AU (zero for the Sun)
   double geo[3] = {0.0, 0.0, 0.0};            // the Earth's centre to body, AU
   double planetPole[3] = {0.0, 0.0, 1.0};     // north pole of Saturn or Uranus (unit); unused for the others
-  double bodyDirection[3] = {1.0, 0.0, 0.0};  // apparent direction of the body from the Earth's centre, any length
-  double sunDirection[3] = {1.0, 0.0, 0.0};   // apparent direction of the Sun likewise
+  double bodyDirection[3] = {1.0, 0.0, 0.0};  // direction of the body from the Earth's centre, any length
+  double sunDirection[3] = {1.0, 0.0, 0.0};   // direction of the Sun likewise
   double eclipticPole[3] = {0.0, 0.0, 1.0};   // north pole of the ecliptic (unit)
   double year = 2000.0;                       // decimal year (Neptune's brightness changed over 1980-2000)
 };
@@ -49,9 +49,9 @@ inline constexpr double kAuKm = 149597870.7;
 BodyDetails DetailsOf(const Geometry& g);
 
 // The geometry in the precise model at the UTC Julian Day jdUtc: the
-// astrometric (light-time corrected) geocentric place and the heliocentric
-// place at the time the light left, ICRS axes; the apparent places of date
-// for the directions. Status other than kOk outside the model's years.
+// astrometric (light-time corrected) geocentric places of the body and the
+// Sun and the body's heliocentric place at the time the light left, ICRS
+// axes throughout. Status other than kOk outside the model's years.
 precise::Status PreciseGeometry(precise::Body body, double jdUtc, Geometry& g);
 
 // The geometry in the calculator's model at jd (days, UT, used as is) for
