@@ -21,13 +21,23 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
 }  // namespace
 
 CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
+                         const std::string& convention, const std::string& time, const BodyDetailsReadout& moment,
                          QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  // Without the twilights the box ends below the note line.
-  ApplyDialogUnits(this, sun ? QSize(200, 128) : QSize(200, 88));
+  // Without the twilights the convention line and この時刻 move up into their place
+  // (the form is in dialog units until ApplyDialogUnits).
+  constexpr int kTwilightRows = 40;
+  if (!sun) {
+    for (QLabel* label : findChildren<QLabel*>()) {
+      const QString name = label->objectName();
+      if (name.startsWith(QStringLiteral("IDC_MOMENT")) || name == QStringLiteral("IDC_EVENTS_CONVENTION"))
+        label->setGeometry(label->geometry().translated(0, -kTwilightRows));
+    }
+  }
+  ApplyDialogUnits(this, sun ? QSize(200, 206) : QSize(200, 206 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
@@ -62,6 +72,28 @@ CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string&
     for (QLabel* label : {twilights[t].caption, twilights[t].dawn, twilights[t].dusk}) label->setVisible(sun);
     twilights[t].dawn->setText(Utf8(std::string(kDawnCaption) + " " + FormatEventTimes(e.twilights[t].dawns, day.dayStartJd)));
     twilights[t].dusk->setText(Utf8(std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd)));
+  }
+
+  m_ui->IDC_EVENTS_CONVENTION->setText(Utf8(convention));
+  m_ui->IDC_MOMENT_CAPTION->setText(Utf8(std::string(kMomentCaption) + " " + time));
+  const struct {
+    QLabel* caption;
+    const char* text;
+    QLabel* value;
+    std::string (*format)(const BodyDetailsReadout&);
+  } figures[] = {
+      {m_ui->IDC_MOMENT_MAGNITUDE_CAPTION, kMagnitudeCaption, m_ui->IDC_MOMENT_MAGNITUDE, FormatMagnitude},
+      {m_ui->IDC_MOMENT_FRACTION_CAPTION, kIlluminatedCaption, m_ui->IDC_MOMENT_FRACTION, FormatIlluminatedFraction},
+      {m_ui->IDC_MOMENT_PHASE_CAPTION, kPhaseAngleCaption, m_ui->IDC_MOMENT_PHASE, FormatPhaseAngle},
+      {m_ui->IDC_MOMENT_ELONGATION_CAPTION, kElongationCaption, m_ui->IDC_MOMENT_ELONGATION, FormatElongation},
+      {m_ui->IDC_MOMENT_DIAMETER_CAPTION, kDiameterCaption, m_ui->IDC_MOMENT_DIAMETER, FormatDiameter},
+      {m_ui->IDC_MOMENT_DISTANCE_CAPTION, kDistanceCaption, m_ui->IDC_MOMENT_DISTANCE, FormatDistance},
+      {m_ui->IDC_MOMENT_CONSTELLATION_CAPTION, kConstellationCaption, m_ui->IDC_MOMENT_CONSTELLATION,
+       FormatConstellation},
+  };
+  for (const auto& f : figures) {
+    f.caption->setText(QString::fromUtf8(f.text));
+    f.value->setText(Utf8(f.format(moment)));
   }
 }
 

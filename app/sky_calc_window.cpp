@@ -125,7 +125,11 @@ const char kHelpText[] =
     "3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n"
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
-    "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n"
+    "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。"
+    "出没は国立天文台暦計算室の定義によります(日の出・日の入りは太陽の上辺、月の出・月の入りは月の中心が"
+    "地平線に一致する時刻、大気差35′08″、時刻は分未満を四捨五入)。"
+    "「この時刻」には、設定した時刻の天体の等級・輝面比・位相角・太陽からの離角(東または西)・視直径・"
+    "距離・星座を表示します。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -370,7 +374,9 @@ void CSkyCalcWindow::ShowRiseSet() {
   const std::string site =
       FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
                  static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
-  CRiseSetDlg box(day, table.IsSun(), title, site, this);
+  const std::string time = FormatText("%02d:%02d", static_cast<int>(m_dlg.m_nHour), static_cast<int>(m_dlg.m_nMinute));
+  CRiseSetDlg box(day, table.IsSun(), title, site, ConventionLine(table.Convention()), time,
+                  ReadStoredBodyDetails(m_dlg), this);
   box.exec();
 }
 

@@ -5,7 +5,8 @@ namespace skycalc {
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K | --events [--count K]]
+                   [--step N(m|h|d) --count K] [--details]
+                   [--events [--count K] [--convention jp|intl]]
                    [--data-dir DIR]
 
 Computes what the skycalc calculator shows, without its window. Each field
@@ -37,8 +38,16 @@ Output:
                     in radians, the three texts and the stored fields)
   --csv             header and one line per row (coordinates in degrees)
   --step N(m|h|d) --count K   K rows, N minutes, hours or days apart
+  --details         on every row also the body's magnitude, illuminated
+                    fraction, phase angle, elongation (east positive),
+                    apparent diameter, distance and IAU constellation (not
+                    with --events)
   --events          rise, transit and set (and the Sun's twilights) on the
                     stored date, in the stored zone; --count K for K days
+  --convention jp|intl   rise and set as Japan's almanac office defines them
+                    (default jp: the Sun's upper limb, the Moon's centre,
+                    refraction 35'08"), or intl (upper limb of the Sun and the
+                    Moon, refraction 34')
   --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
                     from the current folder, else from ../share/skycalc
                     beside the program)
@@ -47,7 +56,8 @@ the precise model, 64 usage error.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K | --events [--count K]]
+                   [--step N(m|h|d) --count K] [--details]
+                   [--events [--count K] [--convention jp|intl]]
                    [--data-dir フォルダ]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
@@ -76,8 +86,13 @@ the precise model, 64 usage error.
   --json            1行に1つのJSONオブジェクト (ラジアン単位)
   --csv             見出し行と1行ごとのデータ (座標は度単位)
   --step N(m|h|d) --count K   N分・N時間・N日おきにK行の表
+  --details         各行に天体の等級、輝面比、位相角、離角 (東が正)、視直径、
+                    距離、星座も表示 (--events とは併用不可)
   --events          設定した日付の出・南中・没 (太陽は薄明も)、標準時で表示。
                     --count K でK日分
+  --convention jp|intl   出没の定義: jp (省略時、国立天文台暦計算室の定義:
+                    太陽は上辺、月は中心、大気差35′08″) または intl (太陽・月
+                    とも上辺、大気差34′)
   --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
                     現在のフォルダ、なければプログラムの ../share/skycalc)
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "astro/details/constellation.h"
 #include "catalog/names.h"
@@ -53,6 +54,21 @@ BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Plac
   if (std::isfinite(place.equatorial[0]) && std::isfinite(place.equatorial[1]))
     r.constellation = details::ConstellationOfDate(place.equatorial[0], place.equatorial[1], jdTt, precise);
   return r;
+}
+
+BodyDetailsReadout ReadStoredBodyDetails(CSkyCalcDlg& dlg) {
+  Place place;
+  switch (dlg.CheckedBodyKind()) {
+    case IDC_STAR: place = dlg.StarPlace(g_nStarIndex); break;
+    case IDC_CONSTELLATION: place = dlg.ConstellationPlace(g_nConstIndex); break;
+    default: place = dlg.PlanetPlace(g_nPlanetBody); break;
+  }
+  return ReadBodyDetails(dlg, dlg.m_dJulianDay, place);
+}
+
+std::string ConventionLine(const events::RiseSetConvention& convention) {
+  if (std::string_view(convention.name) == events::kJapanConvention.name) return "国立天文台の定義 (太陽は上辺、月は中心、大気差35′08″)";
+  return "国際的な定義 (太陽と月は上辺、大気差34′)";
 }
 
 std::string FormatMagnitude(const BodyDetailsReadout& r) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "astro/details/details.h"
+#include "astro/events/convention.h"
 #include "astro/frames/place.h"
 
 // The calculator's "この時刻" readouts: what the body of the checked kind
@@ -25,6 +26,12 @@ struct BodyDetailsReadout {
 // model, true for the precise one). In the precise model outside its years
 // every figure is NaN and the constellation -1.
 BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Place& place);
+// The same at the stored fields, the place computed as the readouts compute
+// it (refreshes dlg.m_dJulianDay, as the place functions do; shows nothing).
+BodyDetailsReadout ReadStoredBodyDetails(CSkyCalcDlg& dlg);
+
+// The one-line name of a rise and set convention, as the 出没時刻 box shows it.
+std::string ConventionLine(const events::RiseSetConvention& convention);
 
 // Texts (UTF-8). Each figure alone, "—" for one that does not apply:
 // "-4.12", "0.734", "62.3°", "東 45.12°" / "西 45.12°", "24.3″",
@@ -48,5 +55,6 @@ inline constexpr char kDiameterCaption[] = "視直径";
 inline constexpr char kDistanceCaption[] = "距離";
 inline constexpr char kConstellationCaption[] = "星座";
 inline constexpr char kNotApplicable[] = "—";
+inline constexpr char kMomentCaption[] = "この時刻";
 
 }  // namespace skycalc
