@@ -89,7 +89,7 @@ void AppendDetailsCsv(std::string& out, const BodyDetailsReadout& r) {
 }
 
 void AppendDetailsText(std::string& out, const BodyDetailsReadout& r) {
-  out += FormatDetailsLine(r);
+  AppendDetailsLine(out, r);
   out += '\n';
 }
 

@@ -19,15 +19,6 @@ constexpr int kSunBody = 1;
 constexpr int kEarthBody = 4;
 constexpr int kMoonBody = 11;
 
-std::string Fixed(double value, int precision) {
-  char buffer[48];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  return std::string(buffer, result.ptr);
-}
-
-// Significant digits for a distance: au to 5 decimals from 1 au, more below.
-std::string Distance(double au) { return Fixed(au, au >= 1.0 ? 5 : au >= 0.1 ? 6 : 7); }
-
 }  // namespace
 
 BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Place& place) {
@@ -71,56 +62,107 @@ std::string ConventionLine(const events::RiseSetConvention& convention) {
   return "国際的な定義 (太陽と月は上辺、大気差34′)";
 }
 
-std::string FormatMagnitude(const BodyDetailsReadout& r) {
-  return std::isfinite(r.figures.magnitude) ? Fixed(r.figures.magnitude, 2) : kNotApplicable;
+namespace {
+
+// Each figure appended to out, kNotApplicable when it does not apply.
+void AppendFixed(std::string& out, double value, int precision) {
+  char buffer[48];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+  out.append(buffer, result.ptr);
 }
 
-std::string FormatIlluminatedFraction(const BodyDetailsReadout& r) {
-  return std::isfinite(r.figures.illuminatedFraction) ? Fixed(r.figures.illuminatedFraction, 3) : kNotApplicable;
+bool AppendIfFinite(std::string& out, double value) {
+  if (std::isfinite(value)) return true;
+  out += kNotApplicable;
+  return false;
 }
 
-std::string FormatPhaseAngle(const BodyDetailsReadout& r) {
-  return std::isfinite(r.figures.phaseAngle) ? Fixed(r.figures.phaseAngle * kExactRadToDeg, 1) + "°" : kNotApplicable;
+void AppendMagnitude(std::string& out, const BodyDetailsReadout& r) {
+  if (AppendIfFinite(out, r.figures.magnitude)) AppendFixed(out, r.figures.magnitude, 2);
 }
 
-std::string FormatElongation(const BodyDetailsReadout& r) {
-  if (!std::isfinite(r.figures.elongation)) return kNotApplicable;
-  return std::string(r.figures.east ? "東 " : "西 ") + Fixed(r.figures.elongation * kExactRadToDeg, 2) + "°";
+void AppendFraction(std::string& out, const BodyDetailsReadout& r) {
+  if (AppendIfFinite(out, r.figures.illuminatedFraction)) AppendFixed(out, r.figures.illuminatedFraction, 3);
 }
 
-std::string FormatDiameter(const BodyDetailsReadout& r) {
-  if (!std::isfinite(r.figures.diameter)) return kNotApplicable;
+void AppendPhaseAngle(std::string& out, const BodyDetailsReadout& r) {
+  if (!AppendIfFinite(out, r.figures.phaseAngle)) return;
+  AppendFixed(out, r.figures.phaseAngle * kExactRadToDeg, 1);
+  out += "°";
+}
+
+void AppendElongation(std::string& out, const BodyDetailsReadout& r) {
+  if (!AppendIfFinite(out, r.figures.elongation)) return;
+  out += r.figures.east ? "東 " : "西 ";
+  AppendFixed(out, r.figures.elongation * kExactRadToDeg, 2);
+  out += "°";
+}
+
+void AppendDiameter(std::string& out, const BodyDetailsReadout& r) {
+  if (!AppendIfFinite(out, r.figures.diameter)) return;
   const double arcsec = r.figures.diameter * kExactRadToDeg * 3600.0;
-  return Fixed(arcsec, arcsec >= 100.0 ? 0 : 1) + "″";
+  AppendFixed(out, arcsec, arcsec >= 100.0 ? 0 : 1);
+  out += "″";
 }
 
-std::string FormatDistance(const BodyDetailsReadout& r) {
-  if (!std::isfinite(r.figures.distance)) return kNotApplicable;
-  std::string text = Distance(r.figures.distance) + " au";
-  if (r.moon) text += " (" + Fixed(r.figures.distance * details::kAuKm, 0) + " km)";
+void AppendDistance(std::string& out, const BodyDetailsReadout& r) {
+  const double au = r.figures.distance;
+  if (!AppendIfFinite(out, au)) return;
+  // Significant digits: au to 5 decimals from 1 au, more below.
+  AppendFixed(out, au, au >= 1.0 ? 5 : au >= 0.1 ? 6 : 7);
+  out += " au";
+  if (!r.moon) return;
+  out += " (";
+  AppendFixed(out, au * details::kAuKm, 0);
+  out += " km)";
+}
+
+void AppendConstellation(std::string& out, const BodyDetailsReadout& r) {
+  const int row = details::ConstellationListRow(r.constellation);
+  if (row < 0) {
+    out += kNotApplicable;
+    return;
+  }
+  out += ConstellationNames[row];
+  out += " (";
+  out += details::ConstellationAbbreviation(r.constellation);
+  out += ')';
+}
+
+using Appender = void (*)(std::string&, const BodyDetailsReadout&);
+
+std::string Text(Appender append, const BodyDetailsReadout& r) {
+  std::string text;
+  append(text, r);
   return text;
 }
 
-std::string FormatConstellation(const BodyDetailsReadout& r) {
-  const int row = details::ConstellationListRow(r.constellation);
-  if (row < 0) return kNotApplicable;
-  return std::string(ConstellationNames[row]) + " (" + details::ConstellationAbbreviation(r.constellation) + ")";
+}  // namespace
+
+std::string FormatMagnitude(const BodyDetailsReadout& r) { return Text(AppendMagnitude, r); }
+std::string FormatIlluminatedFraction(const BodyDetailsReadout& r) { return Text(AppendFraction, r); }
+std::string FormatPhaseAngle(const BodyDetailsReadout& r) { return Text(AppendPhaseAngle, r); }
+std::string FormatElongation(const BodyDetailsReadout& r) { return Text(AppendElongation, r); }
+std::string FormatDiameter(const BodyDetailsReadout& r) { return Text(AppendDiameter, r); }
+std::string FormatDistance(const BodyDetailsReadout& r) { return Text(AppendDistance, r); }
+std::string FormatConstellation(const BodyDetailsReadout& r) { return Text(AppendConstellation, r); }
+
+void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r) {
+  static constexpr std::pair<const char*, Appender> kItems[] = {
+      {kMagnitudeCaption, AppendMagnitude},   {kIlluminatedCaption, AppendFraction},
+      {kPhaseAngleCaption, AppendPhaseAngle}, {kElongationCaption, AppendElongation},
+      {kDiameterCaption, AppendDiameter},     {kDistanceCaption, AppendDistance},
+      {kConstellationCaption, AppendConstellation}};
+  bool first = true;
+  for (const auto& [caption, append] : kItems) {
+    if (!first) out += "  ";
+    first = false;
+    out += caption;
+    out += ' ';
+    append(out, r);
+  }
 }
 
-std::string FormatDetailsLine(const BodyDetailsReadout& r) {
-  const std::pair<const char*, std::string> items[] = {
-      {kMagnitudeCaption, FormatMagnitude(r)},   {kIlluminatedCaption, FormatIlluminatedFraction(r)},
-      {kPhaseAngleCaption, FormatPhaseAngle(r)}, {kElongationCaption, FormatElongation(r)},
-      {kDiameterCaption, FormatDiameter(r)},     {kDistanceCaption, FormatDistance(r)},
-      {kConstellationCaption, FormatConstellation(r)}};
-  std::string line;
-  for (const auto& [caption, value] : items) {
-    if (!line.empty()) line += "  ";
-    line += caption;
-    line += ' ';
-    line += value;
-  }
-  return line;
-}
+std::string FormatDetailsLine(const BodyDetailsReadout& r) { return Text(AppendDetailsLine, r); }
 
 }  // namespace skycalc

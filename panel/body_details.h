@@ -46,6 +46,8 @@ std::string FormatConstellation(const BodyDetailsReadout& r);
 // All of them on one line, each after its caption:
 // "等級 -4.12  輝面比 0.734  位相角 62.3°  離角 東 45.12°  視直径 24.3″  距離 0.67120 au  星座 ふたご (Gem)".
 std::string FormatDetailsLine(const BodyDetailsReadout& r);
+// The same line appended to out (no line break), for long tables.
+void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r);
 
 inline constexpr char kMagnitudeCaption[] = "等級";
 inline constexpr char kIlluminatedCaption[] = "輝面比";

@@ -23,7 +23,9 @@ int ConstellationOfIcrs(double ra, double dec);
 
 // The same for a direction on the equator and equinox of the TT Julian Day
 // jdTt: mean (no nutation) when apparent is false, true (IAU 2006/2000A
-// nutation) when it is true.
+// nutation) when it is true. The turn to B1875.0 is made once for the
+// dates within a day of each other (per thread), which moves a direction by
+// under 0.5".
 int ConstellationOfDate(double ra, double dec, double jdTt, bool apparent);
 
 // The IAU abbreviation ("Gem") and the row of the constellation in the
