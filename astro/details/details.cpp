@@ -15,6 +15,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDeg = kPi / 180.0;
 constexpr int kEarthBody = 4;
+// The speed of light in AU per day (ERFA's c and au).
+constexpr double kLightAuPerDay = 299792458.0 * 86400.0 / 149597870700.0;
 
 // North poles of Saturn and Uranus, ICRS right ascension and declination at J2000.0 (degrees).
 // Reference: Archinal et al. (2018), Celest. Mech. Dyn. Astr. 130:22, table 2.
@@ -92,40 +94,63 @@ BodyDetails DetailsOf(const Geometry& g) {
 precise::Status PreciseGeometry(precise::Body body, double jdUtc, Geometry& g) {
   g = Geometry{};
   g.body = body;
+  const bool pluto = body == precise::Body::kPluto;
+  if (!(jdUtc >= (pluto ? precise::kFirstPlutoJdUtc : precise::kFirstJdUtc) &&
+        jdUtc < (pluto ? precise::kEndPlutoJdUtc : precise::kEndJdUtc)))
+    return pluto && jdUtc >= precise::kFirstJdUtc && jdUtc < precise::kEndJdUtc ? precise::Status::kOutsidePlutoYears
+                                                                                 : precise::Status::kOutsideYears;
   const precise::Instant t = precise::MakeInstant(jdUtc);
-  const precise::AstrometricPlace a = precise::BodyAstrometric(body, t);
-  if (a.status != precise::Status::kOk) return a.status;
-  for (int i = 0; i < 3; ++i) g.geo[i] = a.position[i];
-  const double emitted = t.jdTt - a.lightTime;
-  double pv[2][3];
+  // The Earth once; the Sun is at the origin of the heliocentric frame, so its astrometric
+  // place is -earth, as the model gives it.
+  double earth[2][3];
+  precise::EarthHeliocentric(t.jdTt, earth);
   switch (body) {
-    case precise::Body::kSun: eraZp(g.helio); break;
-    case precise::Body::kMoon:
-      precise::EarthHeliocentric(t.jdTt, pv);
-      eraPpp(pv[0], g.geo, g.helio);
-      break;
-    case precise::Body::kPluto: {
-      double longitude, latitude, radius, ecliptic[3], toEquator[3][3];
-      precise::PlutoHeliocentric(emitted, longitude, latitude, radius);
-      eraS2p(longitude, latitude, radius, ecliptic);
-      eraIr(toEquator);
-      eraRx(-84381.406 / 3600.0 * kDeg, toEquator);  // ecliptic of J2000.0 -> equator (IAU 2006 obliquity)
-      eraRxp(toEquator, ecliptic, g.helio);
+    case precise::Body::kSun: break;
+    case precise::Body::kMoon: {
+      const precise::AstrometricPlace a = precise::BodyAstrometric(body, t);
+      for (int i = 0; i < 3; ++i) g.geo[i] = a.position[i];
       break;
     }
-    default:
-      precise::PlanetHeliocentric(body, emitted, pv);
-      eraCp(pv[0], g.helio);
+    case precise::Body::kPluto: {
+      // Light-time: Pluto moves so slowly that one re-evaluation at the emission time suffices.
+      double longitude, latitude, radius, ecliptic[3], toEquator[3][3];
+      eraIr(toEquator);
+      eraRx(-84381.406 / 3600.0 * kDeg, toEquator);  // ecliptic of J2000.0 -> equator (IAU 2006 obliquity)
+      double emitted = t.jdTt;
+      for (int pass = 0; pass < 2; ++pass) {
+        precise::PlutoHeliocentric(emitted, longitude, latitude, radius);
+        eraS2p(longitude, latitude, radius, ecliptic);
+        eraRxp(toEquator, ecliptic, g.helio);
+        for (int i = 0; i < 3; ++i) g.geo[i] = g.helio[i] - earth[0][i];
+        emitted = t.jdTt - Norm(g.geo) / kLightAuPerDay;
+      }
       break;
+    }
+    default: {
+      // Light-time as the model takes it: the place moved back along the body's velocity.
+      double pv[2][3];
+      precise::PlanetHeliocentric(body, t.jdTt, pv);
+      double lightTime = 0.0;
+      for (int pass = 0; pass < 3; ++pass) {
+        for (int i = 0; i < 3; ++i) {
+          g.helio[i] = pv[0][i] - pv[1][i] * lightTime;
+          g.geo[i] = g.helio[i] - earth[0][i];
+        }
+        lightTime = Norm(g.geo) / kLightAuPerDay;
+      }
+      break;
+    }
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (body == precise::Body::kSun) g.geo[i] = -earth[0][i];
+    if (body == precise::Body::kMoon) g.helio[i] = earth[0][i] + g.geo[i];
+    // Directions as the astrometric places give them (the elongation as almanacs and PyEphem
+    // take it, without the aberration).
+    g.bodyDirection[i] = g.geo[i];
+    g.sunDirection[i] = -earth[0][i];
   }
   if (body == precise::Body::kSaturn || body == precise::Body::kUranus) PoleOf(body, g.planetPole);
-  // Directions as the astrometric places give them (the elongation as almanacs and PyEphem
-  // take it, without the aberration), and the pole of the ecliptic of J2000.0 on the same axes.
-  const precise::AstrometricPlace sun = precise::BodyAstrometric(precise::Body::kSun, t);
-  for (int i = 0; i < 3; ++i) {
-    g.bodyDirection[i] = g.geo[i];
-    g.sunDirection[i] = sun.position[i];
-  }
+  // The pole of the ecliptic of J2000.0 on the same axes.
   const double obliquity = 84381.406 / 3600.0 * kDeg;  // IAU 2006, at J2000.0
   g.eclipticPole[0] = 0.0;
   g.eclipticPole[1] = -std::sin(obliquity);
