@@ -66,7 +66,7 @@ const DateMatrix& FromDate(double jdTt, bool apparent) {
   if (cache.valid && cache.apparent == apparent && std::fabs(jdTt - cache.jdTt) < kReuseDays) return cache;
   double toDate[3][3], fromDate[3][3], b1875[3][3];
   if (apparent)
-    eraPnm06a(jdTt, 0.0, toDate);  // GCRS -> true equator and equinox of date
+    eraPnm00b(jdTt, 0.0, toDate);  // GCRS -> true equator and equinox of date (IAU 2000B, as the precise model)
   else
     eraPmat06(jdTt, 0.0, toDate);  // GCRS -> mean equator and equinox of date
   eraTr(toDate, fromDate);

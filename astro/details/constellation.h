@@ -22,8 +22,8 @@ int ConstellationOfB1875(double ra1875, double dec1875);
 int ConstellationOfIcrs(double ra, double dec);
 
 // The same for a direction on the equator and equinox of the TT Julian Day
-// jdTt: mean (no nutation) when apparent is false, true (IAU 2006/2000A
-// nutation) when it is true. The turn to B1875.0 is made once for the
+// jdTt: mean (IAU 2006 precession) when apparent is false, true (IAU 2000B
+// precession-nutation, as the precise model) when it is true. The turn to B1875.0 is made once for the
 // dates within a day of each other (per thread), which moves a direction by
 // under 0.5".
 int ConstellationOfDate(double ra, double dec, double jdTt, bool apparent);

@@ -165,3 +165,25 @@ TEST_F(WindowTest, RiseSetBoxForStarsThatStayUpOrDown) {
                                  QString::fromUtf8(star.note), QStringLiteral("<hidden>")}));
   }
 }
+
+// The box names its convention and shows この時刻: the Sun on 2001-01-01 at 0.9833 au is
+// magnitude -26.78 and 32.5' across, in Sagittarius, with no phase; Capella has only its
+// constellation.
+TEST_F(WindowTest, RiseSetBoxShowsConventionAndMoment) {
+  Open();
+  const std::vector<const char*> names = {"IDC_EVENTS_CONVENTION", "IDC_MOMENT_MAGNITUDE", "IDC_MOMENT_FRACTION",
+                                          "IDC_MOMENT_ELONGATION", "IDC_MOMENT_DIAMETER", "IDC_MOMENT_CONSTELLATION"};
+  const QStringList sun = RiseSetBoxTexts(*window, names);
+  ASSERT_EQ(sun.size(), 7);
+  EXPECT_EQ(sun[1], QString::fromUtf8("国立天文台の定義 (太陽は上辺、月は中心、大気差35′08″)"));
+  EXPECT_EQ(sun[2], "-26.78");
+  EXPECT_EQ(sun[3], QString::fromUtf8("—"));
+  EXPECT_EQ(sun[4], QString::fromUtf8("—"));
+  EXPECT_TRUE(sun[5] == QString::fromUtf8("1951″") || sun[5] == QString::fromUtf8("1950″")) << sun[5].toStdString();
+  EXPECT_EQ(sun[6], QString::fromUtf8("いて (Sgr)"));
+  Pick(IDC_STARLIST, 8);
+  const QStringList capella = RiseSetBoxTexts(*window, names);
+  ASSERT_EQ(capella.size(), 7);
+  EXPECT_EQ(capella[2], QString::fromUtf8("—"));
+  EXPECT_EQ(capella[6], QString::fromUtf8("ぎょしゃ (Aur)"));
+}
