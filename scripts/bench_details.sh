@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# CPU per table row of skycalc-cli with and without --details, measured as
+# scripts/bench_table.sh measures the tables: whole processes on one core
+# (taskset -c 0) under /usr/bin/time, median of 3 runs, CPU per row =
+# (CPU of N rows - CPU of 1 row) / (N - 1); hourly rows from 2024-01-01 at
+# 139.7 E, 35.7 N, text output.
+#   SKYCALC_BUILD=build-release scripts/bench_details.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${SKYCALC_BUILD:-build}
+at="--year 2024 --month 1 --day 1 --hour 0 --minute 0 --zone-hour 9 --zone-minute 0 --longitude 139.7
+    --latitude 35.7 --azimuth 180 --data-dir data --step 1h"
+cpu() {
+  /usr/bin/time -f "%U %S" -o /tmp/skycalc-bench-details.$$ taskset -c 0 "$build/skycalc-cli" $at "$@" >/dev/null
+  awk '{print $1 + $2}' /tmp/skycalc-bench-details.$$
+}
+median() { for _ in 1 2 3; do cpu "$@"; done | sort -n | sed -n 2p; }
+echo "| Model | Body | Row | Row with --details | Ratio |"
+echo "|---|---|---|---|---|"
+for model in calculator precise; do
+  flag=""; n=200000
+  if [ "$model" = precise ]; then flag="--precise"; n=50000; fi
+  for body in mars moon; do
+    per=()
+    for details in "" "--details"; do
+      one=$(median --planet "$body" --count 1 $flag $details)
+      many=$(median --planet "$body" --count "$n" $flag $details)
+      per+=("$(echo "($many - $one) / ($n - 1) * 1000000" | bc -l)")
+    done
+    printf '| %s | %s | %.3f us | %.3f us | %.2fx |\n' "$model" "$body" "${per[0]}" "${per[1]}" \
+      "$(echo "${per[1]} / ${per[0]}" | bc -l)"
+  done
+done
+rm -f /tmp/skycalc-bench-details.$$
