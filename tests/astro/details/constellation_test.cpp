@@ -23,9 +23,7 @@ TEST(Constellation, AgainstAstropy) {
   while (std::getline(in, line)) {
     std::istringstream f(line);
     std::string ra, dec, abbr;
-    std::getline(f, ra, ',');
-    std::getline(f, dec, ',');
-    std::getline(f, abbr, ',');
+    for (std::string* cell : {&ra, &dec, &abbr}) std::getline(f, *cell, ',');
     const char* mine = ConstellationAbbreviation(ConstellationOfIcrs(std::stod(ra) * kDeg, std::stod(dec) * kDeg));
     ++rows;
     if (!mine || abbr != mine) {
@@ -37,19 +35,12 @@ TEST(Constellation, AgainstAstropy) {
   EXPECT_EQ(wrong, 0);
 }
 
-// The same direction given on the equator of another date lands in the same
-// constellation: Pollux (J2000 7h45m18.9s +28d01'34") stays in Gemini, and a
-// point just north of a boundary parallel stays north after the turn.
+// Pollux (J2000 7h45m18.9s +28d01'34"; of 2025.0 about 7h46m43s +27d58'06") is in Gemini either way.
 TEST(Constellation, FromTheEquatorOfDate) {
   const double ra = (7.0 + 45.0 / 60 + 18.9 / 3600) * 15.0 * kDeg, dec = (28.0 + 1.0 / 60 + 34.0 / 3600) * kDeg;
   EXPECT_STREQ(ConstellationAbbreviation(ConstellationOfIcrs(ra, dec)), "Gem");
   EXPECT_STREQ(ConstellationAbbreviation(ConstellationOfDate(ra + 0.35 * kDeg, dec - 0.07 * kDeg, 2460676.5, false)),
                "Gem");
-  // 88 names, each with a row of the calculator's list; beyond them nothing.
-  for (int i = 0; i < kConstellationCount; ++i) {
-    EXPECT_NE(ConstellationAbbreviation(i), nullptr);
-    EXPECT_GE(ConstellationListRow(i), 0);
-  }
   EXPECT_EQ(ConstellationAbbreviation(88), nullptr);
   EXPECT_EQ(ConstellationOfB1875(std::nan(""), 0.0), -1);
 }

@@ -40,11 +40,6 @@ std::vector<Row> Reference() {
   return rows;
 }
 
-struct Model {
-  const char* name;
-  double fraction, elongationDeg, diameterShare, distanceShare;  // bounds
-};
-
 struct BodyCase {
   const char* name;
   precise::Body body;
@@ -88,7 +83,7 @@ TEST(BodyDetails, AgainstPyEphem) {
                                                              : std::fabs(d.elongation / kDeg - std::fabs(row.elongation));
         worstElongation = std::max(worstElongation, off);
       }
-      std::printf("%-10s %-7s fraction %.5f phase %.4f deg elongation %.4f deg diameter %.4f%% distance %.2e\n",
+      std::printf("%-10s %-7s fraction %.5f phase %.4f elongation %.4f deg diameter %.4f%% distance %.2e\n",
                   precise ? "precise" : "calculator", b.name, worstFraction, worstPhase, worstElongation,
                   worstDiameter * 100.0, worstDistance);
       if (precise) {
