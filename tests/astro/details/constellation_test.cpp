@@ -35,7 +35,7 @@ TEST(Constellation, AgainstAstropy) {
   EXPECT_EQ(wrong, 0);
 }
 
-// Pollux (J2000 7h45m18.9s +28d01'34"; of 2025.0 about 7h46m43s +27d58'06") is in Gemini either way.
+// Pollux (J2000 7h45m18.9s +28d01'34"; of 2025.0 about 7h46m43s +27d57'22") is in Gemini either way.
 TEST(Constellation, FromTheEquatorOfDate) {
   const double ra = (7.0 + 45.0 / 60 + 18.9 / 3600) * 15.0 * kDeg, dec = (28.0 + 1.0 / 60 + 34.0 / 3600) * kDeg;
   EXPECT_STREQ(ConstellationAbbreviation(ConstellationOfIcrs(ra, dec)), "Gem");
