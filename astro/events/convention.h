@@ -17,7 +17,11 @@ struct RiseSetConvention {
 // Japan's national almanac office (国立天文台 暦計算室): sunrise and sunset
 // with the Sun's upper limb, moonrise and moonset with the Moon's centre
 // (topocentric, as the models give it), planets and stars with the centre;
-// horizontal refraction 35'08", site at sea level (height 0).
+// horizontal refraction 35'08", site at sea level (height 0). The office
+// gives its times to the nearest minute (the panel's FormatEventTime rounds
+// so): the runs of days that share the extremes of its Tokyo table of 2024
+// begin and end where a time crosses a half minute, which no other rule fits
+// (tests/astro/events/japan_convention_test.cpp).
 // Reference: 国立天文台 暦計算室, こよみ用語解説 (日の出入り; 月・惑星の出入り),
 //   https://eco.mtk.nao.ac.jp/koyomi/faq/glossary.html ("地平大気差を35′8″としています");
 //   暦要項, 東京の日出入 (標高の効果は考慮していません), https://eco.mtk.nao.ac.jp/koyomi/yoko/
