@@ -77,10 +77,11 @@ TEST(BodyDetails, AgainstPyEphem) {
         const double fraction = (1.0 + std::cos(row.phase * kDeg)) / 2.0;
         worstFraction = std::max(worstFraction, std::fabs(d.illuminatedFraction - fraction));
         worstPhase = std::max(worstPhase, std::fabs(d.phaseAngle / kDeg - row.phase));
-        // The side is compared away from opposition, where a hair decides it.
-        const double signedElongation = (d.east ? 1.0 : -1.0) * d.elongation / kDeg;
-        const double off = std::fabs(row.elongation) < 175.0 ? std::fabs(signedElongation - row.elongation)
-                                                             : std::fabs(d.elongation / kDeg - std::fabs(row.elongation));
+        // The angle, and the side away from conjunction and opposition (where a hair decides it).
+        const double off = std::fabs(d.elongation / kDeg - std::fabs(row.elongation));
+        if (precise && std::fabs(row.elongation) > 0.1 && std::fabs(row.elongation) < 179.9) {
+          EXPECT_EQ(d.east, row.elongation > 0.0) << b.name << " " << row.jd;
+        }
         worstElongation = std::max(worstElongation, off);
       }
       std::printf("%-10s %-7s fraction %.5f phase %.4f elongation %.4f deg diameter %.4f%% distance %.2e\n",
