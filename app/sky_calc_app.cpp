@@ -13,6 +13,7 @@
 #include "app/sky_calc_window.h"
 #include "catalog/catalog_folders.h"
 #include "panel/clock.h"
+#include "panel/settings_keys.h"
 
 namespace skycalc {
 
@@ -48,7 +49,7 @@ CSkyCalcApp::CSkyCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
   // and its settings always use a decimal point, as the C library's "C"
   // numeric conventions write and read them ("135.0", "%5.2f", "%f").
   std::setlocale(LC_NUMERIC, "C");
-  setOrganizationName(QStringLiteral("Quillmoor"));
+  setOrganizationName(QString::fromUtf8(kCompanyName));
   setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
   setWindowIcon(ApplicationIcon());
   // Every text the user meets is Japanese, whatever the desktop's language:

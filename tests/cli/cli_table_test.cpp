@@ -125,9 +125,9 @@ TEST_F(CliProgramTest, YearOfHourlyRowsMatchesTheWindow) {
       for (std::size_t f = 0; f < fields.size(); ++f)
         if (i == 0 || fields[f].second != before[f]) w.Key(fields[f].first, std::to_string(fields[f].second));
       keyed = at;
-      const Place place = c.list == IDC_PLANETLIST ? w.dlg->PlanetPlace(g_nPlanetBody)
-                          : c.list == IDC_STARLIST ? w.dlg->StarPlace(g_nStarIndex)
-                                                   : w.dlg->ConstellationPlace(g_nConstIndex);
+      const Place place = c.list == IDC_PLANETLIST ? w.dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(g_nPlanetBody)))
+                          : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(g_nStarIndex))
+                                                   : w.dlg->TargetPlace(ConstellationTarget(g_nConstIndex));
       const std::string& line = lines[static_cast<std::size_t>(i)];
       ASSERT_EQ(JsonNumber(line, "jd"), w.dlg->m_dJulianDay) << line;
       ASSERT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << line;

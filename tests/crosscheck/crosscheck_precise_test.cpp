@@ -27,7 +27,7 @@
 namespace skycalc {
 namespace {
 
-using precise::Body;
+using skycalc::Body;
 
 constexpr double kFirstJd = 2415020.5;  // 1900 January 1
 constexpr double kLastJd = 2488069.5;   // 2100 January 1
@@ -109,7 +109,7 @@ TEST(CrossCheckPrecise, StarsMatchErfaPipeline) {
       const double jd = 2442413.5 + rng.Unit() * 36524.0;
       const precise::Observer site{(rng.Unit() * 2.0 - 1.0) * ERFA_DPI, (rng.Unit() * 2.0 - 1.0) * 1.2};
       const precise::Instant t = precise::MakeInstant(jd);
-      const precise::GeocentricPlace geo = precise::StarGeocentric(ra0, dec0, t);
+      const precise::GeocentricApparent geo = precise::StarGeocentric(ra0, dec0, t);
       double ri = 0.0, di = 0.0, eo = 0.0, aob = 0.0, zob = 0.0, hob = 0.0, dob = 0.0, rob = 0.0;
       eraAtci13(ra0, dec0, 0.0, 0.0, 0.0, 0.0, t.jdTt, 0.0, &ri, &di, &eo);
       worstEq = std::fmax(worstEq, Separation(geo.rightAscension, geo.declination, ri - eo, di));

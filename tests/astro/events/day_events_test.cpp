@@ -21,7 +21,7 @@ class ToySky final : public SkyFunction {
       : mean_(mean), amplitude_(amplitude), transitJd_(transitJd), period_(period), sun_(sun) {}
   Status Cover(double, double) const override { return Status::kOk; }
   SkyState At(double jd) const override {
-    const double theta = kTwoPiExact * (jd - transitJd_) / period_;
+    const double theta = kExactTwoPi * (jd - transitJd_) / period_;
     return {mean_ + amplitude_ * std::cos(theta), FoldAzimuth(theta, 0.0), WrapHourAngle(theta), 0.0};
   }
   bool IsSun() const override { return sun_; }
@@ -29,7 +29,7 @@ class ToySky final : public SkyFunction {
     std::vector<double> out;
     const double c = (level - mean_) / amplitude_;
     if (std::fabs(c) > 1.0) return out;
-    const double phase = (upwards ? -1.0 : 1.0) * std::acos(c) / kTwoPiExact;
+    const double phase = (upwards ? -1.0 : 1.0) * std::acos(c) / kExactTwoPi;
     for (double n = std::floor((from - transitJd_) / period_) - 1.0; n < (to - transitJd_) / period_ + 1.0; ++n) {
       const double jd = transitJd_ + (n + phase) * period_;
       if (jd >= from && jd < to) out.push_back(jd);
@@ -123,10 +123,10 @@ TEST(FindDayEvents, InvalidDaysHaveNoEvents) {
 }
 
 TEST(FoldAzimuth, HalfOpenTurn) {
-  const double cases[][3] = {{1.0, kPiExact, 1.0 + kPiExact}, {4.0, kPiExact, 4.0 - kPiExact},
-                             {1.0, -7.0, 8.0 - kTwoPiExact}, {-1e-18, 0.0, 0.0}};  // the last would round to 2 pi
+  const double cases[][3] = {{1.0, kExactPi, 1.0 + kExactPi}, {4.0, kExactPi, 4.0 - kExactPi},
+                             {1.0, -7.0, 8.0 - kExactTwoPi}, {-1e-18, 0.0, 0.0}};  // the last would round to 2 pi
   for (const auto& c : cases) EXPECT_NEAR(FoldAzimuth(c[0], c[1]), c[2], 1e-15) << c[0] << ' ' << c[1];
-  EXPECT_EQ(WrapHourAngle(-kPiExact), kPiExact);
+  EXPECT_EQ(WrapHourAngle(-kExactPi), kExactPi);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST(PreciseStatus, OutsideTheYearsEveryNumberIsNaN) {
   const Observer site{0.3, -0.6};
   for (const auto& c : kStatusCases) {
     SCOPED_TRACE(testing::Message() << "body " << static_cast<int>(c.body) << " jd " << c.jdUtc);
-    const GeocentricPlace geocentric = BodyGeocentric(c.body, MakeInstant(c.jdUtc));
+    const GeocentricApparent geocentric = BodyGeocentric(c.body, MakeInstant(c.jdUtc));
     EXPECT_EQ(geocentric.status, c.expected);
     EXPECT_EQ(BodyAstrometric(c.body, MakeInstant(c.jdUtc)).status, c.expected);
     const bool ok = c.expected == Status::kOk;
@@ -76,7 +76,7 @@ TEST(PreciseTopocentric, AzimuthFromTheSouthThroughTheWest) {
   };
   const double gast = 1.3, longitude = -0.4;
   for (const auto& c : cases) {
-    const GeocentricPlace star{Status::kOk, gast + longitude - c.hourAngle * 15.0 * ERFA_DD2R,
+    const GeocentricApparent star{Status::kOk, gast + longitude - c.hourAngle * 15.0 * ERFA_DD2R,
                                c.declination * ERFA_DD2R, 0.0};
     const TopocentricPlace p = Topocentric(star, gast, Observer{longitude, c.latitude * ERFA_DD2R});
     EXPECT_NEAR(std::remainder(p.azimuth - c.azimuth * ERFA_DD2R, ERFA_D2PI), 0.0, 1e-9) << c.hourAngle;
@@ -98,7 +98,7 @@ TEST(PreciseTopocentric, MoonParallaxIsAboutADegreeAtTheHorizon) {
                {6.0, 0.0, parallax, std::hypot(distance, radius)},
                {0.0, ERFA_DPI / 2.0, 0.0, distance - radius}};
   for (const auto& c : cases) {
-    const GeocentricPlace moon{Status::kOk, 0.7 - c.hourAngle * 15.0 * ERFA_DD2R, 0.0, distance};
+    const GeocentricApparent moon{Status::kOk, 0.7 - c.hourAngle * 15.0 * ERFA_DD2R, 0.0, distance};
     const TopocentricPlace p = Topocentric(moon, 0.7, Observer{0.0, 0.0});
     EXPECT_NEAR(p.altitude, c.geocentricAltitude - c.shift, 1e-9) << c.hourAngle;
     EXPECT_NEAR(eraSeps(p.rightAscension, p.declination, moon.rightAscension, 0.0), c.shift, 1e-9);
