@@ -236,6 +236,7 @@ TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(0, 1000, 3.0), "");
   EXPECT_EQ(TableProgress::Line(500, 1000, 2.0), "500/1000 行 (50%)  250 行/秒  残り 0:02");
   EXPECT_EQ(TableProgress::Line(1000, 1000000, 1.0), "1000/1000000 行 (0%)  1000 行/秒  残り 16:39");
+  EXPECT_EQ(TableProgress::Line(500, 1000, 2.6), "500/1000 行 (50%)  192 行/秒  残り 0:03");  // 2.6 s rounds up
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+
 #include <array>
 #include <cstdlib>
 #include <string>
@@ -143,8 +145,14 @@ TEST_F(CliProgramTest, YearOfHourlyRowsMatchesTheWindow) {
 // A table long enough to take more than a second shows its progress on a
 // terminal and erases it at the end; the rows themselves are untouched.
 TEST_F(CliProgramTest, ProgressLineOnATerminal) {
+  const auto start = std::chrono::steady_clock::now();
   const ChildResult r = RunChild(TableArgs(1500000, "moon"), true, root_.string());
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ASSERT_EQ(r.status, 0) << r.err;
+  // Redrawn at most five times a second (each draw and the final erase start with the same code).
+  std::size_t draws = 0;
+  for (std::size_t at = r.err.find("\r\x1b[K"); at != std::string::npos; at = r.err.find("\r\x1b[K", at + 1)) ++draws;
+  EXPECT_LE(static_cast<double>(draws), 5.0 * seconds + 2.0) << draws << " in " << seconds << " s";
   EXPECT_NE(r.err.find("行/秒"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("/1500000 行"), std::string::npos) << r.err;
   const std::string erase = "\r\x1b[K";

@@ -123,6 +123,17 @@ TEST(PreciseDeltaT, ContinuousAcrossSourcesAndFollowsTheLeapSeconds) {
 // Stars at the celestial poles seen from the geographic poles, where right
 // ascension and azimuth lose their meaning: finite, in range, and the
 // altitude at a pole is the declination.
+// Between 1600 and 1900 DeltaT is Espenak and Meeus's polynomials (NASA,
+// "Polynomial expressions for Delta T"), evaluated here by hand at whole
+// decimal years.
+TEST(PreciseDeltaT, EspenakMeeusPolynomialsFrom1600To1900) {
+  const struct {
+    double jd, seconds;
+  } cases[] = {{2323709.625, 50.194}, {2360233.875, 13.3701}, {2378496.0, 13.72}, {2389453.275, 7.6734},
+               {2407715.4, -5.0085}};  // 1650.0, 1750.0, 1800.0, 1830.0, 1880.0
+  for (const auto& c : cases) EXPECT_NEAR(DeltaT(c.jd), c.seconds, 0.005) << c.jd;
+}
+
 TEST(PrecisePoles, StarsAndSitesAtThePoles) {
   for (double dec2000 : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {
     for (double latitude : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {

@@ -9,7 +9,11 @@
 #include <cmath>
 
 #include "astro/base/constants.h"
+#include "astro/base/body.h"
+#include "astro/events/local_day.h"
+#include "astro/sky/calculator_sky.h"
 #include "astro/sky/day_table.h"
+#include "astro/sky/precise_sky.h"
 
 namespace skycalc::sky {
 namespace {
@@ -97,6 +101,34 @@ TEST(SkyModels, EdgeDaysOfThePreciseYearsHaveEvents) {
     EXPECT_EQ(day.coverage, Coverage::kCovered);
     EXPECT_EQ(day.events.status, events::Status::kOk) << c.year;
     EXPECT_EQ(day.events.transits.size(), 1u) << c.year << "-" << c.month << "-" << c.day;
+  }
+}
+
+// The table asks the search with the site as each model takes it: the
+// calculator's own degree factor, the precise model's true one; the azimuth
+// origin with the calculator's factor in both.
+TEST(SkyModels, DayTableIsTheSearchAtTheModelsOwnSite) {
+  const Site site{139.7f, 35.7f};
+  const double origin = 180.0;
+  const events::DaySpan span = events::LocalDay(2024, 6, 21, 9, 0);
+  struct Case {
+    const SkyModel* model;
+    double factor;
+  } const cases[] = {{&CalculatorModel(), kDegToRad}, {&PreciseModel(), kExactDegToRad}};
+  for (const Case& c : cases) {
+    const events::Site radians{site.longitude * c.factor, site.latitude * c.factor};
+    const std::unique_ptr<events::SkyFunction> direct =
+        c.model->IsPrecise() ? std::unique_ptr<events::SkyFunction>(new PreciseSky(Body::kMoon, radians))
+                             : std::unique_ptr<events::SkyFunction>(new CalculatorBodySky(kMoonBody, radians));
+    const events::DayEvents expected = events::FindDayEvents(*direct, span.startJd, span.endJd, origin * kDegToRad);
+    const DayEventsTable table(*c.model, Target::OfBody(Body::kMoon), site, 9, 0, origin);
+    const LocalDayEvents day = table.Day(2024, 6, 21);
+    ASSERT_EQ(day.events.rises.size(), expected.rises.size());
+    ASSERT_FALSE(expected.rises.empty());
+    EXPECT_EQ(day.dayStartJd, span.startJd);
+    EXPECT_EQ(day.events.rises[0].jd, expected.rises[0].jd) << c.model->IsPrecise();
+    EXPECT_EQ(day.events.rises[0].azimuthFromOrigin, expected.rises[0].azimuthFromOrigin);
+    EXPECT_EQ(day.events.transits[0].altitude, expected.transits[0].altitude);
   }
 }
 
