@@ -153,7 +153,8 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
   for (const double radians : {row.place.equatorial[0], row.place.equatorial[1], row.place.horizontal[0],
                                row.place.horizontal[1]}) {
     out += ',';
-    AppendNumber(out, radians * kRadToDeg);
+    // Each model's own degrees: the calculator's truncated factor, the precise model's true one.
+    AppendNumber(out, radians * (row.precise ? kExactRadToDeg : kRadToDeg));
   }
   for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
     out += ',';
