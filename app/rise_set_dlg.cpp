@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "app/dialog_units.h"
+#include "panel/model_messages.h"
+#include "panel/readout_format.h"
 #include "ui_rise_set_dlg.h"
 
 namespace skycalc {
@@ -20,10 +22,16 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
 
 }  // namespace
 
-CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
-                         const std::string& convention, const std::string& time, const BodyDetailsReadout& moment,
-                         QWidget* parent)
+CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day,
+                         const events::RiseSetConvention& convention, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
+  const StoredFields& f = observation.fields;
+  const bool sun = observation.target.IsBody(Body::kSun);
+  const std::string title = observation.targetName + "　" +
+                            FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
+                            (observation.model->IsPrecise() ? kPreciseModelCaption : "");
+  const std::string site = FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
+                                      static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -74,8 +82,10 @@ CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string&
     twilights[t].dusk->setText(Utf8(std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd)));
   }
 
-  m_ui->IDC_EVENTS_CONVENTION->setText(Utf8(convention));
-  m_ui->IDC_MOMENT_CAPTION->setText(Utf8(std::string(kMomentCaption) + " " + time));
+  m_ui->IDC_EVENTS_CONVENTION->setText(Utf8(ConventionLine(convention)));
+  m_ui->IDC_MOMENT_CAPTION->setText(
+      Utf8(std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute))));
+  const BodyDetailsReadout moment = ReadBodyDetails(observation);
   const struct {
     QLabel* caption;
     const char* text;
@@ -91,9 +101,9 @@ CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string&
       {m_ui->IDC_MOMENT_CONSTELLATION_CAPTION, kConstellationCaption, m_ui->IDC_MOMENT_CONSTELLATION,
        FormatConstellation},
   };
-  for (const auto& f : figures) {
-    f.caption->setText(QString::fromUtf8(f.text));
-    f.value->setText(Utf8(f.format(moment)));
+  for (const auto& figure : figures) {
+    figure.caption->setText(QString::fromUtf8(figure.text));
+    figure.value->setText(Utf8(figure.format(moment)));
   }
 }
 

@@ -4,8 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "astro/sky/day_table.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
+#include "panel/sky_calc_dlg.h"
 
 namespace Ui {
 class RiseSetDlg;
@@ -23,11 +25,11 @@ class CRiseSetDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // title: the body and the date; site: the site and zone line; convention:
-  // its line; moment: the stored time ("18:00") and moment the figures then.
-  CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
-              const std::string& convention, const std::string& time, const BodyDetailsReadout& moment,
-              QWidget* parent = nullptr);
+  // The events day of observation's target, seen from its site in its zone,
+  // rise and set as convention defines them; then the convention's line and
+  // what the target looks like at the stored time (この時刻).
+  CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day,
+              const events::RiseSetConvention& convention, QWidget* parent = nullptr);
   ~CRiseSetDlg() override;
 
  private:

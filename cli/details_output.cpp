@@ -1,7 +1,9 @@
 #include "cli/details_output.h"
 
 #include <cmath>
+#include <utility>
 
+#include "astro/base/constants.h"
 #include "astro/details/constellation.h"
 #include "catalog/names.h"
 #include "cli/output_format.h"
@@ -10,8 +12,6 @@ namespace skycalc {
 
 namespace {
 
-constexpr double kRadToDegExact = 180.0 / 3.14159265358979323846;
-
 struct Column {
   const char* key;
   double (*value)(const BodyDetailsReadout&);
@@ -19,11 +19,11 @@ struct Column {
 
 double Magnitude(const BodyDetailsReadout& r) { return r.figures.magnitude; }
 double Fraction(const BodyDetailsReadout& r) { return r.figures.illuminatedFraction; }
-double PhaseAngle(const BodyDetailsReadout& r) { return r.figures.phaseAngle * kRadToDegExact; }
+double PhaseAngle(const BodyDetailsReadout& r) { return r.figures.phaseAngle * kExactRadToDeg; }
 double Elongation(const BodyDetailsReadout& r) {
-  return (r.figures.east ? 1.0 : -1.0) * r.figures.elongation * kRadToDegExact;
+  return (r.figures.east ? 1.0 : -1.0) * r.figures.elongation * kExactRadToDeg;
 }
-double Diameter(const BodyDetailsReadout& r) { return r.figures.diameter * kRadToDegExact * 3600.0; }
+double Diameter(const BodyDetailsReadout& r) { return r.figures.diameter * kExactRadToDeg * 3600.0; }
 double DistanceAu(const BodyDetailsReadout& r) { return r.figures.distance; }
 double DistanceKm(const BodyDetailsReadout& r) { return r.moon ? r.figures.distance * details::kAuKm : details::kNaN; }
 
@@ -55,13 +55,17 @@ void AppendDetailsJson(std::string& out, const BodyDetailsReadout& r) {
     out += '"';
     out += c.key;
     out += "\":";
-    out += FormatJsonNumber(c.value(r));  // null for NaN
+    AppendNumber(out, c.value(r));  // null for NaN
   }
   const std::string name = ConstellationName(r);
-  out += ",\"constellation\":";
-  out += name.empty() ? "null" : FormatJsonString(name);
-  out += ",\"constellation_abbr\":";
-  out += name.empty() ? "null" : FormatJsonString(ConstellationAbbr(r));
+  for (const auto& [key, value] : {std::pair{",\"constellation\":", name}, std::pair{",\"constellation_abbr\":", ConstellationAbbr(r)}}) {
+    out += key;
+    if (name.empty()) {
+      out += "null";
+    } else {
+      AppendJsonString(out, value);
+    }
+  }
   out += "}}\n";
 }
 
@@ -79,10 +83,10 @@ void AppendDetailsCsv(std::string& out, const BodyDetailsReadout& r) {
   for (const Column& c : kColumns) {
     out += ',';
     const double v = c.value(r);
-    if (std::isfinite(v)) out += FormatJsonNumber(v);
+    if (std::isfinite(v)) AppendNumber(out, v);
   }
   out += ',';
-  out += FormatCsvField(ConstellationName(r));
+  AppendCsvField(out, ConstellationName(r));
   out += ',';
   out += ConstellationAbbr(r);
   out += '\n';

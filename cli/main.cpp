@@ -17,7 +17,9 @@
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
 #include "catalog/catalog_folders.h"
-#include "panel/day_events.h"
+#include "astro/sky/day_table.h"
+#include "panel/model_messages.h"
+#include "panel/settings_keys.h"
 
 namespace {
 
@@ -45,10 +47,12 @@ void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, s
   }
 }
 
-// --details: what the body looks like at the row's instant, after the row.
+// --details: what the body looks like at the row's instant, after the row,
+// from the vectors its place was made from.
 void AppendDetails(const skycalc::CliOptions& options, const skycalc::CliSession& session, const skycalc::CliRow& row,
-                   std::string& out) {
-  const skycalc::BodyDetailsReadout details = skycalc::ReadBodyDetails(session.Dialog(), row.jd, row.place);
+                   const skycalc::sky::BodyVectors& vectors, std::string& out) {
+  const skycalc::BodyDetailsReadout details =
+      skycalc::ReadBodyDetails(session.Model(), session.Target(), row.jd, row.place, vectors);
   switch (options.format) {
     case skycalc::CliFormat::kJson: skycalc::AppendDetailsJson(out, details); break;
     case skycalc::CliFormat::kCsv: skycalc::AppendDetailsCsv(out, details); break;
@@ -56,7 +60,7 @@ void AppendDetails(const skycalc::CliOptions& options, const skycalc::CliSession
   }
 }
 
-// Keys the given fields in the order SET examines them; the first refusal.
+// Stores the given fields in the order SET examines them; the first refusal.
 std::optional<std::string> StoreFields(skycalc::CliSession& session, const skycalc::CliOptions& options) {
   for (std::size_t i = 0; i < skycalc::kCliFieldCount; ++i) {
     if (!options.fields[i]) continue;
@@ -69,14 +73,15 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
 template <typename Fail>
 int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session, skycalc::StreamWriter& out,
                 skycalc::TableProgress& progress, const Fail& fail) {
-  const skycalc::DayEventsTable table(session.Dialog(),
-                                      *skycalc::events::ConventionNamed(options.convention.c_str()));
+  const std::unique_ptr<skycalc::sky::DayEventsTable> events = skycalc::MakeDayEventsTable(
+      session.CurrentObservation(), *skycalc::events::ConventionNamed(options.convention.c_str()));
+  const skycalc::sky::DayEventsTable& table = *events;
   if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::EventsCsvHeader();
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
-    const skycalc::LocalDayEvents day = table.Day(date.year, date.month, date.day);
-    if (day.refusal) return fail(day.refusal);
+    const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
+    if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {
       case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise(), table.Convention().name);
         break;
@@ -93,7 +98,7 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
 
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
-  skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
+  skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
   skycalc::ReadOnlySettingsStore store(qtStore);
   skycalc::SystemClock clock;
   // --data-dir names the one folder of the catalogues; without it they are
@@ -134,14 +139,15 @@ int Run(const skycalc::CliOptions& options) {
   }
   skycalc::CivilTime instant = session.StoredCivilTime();
   skycalc::CliRow row;
+  skycalc::sky::BodyVectors vectors;
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) {
       instant = skycalc::Advance(instant, *options.step);
       if (auto message = session.StoreCivilTime(instant)) return fail(*message);
     }
-    if (auto message = session.Row(row)) return fail(*message);
+    if (auto message = options.details ? session.Row(row, vectors) : session.Row(row)) return fail(*message);
     AppendRow(options, row, out.Buffer());
-    if (options.details) AppendDetails(options, session, row, out.Buffer());
+    if (options.details) AppendDetails(options, session, row, vectors, out.Buffer());
     out.Commit();
     progress.Update(i + 1);
   }

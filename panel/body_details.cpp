@@ -4,57 +4,35 @@
 #include <cmath>
 #include <string_view>
 
+#include "astro/base/constants.h"
 #include "astro/details/constellation.h"
+#include "astro/precise/precise.h"
 #include "catalog/names.h"
-#include "panel/control_ids.h"
-#include "panel/precise_readout.h"
 #include "panel/sky_calc_dlg.h"
 
 namespace skycalc {
 
-namespace {
-
-constexpr double kExactRadToDeg = 180.0 / 3.14159265358979323846;
-constexpr int kSunBody = 1;
-constexpr int kEarthBody = 4;
-constexpr int kMoonBody = 11;
-
-}  // namespace
-
-BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Place& place) {
+BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, double jd,
+                                   const Place& place, const sky::BodyVectors& vectors) {
   BodyDetailsReadout r;
-  const bool precise = dlg.IsPreciseModel();
-  const int kind = dlg.CheckedBodyKind();
-  const int body = g_nPlanetBody >= 1 && g_nPlanetBody <= 11 && g_nPlanetBody != kEarthBody ? g_nPlanetBody : kSunBody;
-  double jdTt = jd;  // the calculator's model takes UT as it is
-  if (precise) {
-    const precise::Instant t = precise::MakeInstant(jd);
-    jdTt = t.jdTt;
-    if (kind != IDC_STAR && kind != IDC_CONSTELLATION) {
-      details::Geometry g;
-      if (details::PreciseGeometry(PreciseBodyOf(body), jd, g) != precise::Status::kOk) return r;
-      r.figures = details::DetailsOf(g);
-    }
-  } else if (kind != IDC_STAR && kind != IDC_CONSTELLATION) {
-    details::Geometry g;
-    details::CalculatorGeometry(body, jd, g);
-    r.figures = details::DetailsOf(g);
-  }
-  r.hasFigures = kind != IDC_STAR && kind != IDC_CONSTELLATION;
-  r.moon = r.hasFigures && body == kMoonBody;
+  const bool body = target.kind == sky::Target::Kind::kBody;
+  if (body && !vectors.valid) return r;
+  r.hasFigures = body;
+  r.moon = target.IsBody(Body::kMoon);
+  if (body) r.figures = details::DetailsOf(details::GeometryOf(target.body, vectors));
+  // The constellation on the equator of date of the model's time scale.
+  const double jdOfDate = body ? vectors.jd : model.IsPrecise() ? precise::MakeInstant(jd).jdTt : jd;
   if (std::isfinite(place.equatorial[0]) && std::isfinite(place.equatorial[1]))
-    r.constellation = details::ConstellationOfDate(place.equatorial[0], place.equatorial[1], jdTt, precise);
+    r.constellation = details::ConstellationOfDate(place.equatorial[0], place.equatorial[1], jdOfDate, model.IsPrecise());
   return r;
 }
 
-BodyDetailsReadout ReadStoredBodyDetails(CSkyCalcDlg& dlg) {
-  Place place;
-  switch (dlg.CheckedBodyKind()) {
-    case IDC_STAR: place = dlg.StarPlace(g_nStarIndex); break;
-    case IDC_CONSTELLATION: place = dlg.ConstellationPlace(g_nConstIndex); break;
-    default: place = dlg.PlanetPlace(g_nPlanetBody); break;
-  }
-  return ReadBodyDetails(dlg, dlg.m_dJulianDay, place);
+BodyDetailsReadout ReadBodyDetails(const Observation& observation) {
+  const sky::Instant instant = InstantOf(observation.fields);
+  sky::BodyVectors vectors;
+  const Place place = observation.model->PlaceOf(observation.target, instant, SiteOf(observation.fields),
+                                                 static_cast<double>(observation.fields.azimuth), vectors);
+  return ReadBodyDetails(*observation.model, observation.target, instant.jd, place, vectors);
 }
 
 std::string ConventionLine(const events::RiseSetConvention& convention) {

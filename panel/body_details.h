@@ -5,6 +5,7 @@
 #include "astro/details/details.h"
 #include "astro/events/convention.h"
 #include "astro/frames/place.h"
+#include "astro/sky/model.h"
 
 // The calculator's "この時刻" readouts: what the body of the checked kind
 // looks like at the stored instant, in the model in use (magnitude, phase,
@@ -12,7 +13,7 @@
 // the window's 出没時刻 box and skycalc-cli --details.
 namespace skycalc {
 
-class CSkyCalcDlg;
+struct Observation;
 
 struct BodyDetailsReadout {
   bool hasFigures = false;     // the Sun, a planet, Pluto or the Moon (stars and points have only a constellation)
@@ -21,14 +22,15 @@ struct BodyDetailsReadout {
   int constellation = -1;      // IAU index 0-87 (details::ConstellationAbbreviation), -1 when unknown
 };
 
-// The chosen body of dlg at the UT Julian Day jd, whose readout place is
-// place (radians, the model's equator of date: mean for the calculator's
-// model, true for the precise one). In the precise model outside its years
-// every figure is NaN and the constellation -1.
-BodyDetailsReadout ReadBodyDetails(const CSkyCalcDlg& dlg, double jd, const Place& place);
-// The same at the stored fields, the place computed as the readouts compute
-// it (refreshes dlg.m_dJulianDay, as the place functions do; shows nothing).
-BodyDetailsReadout ReadStoredBodyDetails(CSkyCalcDlg& dlg);
+// target in model at the UT Julian Day jd, from the place and vectors
+// model.PlaceOf gave for it there (place in radians on the model's equator of
+// date: mean for the calculator's model, true for the precise one). Where the
+// model has no place every figure is NaN and the constellation -1.
+BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, double jd,
+                                   const Place& place, const sky::BodyVectors& vectors);
+// The same for observation's target at its stored instant and site, the
+// place computed as the readouts compute it.
+BodyDetailsReadout ReadBodyDetails(const Observation& observation);
 
 // The one-line name of a rise and set convention, as the 出没時刻 box shows it.
 std::string ConventionLine(const events::RiseSetConvention& convention);

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reference rise and set times in Japan's almanac convention, from PyEphem.
 
-Writes tests/astro/events/japan_events_reference.csv. Run with Debian's
+Writes tests/astro/sky/japan_events_reference.csv. Run with Debian's
 python3-ephem (4.1.4):
 
     /usr/bin/python3 scripts/make_japan_events_reference.py
@@ -63,7 +63,7 @@ def main():
                     times.append("" if t is None or t >= start + 1 else "%.1f" % ((t - start) * 86400.0))
                 y, m, d = ephem.Date(jd0 - DJD).triple()
                 rows.append("%s,%04d-%02d-%02d,%s,%s,%s" % (name, y, m, int(d), body, times[0], times[1]))
-    out = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "astro", "events",
+    out = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "astro", "sky",
                        "japan_events_reference.csv")
     with open(out, "w") as f:
         f.write("\n".join(rows) + "\n")

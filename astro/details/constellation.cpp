@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "astro/base/constants.h"
+
 namespace skycalc::details {
 
 namespace {
@@ -20,7 +22,6 @@ struct BoundaryRow {
 
 #include "astro/details/constellation_bounds.inc"
 
-constexpr double kPi = 3.14159265358979323846;
 
 // Direction (ra, dec) turned by the matrix m (v' = m v), back to angles.
 void Rotate(double m[3][3], double& ra, double& dec) {
@@ -82,8 +83,8 @@ const DateMatrix& FromDate(double jdTt, bool apparent) {
 
 int ConstellationOfB1875(double ra1875, double dec1875) {
   if (std::isnan(ra1875) || std::isnan(dec1875)) return -1;
-  const double hours = eraAnp(ra1875) * 12.0 / kPi;
-  const double degrees = dec1875 * 180.0 / kPi;
+  const double hours = eraAnp(ra1875) * 12.0 / kExactPi;
+  const double degrees = dec1875 * 180.0 / kExactPi;
   for (const BoundaryRow& row : kBoundaries) {
     if (degrees >= row.decLowDegrees && hours >= row.raLowHours && hours < row.raHighHours) return row.constellation;
   }

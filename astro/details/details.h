@@ -2,7 +2,8 @@
 
 #include <limits>
 
-#include "astro/precise/precise.h"
+#include "astro/base/body.h"
+#include "astro/sky/model.h"
 
 // What a body looks like at an instant: brightness, phase, elongation from
 // the Sun, apparent size and distance, from the geometry of the Sun, the
@@ -15,7 +16,7 @@ inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // for helio, geo and planetPole, one for bodyDirection, sunDirection and
 // eclipticPole (each set must share its axes).
 struct Geometry {
-  precise::Body body = precise::Body::kSun;
+  Body body = Body::kSun;
   double helio[3] = {0.0, 0.0, 0.0};          // Sun to body, AU (zero for the Sun)
   double geo[3] = {0.0, 0.0, 0.0};            // the Earth's centre to body, AU
   double planetPole[3] = {0.0, 0.0, 1.0};     // north pole of Saturn or Uranus (unit); unused for the others
@@ -37,7 +38,7 @@ struct BodyDetails {
   double distance = kNaN;             // from the Earth's centre, AU
 };
 
-// Equatorial radii (km), indexed by precise::Body.
+// Equatorial radii (km), indexed by Body.
 // Reference: Archinal, B. A. et al. (2018), "Report of the IAU Working Group on Cartographic
 //   Coordinates and Rotational Elements: 2015", Celest. Mech. Dyn. Astr. 130:22, tables 1 and 5
 //   (the Sun: IAU 2015 Resolution B3 nominal radius).
@@ -48,16 +49,11 @@ inline constexpr double kAuKm = 149597870.7;
 // The figures of g.body from g. A NaN anywhere in g gives NaN figures.
 BodyDetails DetailsOf(const Geometry& g);
 
-// The geometry in the precise model at the UTC Julian Day jdUtc: the
-// astrometric (light-time corrected) geocentric places of the body and the
-// Sun and the body's heliocentric place at the time the light left, ICRS
-// axes throughout. Status other than kOk outside the model's years.
-precise::Status PreciseGeometry(precise::Body body, double jdUtc, Geometry& g);
-
-// The geometry in the calculator's model at jd (days, UT, used as is) for
-// body 1-11 except 4 (calculator numbering): geometric places from its own
-// orbital elements and lunar series, ecliptic of date axes throughout. Any
-// other body number gives NaN vectors.
-void CalculatorGeometry(int body, double jd, Geometry& g);
+// The geometry of body from the vectors a model placed it with (v.valid;
+// otherwise NaN vectors): the directions from the body's and the Sun's
+// vectors as the model gives them (the precise model's astrometric places,
+// as almanacs take the elongation, without the aberration; the calculator's
+// geometric ones), the poles on the model's axes.
+Geometry GeometryOf(Body body, const sky::BodyVectors& v);
 
 }  // namespace skycalc::details

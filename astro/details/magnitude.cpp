@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/base/constants.h"
+
 namespace skycalc::details {
 
 namespace {
@@ -31,7 +33,6 @@ constexpr double kUranusFar[3] = {0.0, 6.587e-03, 1.045e-04};                   
 constexpr double kNeptuneFar[3] = {0.0, 7.944e-03, 9.617e-05};                           // alpha > 1.9, added
 constexpr double kMoon[5] = {-12.73, 0.026, 0.0, 0.0, 4.0e-09};
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kMoonMeanDistanceKm = 384400.0;
 
 }  // namespace
@@ -59,7 +60,7 @@ double SaturnMagnitude(double r, double delta, double phaseDeg, double sunLatDeg
   const double product = sunLatDeg * earthLatDeg;
   const double ringLat = product > 0.0 ? std::sqrt(product) : 0.0;
   if (phaseDeg <= 6.5 && ringLat <= 27.0) {
-    const double s = std::sin(ringLat * kPi / 180.0);
+    const double s = std::sin(ringLat * kExactPi / 180.0);
     return DistanceTerm(r, delta) - 8.914 - 1.825 * s + 0.026 * phaseDeg - 0.378 * s * std::exp(-2.25 * phaseDeg);
   }
   return DistanceTerm(r, delta) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/base/constants.h"
+
 // Where a body stands when it rises or sets: the horizontal refraction taken
 // and the point of the disc that touches the horizon. Twilights are the same
 // in every convention (the Sun's centre at -6, -12, -18 degrees).
@@ -21,17 +23,17 @@ struct RiseSetConvention {
 // gives its times to the nearest minute (the panel's FormatEventTime rounds
 // so): the runs of days that share the extremes of its Tokyo table of 2024
 // begin and end where a time crosses a half minute, which no other rule fits
-// (tests/astro/events/japan_convention_test.cpp).
+// (tests/astro/sky/japan_convention_test.cpp).
 // Reference: 国立天文台 暦計算室, こよみ用語解説 (日の出入り; 月・惑星の出入り),
 //   https://eco.mtk.nao.ac.jp/koyomi/faq/glossary.html ("地平大気差を35′8″としています");
 //   暦要項, 東京の日出入 (標高の効果は考慮していません), https://eco.mtk.nao.ac.jp/koyomi/yoko/
 inline constexpr RiseSetConvention kJapanConvention = {
-    "jp", (35.0 / 60.0 + 8.0 / 3600.0) * 3.14159265358979323846 / 180.0, Limb::kUpper, Limb::kCentre};
+    "jp", (35.0 / 60.0 + 8.0 / 3600.0) * kExactPi / 180.0, Limb::kUpper, Limb::kCentre};
 
 // The international convention this program used first: 34' of refraction,
 // the upper limb of the Sun and of the Moon.
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 9.31 (34', upper limb).
-inline constexpr RiseSetConvention kIntlConvention = {"intl", 34.0 / 60.0 * 3.14159265358979323846 / 180.0,
+inline constexpr RiseSetConvention kIntlConvention = {"intl", 34.0 / 60.0 * kExactPi / 180.0,
                                                       Limb::kUpper, Limb::kUpper};
 
 // The convention of a name ("jp", "intl"); nullptr for any other.

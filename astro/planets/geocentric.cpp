@@ -1,6 +1,7 @@
 #include "astro/planets/geocentric.h"
 
 #include "astro/base/angles.h"
+#include "astro/base/body.h"
 #include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
 #include "astro/frames/horizontal.h"
@@ -11,8 +12,6 @@ namespace skycalc {
 
 namespace {
 
-constexpr int kEarth = 4;
-constexpr int kMoon = 11;
 
 // North pole of each body's rotation axis, equatorial J2000, degrees (bodies 1-10).
 // Reference: no single table. Mars, Jupiter and the Earth agree with the constant terms of the
@@ -38,9 +37,11 @@ constexpr Pole kPoles[10] = {
 
 // The Moon: lunar series, equator of date, then the site's parallax removed
 // (site on a sphere of the Earth's radius at its geographic latitude).
-void MoonPlace(double jd, double lst, double latitude, double origin, Place& place) {
+// geo, when not null, receives the Moon's ecliptic place of the series as a vector.
+void MoonPlace(double jd, double lst, double latitude, double origin, Place& place, double* geo) {
   double lambda = 0.0, beta = 0.0, distance = 0.0;
   MoonPosition(jd, lambda, beta, distance);
+  if (geo) SphericalToRectangular(lambda, beta, distance, geo[0], geo[1], geo[2]);
   double alpha = 0.0, delta = 0.0;
   EclipticToEquatorialOfDate(lambda, beta, jd, alpha, delta);
   double moon[3], site[3];
@@ -56,22 +57,41 @@ void MoonPlace(double jd, double lst, double latitude, double origin, Place& pla
   place.horizontal[1] = altitude;
 }
 
-}  // namespace
-
-void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place) {
-  if (body == kMoon) {
-    MoonPlace(jd, lst, latitude, origin, place);
-    return;
-  }
-  double earth[3], target[3];
-  HeliocentricPosition(kEarth, jd, earth);
+// The Sun or a planet (not the Moon), from the heliocentric places of the Earth and the body (into
+// earth and target).
+void PlanetPlace(int body, double jd, double lst, double latitude, double origin, Place& place, double earth[3],
+                 double target[3]) {
+  HeliocentricPosition(kEarthBody, jd, earth);
   HeliocentricPosition(body, jd, target);
   double alpha = 0.0, delta = 0.0, azimuth = 0.0, altitude = 0.0;
-  RelativePlace(kEarth, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
+  RelativePlace(kEarthBody, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
   place.equatorial[0] = ReduceRadians(alpha);
   place.equatorial[1] = delta;
   place.horizontal[0] = ReduceRadians(azimuth + kPi);  // north-based from RelativePlace, shown from south
   place.horizontal[1] = altitude;
+}
+
+}  // namespace
+
+void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place) {
+  if (body == kMoonBody) {
+    MoonPlace(jd, lst, latitude, origin, place, nullptr);
+    return;
+  }
+  double earth[3], target[3];
+  PlanetPlace(body, jd, lst, latitude, origin, place, earth, target);
+}
+
+void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place, double earth[3],
+                     double helio[3], double geo[3]) {
+  if (body == kMoonBody) {
+    MoonPlace(jd, lst, latitude, origin, place, geo);
+    HeliocentricPosition(kEarthBody, jd, earth);
+    for (int i = 0; i < 3; ++i) helio[i] = earth[i] + geo[i];
+    return;
+  }
+  PlanetPlace(body, jd, lst, latitude, origin, place, earth, helio);
+  for (int i = 0; i < 3; ++i) geo[i] = helio[i] - earth[i];
 }
 
 void RelativePlace(int frameBody, double lst, const double target[3], const double observer[3], double origin,

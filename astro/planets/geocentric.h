@@ -12,6 +12,12 @@ namespace skycalc {
 // obliquity of date and has the site's parallax removed. Body 4 gives the place of a zero vector
 // (direction 0, 0); numbers outside 1-11 give NaN.
 void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place);
+// The same, and the vectors the place was made from (AU, ecliptic and equinox of date): the Earth's
+// heliocentric position (earth) and the body's heliocentric (helio) and geocentric (geo) ones. The Moon's
+// geo is its place from the lunar series (before the parallax) and its helio earth + geo; the Earth is then
+// computed for the vectors alone.
+void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place, double earth[3],
+                     double helio[3], double geo[3]);
 // Direction from observer to target (heliocentric ecliptic vectors, AU) in frameBody's equator (see
 // EclipticToBodyEquator) and the site's horizon: alpha [0, kTwoPi] (-kHalfPi as AngleOfXY; not reduced
 // further), delta [-kHalfPi, kHalfPi], north-based azimuth minus origin [0, kTwoPi], altitude. lst,

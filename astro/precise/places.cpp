@@ -129,7 +129,7 @@ void ToDate(const detail::DateFrame& frame, const double direction[3], double& r
   ra = detail::FoldAngle(ra);
 }
 
-GeocentricPlace NaNPlace(Status status) { return GeocentricPlace{status, kNaN, kNaN, kNaN}; }
+GeocentricApparent NaNPlace(Status status) { return GeocentricApparent{status, kNaN, kNaN, kNaN}; }
 
 }  // namespace
 
@@ -162,10 +162,13 @@ DateFrame MakeDateFrame(const Instant& t) {
   return frame;
 }
 
-GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& frame) {
+GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame, SolarSystemVectors* vectors) {
   const Status status = YearsStatus(t.jdUtc, body == Body::kPluto);
-  if (status != Status::kOk) return NaNPlace(status);
-  GeocentricPlace place;
+  if (status != Status::kOk) {
+    if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
+    return NaNPlace(status);
+  }
+  GeocentricApparent place;
   double direction[3];
   if (body == Body::kMoon) {
     // No annual aberration: the Moon shares the Earth's barycentric motion,
@@ -173,9 +176,17 @@ GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& fra
     // geocentric light-time alone gives the apparent direction.
     const AstrometricPlace astrometric = MoonAstrometric(t.jdTt);
     eraPn(ErfaIn(astrometric.position), &place.distance, direction);
+    if (vectors) {
+      eraCp(ErfaIn(astrometric.position), vectors->body);
+      eraCp(MakeEarthState(t.jdTt).pv[0], vectors->earth);
+    }
   } else {
     const EarthState earth = MakeEarthState(t.jdTt);
     const AstrometricPlace astrometric = SolarSystemAstrometric(body, t.jdTt, earth);
+    if (vectors) {
+      eraCp(ErfaIn(astrometric.position), vectors->body);
+      eraCp(ErfaIn(earth.pv[0]), vectors->earth);
+    }
     eraPn(ErfaIn(astrometric.position), &place.distance, direction);
     // The Sun does not bend its own light.
     if (body != Body::kSun) {
@@ -189,7 +200,7 @@ GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& fra
   return place;
 }
 
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame) {
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame) {
   const Status status = YearsStatus(t.jdUtc, false);
   if (status != Status::kOk) return NaNPlace(status);
   const EarthState earth = MakeEarthState(t.jdTt);
@@ -197,7 +208,7 @@ GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t, 
   eraS2c(ra2000, dec2000, direction);
   Deflect(direction, nullptr, earth);
   Aberrate(direction, earth);
-  GeocentricPlace place;
+  GeocentricApparent place;
   ToDate(frame, direction, place.rightAscension, place.declination);
   return place;
 }
@@ -211,11 +222,11 @@ AstrometricPlace BodyAstrometric(Body body, const Instant& t) {
   return SolarSystemAstrometric(body, t.jdTt, MakeEarthState(t.jdTt));
 }
 
-GeocentricPlace BodyGeocentric(Body body, const Instant& t) {
+GeocentricApparent BodyGeocentric(Body body, const Instant& t) {
   return detail::BodyGeocentric(body, t, detail::MakeDateFrame(t));
 }
 
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t) {
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t) {
   return detail::StarGeocentric(ra2000, dec2000, t, detail::MakeDateFrame(t));
 }
 

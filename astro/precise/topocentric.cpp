@@ -16,7 +16,7 @@ TopocentricPlace NaNPlace(Status status) { return TopocentricPlace{status, kNaN,
 
 }  // namespace
 
-TopocentricPlace Topocentric(const GeocentricPlace& place, double gast, const Observer& site) {
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site) {
   if (place.status != Status::kOk) return NaNPlace(place.status);
   TopocentricPlace topo;
   topo.localSiderealTime = detail::FoldAngle(gast + site.longitude);
@@ -42,12 +42,27 @@ TopocentricPlace Topocentric(const GeocentricPlace& place, double gast, const Ob
   return topo;
 }
 
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site) {
+namespace {
+
+TopocentricPlace PlaceAndVectors(Body body, double jdUtc, const Observer& site, SolarSystemVectors* vectors) {
   const Status status = detail::YearsStatus(jdUtc, body == Body::kPluto);
-  if (status != Status::kOk) return NaNPlace(status);
+  if (status != Status::kOk) {
+    if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
+    return NaNPlace(status);
+  }
   const Instant t = MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
-  return Topocentric(detail::BodyGeocentric(body, t, frame), frame.gast, site);
+  return Topocentric(detail::BodyGeocentric(body, t, frame, vectors), frame.gast, site);
+}
+
+}  // namespace
+
+TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site) {
+  return PlaceAndVectors(body, jdUtc, site, nullptr);
+}
+
+TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site, SolarSystemVectors& vectors) {
+  return PlaceAndVectors(body, jdUtc, site, &vectors);
 }
 
 TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site) {

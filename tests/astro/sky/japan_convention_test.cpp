@@ -13,13 +13,14 @@
 
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
-#include "astro/events/precise_sky.h"
+#include "astro/sky/precise_sky.h"
 #include "panel/day_events.h"
 
 namespace skycalc::events {
 namespace {
 
-constexpr double kDeg = kPiExact / 180.0;
+constexpr double kDeg = kExactDegToRad;
+using sky::PreciseSky;
 const Site kTokyo{(139.0 + 44.0 / 60 + 28.8869 / 3600) * kDeg, (35.0 + 39.0 / 60 + 29.1572 / 3600) * kDeg};
 
 struct Day {
@@ -41,7 +42,7 @@ Day Times(const PreciseSky& sky, int year, int month, int day, const RiseSetConv
 // earlier each day: they are given here the right way round); the Moon of January 2006 from
 // 理科年表 (相馬充, 国立天文台, https://official.rikanenpyo.jp/posts/6103).
 TEST(JapanConvention, TokyoDaysOfTheAlmanac) {
-  const PreciseSky sun(precise::Body::kSun, kTokyo), moon(precise::Body::kMoon, kTokyo);
+  const PreciseSky sun(Body::kSun, kTokyo), moon(Body::kMoon, kTokyo);
   struct Case {
     const PreciseSky* sky;
     int year, month, day;
@@ -66,7 +67,7 @@ TEST(JapanConvention, TokyoDaysOfTheAlmanac) {
 // The first and last days of each run fall within seconds of a half minute (January 1 at
 // 06:50:26.6, January 2 at 06:50:38.1 here): only rounding to the nearest minute gives all four.
 TEST(JapanConvention, TokyoExtremesOf2024) {
-  const PreciseSky sun(precise::Body::kSun, kTokyo);
+  const PreciseSky sun(Body::kSun, kTokyo);
   std::string earliestRise = "99:99", latestRise, earliestSet = "99:99", latestSet;
   std::string runs[4];  // days (MM-DD) of each extreme, first and last
   std::vector<std::pair<std::string, Day>> year;
@@ -124,7 +125,7 @@ TEST(JapanConvention, AgainstPyEphem) {
     const Site* where = nullptr;
     for (const auto& s : sites) where = site == s.first ? &s.second : where;
     ASSERT_NE(where, nullptr) << site;
-    const PreciseSky sky(body == "sun" ? precise::Body::kSun : precise::Body::kMoon, *where);
+    const PreciseSky sky(body == "sun" ? Body::kSun : Body::kMoon, *where);
     const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(5, 2)), d = std::stoi(date.substr(8, 2));
     const DaySpan span = LocalDay(y, m, d, 9, 0);
     const DayEvents e = FindDayEvents(sky, span.startJd, span.endJd, 0.0, kJapanConvention);
