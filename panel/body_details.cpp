@@ -42,13 +42,41 @@ std::string ConventionLine(const events::RiseSetConvention& convention) {
 
 namespace {
 
-// Each figure appended to out, kNotApplicable when it does not apply.
+void AppendUnsigned(std::string& out, unsigned long long value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+// value with precision (0-7) decimals, exactly as std::to_chars writes it in
+// fixed notation. Where value * 10^precision (within half an ulp of the exact
+// product) is clearly off a tie, the rounded whole number of units is the
+// same as the exact one and is written directly; otherwise to_chars decides.
 void AppendFixed(std::string& out, double value, int precision) {
+  static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+  const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
+  if (scaled < 1e15) {
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;  // exact below 2^52
+    if (std::fabs(fraction - 0.5) > 1e-15 * std::fmax(scaled, 1.0)) {
+      const unsigned long long units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+      if (std::signbit(value)) out += '-';
+      AppendUnsigned(out, units / kTens[precision]);
+      if (precision == 0) return;
+      out += '.';
+      char decimals[8];
+      unsigned long long rest = units % kTens[precision];
+      for (int i = precision - 1; i >= 0; --i, rest /= 10) decimals[i] = static_cast<char>('0' + rest % 10);
+      out.append(decimals, static_cast<std::size_t>(precision));
+      return;
+    }
+  }
   char buffer[48];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
   out.append(buffer, result.ptr);
 }
 
+// Each figure appended to out, kNotApplicable when it does not apply.
 bool AppendIfFinite(std::string& out, double value) {
   if (std::isfinite(value)) return true;
   out += kNotApplicable;

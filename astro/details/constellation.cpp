@@ -2,7 +2,9 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "astro/base/constants.h"
 
@@ -21,6 +23,16 @@ struct BoundaryRow {
 };
 
 #include "astro/details/constellation_bounds.inc"
+
+// The rows go down the sky (declinations never rising), so the search may
+// start at the first row a declination reaches.
+constexpr bool DeclinationsNeverRise() {
+  for (std::size_t i = 1; i < std::size(kBoundaries); ++i) {
+    if (kBoundaries[i].decLowDegrees > kBoundaries[i - 1].decLowDegrees) return false;
+  }
+  return true;
+}
+static_assert(DeclinationsNeverRise(), "the search below relies on the table's order");
 
 
 // Direction (ra, dec) turned by the matrix m (v' = m v), back to angles.
@@ -85,8 +97,10 @@ int ConstellationOfB1875(double ra1875, double dec1875) {
   if (std::isnan(ra1875) || std::isnan(dec1875)) return -1;
   const double hours = eraAnp(ra1875) * 12.0 / kExactPi;
   const double degrees = dec1875 * 180.0 / kExactPi;
-  for (const BoundaryRow& row : kBoundaries) {
-    if (degrees >= row.decLowDegrees && hours >= row.raLowHours && hours < row.raHighHours) return row.constellation;
+  const BoundaryRow* first = std::partition_point(std::begin(kBoundaries), std::end(kBoundaries),
+                                                  [degrees](const BoundaryRow& row) { return degrees < row.decLowDegrees; });
+  for (const BoundaryRow* row = first; row != std::end(kBoundaries); ++row) {
+    if (hours >= row->raLowHours && hours < row->raHighHours) return row->constellation;
   }
   return -1;  // not reached: the last row covers the whole sky down to the pole
 }
