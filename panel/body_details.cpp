@@ -42,12 +42,6 @@ std::string ConventionLine(const events::RiseSetConvention& convention) {
 
 namespace {
 
-void AppendUnsigned(std::string& out, unsigned long long value) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
-}
-
 // value with precision (0-7) decimals, exactly as std::to_chars writes it in
 // fixed notation. Where value * 10^precision (within half an ulp of the exact
 // product) is clearly off a tie, the rounded whole number of units is the
@@ -59,15 +53,17 @@ void AppendFixed(std::string& out, double value, int precision) {
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole;  // exact below 2^52
     if (std::fabs(fraction - 0.5) > 1e-15 * std::fmax(scaled, 1.0)) {
-      const unsigned long long units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
-      if (std::signbit(value)) out += '-';
-      AppendUnsigned(out, units / kTens[precision]);
-      if (precision == 0) return;
-      out += '.';
-      char decimals[8];
-      unsigned long long rest = units % kTens[precision];
-      for (int i = precision - 1; i >= 0; --i, rest /= 10) decimals[i] = static_cast<char>('0' + rest % 10);
-      out.append(decimals, static_cast<std::size_t>(precision));
+      unsigned long long units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+      char text[24];  // at most 16 digits, the point and the sign
+      char* first = text + sizeof text;
+      for (int i = 0; i < precision; ++i, units /= 10) *--first = static_cast<char>('0' + units % 10);
+      if (precision > 0) *--first = '.';
+      do {
+        *--first = static_cast<char>('0' + units % 10);
+        units /= 10;
+      } while (units != 0);
+      if (std::signbit(value)) *--first = '-';
+      out.append(first, text + sizeof text);
       return;
     }
   }
