@@ -86,24 +86,18 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
   m_ui->IDC_MOMENT_CAPTION->setText(
       Utf8(std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute))));
   const BodyDetailsReadout moment = ReadBodyDetails(observation);
-  const struct {
-    QLabel* caption;
-    const char* text;
-    QLabel* value;
-    std::string (*format)(const BodyDetailsReadout&);
-  } figures[] = {
-      {m_ui->IDC_MOMENT_MAGNITUDE_CAPTION, kMagnitudeCaption, m_ui->IDC_MOMENT_MAGNITUDE, FormatMagnitude},
-      {m_ui->IDC_MOMENT_FRACTION_CAPTION, kIlluminatedCaption, m_ui->IDC_MOMENT_FRACTION, FormatIlluminatedFraction},
-      {m_ui->IDC_MOMENT_PHASE_CAPTION, kPhaseAngleCaption, m_ui->IDC_MOMENT_PHASE, FormatPhaseAngle},
-      {m_ui->IDC_MOMENT_ELONGATION_CAPTION, kElongationCaption, m_ui->IDC_MOMENT_ELONGATION, FormatElongation},
-      {m_ui->IDC_MOMENT_DIAMETER_CAPTION, kDiameterCaption, m_ui->IDC_MOMENT_DIAMETER, FormatDiameter},
-      {m_ui->IDC_MOMENT_DISTANCE_CAPTION, kDistanceCaption, m_ui->IDC_MOMENT_DISTANCE, FormatDistance},
-      {m_ui->IDC_MOMENT_CONSTELLATION_CAPTION, kConstellationCaption, m_ui->IDC_MOMENT_CONSTELLATION,
-       FormatConstellation},
-  };
-  for (const auto& figure : figures) {
-    figure.caption->setText(QString::fromUtf8(figure.text));
-    figure.value->setText(Utf8(figure.format(moment)));
+  // The labels of the figures, in kDetailsFigures's order.
+  const std::pair<QLabel*, QLabel*> labels[kDetailsFigureCount] = {
+      {m_ui->IDC_MOMENT_MAGNITUDE_CAPTION, m_ui->IDC_MOMENT_MAGNITUDE},
+      {m_ui->IDC_MOMENT_FRACTION_CAPTION, m_ui->IDC_MOMENT_FRACTION},
+      {m_ui->IDC_MOMENT_PHASE_CAPTION, m_ui->IDC_MOMENT_PHASE},
+      {m_ui->IDC_MOMENT_ELONGATION_CAPTION, m_ui->IDC_MOMENT_ELONGATION},
+      {m_ui->IDC_MOMENT_DIAMETER_CAPTION, m_ui->IDC_MOMENT_DIAMETER},
+      {m_ui->IDC_MOMENT_DISTANCE_CAPTION, m_ui->IDC_MOMENT_DISTANCE},
+      {m_ui->IDC_MOMENT_CONSTELLATION_CAPTION, m_ui->IDC_MOMENT_CONSTELLATION}};
+  for (int i = 0; i < kDetailsFigureCount; ++i) {
+    labels[i].first->setText(QString::fromUtf8(kDetailsFigures[i].caption));
+    labels[i].second->setText(Utf8(FormatFigure(kDetailsFigures[i], moment)));
   }
 }
 

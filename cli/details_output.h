@@ -17,7 +17,7 @@ void AppendDetailsJson(std::string& out, const BodyDetailsReadout& r);
 // each data line likewise gains the values, empty where they do not apply.
 void AppendDetailsCsvHeader(std::string& out);
 void AppendDetailsCsv(std::string& out, const BodyDetailsReadout& r);
-// Text: one more line, FormatDetailsLine.
+// Text: one more line, AppendDetailsLine's.
 void AppendDetailsText(std::string& out, const BodyDetailsReadout& r);
 
 }  // namespace skycalc

@@ -131,40 +131,26 @@ void AppendConstellation(std::string& out, const BodyDetailsReadout& r) {
   out += ')';
 }
 
-using Appender = void (*)(std::string&, const BodyDetailsReadout&);
+}  // namespace
 
-std::string Text(Appender append, const BodyDetailsReadout& r) {
+const DetailsFigure kDetailsFigures[kDetailsFigureCount] = {
+    {"等級", AppendMagnitude},     {"輝面比", AppendFraction},  {"位相角", AppendPhaseAngle},
+    {"離角", AppendElongation},    {"視直径", AppendDiameter},  {"距離", AppendDistance},
+    {"星座", AppendConstellation}};
+
+std::string FormatFigure(const DetailsFigure& figure, const BodyDetailsReadout& r) {
   std::string text;
-  append(text, r);
+  figure.append(text, r);
   return text;
 }
 
-}  // namespace
-
-std::string FormatMagnitude(const BodyDetailsReadout& r) { return Text(AppendMagnitude, r); }
-std::string FormatIlluminatedFraction(const BodyDetailsReadout& r) { return Text(AppendFraction, r); }
-std::string FormatPhaseAngle(const BodyDetailsReadout& r) { return Text(AppendPhaseAngle, r); }
-std::string FormatElongation(const BodyDetailsReadout& r) { return Text(AppendElongation, r); }
-std::string FormatDiameter(const BodyDetailsReadout& r) { return Text(AppendDiameter, r); }
-std::string FormatDistance(const BodyDetailsReadout& r) { return Text(AppendDistance, r); }
-std::string FormatConstellation(const BodyDetailsReadout& r) { return Text(AppendConstellation, r); }
-
 void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r) {
-  static constexpr std::pair<const char*, Appender> kItems[] = {
-      {kMagnitudeCaption, AppendMagnitude},   {kIlluminatedCaption, AppendFraction},
-      {kPhaseAngleCaption, AppendPhaseAngle}, {kElongationCaption, AppendElongation},
-      {kDiameterCaption, AppendDiameter},     {kDistanceCaption, AppendDistance},
-      {kConstellationCaption, AppendConstellation}};
-  bool first = true;
-  for (const auto& [caption, append] : kItems) {
-    if (!first) out += "  ";
-    first = false;
-    out += caption;
+  for (const DetailsFigure& figure : kDetailsFigures) {
+    if (&figure != kDetailsFigures) out.append("  ", 2);
+    out += figure.caption;
     out += ' ';
-    append(out, r);
+    figure.append(out, r);
   }
 }
-
-std::string FormatDetailsLine(const BodyDetailsReadout& r) { return Text(AppendDetailsLine, r); }
 
 }  // namespace skycalc

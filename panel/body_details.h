@@ -35,29 +35,24 @@ BodyDetailsReadout ReadBodyDetails(const Observation& observation);
 // The one-line name of a rise and set convention, as the 出没時刻 box shows it.
 std::string ConventionLine(const events::RiseSetConvention& convention);
 
-// Texts (UTF-8). Each figure alone, "—" for one that does not apply:
-// "-4.12", "0.734", "62.3°", "東 45.12°" / "西 45.12°", "24.3″",
-// "0.67120 au" (the Moon: "0.0025695 au (384400 km)"), "ふたご (Gem)".
-std::string FormatMagnitude(const BodyDetailsReadout& r);
-std::string FormatIlluminatedFraction(const BodyDetailsReadout& r);
-std::string FormatPhaseAngle(const BodyDetailsReadout& r);
-std::string FormatElongation(const BodyDetailsReadout& r);
-std::string FormatDiameter(const BodyDetailsReadout& r);
-std::string FormatDistance(const BodyDetailsReadout& r);
-std::string FormatConstellation(const BodyDetailsReadout& r);
+// Texts (UTF-8). The figures in the order the line and the 出没時刻 box show
+// them, each with its caption and its text appended to out, "—" for one that
+// does not apply: 等級 "-4.12", 輝面比 "0.734", 位相角 "62.3°", 離角
+// "東 45.12°" / "西 45.12°", 視直径 "24.3″", 距離 "0.67120 au" (the Moon:
+// "0.0025695 au (384400 km)"), 星座 "ふたご (Gem)".
+struct DetailsFigure {
+  const char* caption;
+  void (*append)(std::string& out, const BodyDetailsReadout& r);
+};
+inline constexpr int kDetailsFigureCount = 7;
+extern const DetailsFigure kDetailsFigures[kDetailsFigureCount];
+// One figure's text alone.
+std::string FormatFigure(const DetailsFigure& figure, const BodyDetailsReadout& r);
 // All of them on one line, each after its caption:
-// "等級 -4.12  輝面比 0.734  位相角 62.3°  離角 東 45.12°  視直径 24.3″  距離 0.67120 au  星座 ふたご (Gem)".
-std::string FormatDetailsLine(const BodyDetailsReadout& r);
-// The same line appended to out (no line break), for long tables.
+// "等級 -4.12  輝面比 0.734  位相角 62.3°  離角 東 45.12°  視直径 24.3″  距離 0.67120 au  星座 ふたご (Gem)",
+// appended to out (no line break).
 void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r);
 
-inline constexpr char kMagnitudeCaption[] = "等級";
-inline constexpr char kIlluminatedCaption[] = "輝面比";
-inline constexpr char kPhaseAngleCaption[] = "位相角";
-inline constexpr char kElongationCaption[] = "離角";
-inline constexpr char kDiameterCaption[] = "視直径";
-inline constexpr char kDistanceCaption[] = "距離";
-inline constexpr char kConstellationCaption[] = "星座";
 inline constexpr char kNotApplicable[] = "—";
 inline constexpr char kMomentCaption[] = "この時刻";
 

@@ -112,9 +112,7 @@ int ConstellationOfIcrs(double ra, double dec) {
 
 int ConstellationOfDate(double ra, double dec, double jdTt, bool apparent) {
   if (!std::isfinite(jdTt)) return -1;
-  double m[3][3];
-  eraCr(const_cast<double(*)[3]>(FromDate(jdTt, apparent).m), m);
-  Rotate(m, ra, dec);
+  Rotate(const_cast<double(*)[3]>(FromDate(jdTt, apparent).m), ra, dec);  // ERFA reads the matrix only
   return ConstellationOfB1875(ra, dec);
 }
 
