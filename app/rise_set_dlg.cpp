@@ -86,7 +86,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
   m_ui->IDC_MOMENT_CAPTION->setText(
       Utf8(std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute))));
   const BodyDetailsReadout moment = ReadBodyDetails(observation);
-  // The labels of the figures, in kDetailsFigures's order.
+  // The labels of the figures, in their order.
   const std::pair<QLabel*, QLabel*> labels[kDetailsFigureCount] = {
       {m_ui->IDC_MOMENT_MAGNITUDE_CAPTION, m_ui->IDC_MOMENT_MAGNITUDE},
       {m_ui->IDC_MOMENT_FRACTION_CAPTION, m_ui->IDC_MOMENT_FRACTION},
@@ -96,8 +96,8 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
       {m_ui->IDC_MOMENT_DISTANCE_CAPTION, m_ui->IDC_MOMENT_DISTANCE},
       {m_ui->IDC_MOMENT_CONSTELLATION_CAPTION, m_ui->IDC_MOMENT_CONSTELLATION}};
   for (int i = 0; i < kDetailsFigureCount; ++i) {
-    labels[i].first->setText(QString::fromUtf8(kDetailsFigures[i].caption));
-    labels[i].second->setText(Utf8(FormatFigure(kDetailsFigures[i], moment)));
+    labels[i].first->setText(QString::fromUtf8(DetailsCaption(i)));
+    labels[i].second->setText(Utf8(FormatFigure(i, moment)));
   }
 }
 

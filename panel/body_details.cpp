@@ -1,7 +1,9 @@
 #include "panel/body_details.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 #include "astro/base/constants.h"
@@ -42,11 +44,33 @@ std::string ConventionLine(const events::RiseSetConvention& convention) {
 
 namespace {
 
+// A line written in place, appended to its string at once: the figures are
+// many short pieces, and a string's append costs more than their copying.
+// Longer text than a details line holds (at most about 200 bytes) is cut.
+class TextLine {
+ public:
+  void append(const char* first, const char* last) {
+    const std::size_t n = std::min(static_cast<std::size_t>(last - first), sizeof m_text - m_size);
+    std::memcpy(m_text + m_size, first, n);
+    m_size += n;
+  }
+  TextLine& operator+=(std::string_view text) {
+    append(text.data(), text.data() + text.size());
+    return *this;
+  }
+  TextLine& operator+=(char c) { return *this += std::string_view(&c, 1); }
+  void AppendTo(std::string& out) const { out.append(m_text, m_size); }
+
+ private:
+  char m_text[512];
+  std::size_t m_size = 0;
+};
+
 // value with precision (0-7) decimals, exactly as std::to_chars writes it in
 // fixed notation. Where value * 10^precision (within half an ulp of the exact
 // product) is clearly off a tie, the rounded whole number of units is the
 // same as the exact one and is written directly; otherwise to_chars decides.
-void AppendFixed(std::string& out, double value, int precision) {
+void AppendFixed(TextLine& out, double value, int precision) {
   static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
   const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
   if (scaled < 1e15) {
@@ -73,41 +97,41 @@ void AppendFixed(std::string& out, double value, int precision) {
 }
 
 // Each figure appended to out, kNotApplicable when it does not apply.
-bool AppendIfFinite(std::string& out, double value) {
+bool AppendIfFinite(TextLine& out, double value) {
   if (std::isfinite(value)) return true;
   out += kNotApplicable;
   return false;
 }
 
-void AppendMagnitude(std::string& out, const BodyDetailsReadout& r) {
+void AppendMagnitude(TextLine& out, const BodyDetailsReadout& r) {
   if (AppendIfFinite(out, r.figures.magnitude)) AppendFixed(out, r.figures.magnitude, 2);
 }
 
-void AppendFraction(std::string& out, const BodyDetailsReadout& r) {
+void AppendFraction(TextLine& out, const BodyDetailsReadout& r) {
   if (AppendIfFinite(out, r.figures.illuminatedFraction)) AppendFixed(out, r.figures.illuminatedFraction, 3);
 }
 
-void AppendPhaseAngle(std::string& out, const BodyDetailsReadout& r) {
+void AppendPhaseAngle(TextLine& out, const BodyDetailsReadout& r) {
   if (!AppendIfFinite(out, r.figures.phaseAngle)) return;
   AppendFixed(out, r.figures.phaseAngle * kExactRadToDeg, 1);
   out += "°";
 }
 
-void AppendElongation(std::string& out, const BodyDetailsReadout& r) {
+void AppendElongation(TextLine& out, const BodyDetailsReadout& r) {
   if (!AppendIfFinite(out, r.figures.elongation)) return;
   out += r.figures.east ? "東 " : "西 ";
   AppendFixed(out, r.figures.elongation * kExactRadToDeg, 2);
   out += "°";
 }
 
-void AppendDiameter(std::string& out, const BodyDetailsReadout& r) {
+void AppendDiameter(TextLine& out, const BodyDetailsReadout& r) {
   if (!AppendIfFinite(out, r.figures.diameter)) return;
   const double arcsec = r.figures.diameter * kExactRadToDeg * 3600.0;
   AppendFixed(out, arcsec, arcsec >= 100.0 ? 0 : 1);
   out += "″";
 }
 
-void AppendDistance(std::string& out, const BodyDetailsReadout& r) {
+void AppendDistance(TextLine& out, const BodyDetailsReadout& r) {
   const double au = r.figures.distance;
   if (!AppendIfFinite(out, au)) return;
   // Significant digits: au to 5 decimals from 1 au, more below.
@@ -119,7 +143,7 @@ void AppendDistance(std::string& out, const BodyDetailsReadout& r) {
   out += " km)";
 }
 
-void AppendConstellation(std::string& out, const BodyDetailsReadout& r) {
+void AppendConstellation(TextLine& out, const BodyDetailsReadout& r) {
   const int row = details::ConstellationListRow(r.constellation);
   if (row < 0) {
     out += kNotApplicable;
@@ -131,26 +155,39 @@ void AppendConstellation(std::string& out, const BodyDetailsReadout& r) {
   out += ')';
 }
 
-}  // namespace
-
-const DetailsFigure kDetailsFigures[kDetailsFigureCount] = {
+struct Figure {
+  const char* caption;
+  void (*append)(TextLine& out, const BodyDetailsReadout& r);
+};
+constexpr Figure kFigures[kDetailsFigureCount] = {
     {"等級", AppendMagnitude},     {"輝面比", AppendFraction},  {"位相角", AppendPhaseAngle},
     {"離角", AppendElongation},    {"視直径", AppendDiameter},  {"距離", AppendDistance},
     {"星座", AppendConstellation}};
 
-std::string FormatFigure(const DetailsFigure& figure, const BodyDetailsReadout& r) {
+}  // namespace
+
+const char* DetailsCaption(int figure) {
+  return figure >= 0 && figure < kDetailsFigureCount ? kFigures[figure].caption : "";
+}
+
+std::string FormatFigure(int figure, const BodyDetailsReadout& r) {
   std::string text;
-  figure.append(text, r);
+  if (figure < 0 || figure >= kDetailsFigureCount) return text;
+  TextLine line;
+  kFigures[figure].append(line, r);
+  line.AppendTo(text);
   return text;
 }
 
 void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r) {
-  for (const DetailsFigure& figure : kDetailsFigures) {
-    if (&figure != kDetailsFigures) out.append("  ", 2);
-    out += figure.caption;
-    out += ' ';
-    figure.append(out, r);
+  TextLine line;
+  for (const Figure& figure : kFigures) {
+    if (&figure != kFigures) line += "  ";
+    line += figure.caption;
+    line += ' ';
+    figure.append(line, r);
   }
+  line.AppendTo(out);
 }
 
 }  // namespace skycalc

@@ -36,18 +36,14 @@ BodyDetailsReadout ReadBodyDetails(const Observation& observation);
 std::string ConventionLine(const events::RiseSetConvention& convention);
 
 // Texts (UTF-8). The figures in the order the line and the 出没時刻 box show
-// them, each with its caption and its text appended to out, "—" for one that
-// does not apply: 等級 "-4.12", 輝面比 "0.734", 位相角 "62.3°", 離角
-// "東 45.12°" / "西 45.12°", 視直径 "24.3″", 距離 "0.67120 au" (the Moon:
-// "0.0025695 au (384400 km)"), 星座 "ふたご (Gem)".
-struct DetailsFigure {
-  const char* caption;
-  void (*append)(std::string& out, const BodyDetailsReadout& r);
-};
+// them (0-6), each with its caption and its text, "—" for one that does not
+// apply: 等級 "-4.12", 輝面比 "0.734", 位相角 "62.3°", 離角 "東 45.12°" /
+// "西 45.12°", 視直径 "24.3″", 距離 "0.67120 au" (the Moon:
+// "0.0025695 au (384400 km)"), 星座 "ふたご (Gem)". Any other figure number
+// gives "".
 inline constexpr int kDetailsFigureCount = 7;
-extern const DetailsFigure kDetailsFigures[kDetailsFigureCount];
-// One figure's text alone.
-std::string FormatFigure(const DetailsFigure& figure, const BodyDetailsReadout& r);
+const char* DetailsCaption(int figure);
+std::string FormatFigure(int figure, const BodyDetailsReadout& r);
 // All of them on one line, each after its caption:
 // "等級 -4.12  輝面比 0.734  位相角 62.3°  離角 東 45.12°  視直径 24.3″  距離 0.67120 au  星座 ふたご (Gem)",
 // appended to out (no line break).
