@@ -74,10 +74,10 @@ void AppendFixed(TextLine& out, double value, int precision) {
   static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
   const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
   if (scaled < 1e15) {
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;  // exact below 2^52
-    if (std::fabs(fraction - 0.5) > 1e-15 * std::fmax(scaled, 1.0)) {
-      unsigned long long units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    unsigned long long units = static_cast<unsigned long long>(scaled);  // the whole part
+    const double fraction = scaled - static_cast<double>(units);          // exact below 2^52
+    if (std::fabs(fraction - 0.5) > 1e-15 * (scaled > 1.0 ? scaled : 1.0)) {
+      units += fraction > 0.5 ? 1 : 0;
       char text[24];  // at most 16 digits, the point and the sign
       char* first = text + sizeof text;
       for (int i = 0; i < precision; ++i, units /= 10) *--first = static_cast<char>('0' + units % 10);
@@ -156,7 +156,7 @@ void AppendConstellation(TextLine& out, const BodyDetailsReadout& r) {
 }
 
 struct Figure {
-  const char* caption;
+  std::string_view caption;
   void (*append)(TextLine& out, const BodyDetailsReadout& r);
 };
 constexpr Figure kFigures[kDetailsFigureCount] = {
@@ -167,7 +167,7 @@ constexpr Figure kFigures[kDetailsFigureCount] = {
 }  // namespace
 
 const char* DetailsCaption(int figure) {
-  return figure >= 0 && figure < kDetailsFigureCount ? kFigures[figure].caption : "";
+  return figure >= 0 && figure < kDetailsFigureCount ? kFigures[figure].caption.data() : "";
 }
 
 std::string FormatFigure(int figure, const BodyDetailsReadout& r) {

@@ -35,15 +35,6 @@ constexpr bool DeclinationsNeverRise() {
 static_assert(DeclinationsNeverRise(), "the search below relies on the table's order");
 
 
-// Direction (ra, dec) turned by the matrix m (v' = m v), back to angles.
-void Rotate(double m[3][3], double& ra, double& dec) {
-  double v[3], w[3];
-  eraS2c(ra, dec, v);
-  eraRxp(m, v, w);
-  eraC2s(w, &ra, &dec);
-  ra = eraAnp(ra);
-}
-
 // The matrix from the ICRS to the mean equator and equinox of B1875.0.
 struct B1875Matrix {
   double m[3][3];
@@ -55,11 +46,6 @@ const B1875Matrix& ToB1875() {
   return matrix;
 }
 
-void IcrsToB1875(double& ra, double& dec) {
-  double m[3][3];
-  eraCr(const_cast<double(*)[3]>(ToB1875().m), m);
-  Rotate(m, ra, dec);
-}
 
 // The matrix from the equator of a date to B1875.0, kept for the dates
 // within kReuseDays of the one it was made for (per thread): a table of
@@ -91,29 +77,54 @@ const DateMatrix& FromDate(double jdTt, bool apparent) {
   return cache;
 }
 
-}  // namespace
+// The sines of the rows' lower declinations, made once.
+struct DeclinationSines {
+  double sines[std::size(kBoundaries)];
+  DeclinationSines() {
+    for (std::size_t i = 0; i < std::size(kBoundaries); ++i) sines[i] = std::sin(kBoundaries[i].decLowDegrees * kExactDegToRad);
+  }
+};
 
-int ConstellationOfB1875(double ra1875, double dec1875) {
-  if (std::isnan(ra1875) || std::isnan(dec1875)) return -1;
-  const double hours = eraAnp(ra1875) * 12.0 / kExactPi;
-  const double degrees = dec1875 * 180.0 / kExactPi;
-  const BoundaryRow* first = std::partition_point(std::begin(kBoundaries), std::end(kBoundaries),
-                                                  [degrees](const BoundaryRow& row) { return degrees < row.decLowDegrees; });
-  for (const BoundaryRow* row = first; row != std::end(kBoundaries); ++row) {
+// The constellation of a unit vector on the B1875.0 axes: the first row whose
+// lower declination it reaches (its z against the row's sine, the rows going
+// down the sky) and whose hours of right ascension hold it.
+int ConstellationOfVector(const double v[3]) {
+  static const DeclinationSines table;
+  const double* first = std::partition_point(std::begin(table.sines), std::end(table.sines),
+                                             [z = v[2]](double sine) { return z < sine; });
+  double ra = std::atan2(v[1], v[0]);
+  if (ra < 0.0) ra += kExactTwoPi;
+  if (!(ra < kExactTwoPi)) ra = 0.0;  // a tiny negative angle rounds up to the full turn
+  const double hours = ra * 12.0 / kExactPi;
+  for (const BoundaryRow* row = kBoundaries + (first - table.sines); row != std::end(kBoundaries); ++row) {
     if (hours >= row->raLowHours && hours < row->raHighHours) return row->constellation;
   }
   return -1;  // not reached: the last row covers the whole sky down to the pole
 }
 
+}  // namespace
+
+int ConstellationOfB1875(double ra1875, double dec1875) {
+  if (std::isnan(ra1875) || std::isnan(dec1875)) return -1;
+  double v[3];
+  eraS2c(ra1875, dec1875, v);
+  return ConstellationOfVector(v);
+}
+
 int ConstellationOfIcrs(double ra, double dec) {
-  IcrsToB1875(ra, dec);
-  return ConstellationOfB1875(ra, dec);
+  if (std::isnan(ra) || std::isnan(dec)) return -1;
+  double v[3], w[3];
+  eraS2c(ra, dec, v);
+  eraRxp(const_cast<double(*)[3]>(ToB1875().m), v, w);  // ERFA reads the matrix only
+  return ConstellationOfVector(w);
 }
 
 int ConstellationOfDate(double ra, double dec, double jdTt, bool apparent) {
-  if (!std::isfinite(jdTt)) return -1;
-  Rotate(const_cast<double(*)[3]>(FromDate(jdTt, apparent).m), ra, dec);  // ERFA reads the matrix only
-  return ConstellationOfB1875(ra, dec);
+  if (!std::isfinite(jdTt) || std::isnan(ra) || std::isnan(dec)) return -1;
+  double v[3], w[3];
+  eraS2c(ra, dec, v);
+  eraRxp(const_cast<double(*)[3]>(FromDate(jdTt, apparent).m), v, w);
+  return ConstellationOfVector(w);
 }
 
 const char* ConstellationAbbreviation(int index) {

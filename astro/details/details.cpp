@@ -78,10 +78,10 @@ BodyDetails DetailsOf(const Geometry& g) {
   d.phaseAngle = Angle(g.helio, g.geo);
   d.illuminatedFraction = (1.0 + std::cos(d.phaseAngle)) / 2.0;
   d.magnitude = MagnitudeOf(g, r, delta, d.phaseAngle / kDeg);
-  d.elongation = Angle(g.sunDirection, g.bodyDirection);
   // East when the body is ahead of the Sun: the turn from the Sun to the body is about the ecliptic's north pole.
   double turn[3];
   Cross(g.sunDirection, g.bodyDirection, turn);
+  d.elongation = std::atan2(Norm(turn), Dot(g.sunDirection, g.bodyDirection));  // as Angle, from the same cross product
   d.east = Dot(turn, g.eclipticPole) > 0.0;
   return d;
 }
