@@ -1,6 +1,7 @@
 #include "panel/body_details.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -180,12 +181,16 @@ std::string FormatFigure(int figure, const BodyDetailsReadout& r) {
 }
 
 void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r) {
+  // Each figure's caption with the space after it and the separator before it, made once.
+  static const std::array<std::string, kDetailsFigureCount> prefixes = [] {
+    std::array<std::string, kDetailsFigureCount> made;
+    for (int i = 0; i < kDetailsFigureCount; ++i) made[i] = (i > 0 ? "  " : "") + std::string(kFigures[i].caption) + " ";
+    return made;
+  }();
   TextLine line;
-  for (const Figure& figure : kFigures) {
-    if (&figure != kFigures) line += "  ";
-    line += figure.caption;
-    line += ' ';
-    figure.append(line, r);
+  for (int i = 0; i < kDetailsFigureCount; ++i) {
+    line += prefixes[i];
+    kFigures[i].append(line, r);
   }
   line.AppendTo(out);
 }
