@@ -137,9 +137,11 @@ void AppendDistance(TextLine& out, const BodyDetailsReadout& r) {
   if (!AppendIfFinite(out, au)) return;
   // Significant digits: au to 5 decimals from 1 au, more below.
   AppendFixed(out, au, au >= 1.0 ? 5 : au >= 0.1 ? 6 : 7);
-  out += " au";
-  if (!r.moon) return;
-  out += " (";
+  if (!r.moon) {
+    out += " au";
+    return;
+  }
+  out += " au (";
   AppendFixed(out, au * details::kAuKm, 0);
   out += " km)";
 }
@@ -150,10 +152,15 @@ void AppendConstellation(TextLine& out, const BodyDetailsReadout& r) {
     out += kNotApplicable;
     return;
   }
-  out += ConstellationNames[row];
-  out += " (";
-  out += details::ConstellationAbbreviation(r.constellation);
-  out += ')';
+  // "ふたご (Gem)" for each constellation, made once.
+  static const std::array<std::string, details::kConstellationCount> texts = [] {
+    std::array<std::string, details::kConstellationCount> made;
+    for (int i = 0; i < details::kConstellationCount; ++i)
+      made[i] = std::string(ConstellationNames[details::ConstellationListRow(i)]) + " (" +
+                details::ConstellationAbbreviation(i) + ")";
+    return made;
+  }();
+  out += texts[r.constellation];
 }
 
 struct Figure {

@@ -93,10 +93,11 @@ Geometry GeometryOf(Body body, const sky::BodyVectors& v) {
     for (int i = 0; i < 3; ++i) g.helio[i] = g.geo[i] = kNaN;
     return g;
   }
-  eraCp(const_cast<double*>(v.helio), g.helio);
-  eraCp(const_cast<double*>(v.geo), g.geo);
-  eraCp(g.geo, g.bodyDirection);
-  eraSxp(-1.0, const_cast<double*>(v.earth), g.sunDirection);
+  for (int i = 0; i < 3; ++i) {
+    g.helio[i] = v.helio[i];
+    g.geo[i] = g.bodyDirection[i] = v.geo[i];
+    g.sunDirection[i] = -v.earth[i];
+  }
   g.year = 2000.0 + (v.jd - 2451545.0) / 365.25;
   const bool ringed = body == Body::kSaturn || body == Body::kUranus;
   if (v.icrsAxes) {
