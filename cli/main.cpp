@@ -52,7 +52,7 @@ void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, s
 void AppendDetails(const skycalc::CliOptions& options, const skycalc::CliSession& session, const skycalc::CliRow& row,
                    const skycalc::sky::BodyVectors& vectors, std::string& out) {
   const skycalc::BodyDetailsReadout details =
-      skycalc::ReadBodyDetails(session.Model(), session.Target(), row.jd, row.place, vectors);
+      skycalc::ReadBodyDetails(session.Model(), session.Target(), {row.jd, row.fields.year}, row.place, vectors);
   switch (options.format) {
     case skycalc::CliFormat::kJson: skycalc::AppendDetailsJson(out, details); break;
     case skycalc::CliFormat::kCsv: skycalc::AppendDetailsCsv(out, details); break;

@@ -15,7 +15,7 @@
 
 namespace skycalc {
 
-BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, double jd,
+BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, const sky::Instant& instant,
                                    const Place& place, const sky::BodyVectors& vectors) {
   BodyDetailsReadout r;
   const bool body = target.kind == sky::Target::Kind::kBody;
@@ -24,7 +24,7 @@ BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target
   r.moon = target.IsBody(Body::kMoon);
   if (body) r.figures = details::DetailsOf(details::GeometryOf(target.body, vectors));
   // The constellation on the equator of date of the model's time scale.
-  const double jdOfDate = body ? vectors.jd : model.IsPrecise() ? precise::MakeInstant(jd).jdTt : jd;
+  const double jdOfDate = body ? vectors.jd : model.IsPrecise() ? precise::MakeInstant(instant.jd).jdTt : instant.jd;
   if (std::isfinite(place.equatorial[0]) && std::isfinite(place.equatorial[1]))
     r.constellation = details::ConstellationOfDate(place.equatorial[0], place.equatorial[1], jdOfDate, model.IsPrecise());
   return r;
@@ -35,7 +35,7 @@ BodyDetailsReadout ReadBodyDetails(const Observation& observation) {
   sky::BodyVectors vectors;
   const Place place = observation.model->PlaceOf(observation.target, instant, SiteOf(observation.fields),
                                                  static_cast<double>(observation.fields.azimuth), vectors);
-  return ReadBodyDetails(*observation.model, observation.target, instant.jd, place, vectors);
+  return ReadBodyDetails(*observation.model, observation.target, instant, place, vectors);
 }
 
 std::string ConventionLine(const events::RiseSetConvention& convention) {

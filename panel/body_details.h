@@ -22,11 +22,11 @@ struct BodyDetailsReadout {
   int constellation = -1;      // IAU index 0-87 (details::ConstellationAbbreviation), -1 when unknown
 };
 
-// target in model at the UT Julian Day jd, from the place and vectors
+// target in model at instant, from the place and vectors
 // model.PlaceOf gave for it there (place in radians on the model's equator of
 // date: mean for the calculator's model, true for the precise one). Where the
 // model has no place every figure is NaN and the constellation -1.
-BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, double jd,
+BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target& target, const sky::Instant& instant,
                                    const Place& place, const sky::BodyVectors& vectors);
 // The same for observation's target at its stored instant and site, the
 // place computed as the readouts compute it.
