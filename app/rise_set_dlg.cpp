@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "app/dialog_units.h"
-#include "panel/model_messages.h"
-#include "panel/readout_format.h"
 #include "ui_rise_set_dlg.h"
 
 namespace skycalc {
@@ -24,13 +22,9 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
 
 CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
-  const StoredFields& f = observation.fields;
   const bool sun = observation.target.IsBody(Body::kSun);
-  const std::string title = observation.targetName + "　" +
-                            FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
-                            (observation.model->IsPrecise() ? kPreciseModelCaption : "");
-  const std::string site = FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
-                                      static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+  const std::string title = EventsTitle(observation);
+  const std::string site = EventsSiteLine(observation);
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
