@@ -1,0 +1,51 @@
+#pragma once
+
+// Accurate apparent places of the Sun and the Moon, for the almanac (solar
+// terms, Moon phases) and for eclipses: the Earth from the whole VSOP87
+// theory (version B) and the Moon from the lunar theory ELP/MPP02 (the
+// successor of ELP 2000-82B by the same authors) with its constants fitted to
+// the JPL ephemeris DE405, nutation IAU 2000B, precession IAU 2006 (ERFA).
+// Instants are Julian Days of TT; angles in radians, distances in AU.
+//
+// Measured against the JPL ephemeris DE405 reduced with ERFA (IAU 2006/2000A)
+// from 1960 to 2060: Sun longitude within 0.02", the Moon's elongation within
+// 0.1" (tests/astro/almanac; scripts/make_almanac_reference.py). Meant for
+// 1000-2999, where the theories' errors grow with the distance from 2000 (at
+// 1000 and 3000 a few arcseconds for the Moon).
+//
+// Each call is independent and holds no state: safe from any thread.
+namespace skycalc::accurate {
+
+struct ApparentPlace {
+  double longitude = 0, latitude = 0;          // apparent geocentric ecliptic of date (nutation+aberration), radians
+  double rightAscension = 0, declination = 0;  // apparent geocentric, true equator and equinox of date, radians
+  double distance = 0;                         // AU, geocentric
+};
+
+// The Sun with annual aberration (the Earth's heliocentric velocity, which
+// also stands for the light-time of the Sun's own motion) and nutation; the
+// true ecliptic of date (obliquity with nutation). longitude and
+// rightAscension in [0, 2pi).
+ApparentPlace SunApparent(double jdTt);
+
+// The Moon at the instant its light left it (light-time from its distance);
+// no annual aberration: for a body moving with the Earth it cancels the
+// Earth's own displacement during the light-time to 1e-9 rad. Otherwise as
+// SunApparent.
+ApparentPlace MoonApparent(double jdTt);
+
+// For searches: the apparent ecliptic longitudes of date of the Sun and the
+// Moon ([0, 2pi)) and their rates (radians per day, from the series alone,
+// good to 0.1% for Newton steps).
+struct Longitudes {
+  double sun = 0, moon = 0;
+  double sunRate = 0, moonRate = 0;
+};
+// The Sun in full; the Moon in full when coarse is false, else from the
+// lunar terms of 1" (1 km) and more only (within about 3" of the full series,
+// a tenth of the cost).
+Longitudes ApparentLongitudes(double jdTt, bool coarse);
+// The Sun's alone (cheaper: no lunar series).
+double SunApparentLongitude(double jdTt, double* ratePerDay);
+
+}  // namespace skycalc::accurate
