@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/almanac_output.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/events_output.h"
@@ -96,6 +97,12 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
+    const skycalc::CivilTime date = session.StoredCivilTime();
+    const int zoneMinutes = session.Dialog().m_nZoneHour * 60 + session.Dialog().m_nZoneMinute;
+    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
+                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+  }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }
