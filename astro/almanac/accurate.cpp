@@ -4,6 +4,7 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <vector>
 
 #include "astro/almanac/elpmpp02.h"
 #include "astro/almanac/vsop87b_earth.h"
@@ -33,6 +34,32 @@ constexpr double kLaskarQ[5] = {-0.113469002e-3, 0.12372674e-6, 0.12654170e-8, -
 
 const precise::detail::VsopTheory& Earth() {
   static const precise::detail::VsopTheory earth(detail::FullEarth());
+  return earth;
+}
+
+// The Earth from the terms of 1e-6 (radians, AU) and more times t^k, for the
+// coarse steps of a search: within 2" of the whole theory from 1000 to 3000.
+const precise::detail::VsopTheory& CoarseEarth() {
+  static const precise::detail::VsopTheory earth = [] {
+    constexpr double kCut = 1e-6;
+    static std::vector<precise::detail::VsopTerm> kept[3][precise::detail::kVsopPowers];
+    const precise::detail::VsopBody& full = detail::FullEarth();
+    const precise::detail::VsopSeries(*coordinates[3])[precise::detail::kVsopPowers] = {&full.longitude, &full.latitude,
+                                                                                         &full.radius};
+    precise::detail::VsopBody cut;
+    precise::detail::VsopSeries(*cutCoordinates[3])[precise::detail::kVsopPowers] = {&cut.longitude, &cut.latitude,
+                                                                                      &cut.radius};
+    for (int c = 0; c < 3; ++c) {
+      for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
+        const precise::detail::VsopSeries& series = (*coordinates[c])[k];
+        for (std::size_t i = 0; i < series.count; ++i) {
+          if (std::fabs(series.terms[i].amplitude) >= kCut) kept[c][k].push_back(series.terms[i]);
+        }
+        (*cutCoordinates[c])[k] = {kept[c][k].data(), kept[c][k].size()};
+      }
+    }
+    return precise::detail::VsopTheory(cut);
+  }();
   return earth;
 }
 
@@ -97,9 +124,9 @@ void ToCartesian(double l, double b, double r, double lRate, double bRate, doubl
 // The geocentric Sun, apparent direction (aberration applied) on the
 // ecliptic of J2000.0 times its geometric distance (AU); the rate of its
 // geometric longitude (radians per day).
-void SunEcliptic(double jdTt, double sun[3], double& longitudeRate) {
+void SunEcliptic(double jdTt, double sun[3], double& longitudeRate, bool coarse = false) {
   double value[3], rate[3];
-  Earth().Evaluate((jdTt - ERFA_DJ00) / kDaysPerMillennium, value, rate);
+  (coarse ? CoarseEarth() : Earth()).Evaluate((jdTt - ERFA_DJ00) / kDaysPerMillennium, value, rate);
   double earth[3], velocity[3];
   ToCartesian(value[0], value[1], value[2], rate[0] / kDaysPerMillennium, rate[1] / kDaysPerMillennium,
               rate[2] / kDaysPerMillennium, earth, velocity);
@@ -112,16 +139,25 @@ void SunEcliptic(double jdTt, double sun[3], double& longitudeRate) {
   longitudeRate = rate[0] / kDaysPerMillennium;
 }
 
+// The terms that go into the rates: those of 1" (1 km) and more give them to
+// 1e-4 of themselves, enough for Newton steps and the light-time.
+constexpr double kRateCut = 1.0;
+
 // Sums A sin(phase) over a series (A cos(phase) times the phase's rate into
-// rateSum), stopping at the first term below cut.
+// rateSum, for the terms of kRateCut and more), stopping at the first term
+// below cut.
 void SumSeries(const detail::ElpSeries& series, double t, double cut, double& sum, double& rateSum) {
-  for (std::size_t i = 0; i < series.count; ++i) {
+  std::size_t i = 0;
+  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= kRateCut; ++i) {
     const detail::ElpTerm& term = series.terms[i];
-    if (std::fabs(term.amplitude) < cut) break;
     const double phase = term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4)));
     const double phaseRate = term.c1 + t * (2.0 * term.c2 + t * (3.0 * term.c3 + t * 4.0 * term.c4));
     sum += term.amplitude * std::sin(phase);
     rateSum += term.amplitude * std::cos(phase) * phaseRate;
+  }
+  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= cut; ++i) {
+    const detail::ElpTerm& term = series.terms[i];
+    sum += term.amplitude * std::sin(term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4))));
   }
 }
 
@@ -175,6 +211,7 @@ void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate
 
 // The cut of the coarse lunar series: 1" in L and B, 1 km in R.
 constexpr double kCoarseCut = 1.0;
+constexpr double kFullCut = 0.0;  // every term the tables hold (0.001" and more)
 
 double LongitudeOf(const double ecliptic[3], const DateFrame& frame) {
   return PlaceOf(ecliptic, frame).longitude;
@@ -188,27 +225,35 @@ ApparentPlace SunApparent(double jdTt) {
   return PlaceOf(sun, MakeFrame(jdTt));
 }
 
-ApparentPlace MoonApparent(double jdTt) {
+namespace {
+
+ApparentPlace MoonPlace(double jdTt, double cut) {
   double moon[3], rate;
-  MoonEcliptic(jdTt, 0.0, moon, rate);
+  MoonEcliptic(jdTt, cut, moon, rate);
   eraSxp(1.0 / kKmPerAu, moon, moon);
   return PlaceOf(moon, MakeFrame(jdTt));
 }
+
+}  // namespace
+
+ApparentPlace MoonApparent(double jdTt) { return MoonPlace(jdTt, kFullCut); }
+
+ApparentPlace MoonApparentCoarse(double jdTt) { return MoonPlace(jdTt, kCoarseCut); }
 
 Longitudes ApparentLongitudes(double jdTt, bool coarse) {
   const DateFrame frame = MakeFrame(jdTt);
   double sun[3], moon[3];
   Longitudes result;
-  SunEcliptic(jdTt, sun, result.sunRate);
-  MoonEcliptic(jdTt, coarse ? kCoarseCut : 0.0, moon, result.moonRate);
+  SunEcliptic(jdTt, sun, result.sunRate, coarse);
+  MoonEcliptic(jdTt, coarse ? kCoarseCut : kFullCut, moon, result.moonRate);
   result.sun = LongitudeOf(sun, frame);
   result.moon = LongitudeOf(moon, frame);
   return result;
 }
 
-double SunApparentLongitude(double jdTt, double* ratePerDay) {
+double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
   double sun[3], rate;
-  SunEcliptic(jdTt, sun, rate);
+  SunEcliptic(jdTt, sun, rate, coarse);
   if (ratePerDay) *ratePerDay = rate;
   return LongitudeOf(sun, MakeFrame(jdTt));
 }

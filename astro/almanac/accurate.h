@@ -7,11 +7,13 @@
 // the JPL ephemeris DE405, nutation IAU 2000B, precession IAU 2006 (ERFA).
 // Instants are Julian Days of TT; angles in radians, distances in AU.
 //
-// Measured against the JPL ephemeris DE405 reduced with ERFA (IAU 2006/2000A)
-// from 1960 to 2060: Sun longitude within 0.02", the Moon's elongation within
-// 0.1" (tests/astro/almanac; scripts/make_almanac_reference.py). Meant for
-// 1000-2999, where the theories' errors grow with the distance from 2000 (at
-// 1000 and 3000 a few arcseconds for the Moon).
+// Measured against the JPL ephemeris DE405 reduced with ERFA (IAU 2006/2000A,
+// frame bias, aberration by the barycentric velocity) from 1960 to 2060:
+// the Sun's longitude within 0.09" (a steady +0.07", the equinox of VSOP87's
+// frame), the Moon's within 0.09", its elongation within 0.11"; the solar
+// terms within 2.1 s, the Moon's phases within 0.21 s (tests/astro/almanac,
+// scripts/make_almanac_reference.py). Meant for 1000-2999, where the
+// theories' errors grow with the distance from 2000.
 //
 // Each call is independent and holds no state: safe from any thread.
 namespace skycalc::accurate {
@@ -33,6 +35,9 @@ ApparentPlace SunApparent(double jdTt);
 // Earth's own displacement during the light-time to 1e-9 rad. Otherwise as
 // SunApparent.
 ApparentPlace MoonApparent(double jdTt);
+// The same from the lunar terms of 1" (1 km) and more only: within 20" of
+// MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.
+ApparentPlace MoonApparentCoarse(double jdTt);
 
 // For searches: the apparent ecliptic longitudes of date of the Sun and the
 // Moon ([0, 2pi)) and their rates (radians per day, from the series alone,
@@ -41,11 +46,12 @@ struct Longitudes {
   double sun = 0, moon = 0;
   double sunRate = 0, moonRate = 0;
 };
-// The Sun in full; the Moon in full when coarse is false, else from the
-// lunar terms of 1" (1 km) and more only (within about 3" of the full series,
-// a tenth of the cost).
+// Both in full when coarse is false; else the Sun as SunApparentLongitude's
+// coarse one and the Moon as MoonApparentCoarse.
 Longitudes ApparentLongitudes(double jdTt, bool coarse);
-// The Sun's alone (cheaper: no lunar series).
-double SunApparentLongitude(double jdTt, double* ratePerDay);
+// The Sun's alone (no lunar series); coarse: from the Earth's terms of 1e-6
+// and more only (within 2" of the whole theory from 1000 to 3000, a third of
+// the cost), as in ApparentLongitudes(jdTt, true).
+double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse = false);
 
 }  // namespace skycalc::accurate

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "astro/almanac/accurate.h"
 #include "astro/precise/precise.h"
@@ -90,22 +89,24 @@ long LocalDay(double jdUtc, int zoneMinutes) {
 // UTC Julian Day of the local 00:00 of a day.
 double LocalMidnight(long jdn, int zoneMinutes) { return jdn - 0.5 - zoneMinutes / 1440.0; }
 
-// The instant at which the Sun's apparent longitude is target (radians), near guess (TT).
+// The instant at which the Sun's apparent longitude is target (radians),
+// near guess (TT): Newton steps on the coarse Earth to a second (within a
+// minute of the truth), then one on the whole theory (below 1 ms after it).
 double SolveSun(double target, double guessTt) {
-  double t = guessTt;
+  double t = guessTt, rate;
   for (int i = 0; i < 12; ++i) {
-    double rate;
-    const double step = Wrap(accurate::SunApparentLongitude(t, &rate) - target) / rate;
+    const double step = Wrap(accurate::SunApparentLongitude(t, &rate, true) - target) / rate;
     t -= step;
-    if (std::fabs(step) < 1e-8) break;
+    if (std::fabs(step) < 1e-5) break;
   }
-  return t;
+  return t - Wrap(accurate::SunApparentLongitude(t, &rate) - target) / rate;
 }
 
 // The instant at which the Moon's apparent longitude less the Sun's is
 // target (radians), near guess (TT): Newton steps on the coarse lunar series
-// to a second, then one on the full series (its error then is below 1 ms).
-double SolvePhase(double target, double guessTt) {
+// to a second (within 40 s of the truth), then, when full, one on the full
+// series (its error then is below 0.1 s).
+double SolvePhase(double target, double guessTt, bool full = true) {
   double t = guessTt;
   for (int i = 0; i < 12; ++i) {
     const accurate::Longitudes l = accurate::ApparentLongitudes(t, true);
@@ -113,6 +114,7 @@ double SolvePhase(double target, double guessTt) {
     t -= step;
     if (std::fabs(step) < 1e-5) break;
   }
+  if (!full) return t;
   const accurate::Longitudes l = accurate::ApparentLongitudes(t, false);
   return t - Wrap(l.moon - l.sun - target) / (l.moonRate - l.sunRate);
 }
@@ -144,13 +146,13 @@ std::vector<Crossing> SolarTerms(double tt0, double tt1, int every = 1) {
   return terms;
 }
 
-std::vector<Crossing> Phases(double tt0, double tt1, int every = 1) {
+std::vector<Crossing> Phases(double tt0, double tt1, int every = 1, bool full = true) {
   std::vector<Crossing> phases;
   for (long k = static_cast<long>(std::floor((tt0 - kMeanNewMoonEpoch) / kSynodicMonth)) - 1;; ++k) {
     const double mean = kMeanNewMoonEpoch + kSynodicMonth * k;
     if (mean > tt1 + 2.0) break;
     for (int q = 0; q < 4; q += every) {
-      const double t = SolvePhase(q * ERFA_DPI / 2.0, mean + kSynodicMonth * q / 4.0);
+      const double t = SolvePhase(q * ERFA_DPI / 2.0, mean + kSynodicMonth * q / 4.0, full);
       if (t >= tt0 && t < tt1) phases.push_back({t, q});
     }
   }
@@ -212,24 +214,16 @@ bool EventBefore(const Event& a, const Event& b) {
 
 }  // namespace
 
-YearEvents EventsOfYear(int year, int zoneMinutes) {
-  YearEvents result;
-  if (!InYears(year)) {
-    result.status = Status::kOutsideYears;
-    return result;
-  }
-  const long first = DayNumber(year, 1, 1), end = DayNumber(year + 1, 1, 1);
+namespace {
+
+// The events whose local date lies in the days [first, end) (Julian Day Numbers).
+std::vector<Event> EventsInDays(long first, long end, int zoneMinutes) {
   const double tt0 = TtOf(LocalMidnight(first, zoneMinutes)) - 1.0, tt1 = TtOf(LocalMidnight(end, zoneMinutes)) + 1.0;
   std::vector<Event> all;
-  double risshun = 0, spring = 0, autumn = 0;
   for (const Crossing& c : SolarTerms(tt0, tt1)) {
     Event e = TimedEvent(EventKind::kSolarTerm, kSolarTermNames[c.index], UtcOf(c.jdTt), zoneMinutes);
     e.hasLongitude = true;
     e.longitudeDeg = 15.0 * c.index;
-    const bool inYear = e.date.year == year;
-    if (inYear && e.longitudeDeg == kRisshun) risshun = e.jdUtc;
-    if (inYear && e.longitudeDeg == kSpring) spring = e.jdUtc;
-    if (inYear && e.longitudeDeg == kAutumn) autumn = e.jdUtc;
     all.push_back(e);
   }
   for (const LongitudeZassetsu& z : kLongitudeZassetsu) {
@@ -243,25 +237,49 @@ YearEvents EventsOfYear(int year, int zoneMinutes) {
   for (const Crossing& c : Phases(tt0, tt1)) {
     all.push_back(TimedEvent(EventKind::kMoonPhase, kPhaseNames[c.index], UtcOf(c.jdTt), zoneMinutes));
   }
-  const long risshunDay = LocalDay(risshun, zoneMinutes);
-  all.push_back(DayEvent("節分", risshunDay - 1, zoneMinutes));
-  for (const CountedZassetsu& z : kCountedZassetsu) all.push_back(DayEvent(z.name, risshunDay + z.day - 1, zoneMinutes));
-  for (const double equinox : {spring, autumn}) {
-    all.push_back(DayEvent("彼岸の入り", LocalDay(equinox, zoneMinutes) - 3, zoneMinutes));
-    all.push_back(DayEvent("社日", Shanichi(equinox, zoneMinutes), zoneMinutes));
+  // The 雑節 counted in days from 立春, 春分 and 秋分 of each year touched.
+  for (int year = DateOf(first).year; year <= DateOf(end - 1).year; ++year) {
+    const double yearStart = TtOf(LocalMidnight(DayNumber(year, 1, 1), zoneMinutes));
+    const double yearEnd = TtOf(LocalMidnight(DayNumber(year + 1, 1, 1), zoneMinutes));
+    const auto instant = [&](double longitude) { return UtcOf(SunCrossings(longitude, yearStart, yearEnd).front()); };
+    const long risshunDay = LocalDay(instant(kRisshun), zoneMinutes);
+    all.push_back(DayEvent("節分", risshunDay - 1, zoneMinutes));
+    for (const CountedZassetsu& z : kCountedZassetsu) {
+      all.push_back(DayEvent(z.name, risshunDay + z.day - 1, zoneMinutes));
+    }
+    for (const double longitude : {kSpring, kAutumn}) {
+      const double equinox = instant(longitude);
+      all.push_back(DayEvent("彼岸の入り", LocalDay(equinox, zoneMinutes) - 3, zoneMinutes));
+      all.push_back(DayEvent("社日", Shanichi(equinox, zoneMinutes), zoneMinutes));
+    }
   }
+  std::vector<Event> events;
   for (Event& e : all) {
-    if (e.date.year == year) result.events.push_back(std::move(e));
+    const long day = DayNumber(e.date.year, e.date.month, e.date.day);
+    if (day >= first && day < end) events.push_back(std::move(e));
   }
-  std::sort(result.events.begin(), result.events.end(), EventBefore);
+  std::sort(events.begin(), events.end(), EventBefore);
+  return events;
+}
+
+}  // namespace
+
+YearEvents EventsOfYear(int year, int zoneMinutes) {
+  YearEvents result;
+  if (!InYears(year)) {
+    result.status = Status::kOutsideYears;
+    return result;
+  }
+  result.events = EventsInDays(DayNumber(year, 1, 1), DayNumber(year + 1, 1, 1), zoneMinutes);
   return result;
 }
 
 namespace {
 
-// The illuminated fraction and phase angle at the TT instant tt.
+// The illuminated fraction and phase angle at the TT instant tt (the
+// coarse lunar series moves the fraction by less than 1e-5).
 void Illumination(double tt, MoonState& state) {
-  const accurate::ApparentPlace sun = accurate::SunApparent(tt), moon = accurate::MoonApparent(tt);
+  const accurate::ApparentPlace sun = accurate::SunApparent(tt), moon = accurate::MoonApparentCoarse(tt);
   const double cosElongation = std::sin(sun.declination) * std::sin(moon.declination) +
                                std::cos(sun.declination) * std::cos(moon.declination) *
                                    std::cos(sun.rightAscension - moon.rightAscension);
@@ -296,8 +314,18 @@ struct LunarMonth {
   bool uncertain = false;
 };
 
-// The months that cover the local days [first, end).
-std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes) {
+// The local day of 朔 from the coarse instant tt (TT), refined on the full
+// series when within two minutes of a local midnight.
+long NewMoonDay(double tt, int zoneMinutes) {
+  const double local = UtcOf(tt) + zoneMinutes / 1440.0 + 0.5;
+  const double fraction = local - std::floor(local);
+  if (fraction < 2.0 / 1440.0 || fraction > 1.0 - 2.0 / 1440.0) tt = SolvePhase(0.0, tt);
+  return LocalDay(UtcOf(tt), zoneMinutes);
+}
+
+// The months that cover the local days [first, end), and the instants of
+// their 朔 (UTC, within 40 s) into newMoons.
+std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::vector<double>& newMoons) {
   const double ttFirst = TtOf(LocalMidnight(first, zoneMinutes)), ttEnd = TtOf(LocalMidnight(end, zoneMinutes));
   // The 冬至 at or before the first day and the first after the last day.
   const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 400.0);
@@ -310,7 +338,10 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes) {
   }
   const double tt0 = before - 31.0, tt1 = after + 31.0;
   std::vector<long> starts;
-  for (const Crossing& c : Phases(tt0, tt1, 4)) starts.push_back(LocalDay(UtcOf(c.jdTt), zoneMinutes));
+  for (const Crossing& c : Phases(tt0, tt1, 4, false)) {
+    starts.push_back(NewMoonDay(c.jdTt, zoneMinutes));
+    newMoons.push_back(UtcOf(c.jdTt));
+  }
   // 中気: the terms at multiples of 30 deg; count per month and the month of each 冬至.
   std::vector<int> chuki(starts.size(), 0);
   std::vector<std::size_t> solsticeMonths;
@@ -373,16 +404,11 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
   }
   const long first = DayNumber(year, month, 1);
   const long end = DayNumber(y, m, 1);
-  const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes);
-  std::map<int, YearEvents> events;
-  // New moons for the ages: those of the lunar months, exact instants.
-  const double tt0 = TtOf(LocalMidnight(first, zoneMinutes)) - 31.0, tt1 = TtOf(LocalMidnight(end, zoneMinutes)) + 1.0;
   std::vector<double> newMoons;
-  for (const Crossing& c : Phases(tt0, tt1, 4)) newMoons.push_back(UtcOf(c.jdTt));
+  const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes, newMoons);
+  const std::vector<Event> events = EventsInDays(first, end, zoneMinutes);
   long day = first;
   for (MonthGrid& grid : grids) {
-    if (!events.count(grid.year)) events[grid.year] = EventsOfYear(grid.year, zoneMinutes);
-    const std::vector<Event>& yearEvents = events[grid.year].events;
     for (LocalDate date = DateOf(day); date.month == grid.month; date = DateOf(++day)) {
       Day d;
       d.date = date;
@@ -390,7 +416,7 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
       const auto nm = std::upper_bound(newMoons.begin(), newMoons.end(), noon);
       MoonState state;
       Illumination(TtOf(noon), state);
-      d.moonAgeNoon = nm == newMoons.begin() ? MoonAt(noon).age : noon - *(nm - 1);
+      d.moonAgeNoon = noon - *(nm - 1);  // the months begin at a 冬至 month, before the first day
       d.illuminatedFraction = state.illuminatedFraction;
       d.phaseAngle = state.phaseAngle;
       const auto lm = std::upper_bound(lunar.begin(), lunar.end(), day,
@@ -401,7 +427,7 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
         d.rokuyo = Rokuyo(d.lunar);
         grid.lunarUncertain = grid.lunarUncertain || mo.uncertain;
       }
-      for (const Event& e : yearEvents) {
+      for (const Event& e : events) {
         if (e.date.year == date.year && e.date.month == date.month && e.date.day == date.day) d.events.push_back(e);
       }
       grid.days.push_back(d);
