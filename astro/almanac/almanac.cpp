@@ -363,16 +363,27 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::
         if (chuki[i] == 0) leap = i;
       }
     }
-    // Numbering each month by its own 中気 agrees when every month has one,
-    // but for the leap month of a 13-month span, which has none.
-    bool uncertain = false;
-    for (std::size_t i = a; i < b; ++i) uncertain = uncertain || chuki[i] != (i == leap ? 0 : 1);
+    // Numbering each month by its own 中気 agrees when every month has one
+    // but the leap month of a 13-month span, which has none. Where it does
+    // not, the months from the first that disagrees (or the leap month, if
+    // earlier) to the last (or the leap month) are uncertain.
+    std::size_t firstOdd = b, lastOdd = a;
+    for (std::size_t i = a; i < b; ++i) {
+      if (chuki[i] != (i == leap ? 0 : 1)) {
+        firstOdd = std::min(firstOdd, i);
+        lastOdd = i;
+      }
+    }
+    if (firstOdd < b && leap < b) {
+      firstOdd = std::min(firstOdd, leap);
+      lastOdd = std::max(lastOdd, leap);
+    }
     int number = 11;
     for (std::size_t i = a; i < b; ++i) {
       if (i > a && i != leap) number = number % 12 + 1;
       months[i].number = number;
       months[i].leap = i == leap;
-      months[i].uncertain = uncertain;
+      months[i].uncertain = i >= firstOdd && i <= lastOdd;
     }
   }
   // Keep the numbered months only (those between the first and last 冬至 month).
