@@ -15,8 +15,14 @@ tests/astro/almanac/almanac_reference_test.cpp.
 Columns: source, kind (solar_term | moon_phase), target_deg (Sun's
 longitude, or the Moon's less the Sun's), jd_tt.
 
+With "places", the apparent places of the Sun and the Moon from DE405 at 200
+random TT instants of 1960-2059 instead: jd_tt, body, longitude, latitude
+(true ecliptic of date), right_ascension, declination (true equator and
+equinox of date), all radians, distance (AU; geometric, at the instant).
+
     apt-get install python3-ephem python3-erfa python3-casacore casacore-data-jpl-de405
     /usr/bin/python3 scripts/make_almanac_reference.py > tests/astro/almanac/almanac_reference.csv
+    /usr/bin/python3 scripts/make_almanac_reference.py places > tests/astro/almanac/accurate_places.csv
 """
 import math
 import sys
@@ -70,6 +76,9 @@ class De405:
         return self.cheb("sun", jd)[0]
 
     def longitude(self, jd, body):
+        return self.place(jd, body)[0]
+
+    def place(self, jd, body):
         target = self.sun if body == "sun" else self.moon
         e, ev = self.earth(jd)
         tau = 0.0
@@ -80,7 +89,10 @@ class De405:
         p = erfa.ab(q / np.linalg.norm(q), v, np.linalg.norm(e - self.sun(jd)) / self.au, math.sqrt(1 - v @ v))
         pt = erfa.pnm06a(2451545.0, jd - 2451545.0) @ p
         eps = erfa.obl06(2451545.0, jd - 2451545.0) + erfa.nut06a(2451545.0, jd - 2451545.0)[1]
-        return math.atan2(math.cos(eps) * pt[1] + math.sin(eps) * pt[2], pt[0]) % TWO_PI
+        ecl = np.array([pt[0], math.cos(eps) * pt[1] + math.sin(eps) * pt[2], -math.sin(eps) * pt[1] + math.cos(eps) * pt[2]])
+        lon, lat = math.atan2(ecl[1], ecl[0]) % TWO_PI, math.asin(ecl[2])
+        ra, dec = math.atan2(pt[1], pt[0]) % TWO_PI, math.asin(pt[2])
+        return lon, lat, ra, dec, np.linalg.norm(target(jd) - e) / self.au
 
 
 def solve(f, target, guess, rate):
@@ -142,8 +154,21 @@ def pyephem_rows(years):
     return rows
 
 
+def places(de):
+    import random
+    random.seed(2026)
+    sys.stdout.write("jd_tt,body,longitude,latitude,right_ascension,declination,distance\n")
+    for _ in range(200):
+        jd = random.uniform(de.first + 1.0, de.last - 1.0)
+        for body in ("sun", "moon"):
+            sys.stdout.write("%.9f,%s,%s\n" % (jd, body, ",".join("%.12g" % x for x in de.place(jd, body))))
+
+
 def main():
     de = De405()
+    if sys.argv[1:] == ["places"]:
+        places(de)
+        return
     rows = de405_rows(de, range(1960, 2060, 2)) + pyephem_rows(range(1900, 2101, 4))
     out = sys.stdout
     out.write("source,kind,target_deg,jd_tt\n")

@@ -10,7 +10,9 @@
 // Measured against the JPL ephemeris DE405 reduced with ERFA (IAU 2006/2000A,
 // frame bias, aberration by the barycentric velocity) from 1960 to 2060:
 // the Sun's longitude within 0.09" (a steady +0.07", the equinox of VSOP87's
-// frame), the Moon's within 0.09", its elongation within 0.11"; the solar
+// frame), the Moon's within 0.09", its elongation within 0.11", right
+// ascension and declination within 0.09", the distances within 2.4 km (Sun)
+// and 0.12 km (Moon); the solar
 // terms within 2.1 s, the Moon's phases within 0.21 s (tests/astro/almanac,
 // scripts/make_almanac_reference.py). Meant for 1000-2999, where the
 // theories' errors grow with the distance from 2000.
@@ -27,13 +29,14 @@ struct ApparentPlace {
 // The Sun with annual aberration (the Earth's heliocentric velocity, which
 // also stands for the light-time of the Sun's own motion) and nutation; the
 // true ecliptic of date (obliquity with nutation). longitude and
-// rightAscension in [0, 2pi).
+// rightAscension in [0, 2pi); distance geometric at jdTt.
 ApparentPlace SunApparent(double jdTt);
 
 // The Moon at the instant its light left it (light-time from its distance);
 // no annual aberration: for a body moving with the Earth it cancels the
-// Earth's own displacement during the light-time to 1e-9 rad. Otherwise as
-// SunApparent.
+// Earth's own displacement during the light-time to 1e-9 rad. distance
+// geometric, when the light left (within 0.2 km of that at jdTt). Otherwise
+// as SunApparent.
 ApparentPlace MoonApparent(double jdTt);
 // The same from the lunar terms of 1" (1 km) and more only: within 20" of
 // MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.

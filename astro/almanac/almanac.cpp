@@ -42,6 +42,9 @@ struct CountedZassetsu {
 };
 constexpr CountedZassetsu kCountedZassetsu[] = {{88, "八十八夜"}, {210, "二百十日"}, {220, "二百二十日"}};
 
+// Reference: cassiopeia.a.la9.jp/reki/reki.htm: the 1st of months 1 and 7 is
+// 先勝, of 2 and 8 友引, 3 and 9 先負, 4 and 10 仏滅, 5 and 11 大安, 6 and 12
+// 赤口, then in turn; so (month + day) mod 6 indexes this list.
 constexpr const char* kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
 
 constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRisshun = 315.0;
@@ -160,6 +163,9 @@ std::vector<Crossing> Phases(double tt0, double tt1, int every = 1, bool full = 
 }
 
 // A timed event at the UTC instant jdUtc, rounded to the minute.
+// Reference: suchowan.at.webry.info/201602/article_4.html: 暦要項 rounds the
+// seconds (29 down, 30 up; its 2017-02-26 朔 at 23:58), where the office's
+// online calculator cuts them.
 Event TimedEvent(EventKind kind, const char* name, double jdUtc, int zoneMinutes) {
   Event e;
   e.kind = kind;
@@ -188,7 +194,9 @@ Event DayEvent(const char* name, long jdn, int zoneMinutes) {
   return e;
 }
 
-// Reference: 国立天文台 暦計算室 暦Wiki「社日とは？」: the 戊 day nearest the
+// Reference: 国立天文台 暦計算室 暦Wiki「社日とは？」
+// (eco.mtk.nao.ac.jp/koyomi/wiki/B5A8C0E12FBBA8C0E1A4C8A4CFA1A9.html, as
+// quoted at www.arachne.jp/blog/): the 戊 day nearest the
 // day of 春分 (秋分); when that day is a 癸 day, midway between two 戊 days,
 // the earlier one if the instant is before local noon, else the later one
 // (the rule since the almanac of 1881). Day stems: (JDN + 9) mod 10, 戊 = 4.
@@ -323,6 +331,12 @@ long NewMoonDay(double tt, int zoneMinutes) {
   return LocalDay(UtcOf(tt), zoneMinutes);
 }
 
+// Reference (the leap month of 2033): 日本カレンダー暦文化振興協会, view of
+// 2015-08-28 recommending 閏十一月, as reported in Wikipedia「旧暦2033年問題」
+// (www.weblio.jp/wkpja/content/旧暦2033年問題_現状とこれから) and
+// wiki.suikawiki.org/n/閏11月案; the 冬至-anchored rule below gives it, as the
+// Chinese 時憲暦 does (astis.html.xdomain.jp/column_correspondence.html).
+//
 // The months that cover the local days [first, end), and the instants of
 // their 朔 (UTC, within 40 s) into newMoons.
 std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::vector<double>& newMoons) {
