@@ -37,7 +37,9 @@ TEST_F(CliProgramTest, AlmanacLinesInEachFormat) {
   for (const std::string& line : Lines(Run("--year 2026 --almanac --json" + kJst).out)) {
     EXPECT_EQ(line.front(), '{');
     EXPECT_EQ(line.back(), '}');
-    if (Has(line, "moon_phase")) EXPECT_FALSE(Has(line, "longitude_deg")) << line;
+    if (Has(line, "moon_phase")) {
+      EXPECT_FALSE(Has(line, "longitude_deg")) << line;
+    }
   }
 }
 
@@ -79,7 +81,9 @@ TEST_F(CliProgramTest, AlmanacExitStatus) {
   for (const Case& c : cases) {
     const RunResult r = Run(c.args + kJst);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
-    if (c.status == 2) EXPECT_TRUE(Has(r.err, "高精度計算は1000年～2999年にだけ使えます。")) << c.args;
+    if (c.status == 2) {
+      EXPECT_TRUE(Has(r.err, "高精度計算は1000年～2999年にだけ使えます。")) << c.args;
+    }
   }
 }
 
