@@ -98,8 +98,9 @@ TEST(AlmanacCalendar, LunarDatesAndRokuyo) {
 
 TEST(AlmanacCalendar, AgeAndFractionAroundNewAndFullMoon) {
   // 2026-02-17 朔 21:01 JST: noon ages 29.3 (the month before) and 0.6 next day.
-  const Day& before = Months(2026, 2, 1, kJst)[0].days.at(16);
-  const Day& after = Months(2026, 2, 1, kJst)[0].days.at(17);
+  const std::vector<MonthGrid> february = Months(2026, 2, 1, kJst);
+  const Day& before = february[0].days.at(16);
+  const Day& after = february[0].days.at(17);
   EXPECT_NEAR(before.moonAgeNoon, 29.3, 0.05);
   EXPECT_NEAR(after.moonAgeNoon, 0.6, 0.05);
   EXPECT_LT(before.illuminatedFraction, 0.01);
