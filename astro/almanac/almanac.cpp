@@ -412,6 +412,7 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::
 
 std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
   std::vector<MonthGrid> grids;
+  if (count < 1 || month < 1 || month > 12) return grids;
   int y = year, m = month;
   for (int i = 0; i < count; ++i) {
     MonthGrid grid;
@@ -441,7 +442,7 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
       const auto nm = std::upper_bound(newMoons.begin(), newMoons.end(), noon);
       MoonState state;
       Illumination(TtOf(noon), state);
-      d.moonAgeNoon = noon - *(nm - 1);  // the months begin at a 冬至 month, before the first day
+      d.moonAgeNoon = nm != newMoons.begin() ? noon - *(nm - 1) : MoonAt(noon).age;
       d.illuminatedFraction = state.illuminatedFraction;
       d.phaseAngle = state.phaseAngle;
       const auto lm = std::upper_bound(lunar.begin(), lunar.end(), day,

@@ -93,7 +93,8 @@ struct MonthGrid {
   bool lunarUncertain = false;  // some day's lunar date is uncertain: show kLunarUncertainNote
 };
 
-// count consecutive months from year-month (count >= 1), computed together.
+// count consecutive months from year-month, computed together; empty for
+// count < 1 or a month outside 1-12.
 std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes);
 
 // Notes for a display of the lunar calendar.
