@@ -59,10 +59,13 @@ struct DayCase {
 
 // Day-only 雑節 by hand from the instants above and the rules: 節分 the day
 // before 立春; 八十八夜 day 88 from 立春 (2021-02-03 + 87 d = 05-01); 社日
-// 2016 on 3月17日 and 9月23日 (blog.goo.ne.jp/river1215/m/201611).
+// 2016 on 3月17日 and 9月23日 (blog.goo.ne.jp/river1215/m/201611); 社日 2026:
+// 春分 (3月20日 23:46) falls on a 癸 day, midway between the 戊 days 3月15日
+// and 3月25日, and in the afternoon, so the later one.
 constexpr DayCase kDays[] = {
     {2021, 2, 2, "節分"},   {2021, 5, 1, "八十八夜"}, {2025, 2, 2, "節分"},
     {2016, 3, 17, "社日"},  {2016, 9, 23, "社日"},    {2026, 3, 17, "彼岸の入り"},
+    {2026, 3, 25, "社日"},
 };
 
 TEST(AlmanacPublished, DaysOfTheZassetsu) {
