@@ -37,12 +37,12 @@ const precise::detail::VsopTheory& Earth() {
   return earth;
 }
 
-// The Earth from the terms of 1e-6 (radians, AU) and more times t^k, for the
+// The Earth from the terms of amplitude 1e-6 (radians, AU) and more, for the
 // coarse steps of a search: within 2" of the whole theory from 1000 to 3000.
 const precise::detail::VsopTheory& CoarseEarth() {
   static const precise::detail::VsopTheory earth = [] {
     constexpr double kCut = 1e-6;
-    static std::vector<precise::detail::VsopTerm> kept[3][precise::detail::kVsopPowers];
+    std::vector<precise::detail::VsopTerm> kept[3][precise::detail::kVsopPowers];  // copied by the theory
     const precise::detail::VsopBody& full = detail::FullEarth();
     const precise::detail::VsopSeries(*coordinates[3])[precise::detail::kVsopPowers] = {&full.longitude, &full.latitude,
                                                                                          &full.radius};
