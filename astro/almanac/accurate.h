@@ -12,9 +12,8 @@
 // the Sun's longitude within 0.09" (a steady +0.07", the equinox of VSOP87's
 // frame), the Moon's within 0.09", its elongation within 0.11", right
 // ascension and declination within 0.09", the distances within 2.4 km (Sun)
-// and 0.12 km (Moon); the solar
-// terms within 2.1 s, the Moon's phases within 0.21 s (tests/astro/almanac,
-// scripts/make_almanac_reference.py). Meant for 1000-2999, where the
+// and 0.12 km (Moon); the solar terms within 2.1 s, the Moon's phases within
+// 0.21 s (tests/astro/almanac, scripts/make_almanac_reference.py). Meant for 1000-2999, where the
 // theories' errors grow with the distance from 2000.
 //
 // Each call is independent and holds no state: safe from any thread.
@@ -38,7 +37,7 @@ ApparentPlace SunApparent(double jdTt);
 // geometric, when the light left (within 0.2 km of that at jdTt). Otherwise
 // as SunApparent.
 ApparentPlace MoonApparent(double jdTt);
-// The same from the lunar terms of 1" (1 km) and more only: within 20" of
+// The same from the lunar terms of 1" (1 km) and more only: within 27" of
 // MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.
 ApparentPlace MoonApparentCoarse(double jdTt);
 
