@@ -31,7 +31,8 @@ struct LocalDate {
 struct Event {
   EventKind kind = EventKind::kSolarTerm;
   std::string name;        // 春分, 朔, 土用の入り, 節分 ...
-  LocalDate date;          // local date of the instant (or the day)
+  LocalDate date;          // local date of the rounded minute (or the day); the days counted
+                           // from 立春, 春分 and 秋分 go by their exact instants
   bool hasTime = false;    // false for the 雑節 that are days only (節分, 彼岸の入り, 社日, 八十八夜, 二百十日, 二百二十日)
   int hour = 0, minute = 0;  // local time rounded to the nearest minute (30 s up), as the almanac office publishes it
   double jdUtc = 0;        // the exact instant (hasTime); else UTC Julian Day of the day's local 00:00
