@@ -426,7 +426,9 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
     }
   }
   for (const MonthGrid& g : grids) {
-    if (g.status != Status::kOk) return grids;
+    if (g.status == Status::kOk) continue;
+    for (MonthGrid& each : grids) each.status = Status::kOutsideYears;
+    return grids;
   }
   const long first = DayNumber(year, month, 1);
   const long end = DayNumber(y, m, 1);

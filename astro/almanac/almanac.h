@@ -95,7 +95,8 @@ struct MonthGrid {
 };
 
 // count consecutive months from year-month, computed together; empty for
-// count < 1 or a month outside 1-12.
+// count < 1 or a month outside 1-12. Should any month lie outside the years,
+// every grid has kOutsideYears and no days.
 std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes);
 
 // Notes for a display of the lunar calendar.
