@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/output_format.h"
-#include "panel/precise_readout.h"
+#include "panel/model_messages.h"
 
 namespace skycalc {
 
