@@ -17,11 +17,13 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/almanac_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
+#include "panel/precise_readout.h"
 #include "panel/readout_format.h"
 #include "ui_sky_calc_dlg.h"
 
@@ -108,6 +110,7 @@ const char kWhiteButtonStyle[] =
 
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
+const char kAlmanacItem[] = "暦(&K)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 const char kPreciseCaption[] = " (高精度)";
 // The model's choice in the settings, beside the site: "1" the precise model,
@@ -126,6 +129,7 @@ const char kHelpText[] =
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
     "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n"
+    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -337,6 +341,7 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
+  menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
@@ -371,6 +376,18 @@ void CSkyCalcWindow::ShowRiseSet() {
       FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
                  static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
   CRiseSetDlg box(day, table.IsSun(), title, site, this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowAlmanac() {
+  const int zoneMinutes = m_dlg.m_nZoneHour * 60 + m_dlg.m_nZoneMinute;
+  const std::vector<almanac::MonthGrid> grids = almanac::Months(m_dlg.m_nYear, m_dlg.m_nMonth, 1, zoneMinutes);
+  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
+    ShowMessage(kPreciseYearsMessage);
+    return;
+  }
+  const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
+  CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
   box.exec();
 }
 
