@@ -16,6 +16,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kHalfSynodicMonth = 29.530589 / 2;  // days
 constexpr int kWeeks = 6;
+// A cell's texts: the day, the age, the lunar date, the 六曜, then the events.
+constexpr int kRokuyo = 3, kFirstEvent = 4;
 
 const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const QColor kSundayColour(0xc0, 0x00, 0x00);
@@ -23,16 +25,16 @@ const QColor kSaturdayColour(0x00, 0x40, 0xc0);
 const QColor kEventColour(0x90, 0x30, 0x00);
 
 // The box's size and its controls in dialog units.
-constexpr QSize kBoxSize(360, 364);
+constexpr QSize kBoxSize(380, 366);
 const QRect kTitleRect(11, 10, 180, 10);
-const QRect kPreviousRect(194, 7, 50, 14);
-const QRect kNextRect(248, 7, 50, 14);
-const QRect kOkRect(302, 7, 50, 14);
-const QRect kGridRect(8, 26, 344, 264);
+const QRect kPreviousRect(214, 7, 50, 14);
+const QRect kNextRect(268, 7, 50, 14);
+const QRect kOkRect(322, 7, 50, 14);
+const QRect kGridRect(8, 26, 364, 264);
 constexpr int kEventColumns = 3;
-const QRect kEventsRect(11, 294, 112, 36);  // the first column; the others follow at kEventsStep
-constexpr int kEventsStep = 114;
-const QRect kNoteRect(11, 332, 338, 26);
+const QRect kEventsRect(11, 294, 119, 36);  // the first column; the others follow at kEventsStep
+constexpr int kEventsStep = 121;
+const QRect kNoteRect(11, 334, 358, 26);
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -42,13 +44,9 @@ int Weekday(const almanac::LocalDate& date) {
   return static_cast<int>(std::fmod(std::floor(jd + 1.5), 7.0) + 7) % 7;
 }
 
-// "旧2/2 大安", "旧閏11/30 先負"
-QString LunarText(const almanac::Day& day) {
-  return QString::fromUtf8("旧%1%2/%3 %4")
-      .arg(day.lunar.leap ? QString::fromUtf8("閏") : QString())
-      .arg(day.lunar.month)
-      .arg(day.lunar.day)
-      .arg(Utf8(day.rokuyo));
+// "旧2/2", "旧閏11/30"
+QString LunarText(const almanac::LunarDate& date) {
+  return QString::fromUtf8("旧%1%2/%3").arg(date.leap ? QString::fromUtf8("閏") : QString()).arg(date.month).arg(date.day);
 }
 
 // "20日 春分 23:46", "17日 彼岸の入り"
@@ -98,7 +96,8 @@ void CMonthGridView::SetMonth(const almanac::MonthGrid& grid) {
       cell.slot = first + static_cast<int>(i);
       cell.fraction = day.illuminatedFraction;
       cell.waxing = day.moonAgeNoon < kHalfSynodicMonth;
-      cell.texts << QString::number(day.date.day) << QString::asprintf("%.1f", day.moonAgeNoon) << LunarText(day);
+      cell.texts << QString::number(day.date.day) << QString::asprintf("%.1f", day.moonAgeNoon) << LunarText(day.lunar)
+                 << Utf8(day.rokuyo);
       for (const almanac::Event& event : day.events) cell.texts << Utf8(event.name);
       m_cells.push_back(cell);
     }
@@ -134,7 +133,9 @@ void CMonthGridView::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(grey, 1));
   for (int d = 0; d <= 7; ++d) painter.drawLine(QPointF(d * w + 0.5, 0), QPointF(d * w + 0.5, height()));
   painter.drawLine(QPointF(0, 0.5), QPointF(width(), 0.5));
-  for (int k = 0; k <= kWeeks; ++k) painter.drawLine(QPointF(0, header + k * h + 0.5), QPointF(width(), header + k * h + 0.5));
+  for (int k = 0; k <= kWeeks; ++k) {
+    painter.drawLine(QPointF(0, header + k * h + 0.5), QPointF(width(), header + k * h + 0.5));
+  }
 
   const int pad = 3;
   for (const Cell& cell : m_cells) {
@@ -144,15 +145,24 @@ void CMonthGridView::paintEvent(QPaintEvent*) {
     painter.setClipRect(inner);
     const double moon = 2 * line - 4;
     DrawMoon(painter, QRectF(inner.right() - moon, inner.top() + 2, moon, moon), cell.fraction, cell.waxing);
-    for (int i = 0; i < cell.texts.size(); ++i) {
-      QFont face = font();
-      face.setBold(i == 0);
-      painter.setFont(face);
-      painter.setPen(i == 0 ? colourOf(cell.slot % 7) : i >= 3 ? kEventColour : palette().color(QPalette::WindowText));
-      const QRectF row(inner.left(), inner.top() + i * line, inner.width(), line);
-      painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-                       QFontMetrics(face).elidedText(cell.texts[i], Qt::ElideRight, static_cast<int>(row.width())));
-    }
+    const auto row = [&](int i, double indent) {
+      return QRectF(inner.left() + indent, inner.top() + i * line, inner.width() - indent, line);
+    };
+    // The day in bold with its 六曜 beside it, the age and the lunar date below.
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(colourOf(cell.slot % 7));
+    painter.drawText(row(0, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[0]);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const double rokuyoIndent = QFontMetrics(bold).horizontalAdvance(cell.texts[0]) + line / 3;
+    painter.drawText(row(0, rokuyoIndent), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[kRokuyo]);
+    for (int i = 1; i < kRokuyo; ++i) painter.drawText(row(i, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[i]);
+    // The events run on over the rest of the cell, wrapped.
+    painter.setPen(kEventColour);
+    painter.drawText(inner.adjusted(0, kRokuyo * line, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     cell.texts.mid(kFirstEvent).join(QLatin1Char(' ')));
     painter.restore();
   }
 }

@@ -26,8 +26,8 @@ class CMonthGridView : public QWidget {
 
   // Shows the days of grid (an empty calendar for a grid without days).
   void SetMonth(const almanac::MonthGrid& grid);
-  // The text lines of the cell of day of month ("20", "1.3", "旧2/2 大安",
-  // then one line per event name); empty for a day the month lacks.
+  // The texts of the cell of day of month: "20", "1.3" (the age), "旧2/2",
+  // "大安", then each event's name; empty for a day the month lacks.
   QStringList CellTexts(int day) const;
 
  protected:

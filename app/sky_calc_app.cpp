@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QLibraryInfo>
 #include <clocale>
+#include <utility>
 #include <QTimer>
 
 #include "app/app_icon.h"
@@ -65,7 +66,8 @@ int CSkyCalcApp::InitInstance() {
   CSkyCalcWindow window(store, clock, CatalogSearchFolders(applicationDirPath().toStdString()));
   // SKYCALC_SCREENSHOT=file.png: save a picture of the window once it is up,
   // then end it like Esc (nothing is saved); SKYCALC_SCREENSHOT_RISESET=file.png
-  // the same of the 出没時刻 box. Used by scripts/screenshot.sh.
+  // and SKYCALC_SCREENSHOT_ALMANAC=file.png the same of the 出没時刻 and 暦
+  // boxes. Used by scripts/screenshot.sh.
   const QString screenshot = qEnvironmentVariable("SKYCALC_SCREENSHOT");
   if (!screenshot.isEmpty()) {
     QTimer::singleShot(1000, &window, [&window, screenshot] {
@@ -73,17 +75,21 @@ int CSkyCalcApp::InitInstance() {
       window.reject();
     });
   }
-  const QString riseSet = qEnvironmentVariable("SKYCALC_SCREENSHOT_RISESET");
-  if (!riseSet.isEmpty()) {
-    QTimer::singleShot(500, &window, [&window, riseSet] {
-      QTimer::singleShot(1000, &window, [&window, riseSet] {
+  const std::pair<const char*, void (CSkyCalcWindow::*)()> boxes[] = {
+      {"SKYCALC_SCREENSHOT_RISESET", &CSkyCalcWindow::ShowRiseSet},
+      {"SKYCALC_SCREENSHOT_ALMANAC", &CSkyCalcWindow::ShowAlmanac}};
+  for (const auto& [variable, show] : boxes) {
+    const QString file = qEnvironmentVariable(variable);
+    if (file.isEmpty()) continue;
+    QTimer::singleShot(500, &window, [&window, file, show = show] {
+      QTimer::singleShot(1000, &window, [&window, file] {
         if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
-          GrabWithCaption(box).save(riseSet);
+          GrabWithCaption(box).save(file);
           box->close();
         }
         window.reject();
       });
-      window.ShowRiseSet();
+      (window.*show)();
     });
   }
   window.exec();
