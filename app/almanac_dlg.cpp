@@ -46,7 +46,8 @@ int Weekday(const almanac::LocalDate& date) {
 
 // "旧2/2", "旧閏11/30"
 QString LunarText(const almanac::LunarDate& date) {
-  return QString::fromUtf8("旧%1%2/%3").arg(date.leap ? QString::fromUtf8("閏") : QString()).arg(date.month).arg(date.day);
+  const QString leap = date.leap ? QString::fromUtf8("閏") : QString();
+  return QString::fromUtf8("旧%1%2/%3").arg(leap).arg(date.month).arg(date.day);
 }
 
 // "20日 春分 23:46", "17日 彼岸の入り"
