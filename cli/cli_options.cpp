@@ -15,6 +15,7 @@ struct Parser {
   bool countGiven = false;
   bool preciseGiven = false;
   bool eventsGiven = false;
+  bool eclipsesGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -75,6 +76,10 @@ const std::map<std::string, FlagHandler>& Flags() {
       {"--events", [](Parser& p, const std::string& o) {
          if (p.eventsGiven) p.Fail(o + " given twice");
          p.options.events = p.eventsGiven = true;
+       }},
+      {"--eclipses", [](Parser& p, const std::string& o) {
+         if (p.eclipsesGiven) p.Fail(o + " given twice");
+         p.options.eclipses = p.eclipsesGiven = true;
        }},
   };
   return flags;
@@ -148,7 +153,11 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
-  if (p.error.empty() && !p.options.events && p.stepGiven != p.countGiven)
+  if (p.error.empty() && p.options.eclipses &&
+      (p.options.events || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
+       p.options.timeMode != CliTimeMode::kDefault))
+    p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
+  if (p.error.empty() && !p.options.events && !p.options.eclipses && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

@@ -30,6 +30,7 @@ struct CliOptions {
   std::int64_t count = 1;            // rows, or days with events; 1 without --step or --events
   bool precise = false;              // the precise model instead of the calculator's
   bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
+  bool eclipses = false;             // the eclipses of the stored year (--count years) at the stored site
   std::optional<std::string> dataDir;
 };
 

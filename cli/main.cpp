@@ -9,6 +9,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "cli/eclipse_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
@@ -96,6 +97,15 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.eclipses) {  // the stored year(s) and site
+    const skycalc::CSkyCalcDlg& d = session.Dialog();
+    std::string listing;
+    if (auto message = skycalc::AppendEclipses(listing, {d.m_nYear, options.count, d.m_nZoneHour * 60 + d.m_nZoneMinute,
+                                                         d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth}, options.format))
+      return Rejected(*message);
+    std::fwrite(listing.data(), 1, listing.size(), stdout);
+    return 0;
+  }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }
