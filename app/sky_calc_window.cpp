@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
@@ -108,6 +109,7 @@ const char kWhiteButtonStyle[] =
 
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
+const char kEclipseItem[] = "日食・月食(&E)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 const char kPreciseCaption[] = " (高精度)";
 // The model's choice in the settings, beside the site: "1" the precise model,
@@ -126,6 +128,9 @@ const char kHelpText[] =
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
     "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n"
+    "6. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
+    "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
+    "(1000年～2999年)。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -337,6 +342,7 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
+  menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
@@ -371,6 +377,22 @@ void CSkyCalcWindow::ShowRiseSet() {
       FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
                  static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
   CRiseSetDlg box(day, table.IsSun(), title, site, this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowEclipses() {
+  const int zone = m_dlg.m_nZoneHour * 60 + m_dlg.m_nZoneMinute;
+  const EclipseListResult list = ListEclipses({m_dlg.m_nYear, 1, zone, m_dlg.m_fLongitude, m_dlg.m_fLatitude,
+                                               m_dlg.m_fAzimuth});
+  if (list.refusal) {
+    ShowMessage(list.refusal);
+    return;
+  }
+  const std::string title = FormatText("%d年の日食・月食", static_cast<int>(m_dlg.m_nYear));
+  const std::string site =
+      FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
+                 static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
+  CEclipseDlg box(list, title, site, zone, this);
   box.exec();
 }
 

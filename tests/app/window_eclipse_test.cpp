@@ -1,0 +1,95 @@
+// The 日食・月食 box from the right-click menu: the eclipses of the stored
+// year at the stored site, the circumstances of the one selected, its drawing,
+// and the precise model's years.
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "panel/control_ids.h"
+#include "window_fixture.h"
+
+using namespace skycalc;
+
+namespace {
+
+// Runs inspect on the box the menu item opens, then closes it with Esc.
+void WithEclipseBox(CSkyCalcWindow& window, const std::function<void(QDialog&)>& inspect) {
+  bool done = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!box || box == &window || !box->isVisible() || done) return;
+    done = true;
+    inspect(*box);
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  poll.start();
+  std::unique_ptr<QMenu> menu(window.CreateContextMenu());
+  for (QAction* action : menu->actions())
+    if (action->text() == QString::fromUtf8("日食・月食(&E)...")) action->trigger();
+  EXPECT_TRUE(done);
+}
+
+// Pixels of the drawing that are neither of its two backgrounds.
+int DrawnPixels(QWidget* picture) {
+  const QImage image = picture->grab().toImage();
+  int drawn = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c != QColor(10, 12, 30) && c != QColor(40, 70, 120)) ++drawn;
+    }
+  return drawn;
+}
+
+}  // namespace
+
+// Reference: the NASA eclipse web site's catalogues: 2001 had a total lunar
+// eclipse on 9 January (20:21 UT, seen from Japan at dawn on the 10th), a total
+// solar eclipse on 21 June (Africa), a partial lunar eclipse on 5 July, an
+// annular solar eclipse on 14 December (20:53 UT, the Americas) and a
+// penumbral lunar eclipse on 30 December; the box gives the dates in JST.
+TEST_F(WindowTest, EclipseBoxListsTheYearAndShowsTheSelectedEclipse) {
+  Open();  // 2001-01-01, 140 E, 35 N, zone +9
+  WithEclipseBox(*window, [](QDialog& box) {
+    EXPECT_EQ(box.windowTitle(), QString::fromUtf8("日食・月食"));
+    EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text(), QString::fromUtf8("2001年の日食・月食"));
+    auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
+    ASSERT_NE(list, nullptr);
+    const char* starts[] = {"2001-01-10　皆既月食", "2001-06-21　皆既日食", "2001-07-05　部分月食",
+                            "2001-12-15　金環日食", "2001-12-30　半影月食"};
+    ASSERT_EQ(list->count(), 5);
+    for (int i = 0; i < 5; ++i)
+      EXPECT_TRUE(list->item(i)->text().startsWith(QString::fromUtf8(starts[i]))) << list->item(i)->text().toStdString();
+    auto* detail = box.findChild<QLabel*>("IDC_ECLIPSE_DETAIL");
+    auto* picture = box.findChild<QFrame*>("IDC_ECLIPSE_PICTURE");
+    EXPECT_TRUE(detail->text().contains(QString::fromUtf8("皆既食の始め")));
+    EXPECT_GT(DrawnPixels(picture), 100);
+    list->setCurrentRow(1);  // the African eclipse: nothing to see or draw
+    EXPECT_EQ(detail->text(), QString::fromUtf8("この地点では見えません"));
+    EXPECT_EQ(DrawnPixels(picture), 0);
+  });
+}
+
+TEST_F(WindowTest, EclipseBoxRefusesYearsOutsideThePreciseModel) {
+  Open();
+  Click(IDC_FIELD_YEAR);
+  Keys("3000");
+  Click(IDC_SET);
+  const QStringList messages = CloseMessages([this] {
+    std::unique_ptr<QMenu> menu(window->CreateContextMenu());
+    for (QAction* action : menu->actions())
+      if (action->text() == QString::fromUtf8("日食・月食(&E)...")) action->trigger();
+  });
+  EXPECT_EQ(messages, QStringList{QString::fromUtf8("高精度計算は1000年～2999年にだけ使えます。")});
+}
