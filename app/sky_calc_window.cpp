@@ -342,11 +342,11 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
-  menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
   connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
+  menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   menu->addSeparator();
   menu->addAction(QString::fromUtf8(kAboutItem), this, &CSkyCalcWindow::ShowAbout);
   return menu;
