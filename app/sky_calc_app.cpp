@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QLibraryInfo>
 #include <clocale>
+#include <QListWidget>
 #include <QTimer>
 
 #include "app/app_icon.h"
@@ -84,6 +85,29 @@ int CSkyCalcApp::InitInstance() {
         window.reject();
       });
       window.ShowRiseSet();
+    });
+  }
+  // SKYCALC_SCREENSHOT_ECLIPSE=file.png: the 日食・月食 box with the first
+  // eclipse seen from the site selected.
+  const QString eclipses = qEnvironmentVariable("SKYCALC_SCREENSHOT_ECLIPSE");
+  if (!eclipses.isEmpty()) {
+    QTimer::singleShot(500, &window, [&window, eclipses] {
+      QTimer::singleShot(1000, &window, [&window, eclipses] {
+        if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
+          if (auto* list = box->findChild<QListWidget*>(QStringLiteral("IDC_ECLIPSE_LIST"))) {
+            for (int row = 0; row < list->count(); ++row) {
+              if (list->item(row)->text().endsWith(QString::fromUtf8("見える"))) {
+                list->setCurrentRow(row);
+                break;
+              }
+            }
+          }
+          GrabWithCaption(box).save(eclipses);
+          box->close();
+        }
+        window.reject();
+      });
+      window.ShowEclipses();
     });
   }
   window.exec();

@@ -2,7 +2,7 @@
 # Starts the real calculator window under a virtual X server and saves
 # pictures of it to docs/: screenshot.png (the calculator's model),
 # screenshot-precise.png (the precise model) and screenshot-riseset.png (the
-# 出没時刻 box for the Sun).
+# 出没時刻 box for the Sun), screenshot-eclipse.png (the 日食・月食 box).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
 # The window runs in the build folder beside the catalogue files, with a
 # settings store of its own, and ends by itself after each picture (saving
@@ -30,3 +30,4 @@ shot() {
 shot SKYCALC_SCREENSHOT docs/screenshot.png 0
 shot SKYCALC_SCREENSHOT docs/screenshot-precise.png 1
 shot SKYCALC_SCREENSHOT_RISESET docs/screenshot-riseset.png 0
+shot SKYCALC_SCREENSHOT_ECLIPSE docs/screenshot-eclipse.png 0
