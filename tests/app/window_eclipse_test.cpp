@@ -1,6 +1,5 @@
 // The 日食・月食 box from the right-click menu: the eclipses of the stored
-// year at the stored site, the circumstances of the one selected, its drawing,
-// and the precise model's years.
+// year at the stored site, the circumstances of the one selected, its drawing.
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -66,11 +66,10 @@ TEST_F(WindowTest, EclipseBoxListsTheYearAndShowsTheSelectedEclipse) {
     EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text(), QString::fromUtf8("2001年の日食・月食"));
     auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
     ASSERT_NE(list, nullptr);
-    const char* starts[] = {"2001-01-10　皆既月食", "2001-06-21　皆既日食", "2001-07-05　部分月食",
-                            "2001-12-15　金環日食", "2001-12-30　半影月食"};
-    ASSERT_EQ(list->count(), 5);
-    for (int i = 0; i < 5; ++i)
-      EXPECT_TRUE(list->item(i)->text().startsWith(QString::fromUtf8(starts[i]))) << list->item(i)->text().toStdString();
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text().left(15);
+    EXPECT_EQ(rows.join("|"), QString::fromUtf8("2001-01-10　皆既月食|2001-06-21　皆既日食|2001-07-05　部分月食|"
+                                                "2001-12-15　金環日食|2001-12-30　半影月食"));
     auto* detail = box.findChild<QLabel*>("IDC_ECLIPSE_DETAIL");
     auto* picture = box.findChild<QFrame*>("IDC_ECLIPSE_PICTURE");
     EXPECT_TRUE(detail->text().contains(QString::fromUtf8("皆既食の始め")));
@@ -79,17 +78,4 @@ TEST_F(WindowTest, EclipseBoxListsTheYearAndShowsTheSelectedEclipse) {
     EXPECT_EQ(detail->text(), QString::fromUtf8("この地点では見えません"));
     EXPECT_EQ(DrawnPixels(picture), 0);
   });
-}
-
-TEST_F(WindowTest, EclipseBoxRefusesYearsOutsideThePreciseModel) {
-  Open();
-  Click(IDC_FIELD_YEAR);
-  Keys("3000");
-  Click(IDC_SET);
-  const QStringList messages = CloseMessages([this] {
-    std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-    for (QAction* action : menu->actions())
-      if (action->text() == QString::fromUtf8("日食・月食(&E)...")) action->trigger();
-  });
-  EXPECT_EQ(messages, QStringList{QString::fromUtf8("高精度計算は1000年～2999年にだけ使えます。")});
 }

@@ -113,29 +113,19 @@ TEST(LunarEclipse, ContactsAndMagnitudeAsTheAlmanacOfficePublishedThem) {
       const Contact* ours = Find(*e, c.name);
       ASSERT_NE(ours, nullptr) << static_cast<int>(c.name);
       const double published = Jst(p.year, p.month, c.day, c.hour, c.minute);
-      const double difference = (ours->jdUtc - published) / kMinute;
-      EXPECT_NEAR(difference, 0.0, p.rounding + kContactMinutes) << static_cast<int>(c.name);
-      RecordProperty(std::string(p.source) + " " + std::to_string(static_cast<int>(c.name)), std::to_string(difference));
+      EXPECT_NEAR((ours->jdUtc - published) / kMinute, 0.0, p.rounding + kContactMinutes) << static_cast<int>(c.name);
     }
   }
 }
 
 TEST(LunarEclipse, MoonAltitudesAtTokyoAsTheOfficeTabulatedThem) {
   // Reference: the NAOJ table of 2025-09-08 above: the Moon's altitude at Tokyo
-  // at U1, U2, max, U3, U4 (39.7, 31.0, 24.2, 17.0, 5.2 degrees; the office's
-  // altitudes include refraction, up to 0.2 degree at these heights).
+  // at U1, U2, max, U3, U4 (with refraction, up to 0.2 degree at these heights).
   const std::vector<Eclipse> year = YearAt(2025);
   const Eclipse* e = Nearest(year, Kind::kLunar, Jst(2025, 9, 8, 3, 12));
-  ASSERT_NE(e, nullptr);
-  const std::map<ContactName, double> altitudes = {{ContactName::kU1, 39.7}, {ContactName::kU2, 31.0},
-                                                   {ContactName::kMax, 24.2}, {ContactName::kU3, 17.0},
-                                                   {ContactName::kU4, 5.2}};
-  for (const auto& [name, altitude] : altitudes) {
-    const Contact* c = Find(*e, name);
-    ASSERT_NE(c, nullptr);
-    EXPECT_NEAR(c->altitude / kDeg, altitude, 0.3) << static_cast<int>(name);
-  }
-  EXPECT_TRUE(e->visible);
+  ASSERT_TRUE(e && e->visible && e->contacts.size() == 7u);
+  const double altitudes[] = {39.7, 31.0, 24.2, 17.0, 5.2};
+  for (int i = 0; i < 5; ++i) EXPECT_NEAR(e->contacts[i + 1].altitude / kDeg, altitudes[i], 0.3) << i;
 }
 
 // Reference: F. Espenak and J. Meeus, Five Millennium Canons of Solar and of
@@ -152,24 +142,26 @@ TEST(EclipseSearch, EveryEclipseOfTheCanonFrom1901To2100) {
   Conventions canon;
   canon.moonRadiusInner = 0.272281;
   canon.shadow = ShadowRule::kDanjon;
+  using Counts = std::map<std::pair<Kind, Type>, int>;  // the types the source gives
   struct Century {
     int first;
-    std::map<std::pair<Kind, Type>, int> counts;  // only the types the source gives
-    int solar, lunar;                             // totals, -1 where not given
+    Counts counts;
+    int solar, lunar;  // totals, -1 where not given
   };
+  const auto S = [](Type t) { return std::make_pair(Kind::kSolar, t); };
+  const auto L = [](Type t) { return std::make_pair(Kind::kLunar, t); };
   const std::vector<Century> centuries = {
       {2001,
-       {{{Kind::kSolar, Type::kPartial}, 77}, {{Kind::kSolar, Type::kAnnular}, 72}, {{Kind::kSolar, Type::kTotal}, 68},
-        {{Kind::kSolar, Type::kHybrid}, 7}, {{Kind::kLunar, Type::kPenumbral}, 86},
-        {{Kind::kLunar, Type::kPartial}, 57}, {{Kind::kLunar, Type::kTotal}, 85}},
+       {{S(Type::kPartial), 77}, {S(Type::kAnnular), 72}, {S(Type::kTotal), 68}, {S(Type::kHybrid), 7},
+        {L(Type::kPenumbral), 86}, {L(Type::kPartial), 57}, {L(Type::kTotal), 85}},
        224, 228},
-      {1901, {{{Kind::kLunar, Type::kTotal}, 81}}, 228, -1},
+      {1901, {{L(Type::kTotal), 81}}, 228, -1},
   };
   for (const Century& c : centuries) {
     SCOPED_TRACE(c.first);
     const EclipseList list =
         FindEclipses(CalendarToJD(c.first, 1, 1), CalendarToJD(c.first + 100, 1, 1), kTokyo, canon);
-    std::map<std::pair<Kind, Type>, int> counts;
+    Counts counts;
     int solar = 0, lunar = 0;
     for (const Eclipse& e : list.eclipses) {
       ++counts[{e.kind, e.type}];
@@ -184,7 +176,7 @@ TEST(EclipseSearch, EveryEclipseOfTheCanonFrom1901To2100) {
   }
 }
 
-// PyEphem's local circumstances (make_pyephem_solar.py) at the same sites.
+// PyEphem's local circumstances (scripts/make_eclipse_reference.py) at the same sites.
 TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
   std::ifstream file(SKYCALC_ECLIPSE_REFERENCE);
   ASSERT_TRUE(file.good());
@@ -218,47 +210,13 @@ TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
       // The maximum is a flat minimum: a second of difference in the
       // centres' distance moves it by far more than a contact.
       const double bound = (name == ContactName::kMax ? 2.0 : 1.0) * kContactMinutes + slack;
-      const double difference = (c->jdUtc - std::stod(f[column])) / kMinute;
-      EXPECT_NEAR(difference, 0.0, bound) << static_cast<int>(name);
-      RecordProperty(f[0] + " " + std::to_string(column), std::to_string(difference));
+      EXPECT_NEAR((c->jdUtc - std::stod(f[column])) / kMinute, 0.0, bound) << static_cast<int>(name);
     }
     EXPECT_NEAR(e->magnitude, std::stod(f[8]), kMagnitudeTolerance);
     EXPECT_NEAR(e->obscuration, std::stod(f[9]), kMagnitudeTolerance);
     ++rows;
   }
   EXPECT_GE(rows, 10);
-}
-
-TEST(SolarEclipse, KindsOverTheEarthAndSeenOrNotFromTokyo) {
-  // Reference: the NASA eclipse web site's 2001-2100 catalogue: 2012-05-20/21
-  // annular, 2023-04-20 hybrid, 2024-04-08 total, 2022-04-30 partial; from
-  // Tokyo the annular eclipse of 2012 was seen, those of 2022, 2023 (south-western Japan
-  // only) and 2024 not.
-  struct Case {
-    int year, month, day;
-    Type type;
-    bool seenFromTokyo;
-  };
-  const Case cases[] = {{2012, 5, 21, Type::kAnnular, true},
-                        {2023, 4, 20, Type::kHybrid, false},
-                        {2024, 4, 8, Type::kTotal, false},
-                        {2022, 5, 1, Type::kPartial, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.year);
-    const std::vector<Eclipse> year = YearAt(c.year);
-    const Eclipse* e = Nearest(year, Kind::kSolar, CalendarToJD(c.year, c.month, c.day));
-    ASSERT_NE(e, nullptr);
-    EXPECT_NEAR(e->greatestJdUtc, CalendarToJD(c.year, c.month, c.day), 1.0);
-    EXPECT_EQ(e->type, c.type);
-    EXPECT_EQ(e->visible, c.seenFromTokyo);
-    EXPECT_EQ(e->contacts.empty(), !c.seenFromTokyo);
-  }
-}
-
-TEST(EclipseSearch, RefusesSpansOutsideThePreciseModel) {
-  const EclipseList list = FindEclipses(CalendarToJD(999, 1, 1), CalendarToJD(1001, 1, 1), kTokyo);
-  EXPECT_EQ(list.status, precise::Status::kOutsideYears);
-  EXPECT_TRUE(list.eclipses.empty());
 }
 
 }  // namespace
