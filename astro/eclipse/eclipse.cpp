@@ -108,6 +108,16 @@ Contact Seen(ContactName name, double jdTt, const double p[3], double gast, cons
   return Contact{name, UtcFromTt(jdTt), topo.altitude, topo.azimuth};
 }
 
+// The Moon's centre seen from site relative to a reference point (both
+// geocentric positions, AU), as View's x (along increasing azimuth) and y.
+void Offset(double jdTt, const double moon[3], const double reference[3], double gast,
+            const precise::Observer& site, Eclipse::View& view) {
+  const Contact m = Seen(ContactName::kMax, jdTt, moon, gast, site);
+  const Contact r = Seen(ContactName::kMax, jdTt, reference, gast, site);
+  view.moonX = std::remainder(m.azimuth - r.azimuth, ERFA_D2PI) * std::cos(r.altitude);
+  view.moonY = m.altitude - r.altitude;
+}
+
 // Whether the altitude (of the body at each instant) is above 0 at some
 // instant of [a, b], scanned every kScanStep and at both ends.
 bool AboveHorizonDuring(const std::function<double(double)>& altitude, double a, double b) {
@@ -227,6 +237,14 @@ std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise:
   }
   std::sort(contacts.begin(), contacts.end(), [](const Contact& x, const Contact& y) { return x.jdUtc < y.jdUtc; });
   e.contacts = contacts;
+  // The shadow's centre is seen where the axis meets the Moon's distance.
+  const SunMoonState s = track.At(greatestTt);
+  double centre[3];
+  eraSxp(-eraPm(const_cast<double*>(s.moon)) / eraPm(const_cast<double*>(s.sun)), const_cast<double*>(s.sun), centre);
+  e.view.umbra = g.umbra;
+  e.view.penumbra = g.penumbra;
+  e.view.moon = g.moon;
+  Offset(greatestTt, s.moon, centre, s.gast, site, e.view);
   e.visible = AboveHorizonDuring([&](double t) { return moonAt(ContactName::kMax, t).altitude; }, first, last);
   return e;
 }
@@ -377,6 +395,20 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
       e.contacts.push_back(sunAt(ContactName::kC3, Root(inner, max, c4)));
     }
     e.contacts.push_back(sunAt(ContactName::kC4, c4));
+    const SunMoonState state = track.At(max);
+    // Seen from the site the discs keep the ratio of the shadow's radii there.
+    const precise::TopocentricPlace sunSeen = precise::Topocentric(
+        [&] {
+          precise::GeocentricPlace g;
+          eraP2s(const_cast<double*>(state.sun), &g.rightAscension, &g.declination, &g.distance);
+          g.rightAscension = eraAnp(g.rightAscension);
+          return g;
+        }(),
+        eraAnp(state.gast), site);
+    e.view.sun = std::asin(std::sin(conv::kSunSemidiameterAt1Au) / sunSeen.distance);
+    e.view.moon = e.view.sun * moonRadius / sunRadius;
+    e.view.umbra = e.view.penumbra = 0.0;
+    Offset(max, state.moon, state.sun, state.gast, site, e.view);
     std::sort(e.contacts.begin(), e.contacts.end(),
               [](const Contact& x, const Contact& y) { return x.jdUtc < y.jdUtc; });
   }

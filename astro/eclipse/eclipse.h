@@ -56,6 +56,14 @@ struct Eclipse {
   // path), empty when the eclipse is not seen there. Contacts below the
   // horizon are kept, with negative altitude.
   std::vector<Contact> contacts;
+  // The look at maximum from the site, for a drawing (radians on the sky; x
+  // along increasing azimuth, y up toward the zenith, both from the centre
+  // of the Sun's disc or of the shadow): the Sun's radius (solar), the
+  // umbra's and the penumbra's (lunar), the Moon's radius and its centre.
+  // All 0 for a solar eclipse not seen from the site.
+  struct View {
+    double sun = 0.0, umbra = 0.0, penumbra = 0.0, moon = 0.0, moonX = 0.0, moonY = 0.0;
+  } view;
 };
 
 // How the Earth's shadow is enlarged for its atmosphere: by 1/50
