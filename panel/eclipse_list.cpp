@@ -121,7 +121,7 @@ std::string ContactCaption(const eclipse::Eclipse& e, eclipse::ContactName name)
 }
 
 std::string EclipseLocalDate(double jdUtc, int zoneMinutes) {
-  const LocalClock c = ToLocal(jdUtc, zoneMinutes);
+  const LocalClock c = ToLocal(Rounded(jdUtc, 1.0 / 60.0), zoneMinutes);
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(c.year), c.month, c.day);
   return text;
@@ -129,7 +129,7 @@ std::string EclipseLocalDate(double jdUtc, int zoneMinutes) {
 
 std::string EclipseLocalTime(double jdUtc, int zoneMinutes) {
   const LocalClock c = ToLocal(Rounded(jdUtc, 0.1), zoneMinutes);
-  const long tenths = std::lround(c.dayMinutes * 10.0);
+  const long tenths = std::lround(c.dayMinutes * 10.0) % 14400;
   char text[32];
   std::snprintf(text, sizeof text, "%02ld:%02ld.%ld", tenths / 600, tenths / 10 % 60, tenths % 10);
   return text;
@@ -137,7 +137,7 @@ std::string EclipseLocalTime(double jdUtc, int zoneMinutes) {
 
 std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes) {
   const LocalClock c = ToLocal(Rounded(jdUtc, 1.0 / 60.0), zoneMinutes);
-  const long seconds = std::lround(c.dayMinutes * 60.0);
+  const long seconds = std::lround(c.dayMinutes * 60.0) % 86400;
   char text[32];
   std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
   return text;

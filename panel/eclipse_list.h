@@ -38,9 +38,9 @@ const char* ContactCode(eclipse::ContactName name);
 // The contact's Japanese caption: "半影食の始め", "部分食の始め", "皆既食の始め" ("金環食の始め"
 // for an annular phase at the site), "食の最大", ...
 std::string ContactCaption(const eclipse::Eclipse& e, eclipse::ContactName name);
-// Local date and time of a UTC Julian Day in the zone: "2022-11-08" and
-// "18:08.9" (minutes to a tenth), "18:08:53" (whole seconds); Julian calendar
-// before 1582-10-15.
+// Local date and time of a UTC Julian Day in the zone: "2022-11-08" (of the
+// instant rounded to the second), "18:08.9" (minutes to a tenth), "18:08:53"
+// (whole seconds); Julian calendar before 1582-10-15.
 std::string EclipseLocalDate(double jdUtc, int zoneMinutes);
 std::string EclipseLocalTime(double jdUtc, int zoneMinutes);
 std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes);
