@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/almanac_output.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/eclipse_output.h"
@@ -17,7 +18,9 @@
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
 #include "catalog/catalog_folders.h"
-#include "panel/day_events.h"
+#include "astro/sky/day_table.h"
+#include "panel/model_messages.h"
+#include "panel/settings_keys.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, s
   }
 }
 
-// Keys the given fields in the order SET examines them; the first refusal.
+// Stores the given fields in the order SET examines them; the first refusal.
 std::optional<std::string> StoreFields(skycalc::CliSession& session, const skycalc::CliOptions& options) {
   for (std::size_t i = 0; i < skycalc::kCliFieldCount; ++i) {
     if (!options.fields[i]) continue;
@@ -58,13 +61,14 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
 template <typename Fail>
 int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session, skycalc::StreamWriter& out,
                 skycalc::TableProgress& progress, const Fail& fail) {
-  const skycalc::DayEventsTable table(session.Dialog());
+  const std::unique_ptr<skycalc::sky::DayEventsTable> events = skycalc::MakeDayEventsTable(session.CurrentObservation());
+  const skycalc::sky::DayEventsTable& table = *events;
   if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::EventsCsvHeader();
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
-    const skycalc::LocalDayEvents day = table.Day(date.year, date.month, date.day);
-    if (day.refusal) return fail(day.refusal);
+    const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
+    if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {
       case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise()); break;
       case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
@@ -80,7 +84,7 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
 
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
-  skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
+  skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
   skycalc::ReadOnlySettingsStore store(qtStore);
   skycalc::SystemClock clock;
   // --data-dir names the one folder of the catalogues; without it they are
@@ -97,11 +101,17 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
+    const skycalc::CivilTime date = session.StoredCivilTime();
+    const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
+    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
+                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+  }
   if (options.eclipses) {  // the stored year(s) and site
-    const skycalc::CSkyCalcDlg& d = session.Dialog();
+    const skycalc::StoredFields& f = session.Fields();
     std::string listing;
-    if (auto message = skycalc::AppendEclipses(listing, {d.m_nYear, options.count, d.m_nZoneHour * 60 + d.m_nZoneMinute,
-                                                         d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth}, options.format))
+    if (auto message = skycalc::AppendEclipses(listing, {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude,
+                                                         f.latitude, f.azimuth}, options.format))
       return Rejected(*message);
     std::fwrite(listing.data(), 1, listing.size(), stdout);
     return 0;

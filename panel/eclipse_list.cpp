@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "astro/time/julian_day.h"
-#include "panel/precise_readout.h"
+#include "panel/model_messages.h"
 
 namespace skycalc {
 

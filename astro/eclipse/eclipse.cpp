@@ -101,7 +101,7 @@ double Angle(const double a[3], const double b[3]) {
 
 // Altitude and azimuth of the body at geocentric position p (AU, true equator of date).
 Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site) {
-  precise::GeocentricPlace place;
+  precise::GeocentricApparent place;
   eraP2s(const_cast<double*>(p), &place.rightAscension, &place.declination, &place.distance);
   place.rightAscension = eraAnp(place.rightAscension);
   const precise::TopocentricPlace topo = precise::Topocentric(place, eraAnp(gast), site);
@@ -399,7 +399,7 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
     // Seen from the site the discs keep the ratio of the shadow's radii there.
     const precise::TopocentricPlace sunSeen = precise::Topocentric(
         [&] {
-          precise::GeocentricPlace g;
+          precise::GeocentricApparent g;
           eraP2s(const_cast<double*>(state.sun), &g.rightAscension, &g.declination, &g.distance);
           g.rightAscension = eraAnp(g.rightAscension);
           return g;

@@ -13,9 +13,9 @@ namespace skycalc::eclipse {
 
 namespace {
 
-ApparentPlace FromPrecise(precise::Body body, double jdTt) {
+ApparentPlace FromPrecise(Body body, double jdTt) {
   const precise::Instant t{UtcFromTt(jdTt), jdTt};
-  const precise::GeocentricPlace g = precise::BodyGeocentric(body, t);
+  const precise::GeocentricApparent g = precise::BodyGeocentric(body, t);
   ApparentPlace place;
   place.rightAscension = g.rightAscension;
   place.declination = g.declination;
@@ -34,7 +34,7 @@ ApparentPlace FromPrecise(precise::Body body, double jdTt) {
 
 }  // namespace
 
-ApparentPlace SunApparent(double jdTt) { return FromPrecise(precise::Body::kSun, jdTt); }
-ApparentPlace MoonApparent(double jdTt) { return FromPrecise(precise::Body::kMoon, jdTt); }
+ApparentPlace SunApparent(double jdTt) { return FromPrecise(Body::kSun, jdTt); }
+ApparentPlace MoonApparent(double jdTt) { return FromPrecise(Body::kMoon, jdTt); }
 
 }  // namespace skycalc::eclipse

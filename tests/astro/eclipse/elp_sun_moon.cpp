@@ -28,8 +28,8 @@ ApparentPlace Place(const double v[3], double jdTt) {
   return place;
 }
 
-ApparentPlace Precise(precise::Body body, double jdTt, double v[3]) {
-  const precise::GeocentricPlace g = precise::BodyGeocentric(body, precise::Instant{UtcFromTt(jdTt), jdTt});
+ApparentPlace Precise(Body body, double jdTt, double v[3]) {
+  const precise::GeocentricApparent g = precise::BodyGeocentric(body, precise::Instant{UtcFromTt(jdTt), jdTt});
   eraS2p(g.rightAscension, g.declination, g.distance, v);
   return Place(v, jdTt);
 }
@@ -38,12 +38,12 @@ ApparentPlace Precise(precise::Body body, double jdTt, double v[3]) {
 
 ApparentPlace SunApparent(double jdTt) {
   double v[3];
-  return Precise(precise::Body::kSun, jdTt, v);
+  return Precise(Body::kSun, jdTt, v);
 }
 
 ApparentPlace MoonApparent(double jdTt) {
   double v[3];
-  Precise(precise::Body::kMoon, jdTt, v);
+  Precise(Body::kMoon, jdTt, v);
   // ELP's geometric place (km, mean ecliptic and equinox of J2000.0) less
   // moon98's (AU, GCRS): the difference, a few arcseconds, turned to the true
   // equator of date and added to the apparent place.
