@@ -131,7 +131,8 @@ bool AboveHorizonDuring(const std::function<double(double)>& altitude, double a,
 
 // The TT instant near guess where the Moon's apparent longitude is the Sun's
 // plus target (0: new Moon, pi: full Moon), with the Moon's latitude and
-// both distances there; nullopt where the ephemeris gives nothing.
+// both distances there (the Moon's larger terms only: the syzygy to a
+// minute, its latitude to 30"); nullopt where the ephemeris gives nothing.
 struct Syzygy {
   double jdTt;
   ApparentPlace sun, moon;
@@ -141,7 +142,7 @@ std::optional<Syzygy> FindSyzygy(double guess, double target) {
   Syzygy s{guess, {}, {}};
   const auto offset = [&](double t) {
     s.sun = SunApparent(t);
-    s.moon = MoonApparent(t);
+    s.moon = MoonApparentCoarse(t);
     return std::remainder(s.moon.longitude - s.sun.longitude - target, ERFA_D2PI);
   };
   double t0 = guess, f0 = offset(t0);
@@ -436,7 +437,8 @@ std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise:
 
 // Whether the Moon's latitude at syzygy leaves room for an eclipse: the sum
 // of the radii that could meet (lunar: penumbra and Moon; solar, seen from
-// anywhere on the Earth: parallaxes and both discs), with a margin.
+// anywhere on the Earth: parallaxes and both discs), with a margin of 5'
+// for the latitude's projection and the coarse Moon's 30".
 bool CloseEnough(const Syzygy& s, bool lunar, const Conventions& c) {
   const double moonParallax = std::asin(kEarthRadiusAu / s.moon.distance);
   const double sunParallax = std::asin(kEarthRadiusAu / s.sun.distance);
@@ -444,7 +446,7 @@ bool CloseEnough(const Syzygy& s, bool lunar, const Conventions& c) {
   const double moonRadius = c.moonRadius * moonParallax;
   const double reach = lunar ? conv::kShadowEnlargement * (moonParallax + sunRadius + sunParallax) + moonRadius
                              : moonParallax - sunParallax + sunRadius + moonRadius;
-  return std::fabs(s.moon.latitude) * std::cos(5.3 * ERFA_DD2R) < reach + 0.005;
+  return std::fabs(s.moon.latitude) * std::cos(5.3 * ERFA_DD2R) < reach + 0.0015;
 }
 
 std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Observer& site, const Conventions& c) {

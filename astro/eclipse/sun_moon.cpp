@@ -1,40 +1,36 @@
 #include "astro/eclipse/sun_moon.h"
 
-#include <erfa.h>
-#include <erfam.h>
+#include <limits>
 
-#include <cmath>
-
+#include "astro/almanac/accurate.h"
 #include "astro/eclipse/time_scales.h"
 #include "astro/precise/precise.h"
 
-// For now the precise model's Sun (cut VSOP87) and Moon (ERFA's moon98).
+// The almanac's accurate Sun (the whole VSOP87 Earth) and Moon (ELP/MPP02).
 namespace skycalc::eclipse {
 
 namespace {
 
-ApparentPlace FromPrecise(Body body, double jdTt) {
-  const precise::Instant t{UtcFromTt(jdTt), jdTt};
-  const precise::GeocentricApparent g = precise::BodyGeocentric(body, t);
-  ApparentPlace place;
-  place.rightAscension = g.rightAscension;
-  place.declination = g.declination;
-  place.distance = g.distance;
-  // True obliquity of date: IAU 2006 mean obliquity plus the nutation in obliquity.
-  double dpsi = 0.0, deps = 0.0;
-  eraNut00b(ERFA_DJ00, jdTt - ERFA_DJ00, &dpsi, &deps);
-  const double eps = eraObl06(ERFA_DJ00, jdTt - ERFA_DJ00) + deps;
-  const double sa = std::sin(g.rightAscension), ca = std::cos(g.rightAscension);
-  const double sd = std::sin(g.declination), cd = std::cos(g.declination);
-  const double se = std::sin(eps), ce = std::cos(eps);
-  place.longitude = eraAnp(std::atan2(sa * cd * ce + sd * se, ca * cd));
-  place.latitude = std::asin(sd * ce - cd * se * sa);
-  return place;
+bool InsideYears(double jdTt) {
+  const double jdUtc = UtcFromTt(jdTt);
+  return jdUtc >= precise::kFirstJdUtc && jdUtc < precise::kEndJdUtc;
+}
+
+ApparentPlace From(const accurate::ApparentPlace& a) {
+  return ApparentPlace{a.longitude, a.latitude, a.rightAscension, a.declination, a.distance};
+}
+
+ApparentPlace Nowhere() {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  return ApparentPlace{nan, nan, nan, nan, nan};
 }
 
 }  // namespace
 
-ApparentPlace SunApparent(double jdTt) { return FromPrecise(Body::kSun, jdTt); }
-ApparentPlace MoonApparent(double jdTt) { return FromPrecise(Body::kMoon, jdTt); }
+ApparentPlace SunApparent(double jdTt) { return InsideYears(jdTt) ? From(accurate::SunApparent(jdTt)) : Nowhere(); }
+ApparentPlace MoonApparent(double jdTt) { return InsideYears(jdTt) ? From(accurate::MoonApparent(jdTt)) : Nowhere(); }
+ApparentPlace MoonApparentCoarse(double jdTt) {
+  return InsideYears(jdTt) ? From(accurate::MoonApparentCoarse(jdTt)) : Nowhere();
+}
 
 }  // namespace skycalc::eclipse

@@ -18,5 +18,8 @@ struct ApparentPlace {
 // number is NaN.
 ApparentPlace SunApparent(double jdTt);
 ApparentPlace MoonApparent(double jdTt);
+// The Moon from its larger terms only: within 30" of MoonApparent, a tenth of
+// its cost. Good enough to find a syzygy and screen it; never for a contact.
+ApparentPlace MoonApparentCoarse(double jdTt);
 
 }  // namespace skycalc::eclipse
