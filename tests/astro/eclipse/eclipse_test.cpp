@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/base/constants.h"
 #include "astro/eclipse/eclipse.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
@@ -17,19 +18,13 @@
 namespace skycalc::eclipse {
 namespace {
 
-constexpr double kDeg = 3.14159265358979323846 / 180.0;
+constexpr double kDeg = kExactDegToRad;
 constexpr double kMinute = 1.0 / 1440.0;
 const precise::Observer kTokyo{139.7 * kDeg, 35.7 * kDeg};
 
-// How far the contacts may stray: 0.1 minute, the office's own rounding,
-// with a Moon of the office's quality (ELP2000-82B). The shipped Moon (ERFA's
-// moon98, documented within 3.7" RMS and 13" at worst of ELP) moves a
-// contact by up to 2 s per arcsecond, hence its wider bound.
-#ifdef SKYCALC_ECLIPSE_WITH_ELP
+// How far the contacts may stray: 0.1 minute, the office's own rounding
+// (the accurate Moon, ELP/MPP02, keeps every contact inside it).
 constexpr double kContactMinutes = 0.1;
-#else
-constexpr double kContactMinutes = 0.3;
-#endif
 constexpr double kMagnitudeTolerance = 0.002;
 
 // Eclipses of the local (JST) year at Tokyo.
@@ -136,9 +131,6 @@ TEST(LunarEclipse, MoonAltitudesAtTokyoAsTheOfficeTabulatedThem) {
 // lunar eclipses per century (81 in 1901-2000). Computed with the canon's
 // conventions: Danjon's shadow, k = 0.272281 for the umbra.
 TEST(EclipseSearch, EveryEclipseOfTheCanonFrom1901To2100) {
-#ifdef SKYCALC_ECLIPSE_WITH_ELP
-  GTEST_SKIP() << "the search is the same with either Moon; the full ELP series is too slow for two centuries";
-#endif
   Conventions canon;
   canon.moonRadiusInner = 0.272281;
   canon.shadow = ShadowRule::kDanjon;
@@ -207,10 +199,7 @@ TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
         continue;
       }
       ASSERT_NE(c, nullptr) << static_cast<int>(name);
-      // The maximum is a flat minimum: a second of difference in the
-      // centres' distance moves it by far more than a contact.
-      const double bound = (name == ContactName::kMax ? 2.0 : 1.0) * kContactMinutes + slack;
-      EXPECT_NEAR((c->jdUtc - std::stod(f[column])) / kMinute, 0.0, bound) << static_cast<int>(name);
+      EXPECT_NEAR((c->jdUtc - std::stod(f[column])) / kMinute, 0.0, kContactMinutes + slack) << static_cast<int>(name);
     }
     EXPECT_NEAR(e->magnitude, std::stod(f[8]), kMagnitudeTolerance);
     EXPECT_NEAR(e->obscuration, std::stod(f[9]), kMagnitudeTolerance);
