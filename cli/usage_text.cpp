@@ -64,7 +64,7 @@ the precise model, 64 usage error.
                    [--step N(m|h|d) --count K | --events [--count K]]
                    [--data-dir フォルダ]
        skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
-          skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
                    [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
