@@ -10,7 +10,6 @@
 
 #include "astro/eclipse/conventions.h"
 #include "astro/eclipse/sun_moon.h"
-#include "astro/eclipse/time_scales.h"
 #include "astro/eclipse/track.h"
 
 namespace skycalc::eclipse {
@@ -105,7 +104,7 @@ Contact Seen(ContactName name, double jdTt, const double p[3], double gast, cons
   eraP2s(const_cast<double*>(p), &place.rightAscension, &place.declination, &place.distance);
   place.rightAscension = eraAnp(place.rightAscension);
   const precise::TopocentricPlace topo = precise::Topocentric(place, eraAnp(gast), site);
-  return Contact{name, UtcFromTt(jdTt), topo.altitude, topo.azimuth};
+  return Contact{name, precise::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
 }
 
 // The Moon's centre seen from site relative to a reference point (both
@@ -197,7 +196,7 @@ std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise:
   const ShadowGeometry g = Shadow(track.At(greatestTt), c);
   Eclipse e;
   e.kind = Kind::kLunar;
-  e.greatestJdUtc = UtcFromTt(greatestTt);
+  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
   e.magnitude = (g.umbra + g.moon - g.distance) / (2.0 * g.moon);
   e.penumbralMagnitude = (g.penumbra + g.moon - g.distance) / (2.0 * g.moon);
   if (e.penumbralMagnitude <= 0.0) return std::nullopt;
@@ -428,7 +427,7 @@ std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise:
   Eclipse e;
   e.kind = Kind::kSolar;
   e.type = *type;
-  e.greatestJdUtc = UtcFromTt(greatestTt);
+  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
   LocalSolar(track, greatestTt, site, c, e);
   return e;
 }
@@ -474,7 +473,7 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     list.status = precise::Status::kOutsideYears;
     return list;
   }
-  const double firstTt = TtFromUtc(firstJdUtc), endTt = TtFromUtc(endJdUtc);
+  const double firstTt = precise::MakeInstant(firstJdUtc).jdTt, endTt = precise::MakeInstant(endJdUtc).jdTt;
   const double kFirst = std::floor((firstTt - kMeanNewMoonEpoch) / kSynodicMonth) - 1.0;
   const double kLast = std::ceil((endTt - kMeanNewMoonEpoch) / kSynodicMonth) + 1.0;
   for (double k = kFirst; k <= kLast; k += 0.5) {
@@ -483,7 +482,8 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     if (std::fabs(std::sin(f)) > kScreenSinF) continue;
     // The instant of syzygy is within a day of the mean one; keep clear of the model's ends.
     if (meanTt < firstTt - 2.0 || meanTt > endTt + 2.0) continue;
-    if (UtcFromTt(meanTt) - 1.5 < precise::kFirstJdUtc || UtcFromTt(meanTt) + 1.5 >= precise::kEndJdUtc) continue;
+    const double meanUtc = precise::InstantOfTt(meanTt).jdUtc;
+    if (meanUtc - 1.5 < precise::kFirstJdUtc || meanUtc + 1.5 >= precise::kEndJdUtc) continue;
     const bool lunar = k != std::floor(k);
     std::optional<Eclipse> e = Candidate(meanTt, lunar, site, conventions);
     if (e && e->greatestJdUtc >= firstJdUtc && e->greatestJdUtc < endJdUtc) list.eclipses.push_back(std::move(*e));

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "astro/almanac/accurate.h"
-#include "astro/eclipse/time_scales.h"
 #include "astro/precise/precise.h"
 
 // The almanac's accurate Sun (the whole VSOP87 Earth) and Moon (ELP/MPP02).
@@ -12,7 +11,7 @@ namespace skycalc::eclipse {
 namespace {
 
 bool InsideYears(double jdTt) {
-  const double jdUtc = UtcFromTt(jdTt);
+  const double jdUtc = precise::InstantOfTt(jdTt).jdUtc;
   return jdUtc >= precise::kFirstJdUtc && jdUtc < precise::kEndJdUtc;
 }
 

@@ -7,7 +7,6 @@
 
 #include "astro/eclipse/conventions.h"
 #include "astro/eclipse/sun_moon.h"
-#include "astro/eclipse/time_scales.h"
 #include "astro/precise/precise.h"
 
 namespace skycalc::eclipse::detail {
@@ -46,7 +45,7 @@ Track::Track(double centreTt, double halfSpan) : m_centre(centreTt), m_half(half
     ToVector(sun, s);
     ToVector(moon, m);
     ToCentreOfFigure(tt, moon, m);
-    double gast = precise::ApparentSiderealTime(precise::Instant{UtcFromTt(tt), tt});
+    double gast = precise::ApparentSiderealTime(precise::InstantOfTt(tt));
     // Nodes run from the end backwards; unwrap so that the series sees a smooth angle.
     if (j > 0) gast = previousGast + std::remainder(gast - previousGast, ERFA_D2PI);
     previousGast = gast;
