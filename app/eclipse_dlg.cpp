@@ -10,43 +10,37 @@
 #include <cstdio>
 
 #include "app/dialog_units.h"
+#include "astro/base/constants.h"
+#include "panel/readout_format.h"
 #include "ui_eclipse_dlg.h"
 
 namespace skycalc {
 
 namespace {
 
-constexpr double kRadToDeg = 180.0 / 3.14159265358979323846;
-
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-
-std::string Fixed(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // The list's line: "2022-11-08　皆既月食　食分 1.364　見える" (a penumbral
 // eclipse with its penumbral magnitude).
 std::string Summary(const eclipse::Eclipse& e, int zoneMinutes) {
   const bool penumbral = e.kind == eclipse::Kind::kLunar && e.type == eclipse::Type::kPenumbral;
   return EclipseLocalDate(e.greatestJdUtc, zoneMinutes) + "　" + EclipseTitle(e) +
-         (penumbral ? "　半影食分 " + Fixed("%.3f", e.penumbralMagnitude) : "　食分 " + Fixed("%.3f", e.magnitude)) +
+         (penumbral ? "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) : "　食分 " + FormatText("%.3f", e.magnitude)) +
          (e.visible ? "　見える" : "　見えない");
 }
 
 std::string Details(const eclipse::Eclipse& e, int zoneMinutes) {
   std::string text;
   if (e.kind == eclipse::Kind::kLunar) {
-    text = "本影食分 " + Fixed("%.3f", e.magnitude) + "　半影食分 " + Fixed("%.3f", e.penumbralMagnitude) + "\n";
+    text = "本影食分 " + FormatText("%.3f", e.magnitude) + "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n";
   } else if (e.contacts.empty()) {
     return "この地点では見えません";
   } else {
-    text = "食分 " + Fixed("%.3f", e.magnitude) + "　面積比 " + Fixed("%.3f", e.obscuration) + "\n";
+    text = "食分 " + FormatText("%.3f", e.magnitude) + "　面積比 " + FormatText("%.3f", e.obscuration) + "\n";
   }
   for (const eclipse::Contact& c : e.contacts) {
     text += ContactCaption(e, c.name) + "　" + EclipseLocalTime(c.jdUtc, zoneMinutes) + "　高度 " +
-            Fixed("%.1f", c.altitude * kRadToDeg) + "°　方位 " + Fixed("%.1f", c.azimuth * kRadToDeg) + "°" +
+            FormatText("%.1f", c.altitude * kExactRadToDeg) + "°　方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°" +
             (c.altitude < 0.0 ? "　地平線下" : "") + "\n";
   }
   return text;

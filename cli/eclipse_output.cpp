@@ -2,25 +2,19 @@
 
 #include <cstdio>
 
+#include "astro/base/constants.h"
 #include "cli/output_format.h"
+#include "panel/readout_format.h"
 
 namespace skycalc {
 
 namespace {
-
-constexpr double kRadToDegExact = 180.0 / 3.14159265358979323846;
 
 const char* KindKey(const eclipse::Eclipse& e) { return e.kind == eclipse::Kind::kLunar ? "lunar" : "solar"; }
 
 const char* TypeKey(const eclipse::Eclipse& e) {
   static const char* const kTypes[] = {"penumbral", "partial", "total", "annular", "hybrid"};
   return kTypes[static_cast<int>(e.type)];
-}
-
-std::string Fixed(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
 }
 
 std::string LocalStamp(double jd, int zoneMinutes) {
@@ -31,11 +25,11 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
   out += EclipseLocalDate(e.greatestJdUtc, zone);
   out += '\t';
   out += EclipseTitle(e);
-  out += "\t食分 " + Fixed("%.3f", e.magnitude);
+  out += "\t食分 " + FormatText("%.3f", e.magnitude);
   if (e.kind == eclipse::Kind::kLunar) {
-    out += " 半影食分 " + Fixed("%.3f", e.penumbralMagnitude);
+    out += " 半影食分 " + FormatText("%.3f", e.penumbralMagnitude);
   } else {
-    out += " 面積比 " + Fixed("%.3f", e.obscuration);
+    out += " 面積比 " + FormatText("%.3f", e.obscuration);
   }
   out += e.visible ? "\t見える" : "\t見えない";
   for (const eclipse::Contact& c : e.contacts) {
@@ -43,8 +37,8 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
     out += ContactCaption(e, c.name);
     out += ' ';
     out += EclipseLocalTime(c.jdUtc, zone);
-    out += " (高度 " + Fixed("%.1f", c.altitude * kRadToDegExact) + "° 方位 " +
-           Fixed("%.1f", c.azimuth * kRadToDegExact) + "°";
+    out += " (高度 " + FormatText("%.1f", c.altitude * kExactRadToDeg) + "° 方位 " +
+           FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°";
     if (c.altitude < 0.0) out += " 地平線下";
     out += ')';
   }
@@ -70,8 +64,8 @@ void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
     out += ContactCode(c.name);
     out += "\",\"jd\":" + FormatJsonNumber(c.jdUtc);
     out += ",\"time\":" + FormatJsonString(LocalStamp(c.jdUtc, zone));
-    out += ",\"altitude_deg\":" + FormatJsonNumber(c.altitude * kRadToDegExact);
-    out += ",\"azimuth_deg\":" + FormatJsonNumber(c.azimuth * kRadToDegExact) + "}";
+    out += ",\"altitude_deg\":" + FormatJsonNumber(c.altitude * kExactRadToDeg);
+    out += ",\"azimuth_deg\":" + FormatJsonNumber(c.azimuth * kExactRadToDeg) + "}";
   }
   out += "]}\n";
 }
@@ -87,7 +81,7 @@ void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone) {
   }
   for (const eclipse::Contact& c : e.contacts) {
     out += head + ',' + ContactCode(c.name) + ',' + FormatJsonNumber(c.jdUtc) + ',' + LocalStamp(c.jdUtc, zone) +
-           ',' + FormatJsonNumber(c.altitude * kRadToDegExact) + ',' + FormatJsonNumber(c.azimuth * kRadToDegExact) +
+           ',' + FormatJsonNumber(c.altitude * kExactRadToDeg) + ',' + FormatJsonNumber(c.azimuth * kExactRadToDeg) +
            '\n';
   }
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/base/constants.h"
+#include "astro/sky/model.h"
 #include "astro/time/julian_day.h"
 #include "panel/model_messages.h"
 
@@ -10,9 +12,6 @@ namespace skycalc {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegToRadExact = kPi / 180.0;
-constexpr std::int32_t kFirstYear = 1000, kLastYear = 2999;
 
 struct LocalClock {
   std::int32_t year;
@@ -53,25 +52,28 @@ double Rounded(double jdUtc, double unitMinutes) {
 
 EclipseListResult ListEclipses(const EclipseListRequest& request) {
   EclipseListResult result;
-  if (request.year < kFirstYear || request.years < 1 || request.year + (request.years - 1) > kLastYear) {
+  // The precise model's years, for the Sun and the Moon.
+  const sky::Target moon = sky::Target::OfBody(Body::kMoon);
+  if (request.years < 1 || sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
+      sky::PreciseModel().Covers(moon, request.year + (request.years - 1)) != sky::Coverage::kCovered) {
     result.refusal = kPreciseYearsMessage;
     return result;
   }
   const double zoneDays = request.zoneMinutes / 1440.0;
   const double first = CalendarToJD(request.year, 1, 1) - zoneDays;
   const double end = CalendarToJD(static_cast<double>(request.year + request.years), 1, 1) - zoneDays;
-  const precise::Observer site{request.longitudeDeg * kDegToRadExact, request.latitudeDeg * kDegToRadExact};
+  const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
   eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
   if (list.status != precise::Status::kOk) {
     result.refusal = kPreciseYearsMessage;
     return result;
   }
-  const double origin = request.azimuthOriginDeg * kDegToRadExact;
+  const double origin = request.azimuthOriginDeg * kExactDegToRad;
   for (eclipse::Eclipse& e : list.eclipses) {
     for (eclipse::Contact& c : e.contacts) {
-      double a = std::fmod(c.azimuth - origin, 2.0 * kPi);
-      if (a < 0.0) a += 2.0 * kPi;
-      c.azimuth = a < 2.0 * kPi ? a : 0.0;
+      double a = std::fmod(c.azimuth - origin, kExactTwoPi);
+      if (a < 0.0) a += kExactTwoPi;
+      c.azimuth = a < kExactTwoPi ? a : 0.0;
     }
   }
   result.eclipses = std::move(list.eclipses);
