@@ -1,18 +1,11 @@
 // The 日食・月食 box from the right-click menu: the eclipses of the stored
 // year at the stored site, the circumstances of the one selected, its drawing.
 
-#include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QStringList>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-#include <memory>
 
 #include "panel/control_ids.h"
 #include "window_fixture.h"
@@ -20,25 +13,6 @@
 using namespace skycalc;
 
 namespace {
-
-// Runs inspect on the box the menu item opens, then closes it with Esc.
-void WithEclipseBox(CSkyCalcWindow& window, const std::function<void(QDialog&)>& inspect) {
-  bool done = false;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!box || box == &window || !box->isVisible() || done) return;
-    done = true;
-    inspect(*box);
-    QTest::keyClick(box, Qt::Key_Escape);
-  });
-  poll.start();
-  std::unique_ptr<QMenu> menu(window.CreateContextMenu());
-  for (QAction* action : menu->actions())
-    if (action->text() == QString::fromUtf8("日食・月食(&E)...")) action->trigger();
-  EXPECT_TRUE(done);
-}
 
 // Pixels of the drawing that are neither of its two backgrounds.
 int DrawnPixels(QWidget* picture) {
@@ -61,7 +35,7 @@ int DrawnPixels(QWidget* picture) {
 // penumbral lunar eclipse on 30 December; the box gives the dates in JST.
 TEST_F(WindowTest, EclipseBoxListsTheYearAndShowsTheSelectedEclipse) {
   Open();  // 2001-01-01, 140 E, 35 N, zone +9
-  WithEclipseBox(*window, [](QDialog& box) {
+  InspectMenuBox(*window, "日食・月食(&E)...", [](QDialog& box) {
     EXPECT_EQ(box.windowTitle(), QString::fromUtf8("日食・月食"));
     EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text(), QString::fromUtf8("2001年の日食・月食"));
     auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
