@@ -16,6 +16,7 @@ struct Parser {
   bool countGiven = false;
   bool preciseGiven = false;
   bool eventsGiven = false;
+  bool eclipsesGiven = false;
   bool almanacGiven = false;
   bool calendarGiven = false;
 
@@ -78,6 +79,10 @@ const std::map<std::string, FlagHandler>& Flags() {
       {"--events", [](Parser& p, const std::string& o) {
          if (p.eventsGiven) p.Fail(o + " given twice");
          p.options.events = p.eventsGiven = true;
+       }},
+      {"--eclipses", [](Parser& p, const std::string& o) {
+         if (p.eclipsesGiven) p.Fail(o + " given twice");
+         p.options.eclipses = p.eclipsesGiven = true;
        }},
       {"--almanac", [](Parser& p, const std::string& o) {
          if (p.almanacGiven) p.Fail(o + " given twice");
@@ -164,7 +169,12 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     if (p.error.empty() && given && p.stepGiven) p.Fail(std::string("--step cannot be given with ") + name);
   }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
-  if (p.error.empty() && !p.options.events && !p.options.almanac && !p.options.calendar && p.stepGiven != p.countGiven)
+  if (p.error.empty() && p.options.eclipses &&
+      (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
+       p.options.timeMode != CliTimeMode::kDefault))
+    p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
+  if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+      p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

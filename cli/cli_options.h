@@ -30,6 +30,7 @@ struct CliOptions {
   std::int64_t count = 1;            // rows, days (--events), years (--almanac) or months (--calendar)
   bool precise = false;              // the precise model instead of the calculator's
   bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
+  bool eclipses = false;             // the eclipses of the stored year (--count years) at the stored site
   bool almanac = false;              // the almanac's events of --count years instead of readouts
   bool calendar = false;             // the almanac's days of --count months instead of readouts
   std::optional<std::string> dataDir;

@@ -7,6 +7,7 @@ const char* const kCliUsageText =
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
                    [--step N(m|h|d) --count K | --events [--count K]]
                    [--data-dir DIR]
+       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
        skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
                    [--count K] [--json|--csv]
 
@@ -41,6 +42,10 @@ Output:
   --step N(m|h|d) --count K   K rows, N minutes, hours or days apart
   --events          rise, transit and set (and the Sun's twilights) on the
                     stored date, in the stored zone; --count K for K days
+  --eclipses        every solar and lunar eclipse of the stored year (--count
+                    K: K years, 1000-2999) with its contacts at the stored
+                    site: local time, altitude and azimuth of the Sun or the
+                    Moon, magnitude, and whether it is seen there
   --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
                     from the current folder, else from ../share/skycalc
                     beside the program)
@@ -58,7 +63,8 @@ the precise model, 64 usage error.
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
                    [--step N(m|h|d) --count K | --events [--count K]]
                    [--data-dir フォルダ]
-          skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
+       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
                    [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
@@ -89,6 +95,9 @@ the precise model, 64 usage error.
   --step N(m|h|d) --count K   N分・N時間・N日おきにK行の表
   --events          設定した日付の出・南中・没 (太陽は薄明も)、標準時で表示。
                     --count K でK日分
+  --eclipses        設定した年 (--count K でK年分、1000年～2999年) の日食と月食
+                    すべてを、設定した地点での各接触の時刻・太陽か月の高度と
+                    方位・食分・見えるかどうかとともに表示
   --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
                     現在のフォルダ、なければプログラムの ../share/skycalc)
 暦 (常に高精度の太陽と月で計算、1000年～2999年、設定した標準時で分単位に四捨五入):

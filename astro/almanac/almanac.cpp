@@ -51,13 +51,9 @@ constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRissh
 
 double Wrap(double angle) { return std::remainder(angle, 2.0 * ERFA_DPI); }
 
-double TtOf(double jdUtc) { return jdUtc + precise::DeltaT(jdUtc) / ERFA_DAYSEC; }
+double TtOf(double jdUtc) { return precise::MakeInstant(jdUtc).jdTt; }
 
-double UtcOf(double jdTt) {
-  double utc = jdTt - precise::DeltaT(jdTt) / ERFA_DAYSEC;
-  utc = jdTt - precise::DeltaT(utc) / ERFA_DAYSEC;
-  return jdTt - precise::DeltaT(utc) / ERFA_DAYSEC;
-}
+double UtcOf(double jdTt) { return precise::InstantOfTt(jdTt).jdUtc; }
 
 // Julian Day Number (the day's noon) of a local date.
 long DayNumber(int year, int month, int day) {
