@@ -228,29 +228,36 @@
   };
 
   // --- Modal boxes ----------------------------------------------------------
-  // A modal box with the window's caption bar; closing runs onClose.
-  function modalBox(title, className) {
+  // A modal box with the window's caption bar; Esc runs onCancel (default: closes it).
+  function modalBox(title, className, onCancel) {
     const dialog = make('dialog', 'box ' + className);
     const bar = make('div', 'caption');
     bar.append(make('span', 'caption-text', title));
     const client = make('div', 'client');
     dialog.append(bar, client);
-    dialog.addEventListener('cancel', (event) => { event.preventDefault(); dialog.close(); });
+    dialog.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      onCancel ? onCancel() : dialog.close();
+    });
     document.body.append(dialog);
     return { dialog, client };
   }
 
   // The message box: one OK; messages shown while one is open wait their turn.
   const messageBox = (function () {
-    const { dialog, client } = modalBox(APP_NAME, 'message');
+    const { dialog, client } = modalBox(APP_NAME, 'message', () => dismiss());
     const icon = make('div', 'message-icon', '!');
     const text = make('div', 'message-text');
     const ok = make('button', 'button message-ok', 'OK');
     ok.type = 'button';
     client.append(icon, text, ok);
     const queue = [];
-    ok.addEventListener('click', () => dialog.close());
-    dialog.addEventListener('close', () => { if (queue.length) next(); });
+    // OK (or Esc) shows the next waiting message, or closes the box.
+    function dismiss() {
+      if (queue.length) text.textContent = queue.shift();
+      else dialog.close();
+    }
+    ok.addEventListener('click', dismiss);
     function next() {
       text.textContent = queue.shift();
       dialog.showModal();
@@ -327,6 +334,7 @@
       const label = make('span', 'menu-label', item.label + '(');
       label.append(key, ')' + item.suffix);
       row.append(mark, label);
+      element.append(row);
       row.addEventListener('click', () => { hide(); item.run(); });
       Object.assign(item, { row, mark });
     }
@@ -464,6 +472,7 @@
   }
 
   async function start() {
+    performance.mark('skycalc-start');
     build();
     if (typeof WebAssembly !== 'object' || typeof createSkyCalc !== 'function') {
       showFailure(typeof createSkyCalc !== 'function' ? 'skycalc.js' : 'WebAssembly');

@@ -34,7 +34,9 @@ async function launch() {
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       `--user-data-dir=${profile}`],
   });
-  browser.once('disconnected', () => setTimeout(() => fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 }), 200));
+  browser.once('disconnected', () => {
+    try { fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 }); } catch (error) { /* a leftover temp folder */ }
+  });
   return browser;
 }
 
