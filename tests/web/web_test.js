@@ -234,6 +234,14 @@ const TESTS = {
     assert.strictEqual(await page.evaluate(() => document.documentElement.dataset.state), 'ready', 'offline');
   },
 
+  // The picture in docs/: the page at 2x beside the window's, after the same start.
+  async screenshot(browser, url) {
+    const page = await openPage(browser, url);
+    await page.setViewport({ width: 560, height: 330, deviceScaleFactor: 2 });
+    const box = await page.$eval('#window', (e) => { const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; });
+    await page.screenshot({ path: option('--out'), clip: { x: box[0], y: box[1], width: box[2] + 4, height: box[3] + 4 } });
+  },
+
   // Start time (navigation to ready) and precise recomputes (SET) a second.
   async bench(browser, url) {
     const starts = [];
