@@ -1,5 +1,5 @@
 // Browser tests of the web page (run by CTest after scripts/web.sh):
-//   node web_test.js sequences|settings|input|robustness|bench --dist DIR --replay REPLAY
+//   node web_test.js sequences|settings|input|robustness --dist DIR --replay REPLAY
 // sequences: 1,000 random sequences keyed on the page and replayed on the
 // headless calculator; every text, check and message must agree.
 'use strict';
@@ -11,10 +11,10 @@ const [what] = process.argv.slice(2);
 const option = (name) => process.argv[process.argv.indexOf(name) + 1];
 const DIST = option('--dist');
 const REPLAY = option('--replay');
-const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048, CONSTLIST: 1049 };
+const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048 };
 const DIGITS = [1009, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008];
 const RADIOS = [1032, 1033, 1030, 1031, 1051, 1053, 1054];
-const LISTS = [[ID.PLANETLIST, 10], [ID.STARLIST, 21], [ID.CONSTLIST, 88]];
+const LISTS = [[ID.PLANETLIST, 10], [ID.STARLIST, 21], [1049, 88]];
 // Field button, lowest and highest value keyed (a little beyond its range), decimals.
 const FIELDS = [[1018, 900, 3100, 0], [1018, -100500, 100500, 0], [1019, 0, 13, 0], [1020, 0, 32, 0], [1015, 0, 24, 0],
   [1016, 0, 60, 0], [1012, -181, 181, 2], [1013, -91, 91, 2], [1014, -1, 361, 2], [1021, -24, 24, 0], [1022, 0, 60, 0]];
@@ -65,17 +65,11 @@ function sequences(count, seed) {
         if (value.startsWith('-')) actions.push(['press', ID.SIGN]);
         if (r() < 0.1) actions.push(['press', pick([ID.POINT, ID.SIGN, ID.C, DIGITS[0]])]);
         actions.push(['press', ID.SET]);
-      } else if (kind < 0.65) {
-        const [list, size] = pick(LISTS);
-        actions.push(['pick', list, Math.floor(r() * size)]);
-      } else if (kind < 0.85) {
-        actions.push(['press', pick(RADIOS)]);
-      } else if (kind < 0.9) {
-        actions.push(['press', ID.AC]);
-      } else if (kind < 0.95) {
-        actions.push(['precise', (precise = !precise) ? 1 : 0]);
       } else {
-        actions.push(['type', pick(LISTS)[0], pick(['火星', 'シリウス', 'abc', '12', ''])]);
+        const [list, size] = pick(LISTS);
+        actions.push(kind < 0.65 ? ['pick', list, Math.floor(r() * size)] : kind < 0.85 ? ['press', pick(RADIOS)]
+          : kind < 0.9 ? ['press', ID.AC] : kind < 0.95 ? ['precise', (precise = !precise) ? 1 : 0]
+            : ['type', list, pick(['火星', 'シリウス', 'abc', '12', ''])]);
       }
       actions.push(['snap']);
     }
@@ -92,10 +86,7 @@ function runOnPage(actions) {
   for (const [verb, id, arg] of actions) {
     const element = control(id);
     if (verb === 'press') (element.input || element).click();
-    if (verb === 'pick') {
-      element.querySelector('.combo-arrow').click();
-      element.querySelectorAll('.combo-entry')[arg].click();
-    }
+    if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
     if (verb === 'type') Object.assign(element.input, { value: arg }).dispatchEvent(new Event('input'));
     if (verb === 'precise') {
       document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
@@ -106,9 +97,7 @@ function runOnPage(actions) {
       box.querySelector('.message-ok').click();
     }
     if (verb === 'snap') {
-      const texts = ['IDC_TIME', 'IDC_RAAZM', 'IDC_DECALT', 'IDC_ENTRY', 'IDC_YEAR', 'IDC_MONTH', 'IDC_DAY', 'IDC_HOUR',
-        'IDC_MINUTE', 'IDC_LONGITUDE', 'IDC_LATITUDE', 'IDC_AZIMUTH', 'IDC_ZONEHOUR', 'IDC_ZONEMINUTE']
-        .map((name) => SKYCALC_IDS[name]).map((i) => control(i).textContent);
+      const texts = [1044, 1045, 1046, 1026, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043].map((i) => control(i).textContent);
       const lists = [1047, 1048, 1049].map((i) => control(i).input.value);
       const radios = [1032, 1033, 1030, 1031, 1051, 1053, 1054].map((i) => (control(i).input.checked ? '1' : '0'));
       snaps.push([...texts, ...lists, ...radios, ...messages].map((t) => t + '|').join(''));
@@ -127,7 +116,6 @@ async function compare(page, actions) {
   const expected = replay(actions);
   const got = [];
   for (let i = 0; i < actions.length; i += 2000) got.push(...await page.evaluate(runOnPage, actions.slice(i, i + 2000)));
-  assert.strictEqual(got.length, expected.length);
   const wrong = got.map((line, i) => [i, line]).filter(([i, line]) => line !== expected[i]);
   assert.deepStrictEqual(wrong.slice(0, 3), [], `${wrong.length} of ${got.length} snapshots differ; first native: ` +
     (wrong.length ? expected[wrong[0][0]] : ''));
@@ -136,8 +124,7 @@ async function compare(page, actions) {
 
 const TESTS = {
   async sequences(browser, url) {
-    const page = await openPage(browser, url);
-    const actions = sequences(1000, 20261207);
+    const page = await openPage(browser, url), actions = sequences(1000, 20261207);
     const snaps = await compare(page, actions);
     const messages = snaps.filter((line) => line.split('|').length > 25).length;
     console.log(`${actions.length} actions, ${snaps.length} snapshots identical (${messages} with messages)`);
@@ -234,38 +221,10 @@ const TESTS = {
     assert.strictEqual(await page.evaluate(() => document.documentElement.dataset.state), 'ready', 'offline');
   },
 
-  // The picture in docs/: the page at 2x beside the window's, after the same start.
-  async screenshot(browser, url) {
-    const page = await openPage(browser, url);
-    await page.setViewport({ width: 560, height: 330, deviceScaleFactor: 2 });
-    const box = await page.$eval('#window', (e) => { const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; });
-    await page.screenshot({ path: option('--out'), clip: { x: box[0], y: box[1], width: box[2] + 4, height: box[3] + 4 } });
-  },
-
-  // Start time (navigation to ready) and precise recomputes (SET) a second.
-  async bench(browser, url) {
-    const starts = [];
-    for (let i = 0; i < 5; ++i) {
-      const page = await openPage(browser, url);
-      starts.push(await page.evaluate(() => ['skycalc-start', 'skycalc-ready'].map((mark) => performance.getEntriesByName(mark)[0].startTime)));
-      await page.close();
-    }
-    const page = await openPage(browser, url);
-    await page.evaluate(runOnPage, [['precise', 1], ['press', 1030]]);
-    const rate = await page.evaluate(() => {
-      const set = document.querySelector('[data-name=IDC_SET]');
-      const t0 = performance.now();
-      let n = 0;
-      while (performance.now() - t0 < 2000) { set.click(); ++n; }
-      return n / ((performance.now() - t0) / 1000);
-    });
-    const median = (values) => values.sort((a, b) => a - b)[2].toFixed(0);
-    console.log(`navigation to ready: median ${median(starts.map((s) => s[1]))} ms; script start to ready: ` +
-      `${median(starts.map((s) => s[1] - s[0]))} ms; precise SET: ${rate.toFixed(0)} a second`);
-  },
 };
 
-(async () => {
+module.exports = { openPage, runOnPage };
+if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();
   try {
