@@ -9,6 +9,8 @@
   const APP_NAME = 'skycalc';  // the message boxes' caption, as the window's program name
   const PRECISE_CAPTION = ' (高精度)';
   const LOAD_FAILED = '計算機を読み込めませんでした。WebAssemblyに対応したブラウザーで、ページを再読み込みしてください。';
+  const FILE_HINT = 'ファイルとして開いたページでは計算機を読み込めません。Webサーバーから開いてください(例: python3 -m http.server -d dist/web)。';
+  const STOPPED = '計算機が停止しました。ページを再読み込みしてください。';
   const HELP_TEXT =
     '星空ポケット「ほしよみ君」の使い方\n\n' +
     '1. 右下の項目ボタン(年・月・日・時・分・経度・緯度・方位・標時・標分)で、入力する項目を選びます。\n' +
@@ -136,10 +138,14 @@
       entry.setAttribute('role', 'option');
       return entry;
     }));
-    list.popup.style.maxHeight = 12 * px(12, BASE.y) + 'px';
     list.popup.hidden = false;
+    // Twelve entries show at a time, as the window's lists.
+    const first = list.popup.firstChild;
+    if (first) list.popup.style.maxHeight = 12 * first.offsetHeight + 2 + 'px';
     highlight(list, list.selection >= 0 ? list.selection : 0);
-    list.input.focus();
+    list.input.focus({ preventScroll: true });
+    list.input.setSelectionRange(0, 0);
+    list.input.scrollLeft = 0;
   }
 
   function closeList(list) { list.popup.hidden = true; }
@@ -232,7 +238,9 @@
   function modalBox(title, className, onCancel) {
     const dialog = make('dialog', 'box ' + className);
     const bar = make('div', 'caption');
-    bar.append(make('span', 'caption-text', title));
+    const icon = make('img', 'caption-icon');
+    Object.assign(icon, { src: 'skycalc.png', alt: '' });
+    bar.append(icon, make('span', 'caption-text', title));
     const client = make('div', 'client');
     dialog.append(bar, client);
     dialog.addEventListener('cancel', (event) => {
@@ -361,8 +369,13 @@
   // --- The logic ------------------------------------------------------------
   function command(id) {
     if (!module) return;
-    module._skycalc_command(id);
-    refreshColours();
+    try {
+      module._skycalc_command(id);
+      refreshColours();
+    } catch (error) {  // the logic has stopped: say so rather than leave a dead panel
+      module = null;
+      showFailure(String(error && error.message || error), STOPPED);
+    }
   }
 
   function refreshColours() {
@@ -436,9 +449,9 @@
   }
 
   // --- Start-up -------------------------------------------------------------
-  function showFailure(detail) {
+  function showFailure(detail, text = location.protocol === 'file:' ? FILE_HINT : LOAD_FAILED) {
     const status = document.getElementById('status');
-    status.textContent = LOAD_FAILED + (detail ? `\n(${detail})` : '');
+    status.textContent = text + (detail ? `\n(${detail})` : '');
     status.hidden = false;
     document.documentElement.dataset.state = 'failed';
   }

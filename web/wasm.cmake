@@ -16,6 +16,8 @@ list(FILTER erfa_sources EXCLUDE REGEX "/(erfaversion|t_erfa_c|t_erfa_c_extra)\\
 add_library(skycalc_erfa STATIC ${erfa_sources})
 target_include_directories(skycalc_erfa SYSTEM PUBLIC ${SKYCALC_ERFA_SOURCE_DIR}/src)
 target_compile_options(skycalc_erfa PRIVATE -w)
+# Its 250 small files compile in a few batches: each compiler start is costly under Emscripten.
+set_target_properties(skycalc_erfa PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 64)
 add_library(PkgConfig::ERFA ALIAS skycalc_erfa)
 
 foreach(dir astro/base astro/frames astro/time astro/horizon astro/planets astro/precise astro/events catalog panel web)

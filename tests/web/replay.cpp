@@ -1,15 +1,17 @@
 // Replays a sequence of the page's actions on the headless calculator and
 // writes what the window would show after each, for the browser test to
 // compare with the page. One action a line on standard input:
-//   press ID | pick LIST_ID INDEX | type LIST_ID TEXT | precise 0|1 | snap
+//   press ID | pick LIST_ID INDEX | type LIST_ID TEXT | precise 0|1 | snap | events
 // "snap" writes one line: the texts of the readouts and displays, the lists'
 // text fields, the radio buttons' checks and the messages shown since the
-// last snap, joined with "|".
+// last snap, joined with "|"; "events" the rise, transit and set times of the
+// stored date, joined with "|".
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "panel/control_ids.h"
+#include "panel/day_events.h"
 #include "tests/support/headless_calculator.h"
 
 using namespace skycalc;
@@ -45,6 +47,12 @@ int main(int argc, char** argv) {
       calc.host.SetListText(id, text);
     } else if (verb == "precise") {
       calc.dlg->SetPreciseModel(id != 0);
+    } else if (verb == "events") {
+      const DayEventsTable table(*calc.dlg);
+      const LocalDayEvents day = table.Day(calc.dlg->m_nYear, calc.dlg->m_nMonth, calc.dlg->m_nDay);
+      for (const auto* list : {&day.events.rises, &day.events.transits, &day.events.sets})
+        std::cout << FormatEventTimes(*list, day.dayStartJd) << '|';
+      std::cout << '\n';
     } else if (verb == "snap") {
       std::string out;
       for (int text : kTexts) out += calc.host.Text(text) + "|";

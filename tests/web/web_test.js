@@ -172,7 +172,7 @@ const TESTS = {
     await page.click('[data-name=IDC_PLANETLIST] input');
     await page.keyboard.press('Enter');
     const expected = replay([['press', 1018], ['press', 1000], ['press', 1008], ['press', 1008], ['press', 1008], ['press', ID.SET],
-      ['press', 1019], ['pick', ID.PLANETLIST, 3], ['snap'], ['pick', ID.STARLIST, 5], ['snap']]);
+      ['press', 1019], ['pick', ID.PLANETLIST, 3], ['snap'], ['pick', ID.STARLIST, 5], ['snap'], ['events']]);
     assert.strictEqual(await text('IDC_RAAZM'), expected[0].split('|')[1]);
     await page.click('[data-name=IDC_STARLIST] .combo-arrow');
     await page.click('[data-name=IDC_STARLIST] .combo-entry[data-index="5"]');
@@ -187,9 +187,11 @@ const TESTS = {
     await page.click('[data-name=IDC_TIME]', { button: 'right' });
     await page.click('.menu-item:first-child');
     const box = await page.$eval('dialog.rise-set[open]', (d) => [d.querySelector('[data-name=IDC_EVENTS_BODY]').textContent,
-      d.querySelector('[data-name=IDC_EVENTS_CIVIL_DAWN]').hidden]);
+      d.querySelector('[data-name=IDC_EVENTS_CIVIL_DAWN]').hidden, ...['RISE', 'TRANSIT', 'SET']
+        .map((e) => d.querySelector(`[data-name=IDC_EVENTS_${e}_TIME]`).textContent + '|')]);
     assert.match(box[0], /^.+　1999年12月7日$/);
     assert.strictEqual(box[1], true, 'twilights only for the Sun');
+    assert.strictEqual(box.slice(2).join(''), expected[2]);
     await page.click('dialog.rise-set [data-name=IDOK]');
     await page.click('[data-name=IDC_TIME]', { button: 'right' });
     await page.keyboard.press('a');

@@ -1,9 +1,14 @@
 // The web page's figures and picture, from dist/web in headless Chromium:
-//   node web/tools/page_figures.js bench DIST             start time and precise recomputes a second
+//   node web/tools/page_figures.js bench DIST [RESULTS.md] start time, recomputes a second, sizes
+//                                  (with RESULTS.md: its section "The web page" written there)
 //   node web/tools/page_figures.js screenshot DIST OUT.png the page at 2x (docs/screenshot-web.png)
 // Needs tests/web's puppeteer-core (npm ci there) and Chromium.
 'use strict';
+const { execSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
 const path = require('path');
+const zlib = require('zlib');
 const tests = path.join(__dirname, '../../tests/web');
 const { serve, launch } = require(path.join(tests, 'browser'));
 const { openPage, runOnPage } = require(path.join(tests, 'web_test'));
@@ -35,8 +40,30 @@ const TOOLS = {
       return n / ((performance.now() - t0) / 1000);
     });
     const median = (values) => values.sort((a, b) => a - b)[2].toFixed(0);
-    console.log(`navigation to ready: median ${median(starts.map((s) => s[1]))} ms; script start to ready: ` +
-      `${median(starts.map((s) => s[1] - s[0]))} ms; precise SET clicks: ${rate.toFixed(0)} a second`);
+    const dist = path.dirname(path.resolve(process.argv[3], 'x'));
+    const size = (name) => { const data = fs.readFileSync(path.join(dist, name));
+      return `${(data.length / 1024).toFixed(0)} KB (gzip ${(zlib.gzipSync(data, { level: 9 }).length / 1024).toFixed(0)} KB)`; };
+    const all = fs.readdirSync(dist).reduce((sum, name) => sum + fs.statSync(path.join(dist, name)).size, 0);
+    const section = [`<!-- web page: written by web/tools/page_figures.js bench -->`, '## The web page', '',
+      `${new Date().toISOString().slice(0, 16).replace('T', ' ')} UTC; ${os.cpus()[0].model}; load average ${os.loadavg().map((l) => l.toFixed(2)).join(' ')}. ` +
+      `dist/web from scripts/web.sh (Emscripten ${execSync("dpkg-query -W -f='${Version}' emscripten")}, Release), served locally, ` +
+      `in ${(await browser.version())} headless with the tests' flags and a fresh profile.`, '',
+      '| Figure | Value |', '|---|---|',
+      `| skycalc.wasm (logic, ERFA, both catalogues) | ${size('skycalc.wasm')} |`,
+      `| skycalc.js (Emscripten's loader) | ${size('skycalc.js')} |`,
+      `| skycalc_page.js + layout.js + skycalc.css + index.html | ${['skycalc_page.js', 'layout.js', 'skycalc.css', 'index.html']
+        .reduce((sum, name) => sum + fs.statSync(path.join(dist, name)).size, 0) / 1024 | 0} KB |`,
+      `| Whole page (dist/web, with the icon and service worker) | ${(all / 1024).toFixed(0)} KB |`,
+      `| Navigation to ready, median of 5 | ${median(starts.map((s) => s[1]))} ms |`,
+      `| Page script start to ready (WebAssembly compiled, catalogues read, panel started), median of 5 | ${median(starts.map((s) => s[1] - s[0]))} ms |`,
+      `| SET clicks a second, precise model, the Sun in right ascension and declination (page, logic and repaint) | ${rate.toFixed(0)} |`,
+      '<!-- end of web page -->', ''].join('\n');
+    console.log(section);
+    const results = process.argv[4];
+    if (!results) return;
+    const text = fs.readFileSync(results, 'utf8');
+    const marked = /<!-- web page[^]*?<!-- end of web page -->\n/;
+    fs.writeFileSync(results, marked.test(text) ? text.replace(marked, section) : text.replace(/\n*$/, '\n\n') + section);
   },
 };
 
@@ -46,6 +73,9 @@ const TOOLS = {
   const browser = await launch();
   try {
     await TOOLS[what](browser, `http://127.0.0.1:${server.address().port}/`, out);
+  } catch (error) {
+    console.error(error);
+    process.exitCode = 1;
   } finally {
     await browser.close();
     server.close();
