@@ -82,7 +82,7 @@ function runOnPage(actions) {
   const names = Object.fromEntries(Object.entries(SKYCALC_IDS).map(([name, id]) => [id, name]));
   const control = (id) => document.querySelector(`[data-name="${names[id]}"]`);
   const snaps = [];
-  let messages = [];
+  const messages = (window.messagesSinceSnap ??= []);  // kept from one batch of actions to the next
   for (const [verb, id, arg] of actions) {
     const element = control(id);
     if (verb === 'press') (element.input || element).click();
@@ -101,7 +101,7 @@ function runOnPage(actions) {
       const lists = [1047, 1048, 1049].map((i) => control(i).input.value);
       const radios = [1032, 1033, 1030, 1031, 1051, 1053, 1054].map((i) => (control(i).input.checked ? '1' : '0'));
       snaps.push([...texts, ...lists, ...radios, ...messages].map((t) => t + '|').join(''));
-      messages = [];
+      messages.length = 0;
     }
   }
   return snaps;
@@ -225,7 +225,7 @@ const TESTS = {
 
 };
 
-module.exports = { openPage, runOnPage };
+module.exports = { openPage, runOnPage, sequences };
 if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();
