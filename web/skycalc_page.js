@@ -493,6 +493,7 @@
     }
     try {
       const loaded = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
+      performance.mark('skycalc-loaded');
       module = loaded;
       const precise = module._skycalc_open() === 1;
       showCaption(precise);
@@ -509,5 +510,6 @@
   if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
   }
-  window.skycalcPage = { start: start() };
+  // For measurements (web/tools/page_figures.js): the start-up and the logic itself.
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id) };
 })();
