@@ -252,32 +252,35 @@
   }
 
   // The message box: one OK; messages shown while one is open wait their turn.
+  // The logic's messages are warnings; the help is information.
   const messageBox = (function () {
     const { dialog, client } = modalBox(APP_NAME, 'message', () => dismiss());
-    const icon = make('div', 'message-icon', '!');
+    const icon = make('div', 'message-icon');
     const text = make('div', 'message-text');
     const ok = make('button', 'button message-ok', 'OK');
     ok.type = 'button';
     client.append(icon, text, ok);
     const queue = [];
+    function showFirst() {
+      const { message, info } = queue.shift();
+      text.textContent = message;
+      icon.textContent = info ? 'i' : '!';
+      icon.classList.toggle('info', info);
+    }
     // OK (or Esc) shows the next waiting message, or closes the box.
     function dismiss() {
-      if (queue.length) text.textContent = queue.shift();
+      if (queue.length) showFirst();
       else dialog.close();
     }
     ok.addEventListener('click', dismiss);
-    function next() {
-      text.textContent = queue.shift();
+    function add(message, info) {
+      queue.push({ message, info });
+      if (dialog.open) return;
+      showFirst();
       dialog.showModal();
       ok.focus();
     }
-    return {
-      show(message) {
-        queue.push(message);
-        if (!dialog.open) next();
-      },
-      showInfo(message) { this.show(message); },
-    };
+    return { show: (message) => add(message, false), showInfo: (message) => add(message, true) };
   })();
 
   // A box drawn from one of the window's forms, with its OK.

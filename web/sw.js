@@ -6,7 +6,9 @@ const CACHE = 'skycalc-@BUNDLE_DIGEST@';
 const FILES = ['./', 'index.html', 'skycalc.css', 'layout.js', 'skycalc.js', 'skycalc.wasm', 'skycalc_page.js', 'skycalc.png'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // Fresh from the server, not from the browser's HTTP cache, so that the cache holds this build.
+  const requests = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
