@@ -34,6 +34,12 @@ std::string QtSettingsStore::ReadString(const std::string& section, const std::s
 void QtSettingsStore::WriteString(const std::string& section, const std::string& name, const std::string& value) {
   QSettings settings(m_organisation, m_application);
   settings.setValue(Key(section, name), QString::fromStdString(value));
+  settings.sync();
+  if (settings.status() != QSettings::NoError) m_writeFailed = true;
+}
+
+std::string QtSettingsStore::Location() const {
+  return QSettings(m_organisation, m_application).fileName().toStdString();
 }
 
 }  // namespace skycalc

@@ -18,8 +18,13 @@ class QtSettingsStore : public ISettingsStore {
   std::string ReadString(const std::string& section, const std::string& name,
                          const std::string& defaultValue) override;
   void WriteString(const std::string& section, const std::string& name, const std::string& value) override;
+  // False once a write could not be flushed to the file (a read-only folder, a full disk).
+  bool WritesSucceeded() const override { return !m_writeFailed; }
+  // The settings file's path.
+  std::string Location() const override;
 
  private:
+  bool m_writeFailed = false;
   QString m_organisation;
   QString m_application;
 };

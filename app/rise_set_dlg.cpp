@@ -20,9 +20,11 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
 
 }  // namespace
 
-CRiseSetDlg::CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
-                         QWidget* parent)
+CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
+  const bool sun = observation.target.IsBody(Body::kSun);
+  const std::string title = EventsTitle(observation);
+  const std::string site = EventsSiteLine(observation);
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);

@@ -4,7 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "astro/sky/day_table.h"
 #include "panel/day_events.h"
+#include "panel/sky_calc_dlg.h"
 
 namespace Ui {
 class RiseSetDlg;
@@ -20,9 +22,8 @@ class CRiseSetDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // title: the body and the date; site: the site and zone line.
-  CRiseSetDlg(const LocalDayEvents& day, bool sun, const std::string& title, const std::string& site,
-              QWidget* parent = nullptr);
+  // The events day of observation's target, seen from its site in its zone.
+  CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day, QWidget* parent = nullptr);
   ~CRiseSetDlg() override;
 
  private:

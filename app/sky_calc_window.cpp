@@ -22,7 +22,9 @@
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
+#include "panel/model_messages.h"
 #include "panel/readout_format.h"
+#include "panel/settings_keys.h"
 #include "ui_sky_calc_dlg.h"
 
 namespace skycalc {
@@ -109,11 +111,6 @@ const char kWhiteButtonStyle[] =
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kPreciseItem[] = "高精度計算(&P)";
-const char kPreciseCaption[] = " (高精度)";
-// The model's choice in the settings, beside the site: "1" the precise model,
-// anything else (or nothing) the calculator's.
-const char kSettingsSection[] = "Config";
-const char kPreciseSetting[] = "Precise";
 
 const char kHelpText[] =
     "星空ポケット「ほしよみ君」の使い方\n"
@@ -331,6 +328,8 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
   m_store.WriteString(kSettingsSection, kPreciseSetting, m_dlg.IsPreciseModel() ? "1" : "0");
+  // The window ends as usual; the user is told that the site was not kept, and where.
+  if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);
 }
 
@@ -352,25 +351,20 @@ void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CSkyCalcWindow::SetPreciseModel(bool precise) {
-  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseCaption) : m_caption);
+  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {
-  const DayEventsTable table(m_dlg);
-  const LocalDayEvents day = table.Day(m_dlg.m_nYear, m_dlg.m_nMonth, m_dlg.m_nDay);
-  if (day.refusal) {
-    ShowMessage(day.refusal);
+  const Observation observation = m_dlg.CurrentObservation();
+  const StoredFields& f = observation.fields;
+  const sky::LocalDayEvents day = MakeDayEventsTable(observation)->Day(f.year, f.month, f.day);
+  if (const char* refusal = CoverageMessage(day.coverage)) {
+    ShowMessage(refusal);
     return;
   }
-  const std::string title = table.BodyName() + "　" +
-                            FormatText("%d年%d月%d日", static_cast<int>(m_dlg.m_nYear), m_dlg.m_nMonth, m_dlg.m_nDay) +
-                            (table.IsPrecise() ? kPreciseCaption : "");
-  const std::string site =
-      FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(m_dlg.m_fLongitude),
-                 static_cast<double>(m_dlg.m_fLatitude), static_cast<int>(m_dlg.m_nZoneHour), m_dlg.m_nZoneMinute);
-  CRiseSetDlg box(day, table.IsSun(), title, site, this);
+  CRiseSetDlg box(observation, day, this);
   box.exec();
 }
 

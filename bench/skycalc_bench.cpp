@@ -19,11 +19,11 @@
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
 #include "catalog/catalog.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 #include "cli/civil_calendar.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
-#include "panel/precise_readout.h"
+#include "astro/sky/model.h"
 #include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
 #include "tests/support/headless_calculator.h"
@@ -394,7 +394,8 @@ BENCHMARK_CAPTURE(BM_PreciseReadoutThroughSet, sirius, IDC_STARLIST, 9);
 void BM_PreciseBodyPlace(benchmark::State& state) {
   const int body = static_cast<int>(state.range(0));
   Cycle(state, [body](std::size_t i) {
-    benchmark::DoNotOptimize(PreciseBodyPlace(body, kIn.jd[i], 139.7, 35.7, 0.0));
+    benchmark::DoNotOptimize(sky::PreciseModel().PlaceOf(sky::Target::OfBody(BodyOfNumber(body)),
+                                                         sky::Instant{kIn.jd[i], 2000}, sky::Site{139.7, 35.7}, 0.0));
   });
 }
 BENCHMARK(BM_PreciseBodyPlace)->Arg(1)->Arg(2)->Arg(3)->DenseRange(5, 11);
@@ -406,7 +407,8 @@ BENCHMARK(BM_PreciseBodyPlace)->Arg(1)->Arg(2)->Arg(3)->DenseRange(5, 11);
 void BM_DayEvents(benchmark::State& state, bool precise, int list, int index) {
   Calculator calc(list, index);
   calc.dlg->SetPreciseModel(precise);
-  const DayEventsTable table(*calc.dlg);
+  const std::unique_ptr<sky::DayEventsTable> events = MakeDayEventsTable(calc.dlg->CurrentObservation());
+  const sky::DayEventsTable& table = *events;
   CivilTime date{2025, 1, 1, 0, 0};
   for (auto _ : state) {
     benchmark::DoNotOptimize(table.Day(date.year, date.month, date.day));

@@ -1,138 +1,100 @@
 #include "cli/cli_session.h"
 
-#include "panel/control_ids.h"
+#include "catalog/catalog.h"
+#include "catalog/names.h"
+#include "panel/model_messages.h"
+#include "panel/readout_format.h"
+#include "panel/sky_calc_dlg.h"
 
 namespace skycalc {
 
 namespace {
 
-// Handler of each keypad key, indexed by KeypadKey.
-using Handler = void (CSkyCalcDlg::*)();
-constexpr Handler kKeyHandlers[] = {
-    &CSkyCalcDlg::OnDigit0, &CSkyCalcDlg::OnDigit1, &CSkyCalcDlg::OnDigit2, &CSkyCalcDlg::OnDigit3,
-    &CSkyCalcDlg::OnDigit4, &CSkyCalcDlg::OnDigit5, &CSkyCalcDlg::OnDigit6, &CSkyCalcDlg::OnDigit7,
-    &CSkyCalcDlg::OnDigit8, &CSkyCalcDlg::OnDigit9, &CSkyCalcDlg::OnPoint,  &CSkyCalcDlg::OnSign};
-
-// Field button handler of each field, in kCliFields order.
-constexpr Handler kFieldHandlers[] = {
-    &CSkyCalcDlg::OnFieldYear,      &CSkyCalcDlg::OnFieldMonth,    &CSkyCalcDlg::OnFieldDay,
-    &CSkyCalcDlg::OnFieldHour,      &CSkyCalcDlg::OnFieldMinute,   &CSkyCalcDlg::OnFieldLongitude,
-    &CSkyCalcDlg::OnFieldLatitude,  &CSkyCalcDlg::OnFieldAzimuth,  &CSkyCalcDlg::OnFieldZoneHour,
-    &CSkyCalcDlg::OnFieldZoneMinute};
-
-struct ListChoice {
-  int listId;
-  Handler onSelect;
-};
-// The list and its selection handler per BodyKind.
-constexpr ListChoice kBodyLists[] = {
-    {IDC_PLANETLIST, &CSkyCalcDlg::OnSelPlanet},
-    {IDC_STARLIST, &CSkyCalcDlg::OnSelStar},
-    {IDC_CONSTLIST, &CSkyCalcDlg::OnSelConstellation}};
+// The Japanese names of the list of kind, as the window lists them.
+std::vector<std::string> ListEntries(BodyKind kind) {
+  const char* const* names = kind == BodyKind::kPlanet ? PlanetNames
+                             : kind == BodyKind::kStar ? StarNames
+                                                       : ConstellationNames;
+  return std::vector<std::string>(names, names + BodyListSize(kind));
+}
 
 }  // namespace
 
 CliSession::CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders)
-    : m_dlg(m_host, store, clock) {
-  m_dlg.SetCatalogFolders(catalogFolders);
-}
+    : m_store(store), m_clock(clock), m_catalogFolders(catalogFolders) {}
 
 std::vector<std::string> CliSession::Start() {
-  m_dlg.OnInitDialog();
-  std::vector<std::string> messages = m_host.messages;
-  m_host.messages.clear();
+  std::vector<std::string> messages = LoadCatalogs(m_catalogFolders);
+  m_fields = ReadResetValues(m_clock, m_store).fields;
   return messages;
 }
 
 bool CliSession::ChooseBody(BodyKind kind, const std::string& text) {
-  const ListChoice& list = kBodyLists[static_cast<int>(kind)];
-  const int index = ResolveBody(kind, text, m_host.ListEntries(list.listId));
+  const int index = ResolveBody(kind, text, ListEntries(kind));
   if (index < 0) return false;
-  m_host.SelectListEntry(list.listId, index);
-  (m_dlg.*list.onSelect)();
+  switch (kind) {
+    case BodyKind::kPlanet: m_target = sky::Target::OfBody(BodyOfListPosition(index)); break;
+    case BodyKind::kStar: m_target = StarTarget(index); break;
+    case BodyKind::kConstellation: m_target = ConstellationTarget(index); break;
+  }
   return true;
 }
 
-void CliSession::ChooseFrame(CliFrame frame) {
-  if (frame == CliFrame::kEquatorial) {
-    m_host.ClickRadio(IDC_EQUATORIAL);
-    m_dlg.OnEquatorial();
-  } else if (frame == CliFrame::kHorizontal) {
-    m_host.ClickRadio(IDC_HORIZONTAL);
-    m_dlg.OnHorizontal();
-  }
+std::optional<std::string> CliSession::ChoosePreciseModel(bool precise) {
+  m_precise = precise;
+  if (const char* message = CoverageMessage(Model().Covers(m_target, m_fields.year))) return message;
+  return std::nullopt;
 }
 
-void CliSession::ChooseTimeMode(CliTimeMode mode) {
-  if (mode == CliTimeMode::kJulianDay) {
-    m_host.ClickRadio(IDC_JULIANDAY);
-    m_dlg.OnJulianDayMode();
-  } else if (mode == CliTimeMode::kSidereal) {
-    m_host.ClickRadio(IDC_SIDEREAL);
-    m_dlg.OnSiderealMode();
-  }
-}
-
-void CliSession::PressKey(KeypadKey key) { (m_dlg.*kKeyHandlers[static_cast<int>(key)])(); }
-
-void CliSession::PressFieldButton(CliField field) { (m_dlg.*kFieldHandlers[static_cast<int>(field)])(); }
-
-std::optional<std::string> CliSession::StoreField(CliField field, const std::string& text) {
-  PressFieldButton(field);
-  for (const KeypadKey key : KeypadSequence(text)) PressKey(key);
-  const std::size_t before = m_host.messages.size();
-  m_dlg.OnSet();
-  if (m_host.messages.size() == before) return std::nullopt;
-  return m_host.messages.back();
+std::optional<std::string> CliSession::StoreField(Field field, const std::string& text) {
+  const FieldEntry entry = CheckFieldEntry(field, KeyedEntry(field, text));
+  if (!entry.accepted) return entry.message;
+  StoreFieldValue(m_fields, field, entry.value);
+  return std::nullopt;
 }
 
 // A stepped date and time is a plain decimal, exactly the text the keypad
 // would build, so it is stored as SET stores an entry, field by field in SET's
-// order; the readouts are computed once, for the row.
+// order.
 std::optional<std::string> CliSession::StoreCivilTime(const CivilTime& to) {
   const CivilTime from = StoredCivilTime();
   const struct {
-    int fieldButton;
+    Field field;
     int from, to;
-  } parts[] = {{IDC_FIELD_YEAR, from.year, to.year},   {IDC_FIELD_MONTH, from.month, to.month},
-               {IDC_FIELD_DAY, from.day, to.day},      {IDC_FIELD_HOUR, from.hour, to.hour},
-               {IDC_FIELD_MINUTE, from.minute, to.minute}};
+  } parts[] = {{Field::kYear, from.year, to.year},  {Field::kMonth, from.month, to.month},
+               {Field::kDay, from.day, to.day},     {Field::kHour, from.hour, to.hour},
+               {Field::kMinute, from.minute, to.minute}};
   for (const auto& part : parts) {
     if (part.from == part.to) continue;
-    if (!m_dlg.StoreEntry(part.fieldButton, std::to_string(part.to))) return m_host.messages.back();
+    if (auto message = StoreField(part.field, std::to_string(part.to))) return message;
   }
   return std::nullopt;
 }
 
 CivilTime CliSession::StoredCivilTime() const {
-  return {m_dlg.m_nYear, m_dlg.m_nMonth, m_dlg.m_nDay, m_dlg.m_nHour, m_dlg.m_nMinute};
-}
-
-std::optional<std::string> CliSession::TakeMessage() {
-  if (m_host.messages.empty()) return std::nullopt;
-  std::string message = m_host.messages.back();
-  m_host.messages.clear();
-  return message;
-}
-
-std::optional<std::string> CliSession::ChoosePreciseModel(bool precise) {
-  m_dlg.SetPreciseModel(precise);
-  return TakeMessage();
+  return {m_fields.year, m_fields.month, m_fields.day, m_fields.hour, m_fields.minute};
 }
 
 std::optional<std::string> CliSession::Row(CliRow& row) {
-  row.fields = {m_dlg.m_nYear,      m_dlg.m_nMonth,     m_dlg.m_nDay,      m_dlg.m_nHour,
-                m_dlg.m_nMinute,    m_dlg.m_fLongitude, m_dlg.m_fLatitude, m_dlg.m_fAzimuth,
-                m_dlg.m_nZoneHour,  m_dlg.m_nZoneMinute};
-  const ReadoutValues values = m_dlg.RefreshReadouts();
-  row.jd = values.julianDay;
-  row.lst = values.siderealTime;
-  row.place = values.place;
-  row.timeText = m_host.Text(IDC_TIME);
-  row.raAzmText = m_host.Text(IDC_RAAZM);
-  row.decAltText = m_host.Text(IDC_DECALT);
-  row.precise = m_dlg.IsPreciseModel();
-  return TakeMessage();
+  const StoredFields& f = m_fields;
+  row.fields = {f.year, f.month, f.day, f.hour, f.minute, f.longitude, f.latitude, f.azimuth, f.zoneHour, f.zoneMinute};
+  const sky::Instant instant = InstantOf(f);
+  const sky::Site site = SiteOf(f);
+  const sky::SkyModel& model = Model();
+  row.jd = instant.jd;
+  row.lst = model.SiderealTime(instant, site);
+  row.place = model.PlaceOf(m_target, instant, site, static_cast<double>(f.azimuth));
+  row.timeText = m_timeMode == CliTimeMode::kSidereal ? FormatSiderealTime(row.lst) : FormatJulianDay(row.jd);
+  if (m_frame == CliFrame::kEquatorial) {
+    row.raAzmText = FormatRightAscension(row.place.equatorial[0]);
+    row.decAltText = FormatDeclination(row.place.equatorial[1]);
+  } else {
+    row.raAzmText = FormatAzimuth(row.place.horizontal[0]);
+    row.decAltText = FormatAltitude(row.place.horizontal[1]);
+  }
+  row.precise = model.IsPrecise();
+  if (const char* message = CoverageMessage(model.Covers(m_target, f.year))) return message;
+  return std::nullopt;
 }
 
 }  // namespace skycalc

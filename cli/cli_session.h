@@ -4,18 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "astro/sky/model.h"
 #include "cli/body_names.h"
 #include "cli/civil_calendar.h"
 #include "cli/cli_options.h"
 #include "cli/fields.h"
 #include "cli/output_format.h"
 #include "panel/clock.h"
-#include "panel/memory_host.h"
+#include "panel/fields.h"
 #include "panel/settings_store.h"
 #include "panel/sky_calc_dlg.h"
 
-// One run of the calculator without a window: the command line's choices are
-// made the way a user makes them, through the handlers of the window logic.
+// One run of the calculator without a window: the fields start as the
+// window's reset leaves them, each value given is checked and stored as SET
+// stores it, and every row is computed by the sky core and shown with the
+// window's own texts.
 namespace skycalc {
 
 // A settings store that can be read but never written: the tool must leave
@@ -39,40 +42,46 @@ class CliSession {
   // the current folder).
   CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders);
 
-  // Opens the calculator; returns the start-up messages (unreadable catalogues).
+  // Loads the catalogues and takes the reset's fields; returns the start-up
+  // messages (unreadable catalogues).
   std::vector<std::string> Start();
   // Picks a body from its list; false when text names no entry of that list.
   bool ChooseBody(BodyKind kind, const std::string& text);
-  // Clicks the coordinate-system or time-mode radio button (kDefault: nothing).
-  void ChooseFrame(CliFrame frame);
-  void ChooseTimeMode(CliTimeMode mode);
-  // Chooses the precise model (or the calculator's) as the window's menu
-  // does; the model's message when it has no place for the stored year.
+  // The coordinate system and the time readout (kDefault: as after a reset,
+  // horizontal and Julian Day).
+  void ChooseFrame(CliFrame frame) { m_frame = frame; }
+  void ChooseTimeMode(CliTimeMode mode) { m_timeMode = mode; }
+  // Chooses the precise model (or the calculator's); the model's message
+  // when it has no place for the chosen body in the stored year.
   std::optional<std::string> ChoosePreciseModel(bool precise);
-  // Keys text (a keypad value) into field and presses SET; the calculator's
-  // message when it refuses the value.
-  std::optional<std::string> StoreField(CliField field, const std::string& text);
-  // Stores, as SET does, the date and time fields in which to differs from the
-  // stored ones, without computing the readouts; the calculator's message when
-  // it refuses one (a year beyond its range).
+  // Stores the value text (as the keypad builds it) into field as SET does;
+  // the field's message when SET would refuse it.
+  std::optional<std::string> StoreField(Field field, const std::string& text);
+  // Stores, as SET does, the date and time fields in which to differs from
+  // the stored ones; the year's message beyond its range.
   std::optional<std::string> StoreCivilTime(const CivilTime& to);
   // The stored date and time.
   CivilTime StoredCivilTime() const;
-  // The readouts and the place of the chosen body at the stored fields,
-  // computed once and shown in the window as SET shows them, into row; the
-  // model's message instead when it has no place there.
+  // The readouts and the place of the chosen body at the stored fields, with
+  // the window's texts, into row; the model's message instead when it has no
+  // place there.
   std::optional<std::string> Row(CliRow& row);
-  // The calculator logic, for what is computed from its state (events).
-  const CSkyCalcDlg& Dialog() const { return m_dlg; }
+
+  // What the rows are computed from.
+  const sky::SkyModel& Model() const { return sky::ModelOf(m_precise); }
+  const sky::Target& Target() const { return m_target; }
+  const StoredFields& Fields() const { return m_fields; }
+  Observation CurrentObservation() const { return Observation{&Model(), m_target, std::string(), m_fields}; }
 
  private:
-  void PressKey(KeypadKey key);
-  void PressFieldButton(CliField field);
-  // The last message shown since the previous call, if any (the rest are dropped).
-  std::optional<std::string> TakeMessage();
-
-  MemoryHost m_host;
-  CSkyCalcDlg m_dlg;
+  ISettingsStore& m_store;
+  IClock& m_clock;
+  std::vector<std::string> m_catalogFolders;
+  StoredFields m_fields;
+  sky::Target m_target;  // the Sun until a body is chosen
+  CliFrame m_frame = CliFrame::kDefault;
+  CliTimeMode m_timeMode = CliTimeMode::kDefault;
+  bool m_precise = false;
 };
 
 }  // namespace skycalc

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <vector>
 
+#include "astro/base/constants.h"
 #include "cli/civil_calendar.h"
 #include "cli/output_format.h"
 
@@ -10,18 +11,12 @@ namespace skycalc {
 
 namespace {
 
-constexpr double kRadToDegExact = 180.0 / 3.14159265358979323846;
-
-void AppendShortest(std::string& out, double value) {
-  out += FormatJsonNumber(value);
-}
-
-void AppendDate(std::string& out, const LocalDayEvents& day) {
+void AppendDate(std::string& out, const sky::LocalDayEvents& day) {
   AppendCivilDate(out, CivilTime{day.year, day.month, day.day, 0, 0});
 }
 
 // "06:51 (方位 117.80°)" for each event, joined; "なし" for none.
-void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, const LocalDayEvents& day,
+void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, const sky::LocalDayEvents& day,
                       bool altitude) {
   if (list.empty()) {
     out += kNoEvent;
@@ -38,22 +33,22 @@ void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, 
 
 enum class Detail { kAzimuth, kAltitude };
 
-void AppendJsonEvent(std::string& out, const events::Event& event, const LocalDayEvents& day, Detail detail) {
+void AppendJsonEvent(std::string& out, const events::Event& event, const sky::LocalDayEvents& day, Detail detail) {
   out += "{\"jd\":";
-  AppendShortest(out, event.jd);
+  AppendNumber(out, event.jd);
   out += ",\"time\":\"" + FormatEventTime(event.jd, day.dayStartJd) + "\"";
   if (detail == Detail::kAzimuth) {
     out += ",\"azimuth_deg\":";
-    AppendShortest(out, event.azimuthFromOrigin * kRadToDegExact);
+    AppendNumber(out, event.azimuthFromOrigin * kExactRadToDeg);
   } else {
     out += ",\"altitude_deg\":";
-    AppendShortest(out, event.altitude * kRadToDegExact);
+    AppendNumber(out, event.altitude * kExactRadToDeg);
   }
   out += '}';
 }
 
 void AppendJsonList(std::string& out, const char* key, const std::vector<events::Event>& list,
-                    const LocalDayEvents& day, Detail detail) {
+                    const sky::LocalDayEvents& day, Detail detail) {
   out += ",\"";
   out += key;
   out += "\":[";
@@ -65,7 +60,7 @@ void AppendJsonList(std::string& out, const char* key, const std::vector<events:
 }
 
 void AppendJsonFirst(std::string& out, const char* key, const std::vector<events::Event>& list,
-                     const LocalDayEvents& day) {
+                     const sky::LocalDayEvents& day) {
   out += '"';
   out += key;
   out += "\":";
@@ -80,7 +75,7 @@ const char* const kTwilightKeys[events::kTwilightCount] = {"civil", "nautical", 
 
 }  // namespace
 
-void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun) {
+void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, bool sun) {
   const events::DayEvents& e = day.events;
   AppendDate(out, day);
   if (e.alwaysUp || e.alwaysDown) {
@@ -120,12 +115,12 @@ void AppendEventsText(std::string& out, const LocalDayEvents& day, bool sun) {
   out += '\n';
 }
 
-void AppendEventsJson(std::string& out, const LocalDayEvents& day, bool sun, bool precise) {
+void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, bool sun, bool precise) {
   const events::DayEvents& e = day.events;
   out += "{\"date\":\"";
   AppendDate(out, day);
   out += "\",\"day_start_jd\":";
-  AppendShortest(out, day.dayStartJd);
+  AppendNumber(out, day.dayStartJd);
   AppendJsonList(out, "rise", e.rises, day, Detail::kAzimuth);
   AppendJsonList(out, "transit", e.transits, day, Detail::kAltitude);
   AppendJsonList(out, "set", e.sets, day, Detail::kAzimuth);
@@ -150,7 +145,7 @@ std::string EventsCsvHeader() {
   return "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down\n";
 }
 
-void AppendEventsCsv(std::string& out, const LocalDayEvents& day) {
+void AppendEventsCsv(std::string& out, const sky::LocalDayEvents& day) {
   const events::DayEvents& e = day.events;
   AppendDate(out, day);
   const std::vector<events::Event>* lists[] = {&e.rises, &e.transits, &e.sets};
@@ -160,10 +155,10 @@ void AppendEventsCsv(std::string& out, const LocalDayEvents& day) {
   }
   for (const auto* list : lists) {
     out += ',';
-    if (!list->empty()) AppendShortest(out, list->front().jd);
+    if (!list->empty()) AppendNumber(out, list->front().jd);
   }
   out += ',';
-  if (!e.transits.empty()) AppendShortest(out, e.transits.front().altitude * kRadToDegExact);
+  if (!e.transits.empty()) AppendNumber(out, e.transits.front().altitude * kExactRadToDeg);
   out += e.alwaysUp ? ",true" : ",false";
   out += e.alwaysDown ? ",true\n" : ",false\n";
 }

@@ -16,7 +16,9 @@
 #include "panel/clock.h"
 #include "app/qt_settings_store.h"
 #include "catalog/catalog_folders.h"
-#include "panel/day_events.h"
+#include "astro/sky/day_table.h"
+#include "panel/model_messages.h"
+#include "panel/settings_keys.h"
 
 namespace {
 
@@ -44,7 +46,7 @@ void AppendRow(const skycalc::CliOptions& options, const skycalc::CliRow& row, s
   }
 }
 
-// Keys the given fields in the order SET examines them; the first refusal.
+// Stores the given fields in the order SET examines them; the first refusal.
 std::optional<std::string> StoreFields(skycalc::CliSession& session, const skycalc::CliOptions& options) {
   for (std::size_t i = 0; i < skycalc::kCliFieldCount; ++i) {
     if (!options.fields[i]) continue;
@@ -57,13 +59,14 @@ std::optional<std::string> StoreFields(skycalc::CliSession& session, const skyca
 template <typename Fail>
 int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session, skycalc::StreamWriter& out,
                 skycalc::TableProgress& progress, const Fail& fail) {
-  const skycalc::DayEventsTable table(session.Dialog());
+  const std::unique_ptr<skycalc::sky::DayEventsTable> events = skycalc::MakeDayEventsTable(session.CurrentObservation());
+  const skycalc::sky::DayEventsTable& table = *events;
   if (options.format == skycalc::CliFormat::kCsv) out.Buffer() += skycalc::EventsCsvHeader();
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
-    const skycalc::LocalDayEvents day = table.Day(date.year, date.month, date.day);
-    if (day.refusal) return fail(day.refusal);
+    const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
+    if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {
       case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise()); break;
       case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
@@ -79,7 +82,7 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
 
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
-  skycalc::QtSettingsStore qtStore(QStringLiteral("Quillmoor"), QStringLiteral("skycalc"));
+  skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
   skycalc::ReadOnlySettingsStore store(qtStore);
   skycalc::SystemClock clock;
   // --data-dir names the one folder of the catalogues; without it they are

@@ -12,25 +12,10 @@ namespace skycalc {
 
 namespace {
 
-// Shortest round-trip text of a finite double.
-void AppendShortest(std::string& out, double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
-}
-
 void AppendInt(std::string& out, long long value) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   out.append(buffer, result.ptr);
-}
-
-void AppendJsonNumber(std::string& out, double value) {
-  if (std::isfinite(value)) {
-    AppendShortest(out, value);
-  } else {
-    out += "null";
-  }
 }
 
 void AppendJsonString(std::string& out, const std::string& value) {
@@ -66,9 +51,9 @@ void AppendCsvField(std::string& out, const std::string& value) {
 void AppendJsonPair(std::string& out, const char* key, const double pair[2]) {
   out += key;
   out += '[';
-  AppendJsonNumber(out, pair[0]);
+  AppendNumber(out, pair[0]);
   out += ',';
-  AppendJsonNumber(out, pair[1]);
+  AppendNumber(out, pair[1]);
   out += ']';
 }
 
@@ -84,7 +69,7 @@ void AppendJsonFields(std::string& out, const CliFieldValues& f) {
       {",\"longitude\":", f.longitude}, {",\"latitude\":", f.latitude}, {",\"azimuth\":", f.azimuth}};
   for (const auto& [key, value] : decimals) {
     out += key;
-    AppendJsonNumber(out, value);
+    AppendNumber(out, value);
   }
   out += ",\"zone_hour\":";
   AppendInt(out, f.zoneHour);
@@ -95,25 +80,23 @@ void AppendJsonFields(std::string& out, const CliFieldValues& f) {
 
 }  // namespace
 
+void AppendNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
 CivilTime RowCivilTime(const CliRow& row) {
   return {row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute};
 }
 
 std::string FormatJsonNumber(double value) {
   std::string out;
-  AppendJsonNumber(out, value);
-  return out;
-}
-
-std::string FormatJsonString(const std::string& value) {
-  std::string out;
-  AppendJsonString(out, value);
-  return out;
-}
-
-std::string FormatCsvField(const std::string& value) {
-  std::string out;
-  AppendCsvField(out, value);
+  AppendNumber(out, value);
   return out;
 }
 
@@ -138,9 +121,9 @@ void AppendTextTableLine(std::string& out, const CliRow& row) {
 
 void AppendJsonLine(std::string& out, const CliRow& row) {
   out += "{\"jd\":";
-  AppendJsonNumber(out, row.jd);
+  AppendNumber(out, row.jd);
   out += ",\"lst\":";
-  AppendJsonNumber(out, row.lst);
+  AppendNumber(out, row.lst);
   AppendJsonPair(out, ",\"equatorial\":", row.place.equatorial);
   AppendJsonPair(out, ",\"horizontal\":", row.place.horizontal);
   out += ",\"time_text\":";
@@ -164,25 +147,20 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
   out += ',';
   AppendCivilTime(out, t);
   out += ',';
-  AppendShortest(out, row.jd);
+  AppendNumber(out, row.jd);
   out += ',';
-  AppendShortest(out, row.lst);
+  AppendNumber(out, row.lst);
   for (const double radians : {row.place.equatorial[0], row.place.equatorial[1], row.place.horizontal[0],
                                row.place.horizontal[1]}) {
     out += ',';
-    AppendShortest(out, radians * kRadToDeg);
+    // Each model's own degrees: the calculator's truncated factor, the precise model's true one.
+    AppendNumber(out, radians * (row.precise ? kExactRadToDeg : kRadToDeg));
   }
   for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
     out += ',';
     AppendCsvField(out, *text);
   }
   out += '\n';
-}
-
-std::string FormatTextReadouts(const CliRow& row) {
-  std::string out;
-  AppendTextReadouts(out, row);
-  return out;
 }
 
 std::string FormatTextTableLine(const CliRow& row) {

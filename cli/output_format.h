@@ -31,15 +31,11 @@ struct CliRow {
 CivilTime RowCivilTime(const CliRow& row);
 
 // Shortest text that reads back to the identical double; "null" for NaN and
-// the infinities, which JSON cannot hold.
+// the infinities, which JSON cannot hold (a CSV row never holds one: a row
+// the model has no place for is refused before it is written).
 std::string FormatJsonNumber(double value);
-// value as a JSON string literal (quotes, backslashes and control characters escaped).
-std::string FormatJsonString(const std::string& value);
-// value as a CSV field, quoted only when it holds a comma, quote or line break.
-std::string FormatCsvField(const std::string& value);
+void AppendNumber(std::string& out, double value);
 
-// The three readout lines of a single instant.
-std::string FormatTextReadouts(const CliRow& row);
 // One table line: date, time and the three readouts, separated by tabs.
 std::string FormatTextTableLine(const CliRow& row);
 // One JSON object on one line.

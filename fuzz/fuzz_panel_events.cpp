@@ -13,7 +13,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "panel/day_events.h"
-#include "panel/precise_readout.h"
+#include "panel/model_messages.h"
 
 namespace skycalc {
 namespace {
@@ -125,10 +125,9 @@ struct Fields {
 // The events of the stored day: each inside the day and in time order, a day
 // that stays up or down has no rise or set, and only the Sun has twilights.
 void CheckDayEvents(const CSkyCalcDlg& d) {
-  const DayEventsTable table(d);
-  const LocalDayEvents day = table.Day(d.m_nYear, d.m_nMonth, d.m_nDay);
+  const sky::LocalDayEvents day = MakeDayEventsTable(d.CurrentObservation())->Day(d.m_nYear, d.m_nMonth, d.m_nDay);
   const events::DayEvents& e = day.events;
-  FUZZ_CHECK((day.refusal != nullptr) == (e.status != events::Status::kOk), "a refusal and only then no events");
+  FUZZ_CHECK((day.coverage != sky::Coverage::kCovered) == (e.status != events::Status::kOk), "a refusal and only then no events");
   FUZZ_CHECK(!(e.alwaysUp && e.alwaysDown), "not up and down all day");
   FUZZ_CHECK(!(e.alwaysUp || e.alwaysDown) || (e.rises.empty() && e.sets.empty()), "staying up or down: no rise or set");
   const auto inDay = [&](const std::vector<events::Event>& list) {

@@ -11,8 +11,12 @@ class ISettingsStore {
   // The stored string, or defaultValue when the value is absent.
   virtual std::string ReadString(const std::string& section, const std::string& name,
                                  const std::string& defaultValue) = 0;
-  // Stores value; failures are not reported.
+  // Stores value; a failure shows in WritesSucceeded.
   virtual void WriteString(const std::string& section, const std::string& name, const std::string& value) = 0;
+  // Whether every write so far reached the storage (a store that cannot fail: always true).
+  virtual bool WritesSucceeded() const { return true; }
+  // Where the values are kept (a file's path), for a message; "" when nowhere in particular.
+  virtual std::string Location() const { return std::string(); }
 };
 
 }  // namespace skycalc

@@ -1,19 +1,17 @@
 #include "panel/sky_calc_dlg.h"
 
 #include <cstddef>
-#include <limits>
 
-#include "astro/base/constants.h"
-#include "astro/planets/geocentric.h"
-#include "astro/time/julian_day.h"
-#include "astro/time/sidereal.h"
+#include "astro/base/body.h"
 #include "catalog/catalog.h"
 #include "catalog/catalog_folders.h"
 #include "catalog/names.h"
-#include "catalog/precession.h"
-#include "panel/precise_readout.h"
+#include "panel/fields.h"
+#include "panel/model_messages.h"
 #include "panel/readout_format.h"
+#include "panel/settings_keys.h"
 #include "panel/text_numbers.h"
+#include "astro/time/julian_day.h"
 
 namespace skycalc {
 
@@ -23,75 +21,37 @@ std::int32_t g_nConstIndex = 0;
 
 namespace {
 
-const char kSection[] = "Config";
 const char kDegreeSign[] = "°";
 
-// One stored field as SET sees it: target flag, button, display, range and message.
-struct FieldDef {
+// One stored field as the dialog binds it: target flag, button and display.
+struct FieldControl {
   std::int32_t CSkyCalcDlg::*flag;
   int buttonId;
   CStatic CSkyCalcDlg::*display;
-  bool decimal;      // longitude, latitude, azimuth: completed text, double, shown with "°"
-  double low, high;  // accepted range, both ends included unless openEnds
-  bool openEnds;
-  const char* message;
-  void (*store)(CSkyCalcDlg&, double);  // takes an accepted value (exact for the integers)
+  Field field;
 };
 
 // The ten fields in the order SET examines them.
-const FieldDef kFields[] = {
-    {&CSkyCalcDlg::m_bSelYear, IDC_FIELD_YEAR, &CSkyCalcDlg::m_stcYear, false, -99999, 99999, false,
-     "年は-99999～99999にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nYear = static_cast<std::int32_t>(v); }},
-    {&CSkyCalcDlg::m_bSelMonth, IDC_FIELD_MONTH, &CSkyCalcDlg::m_stcMonth, false, 1, 12, false,
-     "月は1～12にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nMonth = static_cast<std::uint8_t>(v); }},
-    {&CSkyCalcDlg::m_bSelDay, IDC_FIELD_DAY, &CSkyCalcDlg::m_stcDay, false, 1, 31, false, "日は1～31にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nDay = static_cast<std::uint8_t>(v); }},
-    {&CSkyCalcDlg::m_bSelHour, IDC_FIELD_HOUR, &CSkyCalcDlg::m_stcHour, false, 0, 23, false, "時は0～23にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nHour = static_cast<std::uint8_t>(v); }},
-    {&CSkyCalcDlg::m_bSelMinute, IDC_FIELD_MINUTE, &CSkyCalcDlg::m_stcMinute, false, 0, 59, false,
-     "分は0～59にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nMinute = static_cast<std::uint8_t>(v); }},
-    {&CSkyCalcDlg::m_bSelLongitude, IDC_FIELD_LONGITUDE, &CSkyCalcDlg::m_stcLongitude, true, -180, 180, true,
-     "経度は-179.99～179.99にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_fLongitude = static_cast<float>(v); }},
-    {&CSkyCalcDlg::m_bSelLatitude, IDC_FIELD_LATITUDE, &CSkyCalcDlg::m_stcLatitude, true, -90, 90, false,
-     "緯度は-90.0～90.0にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_fLatitude = static_cast<float>(v); }},
-    {&CSkyCalcDlg::m_bSelAzimuth, IDC_FIELD_AZIMUTH, &CSkyCalcDlg::m_stcAzimuth, true, 0, 359.99, false,
-     "方位は0.0～359.99にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_fAzimuth = static_cast<float>(v); }},
-    {&CSkyCalcDlg::m_bSelZoneHour, IDC_FIELD_ZONEHOUR, &CSkyCalcDlg::m_stcZoneHour, false, -23, 23, false,
-     "標準時 時は-23～23にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nZoneHour = static_cast<std::int8_t>(v); }},
-    {&CSkyCalcDlg::m_bSelZoneMinute, IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::m_stcZoneMinute, false, 0, 59, false,
-     "標準時 分は0～59にしてください。",
-     [](CSkyCalcDlg& d, double v) { d.m_nZoneMinute = static_cast<std::uint8_t>(v); }},
+const FieldControl kFields[] = {
+    {&CSkyCalcDlg::m_bSelYear, IDC_FIELD_YEAR, &CSkyCalcDlg::m_stcYear, Field::kYear},
+    {&CSkyCalcDlg::m_bSelMonth, IDC_FIELD_MONTH, &CSkyCalcDlg::m_stcMonth, Field::kMonth},
+    {&CSkyCalcDlg::m_bSelDay, IDC_FIELD_DAY, &CSkyCalcDlg::m_stcDay, Field::kDay},
+    {&CSkyCalcDlg::m_bSelHour, IDC_FIELD_HOUR, &CSkyCalcDlg::m_stcHour, Field::kHour},
+    {&CSkyCalcDlg::m_bSelMinute, IDC_FIELD_MINUTE, &CSkyCalcDlg::m_stcMinute, Field::kMinute},
+    {&CSkyCalcDlg::m_bSelLongitude, IDC_FIELD_LONGITUDE, &CSkyCalcDlg::m_stcLongitude, Field::kLongitude},
+    {&CSkyCalcDlg::m_bSelLatitude, IDC_FIELD_LATITUDE, &CSkyCalcDlg::m_stcLatitude, Field::kLatitude},
+    {&CSkyCalcDlg::m_bSelAzimuth, IDC_FIELD_AZIMUTH, &CSkyCalcDlg::m_stcAzimuth, Field::kAzimuth},
+    {&CSkyCalcDlg::m_bSelZoneHour, IDC_FIELD_ZONEHOUR, &CSkyCalcDlg::m_stcZoneHour, Field::kZoneHour},
+    {&CSkyCalcDlg::m_bSelZoneMinute, IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::m_stcZoneMinute, Field::kZoneMinute},
 };
 
-// Whether value lies in the field's range (NaN never does).
-bool Accepts(const FieldDef& field, double value) {
-  if (field.openEnds) return value > field.low && value < field.high;
-  return value >= field.low && value <= field.high;
-}
-
-// Site settings read by the reset: value name, default, display and field (degrees).
-struct SiteSetting {
+// The site settings the close request writes back: value name and field (degrees).
+const struct {
   const char* name;
-  const char* defaultText;
-  CStatic CSkyCalcDlg::*display;
   float CSkyCalcDlg::*field;
-};
-
-const SiteSetting kSiteSettings[] = {
-    {"Longitude", "140.0", &CSkyCalcDlg::m_stcLongitude, &CSkyCalcDlg::m_fLongitude},
-    {"Latitude", "35.0", &CSkyCalcDlg::m_stcLatitude, &CSkyCalcDlg::m_fLatitude},
-    {"Azimuth", "0.0", &CSkyCalcDlg::m_stcAzimuth, &CSkyCalcDlg::m_fAzimuth},
-};
-
-// Entry keys. The entry "starts with" a text when that text is found at position 0.
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+} kSiteSettings[] = {{kLongitudeSetting, &CSkyCalcDlg::m_fLongitude},
+                     {kLatitudeSetting, &CSkyCalcDlg::m_fLatitude},
+                     {kAzimuthSetting, &CSkyCalcDlg::m_fAzimuth}};
 
 // Shows the entry text in the entry display.
 void ShowEntry(CSkyCalcDlg& dlg) { dlg.m_stcEntry.SetWindowText(dlg.m_strEntry); }
@@ -102,48 +62,38 @@ void ClearEntry(CSkyCalcDlg& dlg) {
   ShowEntry(dlg);
 }
 
-// Digit key 0-9: a lone "0" is replaced (or kept, for the 0 key), otherwise the digit is appended.
+// Digit key 0-9.
 void KeyDigit(CSkyCalcDlg& dlg, char digit) {
-  std::string& entry = dlg.m_strEntry;
-  const bool loneZero = !StartsWith(entry, "0.") && StartsWith(entry, "0");
-  if (digit == '0' && loneZero) {
-    entry = "0";
-  } else {
-    if (loneZero) entry.erase(0, 1);
-    entry += digit;
-  }
+  dlg.m_strEntry = EntryAfterDigit(dlg.m_strEntry, digit);
   ShowEntry(dlg);
+}
+
+// The field whose flag is set, if any.
+const FieldControl* TargetField(const CSkyCalcDlg& dlg) {
+  for (const FieldControl& field : kFields)
+    if (dlg.*(field.flag)) return &field;
+  return nullptr;
 }
 
 // Field button: makes flag the only target and clears the entry.
 void SelectField(CSkyCalcDlg& dlg, std::int32_t CSkyCalcDlg::*flag) {
-  for (const FieldDef& field : kFields) dlg.*(field.flag) = 0;
+  for (const FieldControl& field : kFields) dlg.*(field.flag) = 0;
   dlg.*flag = 1;
   ClearEntry(dlg);
 }
 
 // SET for one field: converts the entry, stores and shows it, or rejects it with the message.
-bool StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldDef& field) {
-  double value = 0.0;
-  std::string shown = dlg.m_strEntry;
-  bool accepted = false;
-  if (field.decimal) {
-    shown = CompleteDecimalEntry(dlg.m_strEntry);
-    value = TextToDouble(shown);
-    shown += kDegreeSign;
-    accepted = Accepts(field, value);
-  } else {
-    long long integer = 0;
-    accepted = ParseEntryInteger(dlg.m_strEntry, integer) && Accepts(field, static_cast<double>(integer));
-    value = static_cast<double>(integer);
-  }
-  if (!accepted) {
+bool StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldControl& control) {
+  const FieldEntry entry = CheckFieldEntry(control.field, dlg.m_strEntry);
+  if (!entry.accepted) {
     ClearEntry(dlg);
-    host.ShowMessage(field.message);
+    host.ShowMessage(entry.message);
     return false;
   }
-  field.store(dlg, value);
-  (dlg.*(field.display)).SetWindowText(shown);
+  StoredFields fields = dlg.Fields();
+  StoreFieldValue(fields, control.field, entry.value);
+  dlg.SetFields(fields);
+  (dlg.*(control.display)).SetWindowText(entry.shown);
   return true;
 }
 
@@ -154,34 +104,95 @@ int ListPosition(const CComboBox& list, std::size_t count) {
   return position;
 }
 
-constexpr int kSunBody = 1;
-constexpr int kEarthBody = 4;
-constexpr int kPlutoBody = 10;
-constexpr int kMoonBody = 11;
-
-// The place the precise model gives outside its years: every readout dashes.
-Place NoPlace() {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  Place place;
-  place.equatorial[0] = place.equatorial[1] = place.horizontal[0] = place.horizontal[1] = nan;
-  return place;
-}
-
 // Planet list position 0-9 -> body number: the list starts with the Sun and never offers the Earth.
-int PlanetBodyOfPosition(int position) {
-  const int body = kSunBody + position;
-  return body < kEarthBody ? body : body + 1;
-}
+int PlanetBodyOfPosition(int position) { return BodyNumber(BodyOfListPosition(position)); }
 
 // Checks one kind-of-body radio button (惑星, 恒星, 星座) and clears the other two.
 void CheckKind(IControlHost& host, int kindId) {
   for (int id : {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION}) host.SetCheck(id, id == kindId);
 }
 
-// Whether body is one the planet readout can compute (1-11 except the Earth).
-bool IsPlanetBody(int body) { return body >= kSunBody && body <= kMoonBody && body != kEarthBody; }
+// A catalogue row as a target; an index beyond the table is the zero row of an unread catalogue.
+sky::Target CatalogTarget(const CatalogEntry table[], std::size_t count, int index) {
+  const CatalogEntry row = index >= 0 && static_cast<std::size_t>(index) < count ? table[index] : CatalogEntry{};
+  return sky::Target::OfCatalogRow(row.ra, row.dec);
+}
 
 }  // namespace
+
+ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
+  ResetValues reset;
+  StoredFields& f = reset.fields;
+  // One clock reading; month to minute lose a leading zero ("05" -> "5"), which is "%d".
+  const ClockReading now = clock.Now();
+  f.year = now.year;
+  const struct {
+    int value;
+    Field field;
+    std::uint8_t StoredFields::*stored;
+  } clockFields[] = {{now.month, Field::kMonth, &StoredFields::month},
+                     {now.day, Field::kDay, &StoredFields::day},
+                     {now.hour, Field::kHour, &StoredFields::hour},
+                     {now.minute, Field::kMinute, &StoredFields::minute}};
+  reset.texts[static_cast<int>(Field::kYear)] = FormatText("%d", now.year);
+  for (const auto& clockField : clockFields) {
+    reset.texts[static_cast<int>(clockField.field)] = FormatText("%d", clockField.value);
+    f.*(clockField.stored) = NarrowToUint8(clockField.value);
+  }
+  // Stored site and zone, trusted as written: numbers taken as far as they go.
+  const struct {
+    const char* name;
+    const char* defaultText;
+    Field field;
+    float StoredFields::*stored;
+  } siteSettings[] = {{kLongitudeSetting, "140.0", Field::kLongitude, &StoredFields::longitude},
+                      {kLatitudeSetting, "35.0", Field::kLatitude, &StoredFields::latitude},
+                      {kAzimuthSetting, "0.0", Field::kAzimuth, &StoredFields::azimuth}};
+  for (const auto& setting : siteSettings) {
+    const std::string text = store.ReadString(kSettingsSection, setting.name, setting.defaultText) + kDegreeSign;
+    reset.texts[static_cast<int>(setting.field)] = text;
+    f.*(setting.stored) = NarrowToFloat(TextToDouble(text));
+  }
+  const std::string zoneHour = store.ReadString(kSettingsSection, kZoneHourSetting, "9");
+  reset.texts[static_cast<int>(Field::kZoneHour)] = zoneHour;
+  f.zoneHour = NarrowToInt8(TextToLong(zoneHour));
+  const std::string zoneMinute = store.ReadString(kSettingsSection, kZoneMinuteSetting, "0");
+  reset.texts[static_cast<int>(Field::kZoneMinute)] = zoneMinute;
+  f.zoneMinute = NarrowToUint8(TextToLong(zoneMinute));
+  return reset;
+}
+
+std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o) {
+  return std::make_unique<sky::DayEventsTable>(*o.model, o.target, SiteOf(o.fields), o.fields.zoneHour,
+                                               o.fields.zoneMinute, static_cast<double>(o.fields.azimuth));
+}
+
+std::string EventsTitle(const Observation& o) {
+  const StoredFields& f = o.fields;
+  return o.targetName + "　" + FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
+         (o.model->IsPrecise() ? kPreciseModelCaption : "");
+}
+
+std::string EventsSiteLine(const Observation& o) {
+  const StoredFields& f = o.fields;
+  return FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
+                    static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+}
+
+std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders) {
+  std::vector<std::string> messages;
+  if (!LoadStarCatalog(StarCatalog, CatalogFolderFor(kStarCatalogFile, folders)))
+    messages.emplace_back("恒星データファイルStarData.txtが読み込めません。");
+  if (!LoadConstellationCatalog(ConstellationCatalog, CatalogFolderFor(kConstellationCatalogFile, folders)))
+    messages.emplace_back("星座データファイルConstData.txtが読み込めません。");
+  return messages;
+}
+
+sky::Target StarTarget(int index) { return CatalogTarget(StarCatalog, kStarCount, index); }
+
+sky::Target ConstellationTarget(int index) {
+  return CatalogTarget(ConstellationCatalog, kConstellationCount, index);
+}
 
 CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock)
     : m_host(host),
@@ -211,11 +222,8 @@ CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& cloc
 
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.
 bool CSkyCalcDlg::OnInitDialog() {
-  if (!LoadStarCatalog(StarCatalog, CatalogFolderFor(kStarCatalogFile, m_catalogFolders)))
-    m_host.ShowMessage("恒星データファイルStarData.txtが読み込めません。");
-  if (!LoadConstellationCatalog(ConstellationCatalog, CatalogFolderFor(kConstellationCatalogFile, m_catalogFolders)))
-    m_host.ShowMessage("星座データファイルConstData.txtが読み込めません。");
-  for (const FieldDef& field : kFields) this->*(field.flag) = 0;
+  for (const std::string& message : LoadCatalogs(m_catalogFolders)) m_host.ShowMessage(message);
+  for (const FieldControl& field : kFields) this->*(field.flag) = 0;
   ResetCalculator();
   struct ListFill {
     CComboBox& list;
@@ -237,7 +245,7 @@ bool CSkyCalcDlg::OnCommand(int id) {
     KeyDigit(*this, static_cast<char>('0' + digit));
     return true;
   }
-  for (const FieldDef& field : kFields) {
+  for (const FieldControl& field : kFields) {
     if (field.buttonId == id) {
       SelectField(*this, field.flag);
       return true;
@@ -287,22 +295,13 @@ void CSkyCalcDlg::OnDigit9() { KeyDigit(*this, '9'); }
 
 // Point key: one "." at most, only for longitude, latitude and azimuth.
 void CSkyCalcDlg::OnPoint() {
-  if ((m_bSelLongitude || m_bSelLatitude || m_bSelAzimuth) && m_strEntry.find('.') == std::string::npos)
-    m_strEntry += '.';
+  if (const FieldControl* target = TargetField(*this)) m_strEntry = EntryAfterPoint(m_strEntry, target->field);
   ShowEntry(*this);
 }
 
 // Sign key: toggles a leading "-" for year, longitude, latitude and zone hours; zero takes none.
 void CSkyCalcDlg::OnSign() {
-  if (m_bSelYear || m_bSelLongitude || m_bSelLatitude || m_bSelZoneHour) {
-    if (m_strEntry.size() == 1 && StartsWith(m_strEntry, "0")) {
-      // the lone zero stays unsigned
-    } else if (StartsWith(m_strEntry, "-")) {
-      m_strEntry.erase(0, 1);
-    } else {
-      m_strEntry.insert(0, "-");
-    }
-  }
+  if (const FieldControl* target = TargetField(*this)) m_strEntry = EntryAfterSign(m_strEntry, target->field);
   ShowEntry(*this);
 }
 
@@ -322,18 +321,13 @@ void CSkyCalcDlg::OnFieldZoneMinute() { SelectField(*this, &CSkyCalcDlg::m_bSelZ
 // SET: stores the entry into the target, recomputes the time readout and the
 // position of the body chosen in the lists, and clears the entry.
 void CSkyCalcDlg::OnSet() {
-  for (const FieldDef& field : kFields) {
-    if (this->*(field.flag)) {
-      StoreField(*this, m_host, field);
-      break;
-    }
-  }
+  if (const FieldControl* target = TargetField(*this)) StoreField(*this, m_host, *target);
   RefreshReadouts();
   ClearEntry(*this);
 }
 
 bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
-  for (const FieldDef& field : kFields) {
+  for (const FieldControl& field : kFields) {
     if (field.buttonId != fieldButtonId) continue;
     m_strEntry = entry;
     if (!StoreField(*this, m_host, field)) return false;  // refused: the entry is already cleared
@@ -352,19 +346,20 @@ ReadoutValues CSkyCalcDlg::RefreshReadouts() {
     ShowSiderealTime();
   ReadoutValues values;
   const bool shown = m_radPlanet.GetCheck() || m_host.IsChecked(IDC_STAR) || m_host.IsChecked(IDC_CONSTELLATION);
-  if (m_radPlanet.GetCheck()) {
-    const int body = PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount));
-    values.place = PlanetPlace(body);
-    RefusePreciseYears(body == kPlutoBody);
-  } else if (m_host.IsChecked(IDC_STAR))
-    values.place = StarPlace(ListPosition(m_cmbStar, kStarCount));
+  sky::Target target;
+  if (m_radPlanet.GetCheck())
+    target = sky::Target::OfBody(BodyOfListPosition(ListPosition(m_cmbPlanet, kPlanetNameCount)));
+  else if (m_host.IsChecked(IDC_STAR))
+    target = StarTarget(ListPosition(m_cmbStar, kStarCount));
   else if (m_host.IsChecked(IDC_CONSTELLATION))
-    values.place = ConstellationPlace(ListPosition(m_cmbConstellation, kConstellationCount));
-  if (shown && !m_radPlanet.GetCheck()) RefusePreciseYears(false);
-  if (shown) ShowPosition(values.place.equatorial, values.place.horizontal);
+    target = ConstellationTarget(ListPosition(m_cmbConstellation, kConstellationCount));
+  if (shown) {
+    values.place = TargetPlace(target);
+    RefuseUncovered(target);
+    ShowPosition(values.place.equatorial, values.place.horizontal);
+  }
   values.julianDay = m_dJulianDay;
-  values.siderealTime = m_bPrecise ? PreciseSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude))
-                                   : LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
+  values.siderealTime = Model().SiderealTime(InstantOf(Fields()), SiteOf(Fields()));
   return values;
 }
 
@@ -374,9 +369,10 @@ int CSkyCalcDlg::CheckedBodyKind() const {
   return 0;
 }
 
-bool CSkyCalcDlg::RefusePreciseYears(bool pluto) {
-  if (!m_bPrecise) return false;
-  const char* message = PreciseYearsRefusal(m_nYear, pluto);
+const sky::SkyModel& CSkyCalcDlg::Model() const { return sky::ModelOf(m_bPrecise); }
+
+bool CSkyCalcDlg::RefuseUncovered(const sky::Target& target) {
+  const char* message = CoverageMessage(Model().Covers(target, m_nYear));
   if (message) m_host.ShowMessage(message);
   return message != nullptr;
 }
@@ -390,6 +386,57 @@ void CSkyCalcDlg::SetPreciseModel(bool precise) {
   OnEquatorial();  // the remembered choice of the checked kind, in the frame chosen
 }
 
+StoredFields CSkyCalcDlg::Fields() const {
+  StoredFields f;
+  f.year = m_nYear;
+  f.month = m_nMonth;
+  f.day = m_nDay;
+  f.hour = m_nHour;
+  f.minute = m_nMinute;
+  f.longitude = m_fLongitude;
+  f.latitude = m_fLatitude;
+  f.azimuth = m_fAzimuth;
+  f.zoneHour = m_nZoneHour;
+  f.zoneMinute = m_nZoneMinute;
+  return f;
+}
+
+void CSkyCalcDlg::SetFields(const StoredFields& f) {
+  m_nYear = f.year;
+  m_nMonth = f.month;
+  m_nDay = f.day;
+  m_nHour = f.hour;
+  m_nMinute = f.minute;
+  m_fLongitude = f.longitude;
+  m_fLatitude = f.latitude;
+  m_fAzimuth = f.azimuth;
+  m_nZoneHour = f.zoneHour;
+  m_nZoneMinute = f.zoneMinute;
+}
+
+sky::Target CSkyCalcDlg::RememberedTarget() const {
+  switch (CheckedBodyKind()) {
+    case IDC_STAR: return StarTarget(g_nStarIndex);
+    case IDC_CONSTELLATION: return ConstellationTarget(g_nConstIndex);
+    default: return sky::Target::OfBody(BodyOfNumber(g_nPlanetBody));
+  }
+}
+
+std::string CSkyCalcDlg::RememberedTargetName() const {
+  switch (CheckedBodyKind()) {
+    case IDC_STAR: return StarNames[g_nStarIndex >= 0 && g_nStarIndex < static_cast<int>(kStarCount) ? g_nStarIndex : 0];
+    case IDC_CONSTELLATION:
+      return ConstellationNames[g_nConstIndex >= 0 && g_nConstIndex < static_cast<int>(kConstellationCount) ? g_nConstIndex
+                                                                                                           : 0];
+    default: return PlanetNames[static_cast<int>(BodyOfNumber(g_nPlanetBody))];
+  }
+}
+
+Observation CSkyCalcDlg::CurrentObservation() const {
+  Observation o{&Model(), RememberedTarget(), RememberedTargetName(), Fields()};
+  return o;
+}
+
 // Julian Day of the stored date, time and zone, in "%f".
 void CSkyCalcDlg::ShowJulianDay() {
   LocalTimeToJD(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nZoneHour, m_nZoneMinute, m_dJulianDay);
@@ -400,67 +447,26 @@ void CSkyCalcDlg::ShowJulianDay() {
 // the precise model the local apparent sidereal time.
 void CSkyCalcDlg::ShowSiderealTime() {
   LocalTimeToJD(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nZoneHour, m_nZoneMinute, m_dJulianDay);
-  const double lst = m_bPrecise ? PreciseSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude))
-                                : LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
-  m_stcTime.SetWindowText(FormatSiderealTime(lst));
+  m_stcTime.SetWindowText(FormatSiderealTime(Model().SiderealTime(InstantOf(Fields()), SiteOf(Fields()))));
 }
 
-Place CSkyCalcDlg::PlanetPlace(int body) {
+Place CSkyCalcDlg::TargetPlace(const sky::Target& target) const {
+  const StoredFields fields = Fields();
+  return Model().PlaceOf(target, InstantOf(fields), SiteOf(fields), static_cast<double>(m_fAzimuth));
+}
+
+// Each position readout recomputes the Julian Day of the stored fields, then
+// shows the place (and, in the precise model outside its years, the message).
+void CSkyCalcDlg::ShowTargetPosition(const sky::Target& target) {
   LocalTimeToJD(m_nYear, m_nMonth, m_nDay, m_nHour, m_nMinute, m_nZoneHour, m_nZoneMinute, m_dJulianDay);
-  if (m_bPrecise) {
-    const bool pluto = body == kPlutoBody;
-    if (PreciseYearsRefusal(m_nYear, pluto)) return NoPlace();
-    return PreciseBodyPlace(IsPlanetBody(body) ? body : kSunBody, m_dJulianDay, m_fLongitude, m_fLatitude,
-                            m_fAzimuth);
-  }
-  const double lst = LocalSiderealTime(m_dJulianDay, static_cast<double>(m_fLongitude) * kDegToRad);
-  Place place;
-  // A body number no list position gives is computed as the Sun.
-  GeocentricPlace(IsPlanetBody(body) ? body : kSunBody, m_dJulianDay, lst, static_cast<double>(m_fLatitude) * kDegToRad,
-                  static_cast<double>(m_fAzimuth) * kDegToRad, place);
-  return place;
-}
-
-// Place of one catalogue row for the stored instant and site; an index beyond the
-// table is computed from the zero row of an unread catalogue.
-static Place CatalogRowPlace(CSkyCalcDlg& dlg, const CatalogEntry table[], std::size_t count, int index) {
-  LocalTimeToJD(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay, dlg.m_nHour, dlg.m_nMinute, dlg.m_nZoneHour,
-                dlg.m_nZoneMinute, dlg.m_dJulianDay);
-  const CatalogEntry row = index >= 0 && static_cast<std::size_t>(index) < count ? table[index] : CatalogEntry{};
-  if (dlg.IsPreciseModel()) {
-    if (PreciseYearsRefusal(dlg.m_nYear, false)) return NoPlace();
-    return PreciseCatalogPlace(row.ra, row.dec, dlg.m_dJulianDay, dlg.m_fLongitude, dlg.m_fLatitude, dlg.m_fAzimuth);
-  }
-  Place place;
-  CatalogPlace(dlg.m_dJulianDay, static_cast<double>(dlg.m_fLongitude) * kDegToRad,
-               static_cast<double>(dlg.m_fLatitude) * kDegToRad, static_cast<double>(dlg.m_fAzimuth) * kDegToRad,
-               row.ra * kDegToRad, row.dec * kDegToRad, place);
-  return place;
-}
-
-Place CSkyCalcDlg::StarPlace(int index) { return CatalogRowPlace(*this, StarCatalog, kStarCount, index); }
-
-Place CSkyCalcDlg::ConstellationPlace(int index) {
-  return CatalogRowPlace(*this, ConstellationCatalog, kConstellationCount, index);
-}
-
-void CSkyCalcDlg::ShowPlanetPosition(int body) {
-  const Place place = PlanetPlace(body);
-  RefusePreciseYears(body == kPlutoBody);
+  const Place place = TargetPlace(target);
+  RefuseUncovered(target);
   ShowPosition(place.equatorial, place.horizontal);
 }
 
-void CSkyCalcDlg::ShowStarPosition(int index) {
-  const Place place = StarPlace(index);
-  RefusePreciseYears(false);
-  ShowPosition(place.equatorial, place.horizontal);
-}
-
-void CSkyCalcDlg::ShowConstellationPosition(int index) {
-  const Place place = ConstellationPlace(index);
-  RefusePreciseYears(false);
-  ShowPosition(place.equatorial, place.horizontal);
-}
+void CSkyCalcDlg::ShowPlanetPosition(int body) { ShowTargetPosition(sky::Target::OfBody(BodyOfNumber(body))); }
+void CSkyCalcDlg::ShowStarPosition(int index) { ShowTargetPosition(StarTarget(index)); }
+void CSkyCalcDlg::ShowConstellationPosition(int index) { ShowTargetPosition(ConstellationTarget(index)); }
 
 // Writes a place into the two coordinate readouts in the frame the radio buttons choose.
 void CSkyCalcDlg::ShowPosition(const double equatorial[2], const double horizontal[2]) {
@@ -548,35 +554,9 @@ void CSkyCalcDlg::ResetCalculator() {
   g_nConstIndex = 0;
   ClearEntry(*this);
 
-  // One clock reading; month to minute lose a leading zero ("05" -> "5"), which is "%d".
-  const ClockReading now = m_clock.Now();
-  m_stcYear.SetWindowText(FormatText("%d", now.year));
-  m_nYear = now.year;
-  const struct {
-    int value;
-    CStatic CSkyCalcDlg::*display;
-    std::uint8_t CSkyCalcDlg::*field;
-  } clockFields[] = {{now.month, &CSkyCalcDlg::m_stcMonth, &CSkyCalcDlg::m_nMonth},
-                     {now.day, &CSkyCalcDlg::m_stcDay, &CSkyCalcDlg::m_nDay},
-                     {now.hour, &CSkyCalcDlg::m_stcHour, &CSkyCalcDlg::m_nHour},
-                     {now.minute, &CSkyCalcDlg::m_stcMinute, &CSkyCalcDlg::m_nMinute}};
-  for (const auto& clockField : clockFields) {
-    (this->*(clockField.display)).SetWindowText(FormatText("%d", clockField.value));
-    this->*(clockField.field) = NarrowToUint8(clockField.value);
-  }
-
-  // Stored site and zone, trusted as written: numbers taken as far as they go.
-  for (const SiteSetting& setting : kSiteSettings) {
-    const std::string text = m_store.ReadString(kSection, setting.name, setting.defaultText) + kDegreeSign;
-    (this->*(setting.display)).SetWindowText(text);
-    this->*(setting.field) = NarrowToFloat(TextToDouble(text));
-  }
-  const std::string zoneHour = m_store.ReadString(kSection, "SDHour", "9");
-  m_stcZoneHour.SetWindowText(zoneHour);
-  m_nZoneHour = NarrowToInt8(TextToLong(zoneHour));
-  const std::string zoneMinute = m_store.ReadString(kSection, "SDMinute", "0");
-  m_stcZoneMinute.SetWindowText(zoneMinute);
-  m_nZoneMinute = NarrowToUint8(TextToLong(zoneMinute));
+  const ResetValues reset = ReadResetValues(m_clock, m_store);
+  SetFields(reset.fields);
+  for (const FieldControl& field : kFields) (this->*(field.display)).SetWindowText(reset.texts[static_cast<int>(field.field)]);
 
   ShowJulianDay();
   ShowPlanetPosition(kSunBody);
@@ -586,10 +566,10 @@ void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }
 
 // Close request: the site, azimuth origin and zone are written back.
 void CSkyCalcDlg::OnClose() {
-  for (const SiteSetting& setting : kSiteSettings)
-    m_store.WriteString(kSection, setting.name, FormatSetting(this->*(setting.field)));
-  m_store.WriteString(kSection, "SDHour", FormatText("%d", static_cast<int>(m_nZoneHour)));
-  m_store.WriteString(kSection, "SDMinute", FormatText("%d", static_cast<int>(m_nZoneMinute)));
+  for (const auto& setting : kSiteSettings)
+    m_store.WriteString(kSettingsSection, setting.name, FormatSetting(this->*(setting.field)));
+  m_store.WriteString(kSettingsSection, kZoneHourSetting, FormatText("%d", static_cast<int>(m_nZoneHour)));
+  m_store.WriteString(kSettingsSection, kZoneMinuteSetting, FormatText("%d", static_cast<int>(m_nZoneMinute)));
 }
 
 }  // namespace skycalc

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "astro/frames/place.h"
+#include "astro/sky/day_table.h"
+#include "astro/sky/model.h"
 #include "panel/clock.h"
 #include "panel/control_host.h"
 #include "panel/control_ids.h"
 #include "panel/controls.h"
+#include "panel/fields.h"
 #include "panel/settings_store.h"
 
 // The names here (CSkyCalcDlg, its m_ members with their type tags, the
@@ -29,14 +33,51 @@ struct ReadoutValues {
   Place place;                // of the body of the checked kind, radians
 };
 
+// What the dialog shows now, for a box that computes from it: the model in
+// use, the remembered choice of the checked kind of body with its list name,
+// and the stored fields (site, zone, azimuth origin, date).
+struct Observation {
+  const sky::SkyModel* model = nullptr;
+  sky::Target target;
+  std::string targetName;
+  StoredFields fields;
+};
+
+// What the reset stores: the clock's date and time and the saved site,
+// azimuth origin and zone, each with the text its display shows (indexed by Field).
+struct ResetValues {
+  StoredFields fields;
+  std::string texts[kFieldCount];
+};
+// One clock reading and the five settings (defaults 140.0, 35.0, 0.0, 9, 0),
+// read as the reset reads them: numbers taken as far as they go, narrowed to
+// the fields' widths.
+ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
+
+// The rise, transit, set and twilight table of observation's target at its
+// site, in its zone, azimuths from its azimuth origin.
+std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& observation);
+
+// The 出没時刻 box's heading lines: the body and the date (and the precise
+// model's mark), and the site and zone.
+std::string EventsTitle(const Observation& observation);
+std::string EventsSiteLine(const Observation& observation);
+
+// Start-up's catalogue load into StarCatalog and ConstellationCatalog, each
+// file from the first of folders that holds it; the message of each file
+// that cannot be read, the star catalogue's first.
+std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders);
+// A catalogue row of the star or constellation list position as a target;
+// a position beyond the table is the zero row.
+sky::Target StarTarget(int index);
+sky::Target ConstellationTarget(int index);
+
 // The calculator's logic: its state, keypad, field buttons and SET, readouts,
 // selectors, reset and settings. It reaches its window only through the host.
 class CSkyCalcDlg {
  public:
   CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock);
 
-  // Folder of StarData.txt and ConstData.txt; empty (default) is the current directory.
-  void SetCatalogDirectory(const std::string& directory) { m_catalogFolders = {directory}; }
   // Folders to look in, in order, for each catalogue file (see CatalogFolderFor).
   void SetCatalogFolders(const std::vector<std::string>& folders) { m_catalogFolders = folders; }
 
@@ -82,10 +123,16 @@ class CSkyCalcDlg {
   void ShowConstellationPosition(int index);
   void ShowPosition(const double equatorial[2], const double horizontal[2]);
 
-  // The places the readouts show, from the stored fields (each refreshes m_dJulianDay).
-  Place PlanetPlace(int body);
-  Place StarPlace(int index);
-  Place ConstellationPlace(int index);
+  // The place of target at the stored fields in the model in use (NaN where
+  // the model has no place for the stored year); changes nothing.
+  Place TargetPlace(const sky::Target& target) const;
+  // The stored fields, and all ten stored at once (the displays untouched).
+  StoredFields Fields() const;
+  void SetFields(const StoredFields& fields);
+  // The dialog's target, site, zone and model, for the 出没時刻 box.
+  Observation CurrentObservation() const;
+  // The model in use.
+  const sky::SkyModel& Model() const;
 
   // For tools that drive the calculator row by row (skycalc-cli). StoreEntry
   // stores entry into the field of button fieldButtonId exactly as SET does
@@ -147,9 +194,13 @@ class CSkyCalcDlg {
   IClock& m_clock;
   std::vector<std::string> m_catalogFolders{std::string()};
   bool m_bPrecise = false;
-  // In the precise model, shows its message when the stored year is outside
-  // the years it holds for (body Pluto or another); returns whether it did.
-  bool RefusePreciseYears(bool pluto);
+  // Shows the model's message when it has no place for target in the stored
+  // year; returns whether it did.
+  bool RefuseUncovered(const sky::Target& target);
+  // Recomputes m_dJulianDay and shows target's place in the position readouts.
+  void ShowTargetPosition(const sky::Target& target);
+  sky::Target RememberedTarget() const;
+  std::string RememberedTargetName() const;
 
  public:
   // Control members, bound to their IDs.

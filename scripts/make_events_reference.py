@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reference rise, transit, set and twilight times from PyEphem.
 
-Writes tests/astro/events/events_reference.csv, the independent check of the
+Writes tests/astro/sky/events_reference.csv, the independent check of the
 precise model's event search. Run with Debian's python3-ephem (4.1.4):
 
     /usr/bin/python3 scripts/make_events_reference.py
@@ -230,7 +230,7 @@ def grazing_dates(site, year):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    path = os.path.join(here, "..", "tests", "astro", "events", "events_reference.csv")
+    path = os.path.join(here, "..", "tests", "astro", "sky", "events_reference.csv")
     rows = []
     for site in SITES:
         dates = spread_dates()

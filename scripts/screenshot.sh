@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the real calculator window under a virtual X server and saves
+# Starts the real calculator window (the test tool skycalc-screenshot) under a virtual X server and saves
 # pictures of it to docs/: screenshot.png (the calculator's model),
 # screenshot-precise.png (the precise model) and screenshot-riseset.png (the
 # 出没時刻 box for the Sun).
@@ -14,19 +14,19 @@ build=${SKYCALC_BUILD:-build}
 
 bash scripts/deps.sh
 cmake -S . -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target skycalc
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target skycalc-screenshot
 mkdir -p docs
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-# shot VARIABLE FILE PRECISE: one run of the window, the picture in FILE.
+# shot WHAT FILE PRECISE: one run of the window (skycalc-screenshot WHAT), the picture in FILE.
 shot() {
   mkdir -p "$config/Quillmoor"
   printf '[Config]\nPrecise=%s\n' "$3" > "$config/Quillmoor/skycalc.conf"
-  (cd "$build" && env XDG_CONFIG_HOME="$config" "$1=$root/$2" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ./skycalc)
+  (cd "$build" && env XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ./skycalc-screenshot "$1" "$root/$2")
   echo "saved $2"
 }
-shot SKYCALC_SCREENSHOT docs/screenshot.png 0
-shot SKYCALC_SCREENSHOT docs/screenshot-precise.png 1
-shot SKYCALC_SCREENSHOT_RISESET docs/screenshot-riseset.png 0
+shot window docs/screenshot.png 0
+shot window docs/screenshot-precise.png 1
+shot riseset docs/screenshot-riseset.png 0

@@ -228,9 +228,12 @@
     readSetting(name) {
       try { return window.localStorage.getItem(name); } catch (error) { return null; }
     },
+    // False when the browser refuses the write (storage full or blocked).
     writeSetting(name, value) {
-      try { window.localStorage.setItem(name, value); } catch (error) { /* not saved, as the window's store */ }
+      try { window.localStorage.setItem(name, value); return true; } catch (error) { return false; }
     },
+    // Where the settings are kept, for the message of a refused write.
+    settingsLocation() { return `localStorage (${location.origin})`; },
   };
 
   // --- Modal boxes ----------------------------------------------------------

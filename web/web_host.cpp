@@ -11,7 +11,8 @@
 
 #include "catalog/catalog_folders.h"
 #include "panel/day_events.h"
-#include "panel/readout_format.h"
+#include "panel/model_messages.h"
+#include "panel/settings_keys.h"
 #include "panel/sky_calc_dlg.h"
 
 // The page's side of each call (texts UTF-8; a string returned from the page
@@ -33,8 +34,15 @@ EM_JS(char*, PageReadSetting, (const char* name), {
   stringToUTF8(value, text, size);
   return text;
 });
-EM_JS(void, PageWriteSetting, (const char* name, const char* value), {
-  Module.skycalcHost.writeSetting(UTF8ToString(name), UTF8ToString(value));
+EM_JS(int, PageWriteSetting, (const char* name, const char* value), {
+  return Module.skycalcHost.writeSetting(UTF8ToString(name), UTF8ToString(value)) ? 1 : 0;
+});
+EM_JS(char*, PageSettingsLocation, (), {
+  const value = Module.skycalcHost.settingsLocation();
+  const size = lengthBytesUTF8(value) + 1;
+  const text = _malloc(size);
+  stringToUTF8(value, text, size);
+  return text;
 });
 EM_JS(void, PageClock, (int* fields), {
   const now = new Date();
@@ -56,7 +64,9 @@ class PageHost : public IControlHost {
   void ShowMessage(const std::string& text) override { PageShowMessage(text.c_str()); }
 };
 
-// The page's localStorage, one item per value name (the section is always the calculator's one).
+// The page's localStorage, one item per value name (the section is always the
+// calculator's one). A write the browser refuses (storage full or blocked) is
+// remembered, as the window's store remembers a file it could not write.
 class PageSettingsStore : public ISettingsStore {
  public:
   std::string ReadString(const std::string&, const std::string& name, const std::string& defaultValue) override {
@@ -67,8 +77,18 @@ class PageSettingsStore : public ISettingsStore {
     return text;
   }
   void WriteString(const std::string&, const std::string& name, const std::string& value) override {
-    PageWriteSetting(name.c_str(), value.c_str());
+    if (PageWriteSetting(name.c_str(), value.c_str()) == 0) m_writeFailed = true;
   }
+  bool WritesSucceeded() const override { return !m_writeFailed; }
+  std::string Location() const override {
+    char* value = PageSettingsLocation();
+    std::string text(value);
+    std::free(value);
+    return text;
+  }
+
+ private:
+  bool m_writeFailed = false;
 };
 
 // The browser's local time.
@@ -81,8 +101,6 @@ class PageClock : public IClock {
   }
 };
 
-const char kSection[] = "Config";
-const char kPreciseSetting[] = "Precise";
 // The catalogues sit in the bundle's /usr/share/skycalc, beside a program in /usr/bin.
 const char kProgramFolder[] = "/usr/bin";
 
@@ -113,7 +131,7 @@ EMSCRIPTEN_KEEPALIVE int skycalc_open() {
   g_page = std::make_unique<skycalc::Page>();
   g_page->dlg.SetCatalogFolders(skycalc::CatalogSearchFolders(skycalc::kProgramFolder));
   g_page->dlg.OnInitDialog();
-  if (g_page->store.ReadString(skycalc::kSection, skycalc::kPreciseSetting, "0") == "1")
+  if (g_page->store.ReadString(skycalc::kSettingsSection, skycalc::kPreciseSetting, "0") == "1")
     g_page->dlg.SetPreciseModel(true);
   return g_page->dlg.IsPreciseModel() ? 1 : 0;
 }
@@ -128,10 +146,15 @@ EMSCRIPTEN_KEEPALIVE void skycalc_set_precise(int precise) { g_page->dlg.SetPrec
 
 EMSCRIPTEN_KEEPALIVE int skycalc_is_precise() { return g_page->dlg.IsPreciseModel() ? 1 : 0; }
 
-// The page is closed: the site, azimuth origin, zone and model are written.
+// The page is closed: the site, azimuth origin, zone and model are written;
+// when the browser refused a write, the window's message says so (seen when
+// the page is shown again from the browser's cache).
 EMSCRIPTEN_KEEPALIVE void skycalc_close() {
+  using namespace skycalc;
   g_page->dlg.OnClose();
-  g_page->store.WriteString(skycalc::kSection, skycalc::kPreciseSetting, g_page->dlg.IsPreciseModel() ? "1" : "0");
+  g_page->store.WriteString(kSettingsSection, kPreciseSetting, g_page->dlg.IsPreciseModel() ? "1" : "0");
+  if (!g_page->store.WritesSucceeded())
+    g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }
 
 // The 出没時刻 box's texts for the stored date, one a line: title, site, "1"
@@ -141,21 +164,19 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
 EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   using namespace skycalc;
   static std::string texts;
-  CSkyCalcDlg& dlg = g_page->dlg;
-  const DayEventsTable table(dlg);
-  const LocalDayEvents day = table.Day(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay);
+  const Observation observation = g_page->dlg.CurrentObservation();
+  const StoredFields& f = observation.fields;
+  const sky::LocalDayEvents day = MakeDayEventsTable(observation)->Day(f.year, f.month, f.day);
   texts.clear();
-  if (day.refusal) {
-    g_page->host.ShowMessage(day.refusal);
+  if (const char* refusal = CoverageMessage(day.coverage)) {
+    g_page->host.ShowMessage(refusal);
     return texts.c_str();
   }
   const events::DayEvents& e = day.events;
   const std::string lines[] = {
-      table.BodyName() + "　" + FormatText("%d年%d月%d日", static_cast<int>(dlg.m_nYear), dlg.m_nMonth, dlg.m_nDay) +
-          (table.IsPrecise() ? " (高精度)" : ""),
-      FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(dlg.m_fLongitude),
-                 static_cast<double>(dlg.m_fLatitude), static_cast<int>(dlg.m_nZoneHour), dlg.m_nZoneMinute),
-      table.IsSun() ? "1" : "0",
+      EventsTitle(observation),
+      EventsSiteLine(observation),
+      observation.target.IsBody(Body::kSun) ? "1" : "0",
       FormatEventTimes(e.rises, day.dayStartJd), Detail(e.rises, false),
       FormatEventTimes(e.transits, day.dayStartJd), Detail(e.transits, true),
       FormatEventTimes(e.sets, day.dayStartJd), Detail(e.sets, false),

@@ -21,4 +21,12 @@ inline constexpr double kJD1900 = 2415020.0;                  // 1900 January 0.
 inline constexpr double kJD2000 = 2451545.0;                  // J2000.0
 inline constexpr double kEarthRadiusAU = 4.26343e-05;         // Earth's equatorial radius, AU (6378 km)
 
+// The true circle constants, for the models that do not follow the
+// calculator's arithmetic (the precise model, the events search, the
+// figures written for other programs).
+inline constexpr double kExactPi = 3.14159265358979323846;
+inline constexpr double kExactTwoPi = 2.0 * kExactPi;
+inline constexpr double kExactDegToRad = kExactPi / 180.0;
+inline constexpr double kExactRadToDeg = 180.0 / kExactPi;
+
 }  // namespace skycalc

@@ -155,7 +155,7 @@ struct Level {
 // cannot reach one: between hourly samples the altitude of a body near the
 // horizon rises above its best sample by at most (1/2)(pi/24)^2 rad, half a
 // degree, for the fastest turning (the stars'); 1 degree leaves room.
-constexpr double kExtremumReach = 1.0 * kPiExact / 180.0;
+constexpr double kExtremumReach = 1.0 * kExactPi / 180.0;
 
 bool ExtremumMatters(const SkyState& best, bool maximum, const std::vector<Level>& levels) {
   for (const Level& level : levels) {
@@ -224,7 +224,7 @@ void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, doub
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ha = points[i].state.hourAngle;
     const double hb = points[i + 1].state.hourAngle;
-    if (!(ha < 0.0 && hb >= 0.0 && hb - ha < kPiExact)) continue;
+    if (!(ha < 0.0 && hb >= 0.0 && hb - ha < kExactPi)) continue;
     const double origin = points[i].jd;
     const double jd = Root(f, origin, 0.0, ha, points[i + 1].jd - origin, hb);
     if (jd < start || jd >= end) continue;
@@ -236,13 +236,13 @@ void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, doub
 
 double FoldAzimuth(double azimuth, double origin) {
   const double a = azimuth - origin;
-  const double folded = a - kTwoPiExact * std::floor(a / kTwoPiExact);
-  return folded < kTwoPiExact ? folded : 0.0;
+  const double folded = a - kExactTwoPi * std::floor(a / kExactTwoPi);
+  return folded < kExactTwoPi ? folded : 0.0;
 }
 
 double WrapHourAngle(double angle) {
-  const double r = std::remainder(angle, kTwoPiExact);
-  return r <= -kPiExact ? r + kTwoPiExact : r;
+  const double r = std::remainder(angle, kExactTwoPi);
+  return r <= -kExactPi ? r + kExactTwoPi : r;
 }
 
 DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin) {

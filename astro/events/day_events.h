@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "astro/base/constants.h"
 #include "astro/events/sky_function.h"
 
 // Rise, transit, set and twilight of one body over one local day, for any
@@ -17,16 +18,14 @@
 // (dusk, setting through) with its centre at -6, -12 and -18 degrees.
 namespace skycalc::events {
 
-inline constexpr double kPiExact = 3.14159265358979323846;
-inline constexpr double kTwoPiExact = 2.0 * kPiExact;
 // Refraction at the horizon for the standard atmosphere, 34 arcminutes.
-inline constexpr double kHorizonRefraction = 34.0 / 60.0 * kPiExact / 180.0;
+inline constexpr double kHorizonRefraction = 34.0 / 60.0 * kExactPi / 180.0;
 
 enum class Twilight { kCivil, kNautical, kAstronomical };
 inline constexpr int kTwilightCount = 3;
 // Depression of the Sun's centre below the horizon, indexed by Twilight.
-inline constexpr double kTwilightDepression[kTwilightCount] = {6.0 * kPiExact / 180.0, 12.0 * kPiExact / 180.0,
-                                                               18.0 * kPiExact / 180.0};
+inline constexpr double kTwilightDepression[kTwilightCount] = {6.0 * kExactPi / 180.0, 12.0 * kExactPi / 180.0,
+                                                               18.0 * kExactPi / 180.0};
 
 // One event: a rise, set, transit, dawn or dusk.
 struct Event {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/base/angles.h"
+#include "astro/base/body.h"
 #include "astro/base/constants.h"
 
 namespace skycalc {
@@ -34,7 +35,6 @@ struct BodyPolynomials {
   ElementPolynomial semiMajorAxis;
 };
 
-constexpr int kEarth = 4;
 constexpr double kDaysPerCentury = 36525.0;
 
 // Bodies 2 (Mercury) to 10 (Pluto), mean ecliptic and equinox of date.
@@ -145,7 +145,7 @@ void EvaluateElements(int body) {
   OrbitRecord& r = orbitTable[body - 1];
   // The day count of the mean-longitude rates is taken back from T: only T and T2 come in.
   const double d = T * kDaysPerCentury;
-  const bool earth = body == kEarth;
+  const bool earth = body == kEarthBody;
 
   const double perihelion =
       DegreesToReducedRadians(earth ? EarthPerihelion(p.perihelionLongitude, d) : Evaluate(p.perihelionLongitude, d));

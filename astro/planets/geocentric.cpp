@@ -1,6 +1,7 @@
 #include "astro/planets/geocentric.h"
 
 #include "astro/base/angles.h"
+#include "astro/base/body.h"
 #include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
 #include "astro/frames/horizontal.h"
@@ -11,8 +12,6 @@ namespace skycalc {
 
 namespace {
 
-constexpr int kEarth = 4;
-constexpr int kMoon = 11;
 
 // North pole of each body's rotation axis, equatorial J2000, degrees (bodies 1-10).
 // Reference: no single table. Mars, Jupiter and the Earth agree with the constant terms of the
@@ -59,15 +58,15 @@ void MoonPlace(double jd, double lst, double latitude, double origin, Place& pla
 }  // namespace
 
 void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place) {
-  if (body == kMoon) {
+  if (body == kMoonBody) {
     MoonPlace(jd, lst, latitude, origin, place);
     return;
   }
   double earth[3], target[3];
-  HeliocentricPosition(kEarth, jd, earth);
+  HeliocentricPosition(kEarthBody, jd, earth);
   HeliocentricPosition(body, jd, target);
   double alpha = 0.0, delta = 0.0, azimuth = 0.0, altitude = 0.0;
-  RelativePlace(kEarth, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
+  RelativePlace(kEarthBody, lst, target, earth, origin, latitude, alpha, delta, azimuth, altitude);
   place.equatorial[0] = ReduceRadians(alpha);
   place.equatorial[1] = delta;
   place.horizontal[0] = ReduceRadians(azimuth + kPi);  // north-based from RelativePlace, shown from south

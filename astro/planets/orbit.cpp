@@ -3,20 +3,20 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/base/body.h"
 #include "astro/planets/elements.h"
 
 namespace skycalc {
 
 namespace {
 
-constexpr int kSun = 1;
 constexpr int kMinimumSteps = 21;
 constexpr double kSmallCorrection = 1e-6;
 
 }  // namespace
 
 void HeliocentricPosition(int body, double jd, double position[3]) {
-  if (body == kSun) {
+  if (body == kSunBody) {
     position[0] = position[1] = position[2] = 0.0;
     return;
   }

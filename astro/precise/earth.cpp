@@ -170,7 +170,7 @@ void EarthHeliocentric(double jdTt, double pv[2][3]) {
 
 namespace detail {
 
-void EclipticToEquatorial(const double ecliptic[3], double equatorial[3]) {
+void EclipticJ2000ToEquatorial(const double ecliptic[3], double equatorial[3]) {
   const double c = std::cos(kObliquityJ2000), s = std::sin(kObliquityJ2000);
   const double y = c * ecliptic[1] - s * ecliptic[2];
   const double z = s * ecliptic[1] + c * ecliptic[2];

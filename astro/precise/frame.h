@@ -14,7 +14,7 @@ inline constexpr double kObliquityJ2000 = 84381.448 * ERFA_DAS2R;
 
 // A vector on the ecliptic and equinox of J2000.0 turned onto the equator
 // of J2000.0 (in place allowed).
-void EclipticToEquatorial(const double ecliptic[3], double equatorial[3]);
+void EclipticJ2000ToEquatorial(const double ecliptic[3], double equatorial[3]);
 
 // Pluto's heliocentric position (AU), equatorial axes of J2000.0, at TT jdTt.
 void PlutoEquatorial(double jdTt, double position[3]);
@@ -30,8 +30,8 @@ DateFrame MakeDateFrame(const Instant& t);
 
 // The body's or the star's apparent place, with the frame of its instant
 // already made (a readout needs the frame's sidereal time as well).
-GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& frame);
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame);
+GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame);
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame);
 
 // Whether the model holds at the UTC instant jdUtc (for Pluto when isPluto).
 Status YearsStatus(double jdUtc, bool isPluto);

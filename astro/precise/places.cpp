@@ -129,7 +129,7 @@ void ToDate(const detail::DateFrame& frame, const double direction[3], double& r
   ra = detail::FoldAngle(ra);
 }
 
-GeocentricPlace NaNPlace(Status status) { return GeocentricPlace{status, kNaN, kNaN, kNaN}; }
+GeocentricApparent NaNPlace(Status status) { return GeocentricApparent{status, kNaN, kNaN, kNaN}; }
 
 }  // namespace
 
@@ -162,10 +162,10 @@ DateFrame MakeDateFrame(const Instant& t) {
   return frame;
 }
 
-GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& frame) {
+GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame) {
   const Status status = YearsStatus(t.jdUtc, body == Body::kPluto);
   if (status != Status::kOk) return NaNPlace(status);
-  GeocentricPlace place;
+  GeocentricApparent place;
   double direction[3];
   if (body == Body::kMoon) {
     // No annual aberration: the Moon shares the Earth's barycentric motion,
@@ -189,7 +189,7 @@ GeocentricPlace BodyGeocentric(Body body, const Instant& t, const DateFrame& fra
   return place;
 }
 
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame) {
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame) {
   const Status status = YearsStatus(t.jdUtc, false);
   if (status != Status::kOk) return NaNPlace(status);
   const EarthState earth = MakeEarthState(t.jdTt);
@@ -197,7 +197,7 @@ GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t, 
   eraS2c(ra2000, dec2000, direction);
   Deflect(direction, nullptr, earth);
   Aberrate(direction, earth);
-  GeocentricPlace place;
+  GeocentricApparent place;
   ToDate(frame, direction, place.rightAscension, place.declination);
   return place;
 }
@@ -211,11 +211,11 @@ AstrometricPlace BodyAstrometric(Body body, const Instant& t) {
   return SolarSystemAstrometric(body, t.jdTt, MakeEarthState(t.jdTt));
 }
 
-GeocentricPlace BodyGeocentric(Body body, const Instant& t) {
+GeocentricApparent BodyGeocentric(Body body, const Instant& t) {
   return detail::BodyGeocentric(body, t, detail::MakeDateFrame(t));
 }
 
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t) {
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t) {
   return detail::StarGeocentric(ra2000, dec2000, t, detail::MakeDateFrame(t));
 }
 

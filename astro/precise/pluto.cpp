@@ -94,7 +94,7 @@ void PlutoEquatorial(double jdTt, double position[3]) {
   double longitude = 0.0, latitude = 0.0, radius = 0.0, ecliptic[3];
   PlutoHeliocentric(jdTt, longitude, latitude, radius);
   eraS2p(longitude, latitude, radius, ecliptic);
-  EclipticToEquatorial(ecliptic, position);
+  EclipticJ2000ToEquatorial(ecliptic, position);
 }
 
 }  // namespace detail

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/base/body.h"
+
 // The precise model: apparent places good to an arcminute, beside the
 // calculator's own model and independent of it. Built on ERFA (the open copy
 // of the IAU's SOFA library) for the time scales, the Moon,
@@ -10,20 +12,22 @@
 // truncated circle constants.
 namespace skycalc::precise {
 
-enum class Body { kSun, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto, kMoon };
 
 // Whether a place could be given. The model holds for UTC instants from
-// 0999-12-30 to 3000-01-02 (Pluto: 1884-12-30 to 2100-01-02); callers apply
-// the user-facing limits on the local date (1000-2999, Pluto 1885-2099).
+// 0999-12-20 to 3000-01-13 (Pluto: 1884-12-20 to 2100-01-13): the
+// user-facing years (1000-2999, Pluto 1885-2099, applied by the callers on
+// the local date) and ten days on either side, so that a search or an
+// interpolation around the first and last local days of those years has the
+// places it needs. The series hold well past these days.
 enum class Status { kOk, kOutsideYears, kOutsidePlutoYears };
 
-// Those limits as UTC Julian Days, each range [first, end): from 0h of its
-// first day (0999-12-30 in the Julian calendar, 1884-12-30 Gregorian) up to,
-// not including, 0h of the day after its last day (3000-01-03, 2100-01-03).
-inline constexpr double kFirstJdUtc = 2086305.5;
-inline constexpr double kEndJdUtc = 2816789.5;
-inline constexpr double kFirstPlutoJdUtc = 2409540.5;
-inline constexpr double kEndPlutoJdUtc = 2488071.5;
+// Those spans as UTC Julian Days, each [first, end): from 0h of its first day
+// (0999-12-20 in the Julian calendar, 1884-12-20 Gregorian) up to, not
+// including, 0h of the day after its last day (3000-01-13, 2100-01-13).
+inline constexpr double kFirstJdUtc = 2086295.5;
+inline constexpr double kEndJdUtc = 2816799.5;
+inline constexpr double kFirstPlutoJdUtc = 2409530.5;
+inline constexpr double kEndPlutoJdUtc = 2488081.5;
 
 // A site on the WGS84 ellipsoid at sea level.
 struct Observer {
@@ -74,7 +78,7 @@ void PlutoHeliocentric(double jdTt, double& longitude, double& latitude, double&
 
 // Geocentric apparent place: true equator and equinox of date, with
 // light-time, light deflection by the Sun and annual aberration.
-struct GeocentricPlace {
+struct GeocentricApparent {
   Status status = Status::kOk;
   double rightAscension = 0.0;  // [0, 2pi)
   double declination = 0.0;     // [-pi/2, pi/2]
@@ -103,15 +107,15 @@ struct AstrometricPlace {
 
 // The Sun, a planet, Pluto or the Moon at instant t.
 AstrometricPlace BodyAstrometric(Body body, const Instant& t);
-GeocentricPlace BodyGeocentric(Body body, const Instant& t);
+GeocentricApparent BodyGeocentric(Body body, const Instant& t);
 // A catalogue place of J2000.0 (ICRS, no proper motion, no parallax) at instant t.
-GeocentricPlace StarGeocentric(double ra2000, double dec2000, const Instant& t);
+GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t);
 // Greenwich apparent sidereal time at t, [0, 2pi).
 double ApparentSiderealTime(const Instant& t);
 // The geocentric place seen from site when the Greenwich apparent sidereal
 // time is gast: parallax removed (for distance > 0), then azimuth and altitude.
 // A status other than kOk is passed on with every number NaN.
-TopocentricPlace Topocentric(const GeocentricPlace& place, double gast, const Observer& site);
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site);
 
 // Everything a readout needs, at the UTC instant jdUtc.
 TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site);

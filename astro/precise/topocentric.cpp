@@ -16,7 +16,7 @@ TopocentricPlace NaNPlace(Status status) { return TopocentricPlace{status, kNaN,
 
 }  // namespace
 
-TopocentricPlace Topocentric(const GeocentricPlace& place, double gast, const Observer& site) {
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site) {
   if (place.status != Status::kOk) return NaNPlace(place.status);
   TopocentricPlace topo;
   topo.localSiderealTime = detail::FoldAngle(gast + site.longitude);

@@ -82,8 +82,8 @@ void VsopTheory::Heliocentric(double jdTt, double pv[2][3]) const {
                               rRate * sb + r * cb * bRate};
   // VSOP87's ecliptic of J2000.0 lies within 0.1" of the FK5's and the
   // ICRS's, an offset left aside.
-  EclipticToEquatorial(position, pv[0]);
-  EclipticToEquatorial(velocity, pv[1]);
+  EclipticJ2000ToEquatorial(position, pv[0]);
+  EclipticJ2000ToEquatorial(velocity, pv[1]);
 }
 
 }  // namespace skycalc::precise::detail

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
+
 #include <clocale>
 #include <cstring>
 #include <memory>
@@ -67,7 +69,32 @@ TEST_F(WindowTest, OnlyTheCloseRequestWritesTheFiveSettings) {
     QStringList stored;
     for (const char* name : kValueNames) stored << Stored(name);
     EXPECT_EQ(stored, expected);
+    EXPECT_TRUE(store->WritesSucceeded());  // so the close showed no message
   }
+}
+
+// Regression: a close request whose settings cannot be written (here a
+// read-only folder) said nothing and lost the site; now it says so, with the
+// file, and the window still ends.
+TEST_F(WindowTest, CloseReportsSettingsItCouldNotWrite) {
+  if (::geteuid() == 0) {
+    // root writes through file modes: make the folder a file instead.
+    QDir(config.path()).removeRecursively();
+    QFile blocker(config.path());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  } else {
+    QDir().mkpath(config.path() + "/Quillmoor");
+    QFile::setPermissions(config.path() + "/Quillmoor", QFile::ReadOwner | QFile::ExeOwner);
+  }
+  Open();
+  const QStringList messages = CloseMessages([&] { window->close(); });
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("設定を保存できませんでした。\n"))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].endsWith("skycalc.conf")) << messages[0].toStdString();
+  EXPECT_FALSE(window->isVisible());
+  QFile::remove(config.path());
+  QDir().mkpath(config.path());
+  QFile::setPermissions(config.path() + "/Quillmoor", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(WindowTest, RestartReadsBackWhatTheCloseWrote) {

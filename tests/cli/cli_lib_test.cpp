@@ -16,40 +16,41 @@
 namespace skycalc {
 namespace {
 
-const CliFieldInfo& Info(CliField field) { return kCliFields[static_cast<int>(field)]; }
+const CliFieldInfo& Info(Field field) { return kCliFields[static_cast<int>(field)]; }
 
 TEST(CliKeypad, AcceptsWhatTheKeypadCanBuild) {
   struct Case {
-    CliField field;
+    Field field;
     const char* text;
     bool ok;
   } const cases[] = {
-      {CliField::kYear, "2000", true},       {CliField::kYear, "-500", true},
-      {CliField::kYear, "1.5", false},       {CliField::kYear, "+5", false},
-      {CliField::kYear, "-", false},         {CliField::kYear, "", false},
-      {CliField::kMonth, "-1", false},       {CliField::kMonth, "013", true},
-      {CliField::kMonth, "1e1", false},      {CliField::kLongitude, "-0.25", true},
-      {CliField::kLongitude, "135.", true},  {CliField::kLongitude, ".5", true},
-      {CliField::kLongitude, "1.2.3", false}, {CliField::kLongitude, ".", false},
-      {CliField::kAzimuth, "359.99", true},  {CliField::kAzimuth, "-1", false},
-      {CliField::kZoneHour, "-12", true},    {CliField::kZoneHour, "1.5", false},
-      {CliField::kZoneMinute, "-30", false}, {CliField::kLatitude, " 35", false},
+      {Field::kYear, "2000", true},       {Field::kYear, "-500", true},
+      {Field::kYear, "1.5", false},       {Field::kYear, "+5", false},
+      {Field::kYear, "-", false},         {Field::kYear, "", false},
+      {Field::kMonth, "-1", false},       {Field::kMonth, "013", true},
+      {Field::kMonth, "1e1", false},      {Field::kLongitude, "-0.25", true},
+      {Field::kLongitude, "135.", true},  {Field::kLongitude, ".5", true},
+      {Field::kLongitude, "1.2.3", false}, {Field::kLongitude, ".", false},
+      {Field::kAzimuth, "359.99", true},  {Field::kAzimuth, "-1", false},
+      {Field::kZoneHour, "-12", true},    {Field::kZoneHour, "1.5", false},
+      {Field::kZoneMinute, "-30", false}, {Field::kLatitude, " 35", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsKeypadValue(Info(c.field), c.text), c.ok) << c.text;
 }
 
-TEST(CliKeypad, SignKeyComesLast) {
-  using K = KeypadKey;
+// The entry a user builds with the keys of each text, as SET then reads it.
+TEST(CliKeypad, KeyedEntryIsWhatTheKeysBuild) {
   struct Case {
+    Field field;
     const char* text;
-    std::vector<K> keys;
+    const char* entry;
   } const cases[] = {
-      {"500", {K::k5, K::k0, K::k0}},
-      {"-500", {K::k5, K::k0, K::k0, K::kSign}},
-      {"-0.25", {K::k0, K::kPoint, K::k2, K::k5, K::kSign}},
-      {"135.", {K::k1, K::k3, K::k5, K::kPoint}},
+      {Field::kYear, "500", "500"},          {Field::kYear, "-500", "-500"},
+      {Field::kMonth, "013", "13"},          {Field::kYear, "-0", "0"},
+      {Field::kLongitude, "-0.25", "-0.25"}, {Field::kLongitude, "135.", "135."},
+      {Field::kAzimuth, ".5", "0.5"},        {Field::kLatitude, "00.50", "0.50"},
   };
-  for (const Case& c : cases) EXPECT_EQ(KeypadSequence(c.text), c.keys) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(KeyedEntry(c.field, c.text), c.entry) << c.text;
 }
 
 TEST(CliParse, Options) {
@@ -88,9 +89,9 @@ TEST(CliParse, CollectsValues) {
                                              "--sidereal", "--equatorial", "--json", "--step", "2d", "--count", "5",
                                              "--data-dir", "/tmp/x"});
   ASSERT_EQ(r.error, "");
-  EXPECT_EQ(*r.options.fields[static_cast<int>(CliField::kZoneHour)], "-4");
-  EXPECT_EQ(*r.options.fields[static_cast<int>(CliField::kZoneMinute)], "30");
-  EXPECT_FALSE(r.options.fields[static_cast<int>(CliField::kYear)]);
+  EXPECT_EQ(*r.options.fields[static_cast<int>(Field::kZoneHour)], "-4");
+  EXPECT_EQ(*r.options.fields[static_cast<int>(Field::kZoneMinute)], "30");
+  EXPECT_FALSE(r.options.fields[static_cast<int>(Field::kYear)]);
   EXPECT_EQ(*r.options.bodyKind, BodyKind::kConstellation);
   EXPECT_EQ(r.options.bodyText, "UMa");
   EXPECT_EQ(r.options.timeMode, CliTimeMode::kSidereal);
@@ -235,6 +236,7 @@ TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(0, 1000, 3.0), "");
   EXPECT_EQ(TableProgress::Line(500, 1000, 2.0), "500/1000 行 (50%)  250 行/秒  残り 0:02");
   EXPECT_EQ(TableProgress::Line(1000, 1000000, 1.0), "1000/1000000 行 (0%)  1000 行/秒  残り 16:39");
+  EXPECT_EQ(TableProgress::Line(500, 1000, 2.6), "500/1000 行 (50%)  192 行/秒  残り 0:03");  // 2.6 s rounds up
 }
 
 }  // namespace

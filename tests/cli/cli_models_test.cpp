@@ -12,7 +12,8 @@
 
 #include "cli_program_fixture.h"
 #include "panel/day_events.h"
-#include "panel/precise_readout.h"
+#include "astro/sky/day_table.h"
+#include "panel/model_messages.h"
 
 namespace skycalc {
 namespace {
@@ -118,9 +119,10 @@ TEST_F(CliProgramTest, EventsInEveryFormatAreTheWindowsEvents) {
     Window w;
     KeyInstant(w);
     w.dlg->SetPreciseModel(precise);
-    const DayEventsTable table(*w.dlg);
+    const std::unique_ptr<sky::DayEventsTable> events = MakeDayEventsTable(w.dlg->CurrentObservation());
+    const sky::DayEventsTable& table = *events;
     for (int i = 0; i < 3; ++i) {
-      const LocalDayEvents day = table.Day(2024, 3, 20 + i);
+      const sky::LocalDayEvents day = table.Day(2024, 3, 20 + i);
       ASSERT_EQ(day.events.rises.size(), 1u);
       const std::string date = "2024-03-2" + std::to_string(i);
       const std::string rise = FormatEventTime(day.events.rises[0].jd, day.dayStartJd);

@@ -122,9 +122,9 @@ TEST_F(CliProgramTest, JsonNumbersAreTheLibrarysDoubles) {
     double jd = 0.0;
     LocalTimeToJD(1957, 10, 4, 19, 26, -4, 30, jd);
     const float longitude = -71.05f;
-    const Place place = c.list == IDC_PLANETLIST ? w.dlg->PlanetPlace(g_nPlanetBody)
-                        : c.list == IDC_STARLIST ? w.dlg->StarPlace(c.index)
-                                                 : w.dlg->ConstellationPlace(c.index);
+    const Place place = c.list == IDC_PLANETLIST ? w.dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(g_nPlanetBody)))
+                        : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(c.index))
+                                                 : w.dlg->TargetPlace(ConstellationTarget(c.index));
     EXPECT_EQ(JsonNumber(line, "jd"), jd);
     EXPECT_EQ(JsonNumber(line, "lst"), LocalSiderealTime(jd, static_cast<double>(longitude) * kDegToRad));
     EXPECT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << c.args;

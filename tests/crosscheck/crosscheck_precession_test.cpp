@@ -9,7 +9,7 @@
 
 #include "astro/base/constants.h"
 #include "catalog/catalog.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 #include "tests/crosscheck/crosscheck_util.h"
 
 namespace skycalc {

@@ -156,16 +156,16 @@ TEST_F(PanelTest, SetUsesTheListSelection) {
   Press("planets:3 赤道座標系 日 3 1 SET 月 2 SET");
   EXPECT_EQ(Text(IDC_DAY), "31");
   EXPECT_EQ(Text(IDC_MONTH), "2");
-  const Place mars = dlg->PlanetPlace(5);
+  const Place mars = dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(5)));
   EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(mars.equatorial[0]));
   EXPECT_EQ(Text(IDC_DECALT), FormatDeclination(mars.equatorial[1]));
-  EXPECT_NE(Text(IDC_RAAZM), FormatRightAscension(dlg->PlanetPlace(1).equatorial[0]));
+  EXPECT_NE(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(1))).equatorial[0]));
   // With a star chosen, SET shows the star list's selection; with none, its first entry.
   Press("stars:9 SET");
-  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->StarPlace(9).equatorial[0]));
+  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(StarTarget(9)).equatorial[0]));
   host.ClickRadio(IDC_CONSTELLATION);
   Press("SET");
-  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->ConstellationPlace(0).equatorial[0]));
+  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(ConstellationTarget(0)).equatorial[0]));
 }
 
 }  // namespace

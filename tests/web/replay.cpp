@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     } else if (verb == "precise") {
       calc.dlg->SetPreciseModel(id != 0);
     } else if (verb == "events") {
-      const DayEventsTable table(*calc.dlg);
-      const LocalDayEvents day = table.Day(calc.dlg->m_nYear, calc.dlg->m_nMonth, calc.dlg->m_nDay);
+      const sky::LocalDayEvents day =
+          MakeDayEventsTable(calc.dlg->CurrentObservation())->Day(calc.dlg->m_nYear, calc.dlg->m_nMonth, calc.dlg->m_nDay);
       for (const auto* list : {&day.events.rises, &day.events.transits, &day.events.sets})
         std::cout << FormatEventTimes(*list, day.dayStartJd) << '|';
       std::cout << '\n';

@@ -11,7 +11,7 @@ namespace skycalc::events {
 namespace {
 
 constexpr double kHorizon = -kHorizonRefraction;
-constexpr double kStart = 2460000.25;  // not on the hourly sample grid
+constexpr double kStart = 2460000.25;  // 18:00 UT, on the hourly sample grid
 
 // Altitude mean + amplitude * cos(hour angle), the hour angle turning once a
 // period: every crossing is known in closed form.
@@ -21,7 +21,7 @@ class ToySky final : public SkyFunction {
       : mean_(mean), amplitude_(amplitude), transitJd_(transitJd), period_(period), sun_(sun) {}
   Status Cover(double, double) const override { return Status::kOk; }
   SkyState At(double jd) const override {
-    const double theta = kTwoPiExact * (jd - transitJd_) / period_;
+    const double theta = kExactTwoPi * (jd - transitJd_) / period_;
     return {mean_ + amplitude_ * std::cos(theta), FoldAzimuth(theta, 0.0), WrapHourAngle(theta), 0.0};
   }
   bool IsSun() const override { return sun_; }
@@ -29,7 +29,7 @@ class ToySky final : public SkyFunction {
     std::vector<double> out;
     const double c = (level - mean_) / amplitude_;
     if (std::fabs(c) > 1.0) return out;
-    const double phase = (upwards ? -1.0 : 1.0) * std::acos(c) / kTwoPiExact;
+    const double phase = (upwards ? -1.0 : 1.0) * std::acos(c) / kExactTwoPi;
     for (double n = std::floor((from - transitJd_) / period_) - 1.0; n < (to - transitJd_) / period_ + 1.0; ++n) {
       const double jd = transitJd_ + (n + phase) * period_;
       if (jd >= from && jd < to) out.push_back(jd);
@@ -56,10 +56,9 @@ const ToyCase kToyCases[] = {
     {"two rises in one day", 0.0, 60.0 * kDeg, 0.2517, 23.9 / 24.0, false},
     // Maximum 2" above the horizon halfway between hourly samples, which are
     // all below it: a rise and a set minutes apart.
-    {"grazing maximum", kHorizon - 10.0 * kDeg + 2.0 * kArcsec, 10.0 * kDeg, 0.4 + 0.5 / 24.0, 1.0, false},
-    {"grazing minimum", kHorizon + 10.0 * kDeg - 2.0 * kArcsec, 10.0 * kDeg, 0.9 + 0.5 / 24.0, 1.0, false},
-    {"maximum 2\" short: nothing", kHorizon - 10.0 * kDeg - 2.0 * kArcsec, 10.0 * kDeg, 0.4 + 0.5 / 24.0, 1.0,
-     false},
+    {"grazing maximum", kHorizon - 10.0 * kDeg + 2.0 * kArcsec, 10.0 * kDeg, 10.5 / 24.0, 1.0, false},
+    {"grazing minimum", kHorizon + 10.0 * kDeg - 2.0 * kArcsec, 10.0 * kDeg, 21.5 / 24.0, 1.0, false},
+    {"maximum 2\" short: nothing", kHorizon - 10.0 * kDeg - 2.0 * kArcsec, 10.0 * kDeg, 10.5 / 24.0, 1.0, false},
 };
 
 TEST(FindDayEvents, ToyBodiesMatchTheirExactCrossings) {
@@ -71,8 +70,9 @@ TEST(FindDayEvents, ToyBodiesMatchTheirExactCrossings) {
     ASSERT_EQ(e.status, Status::kOk);
     const std::vector<double> rises = sky.Crossings(kHorizon, true, kStart, end);
     const std::vector<double> sets = sky.Crossings(kHorizon, false, kStart, end);
-    ExpectSameEvents(e.rises, rises, 0.5 * kSecond, "rises");
-    ExpectSameEvents(e.sets, sets, 0.5 * kSecond, "sets");
+    // Crossings converge to about 0.01 s.
+    ExpectSameEvents(e.rises, rises, 0.005 * kSecond, "rises");
+    ExpectSameEvents(e.sets, sets, 0.005 * kSecond, "sets");
     const bool none = rises.empty() && sets.empty();
     EXPECT_EQ(e.alwaysUp, none && c.mean - c.amplitude > kHorizon);
     EXPECT_EQ(e.alwaysDown, none && c.mean + c.amplitude < kHorizon);
@@ -82,8 +82,8 @@ TEST(FindDayEvents, ToyBodiesMatchTheirExactCrossings) {
     for (int i = 0; i < kTwilightCount; ++i) {
       const double level = -kTwilightDepression[i];
       const auto only = [&](bool up) { return c.sun ? sky.Crossings(level, up, kStart, end) : std::vector<double>{}; };
-      ExpectSameEvents(e.twilights[i].dawns, only(true), 0.5 * kSecond, "dawns");
-      ExpectSameEvents(e.twilights[i].dusks, only(false), 0.5 * kSecond, "dusks");
+      ExpectSameEvents(e.twilights[i].dawns, only(true), 0.005 * kSecond, "dawns");
+      ExpectSameEvents(e.twilights[i].dusks, only(false), 0.005 * kSecond, "dusks");
     }
   }
 }
@@ -123,10 +123,10 @@ TEST(FindDayEvents, InvalidDaysHaveNoEvents) {
 }
 
 TEST(FoldAzimuth, HalfOpenTurn) {
-  const double cases[][3] = {{1.0, kPiExact, 1.0 + kPiExact}, {4.0, kPiExact, 4.0 - kPiExact},
-                             {1.0, -7.0, 8.0 - kTwoPiExact}, {-1e-18, 0.0, 0.0}};  // the last would round to 2 pi
+  const double cases[][3] = {{1.0, kExactPi, 1.0 + kExactPi}, {4.0, kExactPi, 4.0 - kExactPi},
+                             {1.0, -7.0, 8.0 - kExactTwoPi}, {-1e-18, 0.0, 0.0}};  // the last would round to 2 pi
   for (const auto& c : cases) EXPECT_NEAR(FoldAzimuth(c[0], c[1]), c[2], 1e-15) << c[0] << ' ' << c[1];
-  EXPECT_EQ(WrapHourAngle(-kPiExact), kPiExact);
+  EXPECT_EQ(WrapHourAngle(-kExactPi), kExactPi);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@
 
 namespace skycalc::events {
 
-inline constexpr double kDeg = kPiExact / 180.0;
+inline constexpr double kDeg = kExactPi / 180.0;
 inline constexpr double kArcsec = kDeg / 3600.0;
 inline constexpr double kSecond = 1.0 / 86400.0;
 // How far the hour angle turns in one second of time.
-inline constexpr double kHourAnglePerSecond = kTwoPiExact * 1.0027379 / 86400.0;
+inline constexpr double kHourAnglePerSecond = kExactTwoPi * 1.0027379 / 86400.0;
 
 struct Scan {
   std::vector<double> up, down;

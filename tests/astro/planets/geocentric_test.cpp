@@ -134,3 +134,37 @@ TEST(GeocentricPlace, FiniteAndInRangeOverAllYears) {
 
 }  // namespace
 }  // namespace skycalc
+
+namespace skycalc {
+namespace {
+
+// The horizontal place against PyEphem 4.1.4 (apparent, no refraction; the
+// azimuth from the south through west), to what the compact model holds: the
+// Sun within 1.2', Venus and Mars within 7' (on the sky, in degrees here).
+TEST(GeocentricPlace, HorizontalAgreesWithPyEphem) {
+  struct Case {
+    int body;
+    double jd, longitude, latitude, azimuth, altitude, tolerance;
+  } const cases[] = {
+      {1, 2451545.0, 0.0, 35.0, 359.1090, 31.9602, 0.05},
+      {3, 2451545.0, 0.0, 35.0, 42.5270, 24.1273, 0.2},
+      {5, 2451545.0, 0.0, 35.0, 306.1485, 22.4082, 0.2},
+      {1, 2460390.25, 139.7, 35.7, 241.9818, -32.8240, 0.05},
+      {3, 2460390.25, 139.7, 35.7, 262.6297, -24.8542, 0.2},
+      {5, 2460390.25, 139.7, 35.7, 273.8132, -17.6160, 0.2},
+      {1, 2433282.5, -70.0, -33.0, 60.4125, -2.3063, 0.05},
+      {3, 2433282.5, -70.0, -33.0, 87.0703, 24.0760, 0.2},
+      {5, 2433282.5, -70.0, -33.0, 315.5911, -49.4891, 0.2},
+  };
+  for (const Case& c : cases) {
+    Place place;
+    GeocentricPlace(c.body, c.jd, LocalSiderealTime(c.jd, c.longitude * kDegToRad), c.latitude * kDegToRad, 0.0, place);
+    const double azimuth = place.horizontal[0] * kRadToDeg, altitude = place.horizontal[1] * kRadToDeg;
+    EXPECT_LT(std::fabs(std::remainder(azimuth - c.azimuth, 360.0)) * std::cos(c.altitude * kDegToRad), c.tolerance)
+        << c.body << " at " << c.jd;
+    EXPECT_LT(std::fabs(altitude - c.altitude), c.tolerance) << c.body << " at " << c.jd;
+  }
+}
+
+}  // namespace
+}  // namespace skycalc

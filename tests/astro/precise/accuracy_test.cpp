@@ -25,7 +25,7 @@
 #include "astro/planets/geocentric.h"
 #include "astro/precise/precise.h"
 #include "astro/time/sidereal.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 
 namespace skycalc::precise {
 namespace {

@@ -42,7 +42,7 @@ TEST(PreciseStatus, OutsideTheYearsEveryNumberIsNaN) {
   const Observer site{0.3, -0.6};
   for (const auto& c : kStatusCases) {
     SCOPED_TRACE(testing::Message() << "body " << static_cast<int>(c.body) << " jd " << c.jdUtc);
-    const GeocentricPlace geocentric = BodyGeocentric(c.body, MakeInstant(c.jdUtc));
+    const GeocentricApparent geocentric = BodyGeocentric(c.body, MakeInstant(c.jdUtc));
     EXPECT_EQ(geocentric.status, c.expected);
     EXPECT_EQ(BodyAstrometric(c.body, MakeInstant(c.jdUtc)).status, c.expected);
     const bool ok = c.expected == Status::kOk;
@@ -76,7 +76,7 @@ TEST(PreciseTopocentric, AzimuthFromTheSouthThroughTheWest) {
   };
   const double gast = 1.3, longitude = -0.4;
   for (const auto& c : cases) {
-    const GeocentricPlace star{Status::kOk, gast + longitude - c.hourAngle * 15.0 * ERFA_DD2R,
+    const GeocentricApparent star{Status::kOk, gast + longitude - c.hourAngle * 15.0 * ERFA_DD2R,
                                c.declination * ERFA_DD2R, 0.0};
     const TopocentricPlace p = Topocentric(star, gast, Observer{longitude, c.latitude * ERFA_DD2R});
     EXPECT_NEAR(std::remainder(p.azimuth - c.azimuth * ERFA_DD2R, ERFA_D2PI), 0.0, 1e-9) << c.hourAngle;
@@ -98,7 +98,7 @@ TEST(PreciseTopocentric, MoonParallaxIsAboutADegreeAtTheHorizon) {
                {6.0, 0.0, parallax, std::hypot(distance, radius)},
                {0.0, ERFA_DPI / 2.0, 0.0, distance - radius}};
   for (const auto& c : cases) {
-    const GeocentricPlace moon{Status::kOk, 0.7 - c.hourAngle * 15.0 * ERFA_DD2R, 0.0, distance};
+    const GeocentricApparent moon{Status::kOk, 0.7 - c.hourAngle * 15.0 * ERFA_DD2R, 0.0, distance};
     const TopocentricPlace p = Topocentric(moon, 0.7, Observer{0.0, 0.0});
     EXPECT_NEAR(p.altitude, c.geocentricAltitude - c.shift, 1e-9) << c.hourAngle;
     EXPECT_NEAR(eraSeps(p.rightAscension, p.declination, moon.rightAscension, 0.0), c.shift, 1e-9);
@@ -123,6 +123,17 @@ TEST(PreciseDeltaT, ContinuousAcrossSourcesAndFollowsTheLeapSeconds) {
 // Stars at the celestial poles seen from the geographic poles, where right
 // ascension and azimuth lose their meaning: finite, in range, and the
 // altitude at a pole is the declination.
+// Between 1600 and 1900 DeltaT is Espenak and Meeus's polynomials (NASA,
+// "Polynomial expressions for Delta T"), evaluated here by hand at whole
+// decimal years.
+TEST(PreciseDeltaT, EspenakMeeusPolynomialsFrom1600To1900) {
+  const struct {
+    double jd, seconds;
+  } cases[] = {{2323709.625, 50.194}, {2360233.875, 13.3701}, {2378496.0, 13.72}, {2389453.275, 7.6734},
+               {2407715.4, -5.0085}};  // 1650.0, 1750.0, 1800.0, 1830.0, 1880.0
+  for (const auto& c : cases) EXPECT_NEAR(DeltaT(c.jd), c.seconds, 0.005) << c.jd;
+}
+
 TEST(PrecisePoles, StarsAndSitesAtThePoles) {
   for (double dec2000 : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {
     for (double latitude : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {

@@ -147,7 +147,7 @@ TEST(PreciseVsop87, CutSeriesMatchTheFullTheoryCheckValues) {
     double pv[2][3], full[3], miss[3];
     Heliocentric(c.body, c.jd, pv);
     eraS2p(c.longitude, c.latitude, c.radius, full);
-    detail::EclipticToEquatorial(full, full);
+    detail::EclipticJ2000ToEquatorial(full, full);
     eraPmp(pv[0], full, miss);
     EXPECT_LE(eraPm(miss) * kKmPerAu, CutBoundKm(c.body));
   }

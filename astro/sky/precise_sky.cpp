@@ -1,30 +1,30 @@
-#include "astro/events/precise_sky.h"
+#include "astro/sky/precise_sky.h"
 
 #include <erfa.h>
 #include <erfam.h>
 
 #include <cmath>
 
-#include "astro/events/calculator_sky.h"
+#include "astro/sky/calculator_sky.h"
 #include "astro/events/day_events.h"
 
-namespace skycalc::events {
+namespace skycalc::sky {
 
 namespace {
 
 // Rate of the Earth rotation angle, radians per UT1 day; the sidereal time
 // is interpolated as its departure from this uniform turning, which is
 // small and smooth (precession, nutation).
-constexpr double kRotationRate = kTwoPiExact * 1.00273781191135448;
+constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
 
-Status FromPrecise(precise::Status s) {
+events::Status FromPrecise(precise::Status s) {
   switch (s) {
-    case precise::Status::kOk: return Status::kOk;
-    case precise::Status::kOutsideYears: return Status::kOutsideYears;
-    case precise::Status::kOutsidePlutoYears: return Status::kOutsidePlutoYears;
+    case precise::Status::kOk: return events::Status::kOk;
+    case precise::Status::kOutsideYears: return events::Status::kOutsideYears;
+    case precise::Status::kOutsidePlutoYears: return events::Status::kOutsidePlutoYears;
   }
-  return Status::kOutsideYears;
+  return events::Status::kOutsideYears;
 }
 
 // Cubic Lagrange weights for nodes at -1, 0, 1, 2 and a point u in [0, 1).
@@ -60,23 +60,23 @@ void SiteOnEllipsoid(double latitude, double& x, double& z) {
 }
 
 // Angle b as the turn nearest to a.
-double Unwrapped(double a, double b) { return a + WrapHourAngle(b - a); }
+double Unwrapped(double a, double b) { return a + events::WrapHourAngle(b - a); }
 
 }  // namespace
 
-PreciseSky::PreciseSky(precise::Body body, const Site& site, double nodeSpacing)
+PreciseSky::PreciseSky(Body body, const events::Site& site, double nodeSpacing)
     : star_(false), body_(body), ra2000_(0.0), dec2000_(0.0), site_(site), siteX_(0.0), siteZ_(0.0),
       spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseNodeSpacing[static_cast<int>(body)]) {
   SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
 }
 
-PreciseSky::PreciseSky(double ra2000, double dec2000, const Site& site, double nodeSpacing)
-    : star_(true), body_(precise::Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
+PreciseSky::PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing)
+    : star_(true), body_(Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
       siteZ_(0.0), spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseStarNodeSpacing) {
   SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
 }
 
-bool PreciseSky::IsSun() const { return !star_ && body_ == precise::Body::kSun; }
+bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const precise::Instant t = precise::MakeInstant(index * spacing_);
@@ -87,11 +87,11 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   return node;
 }
 
-Status PreciseSky::Cover(double fromJd, double toJd) const {
+events::Status PreciseSky::Cover(double fromJd, double toJd) const {
   // Nodes from the one before fromJd's interval to the second after toJd's.
   const double first = std::floor(fromJd / spacing_) - 1.0;
   const double last = std::floor(toJd / spacing_) + 2.0;
-  if (!(last - first < 1e6)) return Status::kInvalidDay;  // also catches NaN
+  if (!(last - first < 1e6)) return events::Status::kInvalidDay;  // also catches NaN
   const double cachedLast = firstIndex_ + static_cast<double>(nodes_.size()) - 1.0;
   if (nodes_.empty() || first < firstIndex_ || last > cachedLast) {
     std::vector<Node> nodes;
@@ -107,7 +107,7 @@ Status PreciseSky::Cover(double fromJd, double toJd) const {
     const precise::Status s = nodes_[static_cast<std::size_t>(i - firstIndex_)].place.status;
     if (s != precise::Status::kOk) return FromPrecise(s);
   }
-  return Status::kOk;
+  return events::Status::kOk;
 }
 
 // The four nodes around jd (computing them if no Cover did) and jd's
@@ -124,14 +124,14 @@ const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
 // The place moves with TT, which jumps against UTC at a leap second: the
 // nodes stand at their TT instants, so no jump is smoothed over (it would
 // cost the Moon half an arcsecond).
-precise::GeocentricPlace PreciseSky::InterpolatedPlace(double jd) const {
+precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
   double u = 0.0;
   const Node* n = Nodes(jd, u);
   const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n[i].deltaT);
   LagrangeWeights(x, w);
-  precise::GeocentricPlace p;
+  precise::GeocentricApparent p;
   for (int i = 0; i < 4; ++i) {
     if (n[i].place.status != precise::Status::kOk) p.status = n[i].place.status;
   }
@@ -142,8 +142,8 @@ precise::GeocentricPlace PreciseSky::InterpolatedPlace(double jd) const {
                          n[3].place.declination};
   const double dist[4] = {n[0].place.distance, n[1].place.distance, n[2].place.distance, n[3].place.distance};
   const double a = Interpolate(w, ra);
-  p.rightAscension = a - kTwoPiExact * std::floor(a / kTwoPiExact);
-  if (p.rightAscension >= kTwoPiExact) p.rightAscension = 0.0;
+  p.rightAscension = a - kExactTwoPi * std::floor(a / kExactTwoPi);
+  if (p.rightAscension >= kExactTwoPi) p.rightAscension = 0.0;
   p.declination = Interpolate(w, dec);
   p.distance = Interpolate(w, dist);
   return p;
@@ -158,11 +158,11 @@ double PreciseSky::InterpolatedSiderealTime(double jd) const {
   // arcsecond (precession and nutation), so no turn is ever ambiguous.
   double departure[4];
   for (int i = 0; i < 4; ++i) {
-    departure[i] = WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
+    departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
   }
   const double g = n[1].gast + kRotationRate * spacing_ * u + Interpolate(w, departure);
-  const double folded = g - kTwoPiExact * std::floor(g / kTwoPiExact);
-  return folded < kTwoPiExact ? folded : 0.0;
+  const double folded = g - kExactTwoPi * std::floor(g / kExactTwoPi);
+  return folded < kExactTwoPi ? folded : 0.0;
 }
 
 // The interpolated geocentric place seen from the site. In the frame that
@@ -170,8 +170,8 @@ double PreciseSky::InterpolatedSiderealTime(double jd) const {
 // degrees east of it, z to the pole) the site is the fixed point (siteX_, 0,
 // siteZ_), so the topocentric direction is one subtraction away, and the
 // horizon one rotation by the latitude.
-SkyState PreciseSky::At(double jd) const {
-  const precise::GeocentricPlace g = InterpolatedPlace(jd);
+events::SkyState PreciseSky::At(double jd) const {
+  const precise::GeocentricApparent g = InterpolatedPlace(jd);
   const double lst = InterpolatedSiderealTime(jd) + site_.longitude;
   const double h = lst - g.rightAscension;
   const double cd = std::cos(g.declination), sd = std::sin(g.declination);
@@ -185,17 +185,17 @@ SkyState PreciseSky::At(double jd) const {
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;
-  SkyState s;
+  events::SkyState s;
   s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
-  s.azimuth = FoldAzimuth(std::atan2(west, south), 0.0);
-  s.hourAngle = WrapHourAngle(std::atan2(-y, x));
+  s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
+  s.hourAngle = events::WrapHourAngle(std::atan2(-y, x));
   const double distance = std::sqrt(x * x + y * y + z * z);
-  if (!star_ && body_ == precise::Body::kSun) {
+  if (!star_ && body_ == Body::kSun) {
     s.semidiameter = std::asin(kSunRadiusKm / (distance * kAstronomicalUnitKm));
-  } else if (!star_ && body_ == precise::Body::kMoon) {
+  } else if (!star_ && body_ == Body::kMoon) {
     s.semidiameter = std::asin(kMoonRadiusKm / (distance * kAstronomicalUnitKm));
   }
   return s;
 }
 
-}  // namespace skycalc::events
+}  // namespace skycalc::sky

@@ -5,7 +5,7 @@
 #include "astro/events/sky_function.h"
 #include "astro/precise/precise.h"
 
-// The precise model as a SkyFunction, fast enough to be asked a hundred
+// The precise model as a events::SkyFunction, fast enough to be asked a hundred
 // times a day. Its geocentric apparent place and sidereal time cost
 // microseconds each, but both are smooth: they are computed exactly at nodes
 // on a grid fixed in time (so the value at an instant never depends on which
@@ -16,9 +16,9 @@
 // the semidiameter are computed at every instant from the interpolated
 // place, as precise::Topocentric does. Nodes already computed are kept for
 // the next Cover, so consecutive days share them.
-namespace skycalc::events {
+namespace skycalc::sky {
 
-// Node spacing in days, indexed by precise::Body: the longest whose
+// Node spacing in days, indexed by Body: the longest whose
 // interpolation error in altitude, azimuth and hour angle stays under 0.05"
 // (measured against the full model at random instants of 1000-3000, bodies
 // more than 3 degrees from the Sun; the figures in the comments, and
@@ -40,41 +40,41 @@ inline constexpr double kPreciseNodeSpacing[10] = {
 };
 inline constexpr double kPreciseStarNodeSpacing = 2.0;
 
-class PreciseSky final : public SkyFunction {
+class PreciseSky final : public events::SkyFunction {
  public:
   // The Sun, a planet, Pluto or the Moon at a site (WGS84, sea level).
   // nodeSpacing (days) 0 takes the table's; others are for measuring.
-  PreciseSky(precise::Body body, const Site& site, double nodeSpacing = 0.0);
+  PreciseSky(Body body, const events::Site& site, double nodeSpacing = 0.0);
   // A catalogue place of J2000.0 (ICRS, radians) at a site.
-  PreciseSky(double ra2000, double dec2000, const Site& site, double nodeSpacing = 0.0);
+  PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing = 0.0);
 
   // Computes the nodes [fromJd, toJd] needs, keeping those already known;
   // the model's status if any of them is outside its years.
-  Status Cover(double fromJd, double toJd) const override;
-  SkyState At(double jd) const override;
+  events::Status Cover(double fromJd, double toJd) const override;
+  events::SkyState At(double jd) const override;
   bool IsSun() const override;
 
  private:
   struct Node {
-    precise::GeocentricPlace place;
+    precise::GeocentricApparent place;
     double gast;    // Greenwich apparent sidereal time
     double deltaT;  // TT - UTC, days
   };
   Node ExactNode(double index) const;
   const Node* Nodes(double jd, double& fraction) const;
   // Interpolated geocentric place at jd (UT).
-  precise::GeocentricPlace InterpolatedPlace(double jd) const;
+  precise::GeocentricApparent InterpolatedPlace(double jd) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   double InterpolatedSiderealTime(double jd) const;
 
   bool star_;
-  precise::Body body_;
+  Body body_;
   double ra2000_, dec2000_;
-  Site site_;
+  events::Site site_;
   double siteX_, siteZ_;  // site's distance from the axis and the equator, AU
   double spacing_;
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
   mutable std::vector<Node> nodes_;
 };
 
-}  // namespace skycalc::events
+}  // namespace skycalc::sky

@@ -1,4 +1,4 @@
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 
 #include "astro/base/angles.h"
 #include "astro/base/constants.h"

@@ -2,11 +2,11 @@
 
 #include "astro/events/sky_function.h"
 
-// The calculator's own model as a SkyFunction: the very functions and
+// The calculator's own model as a events::SkyFunction: the very functions and
 // arithmetic of its readouts (truncated circle constants, mean sidereal time,
 // the short lunar series with the parallax of a spherical Earth), valid for
 // any date the calculator accepts, far past and future included.
-namespace skycalc::events {
+namespace skycalc::sky {
 
 // Semidiameters come from the model's own distances and these radii (km).
 inline constexpr double kSunRadiusKm = 696000.0;
@@ -17,30 +17,30 @@ inline constexpr double kAstronomicalUnitKm = 149597870.7;
 // 8 Uranus, 9 Neptune, 10 Pluto, 11 Moon) at a site: the place of
 // skycalc::GeocentricPlace (topocentric for the Moon). Any other number gives
 // kInvalidBody from Cover.
-class CalculatorBodySky final : public SkyFunction {
+class CalculatorBodySky final : public events::SkyFunction {
  public:
-  CalculatorBodySky(int body, const Site& site);
-  Status Cover(double fromJd, double toJd) const override;
-  SkyState At(double jd) const override;
+  CalculatorBodySky(int body, const events::Site& site);
+  events::Status Cover(double fromJd, double toJd) const override;
+  events::SkyState At(double jd) const override;
   bool IsSun() const override;
 
  private:
   int body_;
-  Site site_;
+  events::Site site_;
 };
 
 // A star or constellation point of J2000.0 (radians) at a site: the place of
 // skycalc::CatalogPlace.
-class CalculatorCatalogSky final : public SkyFunction {
+class CalculatorCatalogSky final : public events::SkyFunction {
  public:
-  CalculatorCatalogSky(double ra2000, double dec2000, const Site& site);
-  Status Cover(double fromJd, double toJd) const override;
-  SkyState At(double jd) const override;
+  CalculatorCatalogSky(double ra2000, double dec2000, const events::Site& site);
+  events::Status Cover(double fromJd, double toJd) const override;
+  events::SkyState At(double jd) const override;
   bool IsSun() const override { return false; }
 
  private:
   double ra2000_, dec2000_;
-  Site site_;
+  events::Site site_;
 };
 
-}  // namespace skycalc::events
+}  // namespace skycalc::sky

@@ -1,22 +1,19 @@
-#include "astro/events/calculator_sky.h"
+#include "astro/sky/calculator_sky.h"
 
 #include <cmath>
 
+#include "astro/base/body.h"
 #include "astro/events/day_events.h"
 #include "astro/frames/place.h"
 #include "astro/planets/geocentric.h"
 #include "astro/planets/moon.h"
 #include "astro/planets/orbit.h"
 #include "astro/time/sidereal.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 
-namespace skycalc::events {
+namespace skycalc::sky {
 
 namespace {
-
-constexpr int kSun = 1;
-constexpr int kEarth = 4;
-constexpr int kMoon = 11;
 
 double Semidiameter(double radiusKm, double distanceAu) {
   return std::asin(radiusKm / (distanceAu * kAstronomicalUnitKm));
@@ -25,12 +22,12 @@ double Semidiameter(double radiusKm, double distanceAu) {
 // Apparent radius of the Sun or the Moon from the distance the model gives
 // for jd; the planets count as points.
 double BodySemidiameter(int body, double jd) {
-  if (body == kSun) {
+  if (body == kSunBody) {
     double earth[3];
-    HeliocentricPosition(kEarth, jd, earth);
+    HeliocentricPosition(kEarthBody, jd, earth);
     return Semidiameter(kSunRadiusKm, std::sqrt(earth[0] * earth[0] + earth[1] * earth[1] + earth[2] * earth[2]));
   }
-  if (body == kMoon) {
+  if (body == kMoonBody) {
     double lambda = 0.0, beta = 0.0, distance = 0.0;
     MoonPosition(jd, lambda, beta, distance);
     return Semidiameter(kMoonRadiusKm, distance);
@@ -39,42 +36,42 @@ double BodySemidiameter(int body, double jd) {
 }
 
 // With azimuth origin 0 the calculator's azimuth counts from the south
-// through west, as SkyState wants.
-SkyState FromPlace(const Place& place, double lst, double semidiameter) {
-  SkyState s;
+// through west, as events::SkyState wants.
+events::SkyState FromPlace(const Place& place, double lst, double semidiameter) {
+  events::SkyState s;
   s.altitude = place.horizontal[1];
   s.azimuth = place.horizontal[0];
-  s.hourAngle = WrapHourAngle(lst - place.equatorial[0]);
+  s.hourAngle = events::WrapHourAngle(lst - place.equatorial[0]);
   s.semidiameter = semidiameter;
   return s;
 }
 
 }  // namespace
 
-CalculatorBodySky::CalculatorBodySky(int body, const Site& site) : body_(body), site_(site) {}
+CalculatorBodySky::CalculatorBodySky(int body, const events::Site& site) : body_(body), site_(site) {}
 
-Status CalculatorBodySky::Cover(double, double) const {
-  return body_ >= kSun && body_ <= kMoon && body_ != kEarth ? Status::kOk : Status::kInvalidBody;
+events::Status CalculatorBodySky::Cover(double, double) const {
+  return IsBodyNumber(body_) ? events::Status::kOk : events::Status::kInvalidBody;
 }
 
-SkyState CalculatorBodySky::At(double jd) const {
+events::SkyState CalculatorBodySky::At(double jd) const {
   const double lst = LocalSiderealTime(jd, site_.longitude);
   Place place;
   GeocentricPlace(body_, jd, lst, site_.latitude, 0.0, place);
   return FromPlace(place, lst, BodySemidiameter(body_, jd));
 }
 
-bool CalculatorBodySky::IsSun() const { return body_ == kSun; }
+bool CalculatorBodySky::IsSun() const { return body_ == kSunBody; }
 
-CalculatorCatalogSky::CalculatorCatalogSky(double ra2000, double dec2000, const Site& site)
+CalculatorCatalogSky::CalculatorCatalogSky(double ra2000, double dec2000, const events::Site& site)
     : ra2000_(ra2000), dec2000_(dec2000), site_(site) {}
 
-Status CalculatorCatalogSky::Cover(double, double) const { return Status::kOk; }
+events::Status CalculatorCatalogSky::Cover(double, double) const { return events::Status::kOk; }
 
-SkyState CalculatorCatalogSky::At(double jd) const {
+events::SkyState CalculatorCatalogSky::At(double jd) const {
   Place place;
   CatalogPlace(jd, site_.longitude, site_.latitude, 0.0, ra2000_, dec2000_, place);
   return FromPlace(place, LocalSiderealTime(jd, site_.longitude), 0.0);
 }
 
-}  // namespace skycalc::events
+}  // namespace skycalc::sky

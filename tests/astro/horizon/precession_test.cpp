@@ -3,7 +3,7 @@
 #include "astro/base/angles.h"
 #include "astro/base/constants.h"
 #include "astro/time/sidereal.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 
 namespace skycalc {
 namespace {

@@ -1,4 +1,4 @@
-#include "astro/events/calculator_sky.h"
+#include "astro/sky/calculator_sky.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +7,25 @@
 
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
-#include "astro/events/precise_sky.h"
+#include "astro/sky/precise_sky.h"
 #include "astro/frames/place.h"
 #include "astro/planets/geocentric.h"
 #include "astro/planets/moon.h"
 #include "astro/planets/orbit.h"
 #include "astro/time/sidereal.h"
-#include "catalog/precession.h"
+#include "astro/horizon/precession.h"
 #include "events_test_util.h"
 
 namespace skycalc::events {
 namespace {
 
-constexpr int kSun = 1, kMoon = 11;
+using sky::CalculatorBodySky;
+using sky::kAstronomicalUnitKm;
+using sky::kMoonRadiusKm;
+using sky::kSunRadiusKm;
+using sky::CalculatorCatalogSky;
+using sky::PreciseSky;
+
 
 // The calculator's own altitude and hour angle, straight from its functions,
 // and the semidiameter from its own distances: what the search must agree with.
@@ -35,17 +41,17 @@ Readout CalculatorReadout(int body, double jd, const Site& site) {
   Place place, north;  // azimuth origin 0 (from the south) and pi (from the north)
   if (body == kSirius) {
     CatalogPlace(jd, site.longitude, site.latitude, 0.0, kSiriusRa, kSiriusDec, place);
-    CatalogPlace(jd, site.longitude, site.latitude, kPiExact, kSiriusRa, kSiriusDec, north);
+    CatalogPlace(jd, site.longitude, site.latitude, kExactPi, kSiriusRa, kSiriusDec, north);
   } else {
     GeocentricPlace(body, jd, lst, site.latitude, 0.0, place);
-    GeocentricPlace(body, jd, lst, site.latitude, kPiExact, north);
+    GeocentricPlace(body, jd, lst, site.latitude, kExactPi, north);
   }
   double sd = 0.0;
-  if (body == kSun) {
+  if (body == kSunBody) {
     double e[3];
     HeliocentricPosition(4, jd, e);
     sd = std::asin(kSunRadiusKm / (std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]) * kAstronomicalUnitKm));
-  } else if (body == kMoon) {
+  } else if (body == kMoonBody) {
     double lambda, beta, distance;
     MoonPosition(jd, lambda, beta, distance);
     sd = std::asin(kMoonRadiusKm / (distance * kAstronomicalUnitKm));
@@ -82,9 +88,9 @@ TEST(CalculatorSky, EventsAgreeWithTheCalculatorsOwnReadouts) {
     for (int body : {kSirius, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}) {
       SCOPED_TRACE(std::string(c.site) + " body " + std::to_string(body));
       const DayEvents e = body == kSirius ? FindDayEvents(CalculatorCatalogSky(kSiriusRa, kSiriusDec, site),
-                                                          span.startJd, span.endJd, kPiExact)
+                                                          span.startJd, span.endJd, kExactPi)
                                           : FindDayEvents(CalculatorBodySky(body, site), span.startJd, span.endJd,
-                                                          kPiExact);
+                                                          kExactPi);
       ASSERT_EQ(e.status, Status::kOk);
       for (const std::vector<Event>* list : {&e.rises, &e.sets}) {
         for (const Event& x : *list) {
@@ -101,7 +107,7 @@ TEST(CalculatorSky, EventsAgreeWithTheCalculatorsOwnReadouts) {
       if (std::fabs(c.latitude) < 50.0) {
         EXPECT_FALSE(e.alwaysUp || e.alwaysDown);
       }
-      if (body != kSun) continue;
+      if (body != kSunBody) continue;
       for (int i = 0; i < kTwilightCount; ++i) {
         for (const std::vector<Event>* list : {&e.twilights[i].dawns, &e.twilights[i].dusks}) {
           for (const Event& x : *list) {
@@ -118,10 +124,10 @@ TEST(CalculatorSky, EventsAgreeWithTheCalculatorsOwnReadouts) {
 TEST(CalculatorSky, SunriseSecondsFromMidnightLandsOnItsDay) {
   const Site site{85.32 * kDeg, 27.72 * kDeg};
   const DaySpan kathmandu = LocalDay(2023, 12, 22, 5, 45);
-  const DayEvents e = FindDayEvents(CalculatorBodySky(kSun, site), kathmandu.startJd, kathmandu.endJd);
+  const DayEvents e = FindDayEvents(CalculatorBodySky(kSunBody, site), kathmandu.startJd, kathmandu.endJd);
   ASSERT_EQ(e.rises.size(), 1u);
   const double rise = e.rises[0].jd;
-  const CalculatorBodySky sun(kSun, site);
+  const CalculatorBodySky sun(kSunBody, site);
   for (double seconds : {-3.0, 3.0}) {
     // A day that begins `seconds` after the rise (so ends just after it for -).
     const double start = rise - seconds * kSecond;
@@ -150,19 +156,19 @@ struct GrazingCase {
 // misses a level by 3" (a stay of some minutes above or below it, between
 // two hourly samples).
 const GrazingCase kGrazing[] = {
-    {"polar night begins", false, kSun, 67.4, 2025, 12, 5, 12},
-    {"midnight sun begins", false, kSun, 66.2, 2025, 6, 8, 10},
-    {"civil twilight all night", false, kSun, 60.6, 2025, 6, 10, 10},
-    {"south, polar night", false, kSun, -69.9, 2025, 5, 20, 8},
-    {"Moon at 70 north", false, kMoon, 70.0, 2025, 3, 1, 28},
-    {"Moon at 65 south", false, kMoon, -65.0, 2025, 3, 1, 28},
-    {"precise, polar night ends", true, kSun, 69.65, 2025, 1, 10, 10},
-    {"precise, Moon at 70 north", true, kMoon, 70.0, 2025, 3, 1, 28},
-    {"Sun 3\" above the horizon at noon", false, kSun, 67.883229, 2025, 12, 10, 1},
-    {"Sun 3\" below the horizon at midnight", false, kSun, 66.018333, 2025, 6, 12, 1},
-    {"Sun 3\" below -6 degrees at midnight", false, kSun, 60.847516, 2025, 6, 12, 1},
-    {"precise, Sun 3\" above the horizon at noon", true, kSun, 69.273604, 2025, 1, 12, 1},
-    {"precise, Sun 3\" below the horizon at midnight", true, kSun, -67.347036, 2025, 12, 1, 1},
+    {"polar night begins", false, kSunBody, 67.4, 2025, 12, 5, 12},
+    {"midnight sun begins", false, kSunBody, 66.2, 2025, 6, 8, 10},
+    {"civil twilight all night", false, kSunBody, 60.6, 2025, 6, 10, 10},
+    {"south, polar night", false, kSunBody, -69.9, 2025, 5, 20, 8},
+    {"Moon at 70 north", false, kMoonBody, 70.0, 2025, 3, 1, 28},
+    {"Moon at 65 south", false, kMoonBody, -65.0, 2025, 3, 1, 28},
+    {"precise, polar night ends", true, kSunBody, 69.65, 2025, 1, 10, 10},
+    {"precise, Moon at 70 north", true, kMoonBody, 70.0, 2025, 3, 1, 28},
+    {"Sun 3\" above the horizon at noon", false, kSunBody, 67.883229, 2025, 12, 10, 1},
+    {"Sun 3\" below the horizon at midnight", false, kSunBody, 66.018333, 2025, 6, 12, 1},
+    {"Sun 3\" below -6 degrees at midnight", false, kSunBody, 60.847516, 2025, 6, 12, 1},
+    {"precise, Sun 3\" above the horizon at noon", true, kSunBody, 69.273604, 2025, 1, 12, 1},
+    {"precise, Sun 3\" below the horizon at midnight", true, kSunBody, -67.347036, 2025, 12, 1, 1},
 };
 
 // Every crossing the brute-force scan finds is found once, within 1 s, and
@@ -171,7 +177,7 @@ TEST(CalculatorSky, GrazingDaysMatchAFineScan) {
   for (const GrazingCase& c : kGrazing) {
     const Site site{15.0 * kDeg, c.latitude * kDeg};
     const CalculatorBodySky calculator(c.body, site);
-    const PreciseSky precise(c.body == kSun ? precise::Body::kSun : precise::Body::kMoon, site);
+    const PreciseSky precise(c.body == kSunBody ? Body::kSun : Body::kMoon, site);
     const SkyFunction& sky = c.precise ? static_cast<const SkyFunction&>(precise) : calculator;
     const DaySpan first = LocalDay(c.year, c.month, c.day, 1, 0);
     for (int d = 0; d < c.days; ++d) {
@@ -183,7 +189,7 @@ TEST(CalculatorSky, GrazingDaysMatchAFineScan) {
       });
       ExpectSameEvents(e.rises, horizon.up, kSecond, "rises");
       ExpectSameEvents(e.sets, horizon.down, kSecond, "sets");
-      if (c.body != kSun) continue;
+      if (c.body != kSunBody) continue;
       for (int i = 0; i < kTwilightCount; ++i) {
         const double depression = kTwilightDepression[i];
         const Scan t = ScanCrossings(sky, start, end, [&](const SkyState& s) { return s.altitude + depression; });

@@ -1,4 +1,4 @@
-#include "astro/events/precise_sky.h"
+#include "astro/sky/precise_sky.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,9 @@
 namespace skycalc::events {
 namespace {
 
-using precise::Body;
+using sky::PreciseSky;
+using sky::kPreciseNodeSpacing;
+using sky::kPreciseStarNodeSpacing;
 
 struct InterpolationCase {
   Body body;
@@ -59,7 +61,7 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
           const precise::TopocentricPlace exact = c.star ? precise::StarPlace(kSiriusRa, kSiriusDec, jd, observer)
                                                          : precise::BodyPlace(c.body, jd, observer);
           // Within 3 degrees of the Sun the light deflection is beyond any spacing.
-          const precise::GeocentricPlace sun = precise::BodyGeocentric(Body::kSun, precise::MakeInstant(jd));
+          const precise::GeocentricApparent sun = precise::BodyGeocentric(Body::kSun, precise::MakeInstant(jd));
           const double elongation = std::acos(std::sin(sun.declination) * std::sin(exact.declination) +
                                               std::cos(sun.declination) * std::cos(exact.declination) *
                                                   std::cos(sun.rightAscension - exact.rightAscension));

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "astro/events/day_events.h"
+#include "astro/sky/model.h"
+
+// Rise, transit, set and twilight of one target at one site, local day by
+// local day, in either model.
+namespace skycalc::sky {
+
+// One local day's events.
+struct LocalDayEvents {
+  std::int32_t year = 0;
+  int month = 0, day = 0;
+  double dayStartJd = 0.0;  // UT Julian Day of local 00:00
+  Coverage coverage = Coverage::kCovered;  // otherwise no events (status kOutsideYears or kOutsidePlutoYears)
+  events::DayEvents events;
+};
+
+class DayEventsTable {
+ public:
+  // target seen from site by model, in the zone zoneHours + zoneMinutes / 60
+  // hours east (zoneMinutes 0-59 add, as the calculator takes them), azimuths
+  // counted from azimuthOrigin (degrees, converted by the calculator's factor).
+  DayEventsTable(const SkyModel& model, const Target& target, const Site& site, int zoneHours, int zoneMinutes,
+                 double azimuthOrigin);
+  ~DayEventsTable();
+  DayEventsTable(const DayEventsTable&) = delete;
+  DayEventsTable& operator=(const DayEventsTable&) = delete;
+
+  // The events of the local date year-month-day (astronomical year), or the
+  // model's coverage refusal for that year. Consecutive days share the
+  // model's work.
+  LocalDayEvents Day(std::int32_t year, int month, int day) const;
+  bool IsSun() const { return m_target.IsBody(Body::kSun); }
+  bool IsPrecise() const { return m_model.IsPrecise(); }
+
+ private:
+  const SkyModel& m_model;
+  Target m_target;
+  std::unique_ptr<events::SkyFunction> m_sky;
+  int m_zoneHours, m_zoneMinutes;
+  double m_azimuthOrigin;  // radians
+};
+
+}  // namespace skycalc::sky
