@@ -147,6 +147,14 @@ const TESTS = {
     const shown = await page.evaluate(() => ['IDC_LONGITUDE', 'IDC_LATITUDE', 'IDC_AZIMUTH', 'IDC_ZONEHOUR', 'IDC_ZONEMINUTE']
       .map((name) => document.querySelector(`[data-name=${name}]`).textContent).concat(document.title));
     assert.deepStrictEqual(shown, ['135.50°', '-33.25°', '180.00°', '-5', '30', '星空ポケット「ほしよみ君」 (高精度)']);
+    // A browser that refuses the writes (storage full): the window's message, with where the settings go.
+    const refused = await page.evaluate(() => {
+      Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
+      window.dispatchEvent(new Event('pagehide'));
+      const box = document.querySelector('dialog.message[open]');
+      return box && box.querySelector('.message-text').textContent;
+    });
+    assert.strictEqual(refused, `設定を保存できませんでした。\nlocalStorage (${new URL(url).origin})`);
   },
 
   // Real mouse and keyboard: keys, list typing and picking, copy, menu, boxes.
