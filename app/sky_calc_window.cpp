@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/almanac_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
@@ -110,6 +111,7 @@ const char kWhiteButtonStyle[] =
 
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
+const char kAlmanacItem[] = "暦(&K)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
 const char kHelpText[] =
@@ -123,6 +125,7 @@ const char kHelpText[] =
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
     "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n"
+    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -336,6 +339,7 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
+  menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
@@ -365,6 +369,19 @@ void CSkyCalcWindow::ShowRiseSet() {
     return;
   }
   CRiseSetDlg box(observation, day, this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowAlmanac() {
+  const StoredFields f = m_dlg.Fields();
+  const int zoneMinutes = f.zoneHour * 60 + f.zoneMinute;
+  const std::vector<almanac::MonthGrid> grids = almanac::Months(f.year, f.month, 1, zoneMinutes);
+  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
+    ShowMessage(kPreciseYearsMessage);
+    return;
+  }
+  const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);
+  CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
   box.exec();
 }
 

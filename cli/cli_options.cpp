@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace skycalc {
 
@@ -15,6 +16,8 @@ struct Parser {
   bool countGiven = false;
   bool preciseGiven = false;
   bool eventsGiven = false;
+  bool almanacGiven = false;
+  bool calendarGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -75,6 +78,14 @@ const std::map<std::string, FlagHandler>& Flags() {
       {"--events", [](Parser& p, const std::string& o) {
          if (p.eventsGiven) p.Fail(o + " given twice");
          p.options.events = p.eventsGiven = true;
+       }},
+      {"--almanac", [](Parser& p, const std::string& o) {
+         if (p.almanacGiven) p.Fail(o + " given twice");
+         p.options.almanac = p.almanacGiven = true;
+       }},
+      {"--calendar", [](Parser& p, const std::string& o) {
+         if (p.calendarGiven) p.Fail(o + " given twice");
+         p.options.calendar = p.calendarGiven = true;
        }},
   };
   return flags;
@@ -147,8 +158,13 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       p.Fail("unknown argument \"" + args[i] + "\"");
     }
   }
+  if (p.error.empty() && p.options.almanac && p.options.calendar) p.Fail("only one of --almanac and --calendar may be given");
+  for (const auto& [given, name] : {std::pair{p.options.almanac, "--almanac"}, std::pair{p.options.calendar, "--calendar"}}) {
+    if (p.error.empty() && given && p.options.events) p.Fail(std::string(name) + " cannot be given with --events");
+    if (p.error.empty() && given && p.stepGiven) p.Fail(std::string("--step cannot be given with ") + name);
+  }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
-  if (p.error.empty() && !p.options.events && p.stepGiven != p.countGiven)
+  if (p.error.empty() && !p.options.events && !p.options.almanac && !p.options.calendar && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

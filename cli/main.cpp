@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/almanac_output.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/events_output.h"
@@ -99,6 +100,13 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
+    const skycalc::CivilTime date = session.StoredCivilTime();
+    const skycalc::StoredFields& fields = session.Fields();
+    const int zoneMinutes = fields.zoneHour * 60 + fields.zoneMinute;
+    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
+                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+  }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }

@@ -35,6 +35,10 @@ CivilTime RowCivilTime(const CliRow& row);
 // the model has no place for is refused before it is written).
 std::string FormatJsonNumber(double value);
 void AppendNumber(std::string& out, double value);
+// value as a JSON string literal (quotes, backslashes and control characters escaped).
+std::string FormatJsonString(const std::string& value);
+// value as a CSV field, quoted only when it holds a comma, quote or line break.
+std::string FormatCsvField(const std::string& value);
 
 // One table line: date, time and the three readouts, separated by tabs.
 std::string FormatTextTableLine(const CliRow& row);

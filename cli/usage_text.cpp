@@ -7,6 +7,8 @@ const char* const kCliUsageText =
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
                    [--step N(m|h|d) --count K | --events [--count K]]
                    [--data-dir DIR]
+       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
+                   [--count K] [--json|--csv]
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -42,6 +44,13 @@ Output:
   --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
                     from the current folder, else from ../share/skycalc
                     beside the program)
+Almanac (暦; always from the accurate Sun and Moon, years 1000-2999, times
+in the stored zone rounded to the minute as the almanac office does):
+  --almanac         the stored year's solar terms, Moon phases and 雑節, one a
+                    line (date, time, name); --count K for K years
+  --calendar        the stored month day by day: the Moon's age at noon, its
+                    illuminated fraction, the 旧暦 date, the 六曜 (both
+                    unofficial) and the day's events; --count K for K months
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
 the precise model, 64 usage error.
 
@@ -49,6 +58,8 @@ the precise model, 64 usage error.
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
                    [--step N(m|h|d) --count K | --events [--count K]]
                    [--data-dir フォルダ]
+          skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+                   [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -80,6 +91,11 @@ the precise model, 64 usage error.
                     --count K でK日分
   --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
                     現在のフォルダ、なければプログラムの ../share/skycalc)
+暦 (常に高精度の太陽と月で計算、1000年～2999年、設定した標準時で分単位に四捨五入):
+  --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
+                    名称)。--count K でK年分
+  --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
+                    非公式) とその日の現象。--count K でKか月分
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
 64 使い方の誤り。
 )";

@@ -66,9 +66,9 @@ TEST_F(WindowTest, PreciseItemSwitchesTheModelAndTheCaption) {
   EXPECT_EQ(window->windowTitle(), kCaption);
   {
     std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-    EXPECT_EQ(menu->actions().value(1)->text(), QString::fromUtf8("高精度計算(&P)"));
-    EXPECT_TRUE(menu->actions().value(1)->isCheckable());
-    EXPECT_FALSE(menu->actions().value(1)->isChecked());
+    EXPECT_EQ(menu->actions().value(2)->text(), QString::fromUtf8("高精度計算(&P)"));
+    EXPECT_TRUE(menu->actions().value(2)->isCheckable());
+    EXPECT_FALSE(menu->actions().value(2)->isChecked());
   }
   Trigger(*window, "高精度計算(&P)");
   EXPECT_EQ(window->windowTitle(), kPreciseCaption);
@@ -77,7 +77,7 @@ TEST_F(WindowTest, PreciseItemSwitchesTheModelAndTheCaption) {
   EXPECT_NE(precise[1], calculator[1]);  // the position recomputed at once
   {
     std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-    EXPECT_TRUE(menu->actions().value(1)->isChecked());
+    EXPECT_TRUE(menu->actions().value(2)->isChecked());
   }
   Click(IDC_ALLCLEAR);  // AC leaves the model
   EXPECT_EQ(window->windowTitle(), kPreciseCaption);

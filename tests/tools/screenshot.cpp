@@ -1,7 +1,7 @@
 // skycalc-screenshot: the real calculator window, as the program starts it,
 // pictured for the documentation and then ended like Esc (nothing saved).
 //   skycalc-screenshot window FILE.png    the calculator
-//   skycalc-screenshot riseset FILE.png   its 出没時刻 box
+//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (likewise almanac: the 暦 box)
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
@@ -47,9 +47,18 @@ QPixmap GrabWithCaption(QWidget* widget) {
 
 }  // namespace
 
+// The boxes the tool can picture, each by the window's own handler.
+const struct {
+  const char* name;
+  void (skycalc::CSkyCalcWindow::*show)();
+} kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet}, {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac}};
+
 int main(int argc, char** argv) {
-  if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && std::strcmp(argv[1], "riseset") != 0)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset FILE.png\n");
+  void (skycalc::CSkyCalcWindow::*show)() = nullptr;
+  for (const auto& box : kBoxes)
+    if (argc == 3 && std::strcmp(argv[1], box.name) == 0) show = box.show;
+  if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !show)) {
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|almanac FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
@@ -59,13 +68,13 @@ int main(int argc, char** argv) {
   skycalc::SystemClock clock;
   skycalc::CSkyCalcWindow window(store, clock, skycalc::CatalogSearchFolders(QCoreApplication::applicationDirPath().toStdString()));
   const QString file = QString::fromLocal8Bit(argv[2]);
-  if (std::strcmp(argv[1], "window") == 0) {
+  if (!show) {
     QTimer::singleShot(1000, &window, [&window, file] {
       GrabWithCaption(&window).save(file);
       window.reject();
     });
   } else {
-    QTimer::singleShot(500, &window, [&window, file] {
+    QTimer::singleShot(500, &window, [&window, file, show] {
       QTimer::singleShot(1000, &window, [&window, file] {
         if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
           GrabWithCaption(box).save(file);
@@ -73,7 +82,7 @@ int main(int argc, char** argv) {
         }
         window.reject();
       });
-      window.ShowRiseSet();
+      (window.*show)();
     });
   }
   window.exec();
