@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/dialog_units.h"
-#include "panel/model_messages.h"
 #include "panel/readout_format.h"
 #include "ui_rise_set_dlg.h"
 
@@ -25,13 +24,9 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
 CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEvents& day,
                          const events::RiseSetConvention& convention, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RiseSetDlg>()) {
-  const StoredFields& f = observation.fields;
   const bool sun = observation.target.IsBody(Body::kSun);
-  const std::string title = observation.targetName + "　" +
-                            FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
-                            (observation.model->IsPrecise() ? kPreciseModelCaption : "");
-  const std::string site = FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
-                                      static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+  const std::string title = EventsTitle(observation);
+  const std::string site = EventsSiteLine(observation);
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -83,6 +78,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
   }
 
   m_ui->IDC_EVENTS_CONVENTION->setText(Utf8(ConventionLine(convention)));
+  const StoredFields& f = observation.fields;
   m_ui->IDC_MOMENT_CAPTION->setText(
       Utf8(std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute))));
   const BodyDetailsReadout moment = ReadBodyDetails(observation);

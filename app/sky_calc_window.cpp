@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/almanac_dlg.h"
+#include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
@@ -110,6 +112,8 @@ const char kWhiteButtonStyle[] =
 
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
+const char kAlmanacItem[] = "暦(&K)...";
+const char kEclipseItem[] = "日食・月食(&E)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
 const char kHelpText[] =
@@ -127,6 +131,10 @@ const char kHelpText[] =
     "地平線に一致する時刻、大気差35′08″、時刻は分未満を四捨五入)。"
     "「この時刻」には、設定した時刻の天体の等級・輝面比・位相角・太陽からの離角(東または西)・視直径・"
     "距離・星座を表示します。\n"
+    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。\n"
+    "7. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
+    "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
+    "(1000年～2999年)。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -340,6 +348,9 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
+  menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
+  menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
+  menu->addSeparator();
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
@@ -370,6 +381,32 @@ void CSkyCalcWindow::ShowRiseSet() {
     return;
   }
   CRiseSetDlg box(observation, day, table->Convention(), this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowAlmanac() {
+  const StoredFields f = m_dlg.Fields();
+  const int zoneMinutes = ZoneMinutesOf(f);
+  const std::vector<almanac::MonthGrid> grids = almanac::Months(f.year, f.month, 1, zoneMinutes);
+  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
+    ShowMessage(kPreciseYearsMessage);
+    return;
+  }
+  const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);
+  CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowEclipses() {
+  const StoredFields f = m_dlg.Fields();
+  const int zone = ZoneMinutesOf(f);
+  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
+  if (list.refusal) {
+    ShowMessage(list.refusal);
+    return;
+  }
+  const std::string title = FormatText("%d年の日食・月食", static_cast<int>(f.year));
+  CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
 }
 

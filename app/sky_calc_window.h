@@ -53,6 +53,11 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   void ShowAbout();
   // The 出没時刻 box (modal) for the body of the checked kind on the stored date.
   void ShowRiseSet();
+  // The 暦 box (modal) for the stored year and month in the stored zone; the
+  // message of the almanac's years instead outside 1000-2999.
+  void ShowAlmanac();
+  // The 日食・月食 box (modal): the eclipses of the stored year at the stored site.
+  void ShowEclipses();
   // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
   // says when it is the precise one.
   void SetPreciseModel(bool precise);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace skycalc {
 
@@ -17,6 +18,9 @@ struct Parser {
   bool eventsGiven = false;
   bool conventionGiven = false;
   bool detailsGiven = false;
+  bool eclipsesGiven = false;
+  bool almanacGiven = false;
+  bool calendarGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -81,6 +85,18 @@ const std::map<std::string, FlagHandler>& Flags() {
       {"--details", [](Parser& p, const std::string& o) {
          if (p.detailsGiven) p.Fail(o + " given twice");
          p.options.details = p.detailsGiven = true;
+       }},
+      {"--eclipses", [](Parser& p, const std::string& o) {
+         if (p.eclipsesGiven) p.Fail(o + " given twice");
+         p.options.eclipses = p.eclipsesGiven = true;
+       }},
+      {"--almanac", [](Parser& p, const std::string& o) {
+         if (p.almanacGiven) p.Fail(o + " given twice");
+         p.options.almanac = p.almanacGiven = true;
+       }},
+      {"--calendar", [](Parser& p, const std::string& o) {
+         if (p.calendarGiven) p.Fail(o + " given twice");
+         p.options.calendar = p.calendarGiven = true;
        }},
   };
   return flags;
@@ -159,10 +175,22 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       p.Fail("unknown argument \"" + args[i] + "\"");
     }
   }
+  if (p.error.empty() && p.options.almanac && p.options.calendar) p.Fail("only one of --almanac and --calendar may be given");
+  for (const auto& [given, name] : {std::pair{p.options.almanac, "--almanac"}, std::pair{p.options.calendar, "--calendar"}}) {
+    if (p.error.empty() && given && p.options.events) p.Fail(std::string(name) + " cannot be given with --events");
+    if (p.error.empty() && given && p.stepGiven) p.Fail(std::string("--step cannot be given with ") + name);
+  }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
   if (p.error.empty() && p.options.events && p.detailsGiven)
     p.Fail("--details cannot be given with --events (details are of an instant, events of a day)");
-  if (p.error.empty() && !p.options.events && p.stepGiven != p.countGiven)
+  if (p.error.empty() && p.detailsGiven && (p.options.eclipses || p.options.almanac || p.options.calendar))
+    p.Fail("--details goes with the rows of instants, not with --eclipses, --almanac or --calendar");
+  if (p.error.empty() && p.options.eclipses &&
+      (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
+       p.options.timeMode != CliTimeMode::kDefault))
+    p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
+  if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+      p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

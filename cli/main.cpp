@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/almanac_output.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/details_output.h"
+#include "cli/eclipse_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
@@ -115,6 +117,21 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
+    const skycalc::CivilTime date = session.StoredCivilTime();
+    const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
+    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
+                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+  }
+  if (options.eclipses) {  // the stored year(s) and site
+    const skycalc::StoredFields& f = session.Fields();
+    std::string listing;
+    if (auto message = skycalc::AppendEclipses(listing, {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude,
+                                                         f.latitude, f.azimuth}, options.format))
+      return Rejected(*message);
+    std::fwrite(listing.data(), 1, listing.size(), stdout);
+    return 0;
+  }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }

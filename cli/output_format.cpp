@@ -100,6 +100,18 @@ std::string FormatJsonNumber(double value) {
   return out;
 }
 
+std::string FormatJsonString(const std::string& value) {
+  std::string out;
+  AppendJsonString(out, value);
+  return out;
+}
+
+std::string FormatCsvField(const std::string& value) {
+  std::string out;
+  AppendCsvField(out, value);
+  return out;
+}
+
 void AppendTextReadouts(std::string& out, const CliRow& row) {
   for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
     out += *text;

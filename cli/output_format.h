@@ -39,6 +39,10 @@ void AppendNumber(std::string& out, double value);
 void AppendJsonString(std::string& out, const std::string& value);
 // value as a CSV field (quoted when it holds a comma, a quote or a line break).
 void AppendCsvField(std::string& out, const std::string& value);
+// value as a JSON string literal (quotes, backslashes and control characters escaped).
+std::string FormatJsonString(const std::string& value);
+// value as a CSV field, quoted only when it holds a comma, quote or line break.
+std::string FormatCsvField(const std::string& value);
 
 // One table line: date, time and the three readouts, separated by tabs.
 std::string FormatTextTableLine(const CliRow& row);

@@ -8,6 +8,9 @@ const char* const kCliUsageText =
                    [--step N(m|h|d) --count K] [--details]
                    [--events [--count K] [--convention jp|intl]]
                    [--data-dir DIR]
+       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
+       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
+                   [--count K] [--json|--csv]
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -48,9 +51,20 @@ Output:
                     (default jp: the Sun's upper limb, the Moon's centre,
                     refraction 35'08"), or intl (upper limb of the Sun and the
                     Moon, refraction 34')
+  --eclipses        every solar and lunar eclipse of the stored year (--count
+                    K: K years, 1000-2999) with its contacts at the stored
+                    site: local time, altitude and azimuth of the Sun or the
+                    Moon, magnitude, and whether it is seen there
   --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
                     from the current folder, else from ../share/skycalc
                     beside the program)
+Almanac (暦; always from the accurate Sun and Moon, years 1000-2999, times
+in the stored zone rounded to the minute as the almanac office does):
+  --almanac         the stored year's solar terms, Moon phases and 雑節, one a
+                    line (date, time, name); --count K for K years
+  --calendar        the stored month day by day: the Moon's age at noon, its
+                    illuminated fraction, the 旧暦 date, the 六曜 (both
+                    unofficial) and the day's events; --count K for K months
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
 the precise model, 64 usage error.
 
@@ -59,6 +73,9 @@ the precise model, 64 usage error.
                    [--step N(m|h|d) --count K] [--details]
                    [--events [--count K] [--convention jp|intl]]
                    [--data-dir フォルダ]
+       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
+       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+                   [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -93,8 +110,16 @@ the precise model, 64 usage error.
   --convention jp|intl   出没の定義: jp (省略時、国立天文台暦計算室の定義:
                     太陽は上辺、月は中心、大気差35′08″) または intl (太陽・月
                     とも上辺、大気差34′)
+  --eclipses        設定した年 (--count K でK年分、1000年～2999年) の日食と月食
+                    すべてを、設定した地点での各接触の時刻・太陽か月の高度と
+                    方位・食分・見えるかどうかとともに表示
   --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
                     現在のフォルダ、なければプログラムの ../share/skycalc)
+暦 (常に高精度の太陽と月で計算、1000年～2999年、設定した標準時で分単位に四捨五入):
+  --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
+                    名称)。--count K でK年分
+  --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
+                    非公式) とその日の現象。--count K でKか月分
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
 64 使い方の誤り。
 )";

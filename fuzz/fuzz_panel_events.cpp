@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,7 +126,8 @@ struct Fields {
 // The events of the stored day: each inside the day and in time order, a day
 // that stays up or down has no rise or set, and only the Sun has twilights.
 void CheckDayEvents(const CSkyCalcDlg& d) {
-  const sky::LocalDayEvents day = MakeDayEventsTable(d.CurrentObservation())->Day(d.m_nYear, d.m_nMonth, d.m_nDay);
+  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(d.CurrentObservation());
+  const sky::LocalDayEvents day = table->Day(d.m_nYear, d.m_nMonth, d.m_nDay);
   const events::DayEvents& e = day.events;
   FUZZ_CHECK((day.coverage != sky::Coverage::kCovered) == (e.status != events::Status::kOk), "a refusal and only then no events");
   FUZZ_CHECK(!(e.alwaysUp && e.alwaysDown), "not up and down all day");
@@ -141,7 +143,7 @@ void CheckDayEvents(const CSkyCalcDlg& d) {
   inDay(e.transits);
   inDay(e.sets);
   for (const events::TwilightEvents& twilight : e.twilights) {
-    FUZZ_CHECK(table.IsSun() || (twilight.dawns.empty() && twilight.dusks.empty()), "twilights for the Sun only");
+    FUZZ_CHECK(table->IsSun() || (twilight.dawns.empty() && twilight.dusks.empty()), "twilights for the Sun only");
     inDay(twilight.dawns);
     inDay(twilight.dusks);
   }

@@ -114,4 +114,6 @@ sky::Site SiteOf(const StoredFields& f) {
   return sky::Site{static_cast<double>(f.longitude), static_cast<double>(f.latitude)};
 }
 
+int ZoneMinutesOf(const StoredFields& f) { return f.zoneHour * 60 + f.zoneMinute; }
+
 }  // namespace skycalc

@@ -55,5 +55,8 @@ std::string KeyedEntry(Field field, const std::string& text);
 // The instant and the site of the stored fields, as the readouts take them.
 sky::Instant InstantOf(const StoredFields& fields);
 sky::Site SiteOf(const StoredFields& fields);
+// The stored zone as minutes east of UT: zoneHour * 60 + zoneMinute (the
+// minutes are added to the hours, so -3h30m is stored as -4 and 30).
+int ZoneMinutesOf(const StoredFields& fields);
 
 }  // namespace skycalc

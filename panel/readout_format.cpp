@@ -1,5 +1,6 @@
 #include "panel/readout_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
@@ -25,9 +26,15 @@ bool InRange(double v, double low, double high) { return v >= low && v < high; }
 // shorter than their width.
 void AppendFixed(std::string& text, double value, int precision) {
   char buffer[64];
+#if defined(__cpp_lib_to_chars)
   const std::to_chars_result result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
   text.append(buffer, result.ptr);
+#else
+  // A C++ library without floating-point to_chars (Emscripten's libc++): printf's "%.*f" itself.
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
+  text.append(buffer, length < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
+#endif
 }
 
 void AppendInt(std::string& text, int value) {

@@ -168,6 +168,18 @@ std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o,
                                                o.fields.zoneMinute, static_cast<double>(o.fields.azimuth), convention);
 }
 
+std::string EventsTitle(const Observation& o) {
+  const StoredFields& f = o.fields;
+  return o.targetName + "　" + FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
+         (o.model->IsPrecise() ? kPreciseModelCaption : "");
+}
+
+std::string EventsSiteLine(const Observation& o) {
+  const StoredFields& f = o.fields;
+  return FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
+                    static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+}
+
 std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders) {
   std::vector<std::string> messages;
   if (!LoadStarCatalog(StarCatalog, CatalogFolderFor(kStarCatalogFile, folders)))

@@ -60,6 +60,11 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
 std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(
     const Observation& observation, const events::RiseSetConvention& convention = events::kJapanConvention);
 
+// The 出没時刻 box's heading lines: the body and the date (and the precise
+// model's mark), and the site and zone.
+std::string EventsTitle(const Observation& observation);
+std::string EventsSiteLine(const Observation& observation);
+
 // Start-up's catalogue load into StarCatalog and ConstellationCatalog, each
 // file from the first of folders that holds it; the message of each file
 // that cannot be read, the star catalogue's first.

@@ -132,5 +132,10 @@ if grep -q '<!-- skycalc-cli tables' "$out" 2>/dev/null; then
   echo >> "$out.new"
   sed -n '/<!-- skycalc-cli tables/,/<!-- end of skycalc-cli tables -->/p' "$out" >> "$out.new"
 fi
+# And the web page's section (web/tools/page_figures.js bench).
+if grep -q '<!-- web page' "$out" 2>/dev/null; then
+  echo >> "$out.new"
+  sed -n '/<!-- web page/,/<!-- end of web page -->/p' "$out" >> "$out.new"
+fi
 mv "$out.new" "$out"
 echo "wrote $out"

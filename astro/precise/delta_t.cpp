@@ -135,4 +135,10 @@ double DeltaT(double jdUtc) {
 
 Instant MakeInstant(double jdUtc) { return Instant{jdUtc, jdUtc + DeltaT(jdUtc) / ERFA_DAYSEC}; }
 
+Instant InstantOfTt(double jdTt) {
+  double jdUtc = jdTt;
+  for (int pass = 0; pass < 3; ++pass) jdUtc = jdTt - DeltaT(jdUtc) / ERFA_DAYSEC;
+  return Instant{jdUtc, jdTt};
+}
+
 }  // namespace skycalc::precise

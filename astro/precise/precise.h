@@ -56,6 +56,9 @@ double DeltaT(double jdUtc);
 double LeapTableEnd();
 // The instant jdUtc with its TT.
 Instant MakeInstant(double jdUtc);
+// The instant whose TT is jdTt: its UTC from three passes of DeltaT (which
+// changes by well under a second a day, or steps by one at a leap second).
+Instant InstantOfTt(double jdTt);
 
 // The Earth's heliocentric position (AU) and velocity (AU/day), equatorial
 // axes of J2000.0 (within 0.1" of the ICRS), at the TT Julian Day jdTt, from

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
@@ -36,6 +37,33 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
   window.reset();
   store.reset();
+}
+
+void TriggerMenuItem(CSkyCalcWindow& window, const char* text) {
+  std::unique_ptr<QMenu> menu(window.CreateContextMenu());
+  for (QAction* action : menu->actions()) {
+    if (action->text() == QString::fromUtf8(text)) {
+      action->trigger();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no menu item " << text;
+}
+
+void InspectMenuBox(CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect) {
+  bool done = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!box || box == &window || !box->isVisible() || done) return;
+    done = true;
+    inspect(*box);
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  poll.start();
+  TriggerMenuItem(window, text);
+  EXPECT_TRUE(done) << "no box from " << text;
 }
 
 QStringList WindowTest::Open(const std::string& directory) { return Open(std::vector<std::string>{directory}); }

@@ -21,6 +21,15 @@ inline void PrintTo(const QStringList& texts, std::ostream* os) {
   *os << '"' << texts.join(QStringLiteral("\", \"")).toStdString() << '"';
 }
 
+class QDialog;
+
+// Picks the item text (as the right-click menu spells it) of window's menu; a
+// test failure when there is none.
+void TriggerMenuItem(skycalc::CSkyCalcWindow& window, const char* text);
+// Picks the item text, runs inspect on the modal box it opens and closes the
+// box with Esc; a test failure when no box opened.
+void InspectMenuBox(skycalc::CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect);
+
 // The calculator window on the offscreen platform, with its settings in a
 // temporary folder and the clock at 2001-01-01 00:00 (with the default site
 // and zone the Julian Day readout then shows 2451910.125000).

@@ -21,39 +21,25 @@ namespace {
 const QString kCaption = QString::fromUtf8("星空ポケット「ほしよみ君」");
 const QString kPreciseCaption = QString::fromUtf8("星空ポケット「ほしよみ君」 (高精度)");
 
-// The right-click menu's item with this text, triggered.
-void Trigger(CSkyCalcWindow& window, const char* text) {
-  std::unique_ptr<QMenu> menu(window.CreateContextMenu());
-  for (QAction* action : menu->actions()) {
-    if (action->text() == QString::fromUtf8(text)) {
-      action->trigger();
-      return;
-    }
-  }
-  ADD_FAILURE() << "no menu item " << text;
-}
-
 // Opens the 出没時刻 box from the menu and returns the texts of the named
 // labels ("<hidden>" for one not shown), then closes it with Esc.
 QStringList RiseSetBoxTexts(CSkyCalcWindow& window, const std::vector<const char*>& names) {
   QStringList seen;
-  bool done = false;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!box || box == &window || !box->isVisible() || done) return;
-    done = true;
-    seen << box->windowTitle();
+  InspectMenuBox(window, "出没時刻(&R)...", [&](QDialog& box) {
+    seen << box.windowTitle();
     for (const char* name : names) {
-      auto* label = box->findChild<QLabel*>(name);
+      auto* label = box.findChild<QLabel*>(name);
       seen << (label && label->isVisible() ? label->text() : QStringLiteral("<hidden>"));
     }
-    QTest::keyClick(box, Qt::Key_Escape);
   });
-  poll.start();
-  Trigger(window, "出没時刻(&R)...");
   return seen;
+}
+
+// The menu's one checkable item (the model switch).
+QAction* PreciseItem(QMenu* menu) {
+  for (QAction* action : menu->actions())
+    if (action->isCheckable()) return action;
+  return menu->actions().value(0);
 }
 
 }  // namespace
@@ -66,23 +52,23 @@ TEST_F(WindowTest, PreciseItemSwitchesTheModelAndTheCaption) {
   EXPECT_EQ(window->windowTitle(), kCaption);
   {
     std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-    EXPECT_EQ(menu->actions().value(1)->text(), QString::fromUtf8("高精度計算(&P)"));
-    EXPECT_TRUE(menu->actions().value(1)->isCheckable());
-    EXPECT_FALSE(menu->actions().value(1)->isChecked());
+    EXPECT_EQ(PreciseItem(menu.get())->text(), QString::fromUtf8("高精度計算(&P)"));
+    EXPECT_TRUE(PreciseItem(menu.get())->isCheckable());
+    EXPECT_FALSE(PreciseItem(menu.get())->isChecked());
   }
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   EXPECT_EQ(window->windowTitle(), kPreciseCaption);
   const QStringList precise = readouts();
   EXPECT_EQ(precise[0], calculator[0]);  // the Julian Day readout is the same in both models
   EXPECT_NE(precise[1], calculator[1]);  // the position recomputed at once
   {
     std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-    EXPECT_TRUE(menu->actions().value(1)->isChecked());
+    EXPECT_TRUE(PreciseItem(menu.get())->isChecked());
   }
   Click(IDC_ALLCLEAR);  // AC leaves the model
   EXPECT_EQ(window->windowTitle(), kPreciseCaption);
   EXPECT_TRUE(window->Logic().IsPreciseModel());
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   EXPECT_EQ(window->windowTitle(), kCaption);
   Pick(IDC_PLANETLIST, 9);
   EXPECT_EQ(readouts(), calculator);  // the calculator's texts again, to the character
@@ -90,18 +76,18 @@ TEST_F(WindowTest, PreciseItemSwitchesTheModelAndTheCaption) {
 
 TEST_F(WindowTest, CloseBoxWritesTheModelEscDoesNot) {
   Open();
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_EQ(Stored("Precise"), "<absent>");
   Open();
   EXPECT_EQ(window->windowTitle(), kCaption);
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   window->close();
   EXPECT_EQ(Stored("Precise"), "1");
   Open();
   EXPECT_EQ(window->windowTitle(), kPreciseCaption);
   EXPECT_TRUE(window->Logic().IsPreciseModel());
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   window->close();
   EXPECT_EQ(Stored("Precise"), "0");
   store->WriteString("Config", "Precise", "yes");  // anything but "1" is the calculator's model
@@ -111,7 +97,7 @@ TEST_F(WindowTest, CloseBoxWritesTheModelEscDoesNot) {
 
 TEST_F(WindowTest, PreciseModelOutsideItsYearsShowsTheMessageAndDashes) {
   Open();
-  Trigger(*window, "高精度計算(&P)");
+  TriggerMenuItem(*window, "高精度計算(&P)");
   Click(IDC_FIELD_YEAR);
   Keys("999");
   EXPECT_EQ(CloseMessages([&] { Click(IDC_SET); }),

@@ -1,12 +1,15 @@
 // skycalc-screenshot: the real calculator window, as the program starts it,
 // pictured for the documentation and then ended like Esc (nothing saved).
 //   skycalc-screenshot window FILE.png    the calculator
-//   skycalc-screenshot riseset FILE.png   its 出没時刻 box
+//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (likewise almanac: the 暦 box)
+//   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
+//                                         seen from the site selected
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -45,11 +48,37 @@ QPixmap GrabWithCaption(QWidget* widget) {
   return picture;
 }
 
+// In the 日食・月食 box, selects the first eclipse seen from the site.
+void SelectFirstSeenEclipse(QWidget* box) {
+  auto* list = box->findChild<QListWidget*>(QStringLiteral("IDC_ECLIPSE_LIST"));
+  if (!list) return;
+  for (int row = 0; row < list->count(); ++row) {
+    if (list->item(row)->text().endsWith(QString::fromUtf8("見える"))) {
+      list->setCurrentRow(row);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
+// The boxes the tool can picture, each opened by the window's own handler
+// and readied, where need be, before the picture.
+struct Box {
+  const char* name;
+  void (skycalc::CSkyCalcWindow::*show)();
+  void (*ready)(QWidget* box);
+};
+const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr},
+                      {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr},
+                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse}};
+
 int main(int argc, char** argv) {
-  if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && std::strcmp(argv[1], "riseset") != 0)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset FILE.png\n");
+  const Box* chosen = nullptr;
+  for (const Box& box : kBoxes)
+    if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
+  if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|almanac|eclipse FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
@@ -59,21 +88,22 @@ int main(int argc, char** argv) {
   skycalc::SystemClock clock;
   skycalc::CSkyCalcWindow window(store, clock, skycalc::CatalogSearchFolders(QCoreApplication::applicationDirPath().toStdString()));
   const QString file = QString::fromLocal8Bit(argv[2]);
-  if (std::strcmp(argv[1], "window") == 0) {
+  if (!chosen) {
     QTimer::singleShot(1000, &window, [&window, file] {
       GrabWithCaption(&window).save(file);
       window.reject();
     });
   } else {
-    QTimer::singleShot(500, &window, [&window, file] {
-      QTimer::singleShot(1000, &window, [&window, file] {
+    QTimer::singleShot(500, &window, [&window, file, chosen] {
+      QTimer::singleShot(1000, &window, [&window, file, chosen] {
         if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
+          if (chosen->ready) chosen->ready(box);
           GrabWithCaption(box).save(file);
           box->close();
         }
         window.reject();
       });
-      window.ShowRiseSet();
+      (window.*(chosen->show))();
     });
   }
   window.exec();

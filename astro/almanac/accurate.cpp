@@ -1,0 +1,261 @@
+#include "astro/almanac/accurate.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <vector>
+
+#include "astro/almanac/elpmpp02.h"
+#include "astro/almanac/vsop87b_earth.h"
+#include "astro/precise/vsop87.h"
+
+namespace skycalc::accurate {
+
+namespace {
+
+constexpr double kDaysPerCentury = ERFA_DJC;
+constexpr double kDaysPerMillennium = 10.0 * ERFA_DJC;
+constexpr double kKmPerDayOfLight = ERFA_CMPS * ERFA_DAYSEC / 1000.0;
+constexpr double kAuPerDayOfLight = ERFA_DC;  // au per day
+constexpr double kKmPerAu = ERFA_DAU / 1000.0;
+
+// Reference: IAU 2006 (Hilton et al. 2006), the mean obliquity of J2000.0,
+// 84381.406", which turns the ecliptic of J2000.0 of both theories onto the
+// mean equator of J2000.0.
+constexpr double kObliquityJ2000 = 84381.406 * ERFA_DAS2R;
+
+// Reference: J. Chapront and G. Francou, A&A 404, 735 (2003), and the notes
+// of the elpmpp02 files: Laskar's P and Q, which turn the mean ecliptic of
+// date of ELP onto the inertial mean ecliptic of J2000.0 (coefficients of
+// T^1 to T^5, T in centuries).
+constexpr double kLaskarP[5] = {0.10180391e-4, 0.47020439e-6, -0.5417367e-9, -0.2507948e-11, 0.463486e-14};
+constexpr double kLaskarQ[5] = {-0.113469002e-3, 0.12372674e-6, 0.12654170e-8, -0.1371808e-11, -0.320334e-14};
+
+const precise::detail::VsopTheory& Earth() {
+  static const precise::detail::VsopTheory earth(detail::FullEarth());
+  return earth;
+}
+
+// The Earth from the terms of amplitude 1e-6 (radians, AU) and more, for the
+// coarse steps of a search: within 2" of the whole theory from 1000 to 3000.
+const precise::detail::VsopTheory& CoarseEarth() {
+  static const precise::detail::VsopTheory earth = [] {
+    constexpr double kCut = 1e-6;
+    std::vector<precise::detail::VsopTerm> kept[3][precise::detail::kVsopPowers];  // copied by the theory
+    const precise::detail::VsopBody& full = detail::FullEarth();
+    const precise::detail::VsopSeries(*coordinates[3])[precise::detail::kVsopPowers] = {&full.longitude, &full.latitude,
+                                                                                         &full.radius};
+    precise::detail::VsopBody cut;
+    precise::detail::VsopSeries(*cutCoordinates[3])[precise::detail::kVsopPowers] = {&cut.longitude, &cut.latitude,
+                                                                                      &cut.radius};
+    for (int c = 0; c < 3; ++c) {
+      for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
+        const precise::detail::VsopSeries& series = (*coordinates[c])[k];
+        for (std::size_t i = 0; i < series.count; ++i) {
+          if (std::fabs(series.terms[i].amplitude) >= kCut) kept[c][k].push_back(series.terms[i]);
+        }
+        (*cutCoordinates[c])[k] = {kept[c][k].data(), kept[c][k].size()};
+      }
+    }
+    return precise::detail::VsopTheory(cut);
+  }();
+  return earth;
+}
+
+// The turn from the ecliptic of J2000.0 to the true equator of date and the
+// true obliquity of date.
+struct DateFrame {
+  double eclipticToTrue[3][3];
+  double trueObliquity;
+};
+
+DateFrame MakeFrame(double jdTt) {
+  double dpsi, deps;
+  eraNut00b(ERFA_DJ00, jdTt - ERFA_DJ00, &dpsi, &deps);
+  double epsa, rb[3][3], rp[3][3], rbp[3][3], rn[3][3], rbpn[3][3];
+  eraPn06(ERFA_DJ00, jdTt - ERFA_DJ00, dpsi, deps, &epsa, rb, rp, rbp, rn, rbpn);
+  // Both theories are dynamical frames of J2000.0: precession and nutation
+  // without the frame bias of the GCRS.
+  double np[3][3], toEquator[3][3];
+  eraRxr(rn, rp, np);
+  eraIr(toEquator);
+  eraRx(-kObliquityJ2000, toEquator);
+  DateFrame frame;
+  eraRxr(np, toEquator, frame.eclipticToTrue);
+  frame.trueObliquity = epsa + deps;
+  return frame;
+}
+
+// A vector on the ecliptic of J2000.0 as the apparent place of date.
+ApparentPlace PlaceOf(const double ecliptic[3], const DateFrame& frame) {
+  // ERFA 2.0 takes what it only reads without const.
+  double matrix[3][3], vector[3] = {ecliptic[0], ecliptic[1], ecliptic[2]}, equatorial[3];
+  eraCr(const_cast<double(*)[3]>(frame.eclipticToTrue), matrix);
+  eraRxp(matrix, vector, equatorial);
+  ApparentPlace place;
+  double r;
+  eraP2s(equatorial, &place.rightAscension, &place.declination, &r);
+  place.rightAscension = eraAnp(place.rightAscension);
+  double ofDate[3];
+  const double c = std::cos(frame.trueObliquity), s = std::sin(frame.trueObliquity);
+  ofDate[0] = equatorial[0];
+  ofDate[1] = c * equatorial[1] + s * equatorial[2];
+  ofDate[2] = -s * equatorial[1] + c * equatorial[2];
+  eraP2s(ofDate, &place.longitude, &place.latitude, &r);
+  place.longitude = eraAnp(place.longitude);
+  place.distance = r;
+  return place;
+}
+
+// Spherical (longitude, latitude, distance) and their rates to a position and a velocity.
+void ToCartesian(double l, double b, double r, double lRate, double bRate, double rRate, double p[3], double v[3]) {
+  const double cl = std::cos(l), sl = std::sin(l), cb = std::cos(b), sb = std::sin(b);
+  p[0] = r * cb * cl;
+  p[1] = r * cb * sl;
+  p[2] = r * sb;
+  if (v) {
+    v[0] = rRate * cb * cl - r * sb * bRate * cl - r * cb * sl * lRate;
+    v[1] = rRate * cb * sl - r * sb * bRate * sl + r * cb * cl * lRate;
+    v[2] = rRate * sb + r * cb * bRate;
+  }
+}
+
+// The geocentric Sun, apparent direction (aberration applied) on the
+// ecliptic of J2000.0 times its geometric distance (AU); the rate of its
+// geometric longitude (radians per day).
+void SunEcliptic(double jdTt, double sun[3], double& longitudeRate, bool coarse = false) {
+  double value[3], rate[3];
+  (coarse ? CoarseEarth() : Earth()).Evaluate((jdTt - ERFA_DJ00) / kDaysPerMillennium, value, rate);
+  double earth[3], velocity[3];
+  ToCartesian(value[0], value[1], value[2], rate[0] / kDaysPerMillennium, rate[1] / kDaysPerMillennium,
+              rate[2] / kDaysPerMillennium, earth, velocity);
+  double direction[3], unit[3], beta[3], apparent[3];
+  eraSxp(-1.0, earth, direction);
+  eraPn(direction, &value[2], unit);
+  eraSxp(1.0 / kAuPerDayOfLight, velocity, beta);
+  eraAb(unit, beta, value[2], std::sqrt(1.0 - eraPdp(beta, beta)), apparent);
+  eraSxp(value[2], apparent, sun);
+  longitudeRate = rate[0] / kDaysPerMillennium;
+}
+
+// The terms that go into the rates: those of 1" (1 km) and more give them to
+// 1e-4 of themselves, enough for Newton steps and the light-time.
+constexpr double kRateCut = 1.0;
+
+// Sums A sin(phase) over a series (A cos(phase) times the phase's rate into
+// rateSum, for the terms of kRateCut and more), stopping at the first term
+// below cut.
+void SumSeries(const detail::ElpSeries& series, double t, double cut, double& sum, double& rateSum) {
+  std::size_t i = 0;
+  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= kRateCut; ++i) {
+    const detail::ElpTerm& term = series.terms[i];
+    const double phase = term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4)));
+    const double phaseRate = term.c1 + t * (2.0 * term.c2 + t * (3.0 * term.c3 + t * 4.0 * term.c4));
+    sum += term.amplitude * std::sin(phase);
+    rateSum += term.amplitude * std::cos(phase) * phaseRate;
+  }
+  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= cut; ++i) {
+    const detail::ElpTerm& term = series.terms[i];
+    sum += term.amplitude * std::sin(term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4))));
+  }
+}
+
+// One coordinate of ELP: sum over k of T^k times series k, and its rate per century.
+void SumCoordinate(const detail::ElpSeries (&series)[detail::kElpPowers], double t, double cut, double& value,
+                   double& rate) {
+  value = rate = 0.0;
+  double tk = 1.0, dtk = 0.0;
+  for (std::size_t k = 0; k < detail::kElpPowers; ++k) {
+    double sum = 0.0, rateSum = 0.0;
+    SumSeries(series[k], t, cut, sum, rateSum);
+    value += tk * sum;
+    rate += dtk * sum + tk * rateSum;
+    dtk = dtk * t + tk;
+    tk *= t;
+  }
+}
+
+// The geocentric Moon where its light left it, on the ecliptic of J2000.0
+// (km), and the rate of its longitude of date (radians per day).
+void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate) {
+  const detail::ElpTheory& elp = detail::ElpMpp02();
+  const double t = (jdTt - ERFA_DJ00) / kDaysPerCentury;
+  double l, lRate, b, bRate, r, rRate;
+  SumCoordinate(elp.longitude, t, cut, l, lRate);
+  SumCoordinate(elp.latitude, t, cut, b, bRate);
+  SumCoordinate(elp.distance, t, cut, r, rRate);
+  const double* w = elp.meanLongitude;
+  l = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4]))) + l * ERFA_DAS2R;
+  lRate = w[1] + t * (2.0 * w[2] + t * (3.0 * w[3] + t * 4.0 * w[4])) + lRate * ERFA_DAS2R;
+  b *= ERFA_DAS2R;
+  bRate *= ERFA_DAS2R;
+  // Light-time: the place a moment r/c earlier, from the rates (the
+  // acceleration's share is below 1e-6").
+  const double lightTime = r / kKmPerDayOfLight / kDaysPerCentury;
+  l -= lightTime * lRate;
+  b -= lightTime * bRate;
+  r -= lightTime * rRate;
+  double ofDate[3];
+  ToCartesian(l, b, r, 0, 0, 0, ofDate, nullptr);
+  // Laskar's P and Q: the mean ecliptic of date to the inertial ecliptic of J2000.0.
+  const double p = t * (kLaskarP[0] + t * (kLaskarP[1] + t * (kLaskarP[2] + t * (kLaskarP[3] + t * kLaskarP[4]))));
+  const double q = t * (kLaskarQ[0] + t * (kLaskarQ[1] + t * (kLaskarQ[2] + t * (kLaskarQ[3] + t * kLaskarQ[4]))));
+  const double root = std::sqrt(1.0 - p * p - q * q);
+  const double x = ofDate[0], y = ofDate[1], z = ofDate[2];
+  moon[0] = (1.0 - 2.0 * p * p) * x + 2.0 * p * q * y + 2.0 * p * root * z;
+  moon[1] = 2.0 * p * q * x + (1.0 - 2.0 * q * q) * y - 2.0 * q * root * z;
+  moon[2] = -2.0 * p * root * x + 2.0 * q * root * y + (1.0 - 2.0 * p * p - 2.0 * q * q) * z;
+  longitudeRate = lRate / kDaysPerCentury;
+}
+
+// The cut of the coarse lunar series: 1" in L and B, 1 km in R.
+constexpr double kCoarseCut = 1.0;
+constexpr double kFullCut = 0.0;  // every term the tables hold (0.001" and more)
+
+double LongitudeOf(const double ecliptic[3], const DateFrame& frame) {
+  return PlaceOf(ecliptic, frame).longitude;
+}
+
+}  // namespace
+
+ApparentPlace SunApparent(double jdTt) {
+  double sun[3], rate;
+  SunEcliptic(jdTt, sun, rate);
+  return PlaceOf(sun, MakeFrame(jdTt));
+}
+
+namespace {
+
+ApparentPlace MoonPlace(double jdTt, double cut) {
+  double moon[3], rate;
+  MoonEcliptic(jdTt, cut, moon, rate);
+  eraSxp(1.0 / kKmPerAu, moon, moon);
+  return PlaceOf(moon, MakeFrame(jdTt));
+}
+
+}  // namespace
+
+ApparentPlace MoonApparent(double jdTt) { return MoonPlace(jdTt, kFullCut); }
+
+ApparentPlace MoonApparentCoarse(double jdTt) { return MoonPlace(jdTt, kCoarseCut); }
+
+Longitudes ApparentLongitudes(double jdTt, bool coarse) {
+  const DateFrame frame = MakeFrame(jdTt);
+  double sun[3], moon[3];
+  Longitudes result;
+  SunEcliptic(jdTt, sun, result.sunRate, coarse);
+  MoonEcliptic(jdTt, coarse ? kCoarseCut : kFullCut, moon, result.moonRate);
+  result.sun = LongitudeOf(sun, frame);
+  result.moon = LongitudeOf(moon, frame);
+  return result;
+}
+
+double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
+  double sun[3], rate;
+  SunEcliptic(jdTt, sun, rate, coarse);
+  if (ratePerDay) *ratePerDay = rate;
+  return LongitudeOf(sun, MakeFrame(jdTt));
+}
+
+}  // namespace skycalc::accurate

@@ -1,0 +1,171 @@
+#include "cli/almanac_output.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+
+#include "cli/output_format.h"
+#include "panel/model_messages.h"
+
+namespace skycalc {
+
+namespace {
+
+constexpr int kExitRejected = 2;
+
+std::string Printf(const char* format, double a, double b = 0, double c = 0) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, a, b, c);
+  return buffer;
+}
+
+std::string DateText(const almanac::LocalDate& d) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return buffer;
+}
+
+std::string TimeText(const almanac::Event& e) {
+  if (!e.hasTime) return "";
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d", e.hour, e.minute);
+  return buffer;
+}
+
+const char* KindKey(almanac::EventKind kind) {
+  switch (kind) {
+    case almanac::EventKind::kSolarTerm: return "solar_term";
+    case almanac::EventKind::kMoonPhase: return "moon_phase";
+    case almanac::EventKind::kZassetsu: return "zassetsu";
+  }
+  return "";
+}
+
+std::string LunarText(const almanac::LunarDate& d) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "旧%s%d月%d日", d.leap ? "閏" : "", d.month, d.day);
+  return buffer;
+}
+
+// "朔 21:01, 春分 23:46", "節分"
+std::string EventsText(const almanac::Day& day) {
+  std::string text;
+  for (const almanac::Event& e : day.events) {
+    if (!text.empty()) text += ", ";
+    text += e.name;
+    if (e.hasTime) text += " " + TimeText(e);
+  }
+  return text;
+}
+
+int Rejected() {
+  std::cout.flush();
+  std::cerr << kPreciseYearsMessage << "\n";
+  return kExitRejected;
+}
+
+}  // namespace
+
+void AppendAlmanacEventText(std::string& out, const almanac::Event& event) {
+  out += DateText(event.date) + "\t" + TimeText(event) + "\t" + event.name + "\n";
+}
+
+void AppendAlmanacEventJson(std::string& out, const almanac::Event& event) {
+  out += "{\"jd\":" + (event.hasTime ? FormatJsonNumber(event.jdUtc) : std::string("null"));
+  out += ",\"date\":" + FormatJsonString(DateText(event.date));
+  out += ",\"time\":" + (event.hasTime ? FormatJsonString(TimeText(event)) : std::string("null"));
+  out += ",\"kind\":" + FormatJsonString(KindKey(event.kind));
+  out += ",\"name\":" + FormatJsonString(event.name);
+  if (event.hasLongitude) out += ",\"longitude_deg\":" + FormatJsonNumber(event.longitudeDeg);
+  out += "}";
+}
+
+std::string AlmanacCsvHeader() { return "jd,date,time,kind,name,longitude_deg\n"; }
+
+void AppendAlmanacEventCsv(std::string& out, const almanac::Event& event) {
+  out += (event.hasTime ? FormatJsonNumber(event.jdUtc) : std::string()) + "," + DateText(event.date) + "," +
+         TimeText(event) + "," + KindKey(event.kind) + "," + FormatCsvField(event.name) + "," +
+         (event.hasLongitude ? FormatJsonNumber(event.longitudeDeg) : std::string()) + "\n";
+}
+
+void AppendCalendarDayText(std::string& out, const almanac::Day& day) {
+  out += DateText(day.date) + "\t" + Printf("%.1f", day.moonAgeNoon) + "\t" + Printf("%.3f", day.illuminatedFraction) +
+         "\t" + LunarText(day.lunar) + "\t" + day.rokuyo + "\t" + EventsText(day) + "\n";
+}
+
+void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
+  out += "{\"date\":" + FormatJsonString(DateText(day.date));
+  out += ",\"moon_age_noon\":" + FormatJsonNumber(day.moonAgeNoon);
+  out += ",\"illuminated_fraction\":" + FormatJsonNumber(day.illuminatedFraction);
+  out += ",\"lunar_date\":{\"month\":" + std::to_string(day.lunar.month) + ",\"day\":" + std::to_string(day.lunar.day) +
+         ",\"leap\":" + (day.lunar.leap ? "true" : "false") + "}";
+  if (day.lunar.uncertain) out += ",\"lunar_uncertain\":true";
+  out += ",\"rokuyo\":" + FormatJsonString(day.rokuyo);
+  out += ",\"events\":[";
+  for (std::size_t i = 0; i < day.events.size(); ++i) {
+    if (i > 0) out += ",";
+    AppendAlmanacEventJson(out, day.events[i]);
+  }
+  out += "]}\n";
+}
+
+std::string CalendarCsvHeader() {
+  return "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,rokuyo,events\n";
+}
+
+void AppendCalendarDayCsv(std::string& out, const almanac::Day& day) {
+  out += DateText(day.date) + "," + FormatJsonNumber(day.moonAgeNoon) + "," + FormatJsonNumber(day.illuminatedFraction) +
+         "," + std::to_string(day.lunar.month) + "," + std::to_string(day.lunar.day) + "," +
+         (day.lunar.leap ? "true" : "false") + "," + day.rokuyo + "," + FormatCsvField(EventsText(day)) + "\n";
+}
+
+int WriteAlmanac(int year, int zoneMinutes, std::int64_t count, CliFormat format) {
+  if (format == CliFormat::kCsv) std::cout << AlmanacCsvHeader();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const almanac::YearEvents events = almanac::EventsOfYear(static_cast<int>(year + i), zoneMinutes);
+    if (events.status != almanac::Status::kOk) return Rejected();
+    std::string out;
+    for (const almanac::Event& e : events.events) {
+      switch (format) {
+        case CliFormat::kText: AppendAlmanacEventText(out, e); break;
+        case CliFormat::kJson: AppendAlmanacEventJson(out, e); out += "\n"; break;
+        case CliFormat::kCsv: AppendAlmanacEventCsv(out, e); break;
+      }
+    }
+    std::cout << out;
+  }
+  return 0;
+}
+
+int WriteCalendar(int year, int month, int zoneMinutes, std::int64_t count, CliFormat format) {
+  if (format == CliFormat::kCsv) std::cout << CalendarCsvHeader();
+  bool uncertain = false;
+  // A year of months at a time: the lunar months and events are shared.
+  constexpr std::int64_t kBlock = 12;
+  for (std::int64_t done = 0; done < count; done += kBlock) {
+    const std::int64_t months = std::min(kBlock, count - done);
+    const std::int64_t index = (month - 1) + done;
+    const auto grids = almanac::Months(static_cast<int>(year + index / 12), static_cast<int>(index % 12 + 1),
+                                       static_cast<int>(months), zoneMinutes);
+    std::string out;
+    for (const almanac::MonthGrid& grid : grids) {
+      if (grid.status != almanac::Status::kOk) return Rejected();
+      uncertain = uncertain || grid.lunarUncertain;
+      for (const almanac::Day& day : grid.days) {
+        switch (format) {
+          case CliFormat::kText: AppendCalendarDayText(out, day); break;
+          case CliFormat::kJson: AppendCalendarDayJson(out, day); break;
+          case CliFormat::kCsv: AppendCalendarDayCsv(out, day); break;
+        }
+      }
+    }
+    std::cout << out;
+  }
+  if (format == CliFormat::kText) {
+    std::cout << "※" << almanac::kLunarNote << "\n";
+    if (uncertain) std::cout << "※" << almanac::kLunarUncertainNote << "\n";
+  }
+  return 0;
+}
+
+}  // namespace skycalc

@@ -1,0 +1,148 @@
+#include "panel/eclipse_list.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "astro/base/constants.h"
+#include "astro/sky/model.h"
+#include "astro/time/julian_day.h"
+#include "panel/model_messages.h"
+
+namespace skycalc {
+
+namespace {
+
+
+struct LocalClock {
+  std::int32_t year;
+  int month, day;
+  double dayMinutes;  // minutes since local midnight, [0, 1440)
+};
+
+// Reference: J. Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7:
+// calendar date from the Julian Day (Julian calendar before JD 2299161).
+LocalClock ToLocal(double jdUtc, int zoneMinutes) {
+  const double jd = jdUtc + zoneMinutes / 1440.0 + 0.5;
+  const double z = std::floor(jd);
+  LocalClock c{};
+  c.dayMinutes = (jd - z) * 1440.0;
+  double a = z;
+  if (z >= 2299161.0) {
+    const double alpha = std::floor((z - 1867216.25) / 36524.25);
+    a = z + 1.0 + alpha - std::floor(alpha / 4.0);
+  }
+  const double b = a + 1524.0;
+  const double cc = std::floor((b - 122.1) / 365.25);
+  const double d = std::floor(365.25 * cc);
+  const double e = std::floor((b - d) / 30.6001);
+  c.day = static_cast<int>(b - d - std::floor(30.6001 * e));
+  c.month = static_cast<int>(e < 14.0 ? e - 1.0 : e - 13.0);
+  c.year = static_cast<std::int32_t>(c.month > 2 ? cc - 4716.0 : cc - 4715.0);
+  return c;
+}
+
+// jdUtc moved forward to where a clock showing units of `unit` minutes rounds
+// it to the nearest unit, so that the rounding can carry into the date.
+double Rounded(double jdUtc, double unitMinutes) {
+  const double minutes = jdUtc * 1440.0;
+  return std::round(minutes / unitMinutes) * unitMinutes / 1440.0;
+}
+
+}  // namespace
+
+EclipseListResult ListEclipses(const EclipseListRequest& request) {
+  EclipseListResult result;
+  // The precise model's years, for the Sun and the Moon.
+  const sky::Target moon = sky::Target::OfBody(Body::kMoon);
+  if (request.years < 1 || sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
+      sky::PreciseModel().Covers(moon, request.year + (request.years - 1)) != sky::Coverage::kCovered) {
+    result.refusal = kPreciseYearsMessage;
+    return result;
+  }
+  const double zoneDays = request.zoneMinutes / 1440.0;
+  const double first = CalendarToJD(request.year, 1, 1) - zoneDays;
+  const double end = CalendarToJD(static_cast<double>(request.year + request.years), 1, 1) - zoneDays;
+  const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
+  eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
+  if (list.status != precise::Status::kOk) {
+    result.refusal = kPreciseYearsMessage;
+    return result;
+  }
+  const double origin = request.azimuthOriginDeg * kExactDegToRad;
+  for (eclipse::Eclipse& e : list.eclipses) {
+    for (eclipse::Contact& c : e.contacts) {
+      double a = std::fmod(c.azimuth - origin, kExactTwoPi);
+      if (a < 0.0) a += kExactTwoPi;
+      c.azimuth = a < kExactTwoPi ? a : 0.0;
+    }
+  }
+  result.eclipses = std::move(list.eclipses);
+  return result;
+}
+
+std::string EclipseTitle(const eclipse::Eclipse& e) {
+  using eclipse::Type;
+  if (e.kind == eclipse::Kind::kLunar) {
+    switch (e.type) {
+      case Type::kTotal: return "皆既月食";
+      case Type::kPartial: return "部分月食";
+      default: return "半影月食";
+    }
+  }
+  switch (e.type) {
+    case Type::kTotal: return "皆既日食";
+    case Type::kAnnular: return "金環日食";
+    case Type::kHybrid: return "金環皆既日食";
+    default: return "部分日食";
+  }
+}
+
+const char* ContactCode(eclipse::ContactName name) {
+  static const char* const kCodes[] = {"P1", "U1", "U2", "max", "U3", "U4", "P4", "C1", "C2", "C3", "C4"};
+  return kCodes[static_cast<int>(name)];
+}
+
+std::string ContactCaption(const eclipse::Eclipse& e, eclipse::ContactName name) {
+  using eclipse::ContactName;
+  // The inner phase seen at the site: total when the Moon's disc is the larger at maximum.
+  const bool annular = e.kind == eclipse::Kind::kSolar && e.magnitude < 1.0;
+  switch (name) {
+    case ContactName::kP1: return "半影食の始め";
+    case ContactName::kU1: return "部分食の始め";
+    case ContactName::kU2: return "皆既食の始め";
+    case ContactName::kMax: return "食の最大";
+    case ContactName::kU3: return "皆既食の終わり";
+    case ContactName::kU4: return "部分食の終わり";
+    case ContactName::kP4: return "半影食の終わり";
+    case ContactName::kC1: return "食の始め";
+    case ContactName::kC2: return annular ? "金環食の始め" : "皆既食の始め";
+    case ContactName::kC3: return annular ? "金環食の終わり" : "皆既食の終わり";
+    case ContactName::kC4: return "食の終わり";
+  }
+  return "";
+}
+
+std::string EclipseLocalDate(double jdUtc, int zoneMinutes) {
+  const LocalClock c = ToLocal(Rounded(jdUtc, 1.0 / 60.0), zoneMinutes);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(c.year), c.month, c.day);
+  return text;
+}
+
+std::string EclipseLocalTime(double jdUtc, int zoneMinutes) {
+  const LocalClock c = ToLocal(Rounded(jdUtc, 0.1), zoneMinutes);
+  const long tenths = std::lround(c.dayMinutes * 10.0) % 14400;
+  char text[32];
+  std::snprintf(text, sizeof text, "%02ld:%02ld.%ld", tenths / 600, tenths / 10 % 60, tenths % 10);
+  return text;
+}
+
+std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes) {
+  const LocalClock c = ToLocal(Rounded(jdUtc, 1.0 / 60.0), zoneMinutes);
+  const long seconds = std::lround(c.dayMinutes * 60.0) % 86400;
+  char text[32];
+  std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+}  // namespace skycalc

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the calculator's web page into dist/web/: the panel compiled to
+# WebAssembly with Emscripten (in build-web/), with the page's files.
+#   scripts/web.sh          build dist/web
+#   scripts/web.sh --test   build, then run the browser tests (headless
+#                           Chromium against a native replay) with CTest
+# Open it with: python3 -m http.server -d dist/web   (then http://localhost:8000/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+run_tests=0
+if [ "${1:-}" = "--test" ]; then run_tests=1; fi
+
+extra=(emscripten)
+if [ $run_tests = 1 ]; then
+  extra+=(chromium)
+  command -v npm >/dev/null 2>&1 || extra+=(npm)
+fi
+bash scripts/deps.sh "${extra[@]}"
+
+# ERFA for the precise model, compiled from Debian's own source package. Its
+# deb-src entries are derived from this machine's apt sources into a private
+# apt configuration; the system's configuration is left as it is.
+erfa_root=build-web/erfa-src
+if [ ! -f "$erfa_root/erfa/src/erfa.h" ]; then
+  apt_dir=$(mktemp -d)
+  trap 'rm -rf "$apt_dir"' EXIT
+  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/src"
+  python3 web/tools/deb_src_sources.py "$apt_dir/parts/debian-src.sources"
+  apt_opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt_dir/parts"
+            -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
+            -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+  apt-get "${apt_opts[@]}" -qq update
+  (cd "$apt_dir/src" && apt-get "${apt_opts[@]}" -qq source --download-only erfa &&
+   dpkg-source -x erfa_*.dsc erfa >/dev/null)
+  rm -rf "$erfa_root" && mkdir -p "$erfa_root"
+  cp -r "$apt_dir/src/erfa" "$erfa_root/"
+fi
+
+# Debian's emscripten looks for Debian's JavaScript modules (acorn) there,
+# whichever node runs it.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DSKYCALC_ERFA_SOURCE_DIR="$PWD/$erfa_root/erfa" >/dev/null
+cmake --build build-web --target skycalc_web -j 2
+
+out=dist/web
+rm -rf "$out" && mkdir -p "$out"
+cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/skycalc_page.js "$out/"
+cp app/skycalc.png "$out/"
+python3 web/tools/make_layout.py app panel/control_ids.h "$out/layout.js"
+digest=$(cat "$out"/* | sha256sum | cut -c1-16)
+sed "s/@BUNDLE_DIGEST@/$digest/" web/sw.js > "$out/sw.js"
+echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes)"
+
+if [ $run_tests = 1 ]; then
+  (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+  cmake -S . -B build-webtest -DSKYCALC_BUILD_WEB_TESTS=ON -DSKYCALC_BUILD_GUI=OFF -DSKYCALC_BUILD_CROSSCHECK=OFF >/dev/null
+  cmake --build build-webtest --target skycalc_web_replay -j 2
+  ctest --test-dir build-webtest -R '^web\.' --output-on-failure
+fi

@@ -1,0 +1,250 @@
+// Browser tests of the web page (run by CTest after scripts/web.sh):
+//   node web_test.js sequences|settings|input|robustness --dist DIR --replay REPLAY
+// sequences: 1,000 random sequences keyed on the page and replayed on the
+// headless calculator; every text, check and message must agree.
+'use strict';
+const assert = require('assert');
+const { execFileSync } = require('child_process');
+const { serve, launch } = require('./browser');
+
+const [what] = process.argv.slice(2);
+const option = (name) => process.argv[process.argv.indexOf(name) + 1];
+const DIST = option('--dist');
+const REPLAY = option('--replay');
+const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048 };
+const DIGITS = [1009, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008];
+const RADIOS = [1032, 1033, 1030, 1031, 1051, 1053, 1054];
+const LISTS = [[ID.PLANETLIST, 10], [ID.STARLIST, 21], [1049, 88]];
+// Field button, lowest and highest value keyed (a little beyond its range), decimals.
+const FIELDS = [[1018, 900, 3100, 0], [1018, -100500, 100500, 0], [1019, 0, 13, 0], [1020, 0, 32, 0], [1015, 0, 24, 0],
+  [1016, 0, 60, 0], [1012, -181, 181, 2], [1013, -91, 91, 2], [1014, -1, 361, 2], [1021, -24, 24, 0], [1022, 0, 60, 0]];
+
+// The clock the native replay uses (tests/support), as the page's local time.
+function fixClock() {
+  const Real = Date;
+  const fixed = new Real(2026, 11, 7, 21, 30).getTime();
+  window.Date = class extends Real {
+    constructor(...a) { super(...(a.length ? a : [fixed])); }
+    static now() { return fixed; }
+  };
+}
+
+async function openPage(browser, url, options = {}) {
+  const page = await browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  if (options.clock !== false) await page.evaluateOnNewDocument(fixClock);
+  await page.goto(url);
+  await page.waitForFunction(() => document.documentElement.dataset.state, { timeout: 20000 });
+  return page;
+}
+
+function random(seed) {  // mulberry32
+  return () => {
+    seed = (seed + 0x6d2b79f5) | 0;
+    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// count random sequences of actions, each action followed by a snapshot.
+function sequences(count, seed) {
+  const r = random(seed);
+  const pick = (list) => list[Math.floor(r() * list.length)];
+  const actions = [];
+  let precise = false;
+  for (let s = 0; s < count; ++s) {
+    for (let n = 2 + Math.floor(r() * 5); n > 0; --n) {
+      const kind = r();
+      if (kind < 0.4) {  // a field keyed and SET, now and then with a stray key
+        const [button, low, high, decimals] = pick(FIELDS);
+        const value = (low + r() * (high - low)).toFixed(r() < 0.5 ? decimals : 0);
+        actions.push(['press', button]);
+        for (const c of value.replace('-', '')) actions.push(['press', c === '.' ? ID.POINT : DIGITS[c]]);
+        if (value.startsWith('-')) actions.push(['press', ID.SIGN]);
+        if (r() < 0.1) actions.push(['press', pick([ID.POINT, ID.SIGN, ID.C, DIGITS[0]])]);
+        actions.push(['press', ID.SET]);
+      } else {
+        const [list, size] = pick(LISTS);
+        actions.push(kind < 0.65 ? ['pick', list, Math.floor(r() * size)] : kind < 0.85 ? ['press', pick(RADIOS)]
+          : kind < 0.9 ? ['press', ID.AC] : kind < 0.95 ? ['precise', (precise = !precise) ? 1 : 0]
+            : ['type', list, pick(['火星', 'シリウス', 'abc', '12', ''])]);
+      }
+      actions.push(['snap']);
+    }
+  }
+  return actions;
+}
+
+// Runs actions on the page through its controls; returns the snapshots.
+function runOnPage(actions) {
+  const names = Object.fromEntries(Object.entries(SKYCALC_IDS).map(([name, id]) => [id, name]));
+  const control = (id) => document.querySelector(`[data-name="${names[id]}"]`);
+  const snaps = [];
+  const messages = (window.messagesSinceSnap ??= []);  // kept from one batch of actions to the next
+  for (const [verb, id, arg] of actions) {
+    const element = control(id);
+    if (verb === 'press') (element.input || element).click();
+    if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
+    if (verb === 'type') Object.assign(element.input, { value: arg }).dispatchEvent(new Event('input'));
+    if (verb === 'precise') {
+      document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
+      [...document.querySelectorAll('.menu-item')].find((item) => item.textContent.includes('高精度計算')).click();
+    }
+    for (let box; (box = document.querySelector('dialog.message[open]'));) {
+      messages.push(box.querySelector('.message-text').textContent);
+      box.querySelector('.message-ok').click();
+    }
+    if (verb === 'snap') {
+      const texts = [1044, 1045, 1046, 1026, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043].map((i) => control(i).textContent);
+      const lists = [1047, 1048, 1049].map((i) => control(i).input.value);
+      const radios = [1032, 1033, 1030, 1031, 1051, 1053, 1054].map((i) => (control(i).input.checked ? '1' : '0'));
+      snaps.push([...texts, ...lists, ...radios, ...messages].map((t) => t + '|').join(''));
+      messages.length = 0;
+    }
+  }
+  return snaps;
+}
+
+function replay(actions) {
+  const input = actions.map((a) => a.join(' ') + '\n').join('');
+  return execFileSync(REPLAY, { input, encoding: 'utf8', maxBuffer: 1 << 28 }).split('\n').slice(0, -1);
+}
+
+async function compare(page, actions) {
+  const expected = replay(actions);
+  const got = [];
+  for (let i = 0; i < actions.length; i += 2000) got.push(...await page.evaluate(runOnPage, actions.slice(i, i + 2000)));
+  const wrong = got.map((line, i) => [i, line]).filter(([i, line]) => line !== expected[i]);
+  assert.deepStrictEqual(wrong.slice(0, 3), [], `${wrong.length} of ${got.length} snapshots differ; first native: ` +
+    (wrong.length ? expected[wrong[0][0]] : ''));
+  return got;
+}
+
+const TESTS = {
+  async sequences(browser, url) {
+    const page = await openPage(browser, url), actions = sequences(1000, 20261207);
+    const snaps = await compare(page, actions);
+    const messages = snaps.filter((line) => line.split('|').length > 25).length;
+    console.log(`${actions.length} actions, ${snaps.length} snapshots identical (${messages} with messages)`);
+    assert(messages > 50, 'the sequences reach the messages');
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // Saved only when the page is closed, read back at the next start (hand values in "%5.2f" and "%d").
+  async settings(browser, url) {
+    let page = await openPage(browser, url);
+    const keyed = [[1012, '135.5'], [1013, '-33.25'], [1014, '180'], [1021, '-5'], [1022, '30']].flatMap(([button, value]) => [
+      ['press', button], ...[...value.replace('-', '')].map((c) => ['press', c === '.' ? ID.POINT : DIGITS[c]]),
+      ...(value.startsWith('-') ? [['press', ID.SIGN]] : []), ['press', ID.SET]]);
+    await page.evaluate(runOnPage, [...keyed, ['precise', 1]]);
+    assert.strictEqual(await page.evaluate(() => localStorage.length), 0, 'nothing written before the page is closed');
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    const stored = await page.evaluate(() => Object.fromEntries(Object.entries(localStorage)));
+    assert.deepStrictEqual(stored, { Longitude: '135.50', Latitude: '-33.25', Azimuth: '180.00', SDHour: '-5', SDMinute: '30', Precise: '1' });
+    const shown = await page.evaluate(() => ['IDC_LONGITUDE', 'IDC_LATITUDE', 'IDC_AZIMUTH', 'IDC_ZONEHOUR', 'IDC_ZONEMINUTE']
+      .map((name) => document.querySelector(`[data-name=${name}]`).textContent).concat(document.title));
+    assert.deepStrictEqual(shown, ['135.50°', '-33.25°', '180.00°', '-5', '30', '星空ポケット「ほしよみ君」 (高精度)']);
+    // A browser that refuses the writes (storage full): the window's message, with where the settings go.
+    const refused = await page.evaluate(() => {
+      Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
+      window.dispatchEvent(new Event('pagehide'));
+      const box = document.querySelector('dialog.message[open]');
+      return box && box.querySelector('.message-text').textContent;
+    });
+    assert.strictEqual(refused, `設定を保存できませんでした。\nlocalStorage (${new URL(url).origin})`);
+  },
+
+  // Real mouse and keyboard: keys, list typing and picking, copy, menu, boxes.
+  async input(browser, url) {
+    const page = await openPage(browser, url);
+    const text = (name) => page.$eval(`[data-name=${name}]`, (e) => e.textContent);
+    await page.click('[data-name=IDC_FIELD_YEAR]');
+    assert(await page.$eval('[data-name=IDC_FIELD_YEAR]', (e) => e.classList.contains('white')), '年 white while the target');
+    await page.keyboard.type('1999-');
+    assert.strictEqual(await text('IDC_ENTRY'), '-1999');
+    await page.keyboard.type('-');
+    await page.click('[data-name=IDC_SET]');
+    assert.strictEqual(await text('IDC_YEAR'), '1999');
+    await page.click('[data-name=IDC_FIELD_MONTH]');
+    assert(!await page.$eval('[data-name=IDC_FIELD_YEAR]', (e) => e.classList.contains('white')));
+    // Typed names select nothing, leaving the field neither; Enter picks the entry of that very name.
+    const sun = await text('IDC_RAAZM');
+    await page.click('[data-name=IDC_PLANETLIST] input');
+    await page.$eval('[data-name=IDC_PLANETLIST] input', (input) => input.select());
+    await page.keyboard.sendCharacter('火星');
+    await page.click('[data-name=IDC_PLANET] input');
+    assert.strictEqual(await text('IDC_RAAZM'), sun);
+    await page.click('[data-name=IDC_PLANETLIST] input');
+    await page.keyboard.press('Enter');
+    const expected = replay([['press', 1018], ['press', 1000], ['press', 1008], ['press', 1008], ['press', 1008], ['press', ID.SET],
+      ['press', 1019], ['pick', ID.PLANETLIST, 3], ['snap'], ['pick', ID.STARLIST, 5], ['snap'], ['events']]);
+    assert.strictEqual(await text('IDC_RAAZM'), expected[0].split('|')[1]);
+    await page.click('[data-name=IDC_STARLIST] .combo-arrow');
+    await page.click('[data-name=IDC_STARLIST] .combo-entry[data-index="5"]');
+    assert.strictEqual(await text('IDC_RAAZM'), expected[1].split('|')[1]);
+    const copied = await page.evaluate(() => {
+      const event = new ClipboardEvent('copy', { bubbles: true, cancelable: true, clipboardData: new DataTransfer() });
+      document.body.dispatchEvent(event);
+      return event.clipboardData.getData('text/plain');
+    });
+    assert.strictEqual(copied, expected[1].split('|').slice(0, 3).join('\t'));
+    // The right-click menu: 出没時刻 of the star on the stored date, then the version box.
+    await page.click('[data-name=IDC_TIME]', { button: 'right' });
+    await page.click('.menu-item:first-child');
+    const box = await page.$eval('dialog.rise-set[open]', (d) => [d.querySelector('[data-name=IDC_EVENTS_BODY]').textContent,
+      d.querySelector('[data-name=IDC_EVENTS_CIVIL_DAWN]').hidden, ...['RISE', 'TRANSIT', 'SET']
+        .map((e) => d.querySelector(`[data-name=IDC_EVENTS_${e}_TIME]`).textContent + '|')]);
+    assert.match(box[0], /^.+　1999年12月7日$/);
+    assert.strictEqual(box[1], true, 'twilights only for the Sun');
+    assert.strictEqual(box.slice(2).join(''), expected[2]);
+    await page.click('dialog.rise-set [data-name=IDOK]');
+    await page.click('[data-name=IDC_TIME]', { button: 'right' });
+    await page.keyboard.press('a');
+    assert.match(await page.$eval('dialog.about[open]', (d) => d.textContent), /ver1\.2/);
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('F1');
+    assert.match(await page.$eval('dialog.message[open]', (d) => d.textContent), /使い方/);
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // A broken deployment says so in Japanese; a loaded page works offline.
+  async robustness(browser, url, dist) {
+    for (const missing of ['skycalc.wasm', 'skycalc.js']) {
+      const server = await serve(dist, new Set([missing]));
+      const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
+      assert.strictEqual(await page.evaluate(() => document.documentElement.dataset.state), 'failed', missing);
+      assert.match(await page.$eval('#status', (e) => (e.hidden ? '' : e.textContent)), /読み込めませんでした/);
+      server.close();
+    }
+    const server = await serve(dist);
+    const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload();  // once more, so that the worker serves the page
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.state, { timeout: 20000 });
+    assert.strictEqual(await page.evaluate(() => document.documentElement.dataset.state), 'ready', 'offline');
+  },
+
+};
+
+module.exports = { openPage, runOnPage, sequences };
+if (require.main === module) (async () => {
+  const server = await serve(DIST);
+  const browser = await launch();
+  try {
+    await TESTS[what](browser, `http://127.0.0.1:${server.address().port}/`, DIST);
+    console.log(`web.${what}: passed`);
+  } catch (error) {
+    console.error(`web.${what}: FAILED\n${error.stack || error}`);
+    process.exitCode = 1;
+  } finally {
+    await browser.close();
+    server.close();
+  }
+})();

@@ -1,0 +1,521 @@
+// The calculator's page: draws the window's controls from its forms
+// (layout.js), is the control host of the calculator's logic (the
+// WebAssembly module skycalc.js) and passes every click, pick and key to that
+// logic by control ID. It computes and checks nothing itself.
+'use strict';
+
+(function () {
+  const ID = SKYCALC_IDS;
+  const APP_NAME = 'skycalc';  // the message boxes' caption, as the window's program name
+  const PRECISE_CAPTION = ' (高精度)';
+  const LOAD_FAILED = '計算機を読み込めませんでした。WebAssemblyに対応したブラウザーで、ページを再読み込みしてください。';
+  const FILE_HINT = 'ファイルとして開いたページでは計算機を読み込めません。Webサーバーから開いてください(例: python3 -m http.server -d dist/web)。';
+  const STOPPED = '計算機が停止しました。ページを再読み込みしてください。';
+  const HELP_TEXT =
+    '星空ポケット「ほしよみ君」の使い方\n\n' +
+    '1. 右下の項目ボタン(年・月・日・時・分・経度・緯度・方位・標時・標分)で、入力する項目を選びます。\n' +
+    '2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点(経度・緯度・方位のみ)を入力します。' +
+    'Cで入力を消し、ACで最初の状態に戻します。\n' +
+    '3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n' +
+    '4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n\n' +
+    '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n\n' +
+    '計算方法は2つあります。\n' +
+    '・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、惑星で数分角～1度、冥王星で約2度です。\n' +
+    '・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます' +
+    '(1000年～2999年、冥王星は1885年～2099年)。地方恒星時は視恒星時になります。\n\n' +
+    'キーボードの数字キー、「.」と「-」でも入力できます。Ctrl+Cで表示中の値をコピーします。\n' +
+    '経度・緯度・方位と標準時、計算方法は、ページを閉じたとき(再読み込みや別のページへの移動を含みます)に、' +
+    'このブラウザーに保存されます。';
+  // Keyboard characters that press a keypad key.
+  const KEY_BUTTONS = { '0': 'IDC_DIGIT0', '1': 'IDC_DIGIT1', '2': 'IDC_DIGIT2', '3': 'IDC_DIGIT3',
+    '4': 'IDC_DIGIT4', '5': 'IDC_DIGIT5', '6': 'IDC_DIGIT6', '7': 'IDC_DIGIT7', '8': 'IDC_DIGIT8',
+    '9': 'IDC_DIGIT9', '.': 'IDC_POINT', '-': 'IDC_SIGN' };
+  const FONT = '9pt "ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック", "IPAGothic", "IPAゴシック", sans-serif';
+
+  let module = null;   // the calculator's logic once loaded
+  const controls = {}; // control ID -> { element, kind, ... }
+  let caption = SKYCALC_FORMS.main.title;
+
+  // --- Dialog units -------------------------------------------------------
+  // Dialog base units of the page font: x from the average width of A-Za-z,
+  // y the character height, as the window computes them for its font.
+  function baseUnits() {
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = FONT;
+    const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+    const letters = Math.round(metrics.width);
+    const ascent = metrics.fontBoundingBoxAscent ?? 12, descent = metrics.fontBoundingBoxDescent ?? 4;
+    return { x: Math.floor((Math.floor(letters / 26) + 1) / 2), y: Math.round(ascent) + Math.round(descent) };
+  }
+  const BASE = baseUnits();
+  const px = (units, base) => Math.round(units * base / (base === BASE.x ? 4 : 8));
+  function place(element, rect) {
+    Object.assign(element.style, { left: px(rect[0], BASE.x) + 'px', top: px(rect[1], BASE.y) + 'px',
+      width: px(rect[2], BASE.x) + 'px', height: px(rect[3], BASE.y) + 'px' });
+  }
+  function sizeForm(element, size) {
+    element.style.width = px(size[0], BASE.x) + 'px';
+    element.style.height = px(size[1], BASE.y) + 'px';
+  }
+
+  // --- Building a form ------------------------------------------------------
+  function make(tag, className, text) {
+    const element = document.createElement(tag);
+    if (className) element.className = className;
+    if (text !== undefined) element.textContent = text;
+    return element;
+  }
+
+  // Builds the controls of form into container; returns them by name.
+  function buildForm(form, container, onControl) {
+    const named = {};
+    sizeForm(container, form.size);
+    for (const spec of form.controls) {
+      let element;
+      if (spec.cls === 'QLabel') {
+        element = make('div', 'label align-' + spec.align + (spec.sunken ? ' sunken' : '') + (spec.top ? ' top' : ''));
+        element.append(make('span', 'text', spec.text));
+      } else if (spec.cls === 'QGroupBox') {
+        element = make('div', 'groupbox');
+      } else if (spec.cls === 'QRadioButton') {
+        element = make('label', 'radio');
+        const input = make('input');
+        Object.assign(input, { type: 'radio', name: spec.group });
+        element.append(input, make('span', 'text', spec.text));
+        element.input = input;
+      } else if (spec.cls === 'QPushButton') {
+        element = make('button', 'button', spec.text);
+        element.type = 'button';
+        element.disabled = !spec.enabled;
+        if (spec.checkable) element.setAttribute('aria-pressed', 'false');
+        if (spec.group) element.dataset.group = spec.group;
+      } else if (spec.cls === 'QComboBox') {
+        element = buildList(spec);
+      } else {
+        continue;
+      }
+      element.classList.add('control');
+      element.dataset.name = spec.name;
+      place(element, spec.rect);
+      (spec.frame ? named[spec.frame] : container).append(element);
+      named[spec.name] = element;
+      if (onControl) onControl(spec, element);
+    }
+    return named;
+  }
+
+  // --- The drop-down lists ------------------------------------------------
+  // A text field that takes any text (and selects nothing by it) with a
+  // button that opens the entries; only a pick selects.
+  function buildList(spec) {
+    const element = make('div', 'combo');
+    const input = make('input', 'combo-text');
+    Object.assign(input, { type: 'text', spellcheck: false, autocomplete: 'off' });
+    const arrow = make('button', 'combo-arrow');
+    Object.assign(arrow, { type: 'button', tabIndex: -1 });
+    arrow.setAttribute('aria-label', '一覧');
+    const popup = make('div', 'combo-popup');
+    popup.setAttribute('role', 'listbox');
+    popup.hidden = true;
+    element.append(input, arrow, popup);
+    Object.assign(element, { input, popup, entries: [], selection: -1, highlighted: -1 });
+    arrow.addEventListener('mousedown', (event) => event.preventDefault());
+    arrow.addEventListener('click', () => (popup.hidden ? openList(element) : closeList(element)));
+    input.addEventListener('keydown', (event) => listKey(element, event));
+    popup.addEventListener('mousedown', (event) => event.preventDefault());
+    popup.addEventListener('click', (event) => {
+      const entry = event.target.closest('.combo-entry');
+      if (entry) pickList(element, Number(entry.dataset.index));
+    });
+    return element;
+  }
+
+  function openList(list) {
+    closeAllLists();
+    list.popup.replaceChildren(...list.entries.map((text, index) => {
+      const entry = make('div', 'combo-entry', text);
+      entry.dataset.index = index;
+      entry.setAttribute('role', 'option');
+      return entry;
+    }));
+    list.popup.hidden = false;
+    // Twelve entries show at a time, as the window's lists.
+    const first = list.popup.firstChild;
+    if (first) list.popup.style.maxHeight = 12 * first.offsetHeight + 2 + 'px';
+    highlight(list, list.selection >= 0 ? list.selection : 0);
+    list.input.focus({ preventScroll: true });
+    list.input.setSelectionRange(0, 0);
+    list.input.scrollLeft = 0;
+  }
+
+  function closeList(list) { list.popup.hidden = true; }
+  function closeAllLists() { for (const list of document.querySelectorAll('.combo')) closeList(list); }
+
+  function highlight(list, index) {
+    list.highlighted = Math.max(0, Math.min(index, list.entries.length - 1));
+    list.popup.querySelectorAll('.combo-entry').forEach((entry, i) => {
+      entry.classList.toggle('highlighted', i === list.highlighted);
+      if (i === list.highlighted) entry.scrollIntoView({ block: 'nearest' });
+    });
+  }
+
+  // The user picks entry index: the selection moves, the text field shows the entry, the logic hears of it.
+  function pickList(list, index) {
+    closeList(list);
+    list.selection = index;
+    list.input.value = list.entries[index];
+    list.input.setSelectionRange(0, 0);
+    list.input.scrollLeft = 0;
+    command(list.controlId);
+  }
+
+  function listKey(list, event) {
+    const open = !list.popup.hidden;
+    if ((event.key === 'ArrowDown' && event.altKey) || event.key === 'F4') {
+      open ? closeList(list) : openList(list);
+    } else if (open && (event.key === 'ArrowDown' || event.key === 'ArrowUp')) {
+      highlight(list, list.highlighted + (event.key === 'ArrowDown' ? 1 : -1));
+    } else if (open && event.key === 'Enter') {
+      pickList(list, list.highlighted);
+    } else if (open && event.key === 'Escape') {
+      closeList(list);
+    } else if (!open && event.key === 'Enter') {
+      // Enter in the text field picks the entry of exactly that text, if there is one.
+      const index = list.entries.indexOf(list.input.value);
+      if (index >= 0) pickList(list, index);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  }
+
+  // --- The control host ---------------------------------------------------
+  const host = {
+    setText(id, text) {
+      const control = controls[id];
+      if (control && control.kind === 'label') control.element.firstChild.textContent = text;
+    },
+    setCheck(id, checked) {
+      const control = controls[id];
+      if (!control) return;
+      if (control.kind === 'radio') control.element.input.checked = checked;
+      else if (control.kind === 'button' && control.element.hasAttribute('aria-pressed'))
+        control.element.setAttribute('aria-pressed', String(checked));
+    },
+    isChecked(id) {
+      const control = controls[id];
+      if (!control) return false;
+      if (control.kind === 'radio') return control.element.input.checked;
+      return control.element.getAttribute('aria-pressed') === 'true';
+    },
+    setListText(id, text) {
+      const control = controls[id];
+      if (!control || control.kind !== 'list') return;
+      control.element.input.value = text;
+      control.element.input.scrollLeft = 0;
+    },
+    getListSelection(id) {
+      const control = controls[id];
+      return control && control.kind === 'list' ? control.element.selection : -1;
+    },
+    addListEntry(id, text) {
+      const control = controls[id];
+      if (!control || control.kind !== 'list') return false;
+      control.element.entries.push(text);
+      return true;
+    },
+    showMessage(text) { messageBox.show(text); },
+    readSetting(name) {
+      try { return window.localStorage.getItem(name); } catch (error) { return null; }
+    },
+    // False when the browser refuses the write (storage full or blocked).
+    writeSetting(name, value) {
+      try { window.localStorage.setItem(name, value); return true; } catch (error) { return false; }
+    },
+    // Where the settings are kept, for the message of a refused write.
+    settingsLocation() { return `localStorage (${location.origin})`; },
+  };
+
+  // --- Modal boxes ----------------------------------------------------------
+  // A modal box with the window's caption bar; Esc runs onCancel (default: closes it).
+  function modalBox(title, className, onCancel) {
+    const dialog = make('dialog', 'box ' + className);
+    const bar = make('div', 'caption');
+    const icon = make('img', 'caption-icon');
+    Object.assign(icon, { src: 'skycalc.png', alt: '' });
+    bar.append(icon, make('span', 'caption-text', title));
+    const client = make('div', 'client');
+    dialog.append(bar, client);
+    dialog.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      onCancel ? onCancel() : dialog.close();
+    });
+    document.body.append(dialog);
+    return { dialog, client };
+  }
+
+  // The message box: one OK; messages shown while one is open wait their turn.
+  // The logic's messages are warnings; the help is information.
+  const messageBox = (function () {
+    const { dialog, client } = modalBox(APP_NAME, 'message', () => dismiss());
+    const icon = make('div', 'message-icon');
+    const text = make('div', 'message-text');
+    const ok = make('button', 'button message-ok', 'OK');
+    ok.type = 'button';
+    client.append(icon, text, ok);
+    const queue = [];
+    function showFirst() {
+      const { message, info } = queue.shift();
+      text.textContent = message;
+      icon.textContent = info ? 'i' : '!';
+      icon.classList.toggle('info', info);
+    }
+    // OK (or Esc) shows the next waiting message, or closes the box.
+    function dismiss() {
+      if (queue.length) showFirst();
+      else dialog.close();
+    }
+    ok.addEventListener('click', dismiss);
+    function add(message, info) {
+      queue.push({ message, info });
+      if (dialog.open) return;
+      showFirst();
+      dialog.showModal();
+      ok.focus();
+    }
+    return { show: (message) => add(message, false), showInfo: (message) => add(message, true) };
+  })();
+
+  // A box drawn from one of the window's forms, with its OK.
+  function formBox(form, className, fill) {
+    const { dialog, client } = modalBox(form.title, className);
+    const named = buildForm(form, client);
+    named.IDOK.addEventListener('click', () => dialog.close());
+    dialog.addEventListener('close', () => dialog.remove());
+    fill(named, client);
+    dialog.showModal();
+    named.IDOK.focus();
+    return dialog;
+  }
+
+  function showAbout() {
+    formBox(SKYCALC_FORMS.about, 'about', (named) => {
+      const icon = make('img');
+      icon.src = 'skycalc.png';
+      icon.alt = '';
+      named.IDC_ABOUT_ICON.firstChild.replaceWith(icon);
+    });
+  }
+
+  // The 出没時刻 box of the chosen body on the stored date (the logic's texts).
+  function showRiseSet() {
+    const lines = module.UTF8ToString(module._skycalc_day_events()).split('\n');
+    if (lines.length < 16) return;  // refused: the logic has shown its message
+    const names = ['IDC_EVENTS_BODY', 'IDC_EVENTS_SITE', null, 'IDC_EVENTS_RISE_TIME', 'IDC_EVENTS_RISE_DETAIL',
+      'IDC_EVENTS_TRANSIT_TIME', 'IDC_EVENTS_TRANSIT_DETAIL', 'IDC_EVENTS_SET_TIME', 'IDC_EVENTS_SET_DETAIL',
+      'IDC_EVENTS_NOTE', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
+      'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK'];
+    const sun = lines[2] === '1';
+    formBox(SKYCALC_FORMS.riseSet, 'rise-set', (named, client) => {
+      names.forEach((name, i) => { if (name) named[name].firstChild.textContent = lines[i]; });
+      // Without the twilights the box ends below the note line.
+      if (!sun) {
+        sizeForm(client, [200, 88]);
+        for (const kind of ['CIVIL', 'NAUTICAL', 'ASTRONOMICAL'])
+          for (const part of ['CAPTION', 'DAWN', 'DUSK']) named[`IDC_EVENTS_${kind}_${part}`].hidden = true;
+      }
+    });
+  }
+
+  // --- The right-click menu -------------------------------------------------
+  const menu = (function () {
+    const element = make('div', 'menu');
+    element.setAttribute('role', 'menu');
+    element.hidden = true;
+    const items = [
+      { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
+      { label: '高精度計算', key: 'P', suffix: '', check: () => module._skycalc_is_precise() === 1,
+        run: () => setPreciseModel(module._skycalc_is_precise() !== 1) },
+      null,
+      { label: '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報', key: 'A', suffix: '...', run: showAbout },
+    ];
+    for (const item of items) {
+      if (!item) { element.append(make('div', 'menu-separator')); continue; }
+      const row = make('div', 'menu-item');
+      row.setAttribute('role', 'menuitem');
+      const mark = make('span', 'menu-check');
+      const key = make('u', '', item.key);
+      const label = make('span', 'menu-label', item.label + '(');
+      label.append(key, ')' + item.suffix);
+      row.append(mark, label);
+      element.append(row);
+      row.addEventListener('click', () => { hide(); item.run(); });
+      Object.assign(item, { row, mark });
+    }
+    document.body.append(element);
+    function hide() { element.hidden = true; }
+    return {
+      show(x, y) {
+        for (const item of items) if (item && item.check) item.mark.textContent = item.check() ? '✓' : '';
+        element.hidden = false;
+        const width = element.offsetWidth, height = element.offsetHeight;
+        element.style.left = Math.min(x, window.innerWidth - width) + 'px';
+        element.style.top = Math.min(y, window.innerHeight - height) + 'px';
+      },
+      hide,
+      get open() { return !element.hidden; },
+      key(letter) {
+        const item = items.find((candidate) => candidate && candidate.key === letter.toUpperCase());
+        if (item) { hide(); item.run(); }
+      },
+      contains(node) { return element.contains(node); },
+    };
+  })();
+
+  // --- The logic ------------------------------------------------------------
+  function command(id) {
+    if (!module) return;
+    try {
+      module._skycalc_command(id);
+      refreshColours();
+    } catch (error) {  // the logic has stopped: say so rather than leave a dead panel
+      module = null;
+      showFailure(String(error && error.message || error), STOPPED);
+    }
+  }
+
+  function refreshColours() {
+    for (const id of Object.keys(controls)) controls[id].element.classList.toggle('white', module._skycalc_ctl_color(Number(id)) === 1);
+  }
+
+  function setPreciseModel(precise) {
+    showCaption(precise);
+    module._skycalc_set_precise(precise ? 1 : 0);
+    refreshColours();
+  }
+
+  function showCaption(precise) {
+    const text = caption + (precise ? PRECISE_CAPTION : '');
+    document.getElementById('caption').textContent = text;
+    document.title = text;
+  }
+
+  // Clicks at once and shows the key held down for a moment.
+  function pressVisibly(button) {
+    button.click();
+    button.classList.add('down');
+    setTimeout(() => button.classList.remove('down'), 100);
+  }
+
+  function readoutsText() {
+    return ['IDC_TIME', 'IDC_RAAZM', 'IDC_DECALT'].map((name) => controls[ID[name]].element.textContent).join('\t');
+  }
+
+  const anyBoxOpen = () => document.querySelector('dialog[open]') !== null;
+  const inTextField = (target) => target instanceof HTMLInputElement && target.type === 'text';
+
+  function bindInput(windowElement) {
+    document.addEventListener('keydown', (event) => {
+      if (menu.open) {
+        if (event.key === 'Escape') menu.hide();
+        else if (/^[a-z]$/i.test(event.key)) menu.key(event.key);
+        event.preventDefault();
+        return;
+      }
+      if (anyBoxOpen() || !module) return;
+      if (event.key === 'F1') {
+        event.preventDefault();
+        messageBox.showInfo(HELP_TEXT);
+        return;
+      }
+      if (inTextField(event.target) || event.ctrlKey || event.altKey || event.metaKey) return;
+      const name = KEY_BUTTONS[event.key];
+      if (name) {
+        event.preventDefault();
+        pressVisibly(controls[ID[name]].element);
+      }
+    });
+    // Ctrl+C (or the browser's Copy) outside a text field copies the three readouts.
+    document.addEventListener('copy', (event) => {
+      if (inTextField(event.target) || anyBoxOpen() || !module) return;
+      event.clipboardData.setData('text/plain', readoutsText());
+      event.preventDefault();
+    });
+    windowElement.addEventListener('contextmenu', (event) => {
+      event.preventDefault();
+      if (module && !anyBoxOpen()) menu.show(event.clientX, event.clientY);
+    });
+    document.addEventListener('mousedown', (event) => {
+      if (menu.open && !menu.contains(event.target)) menu.hide();
+      if (!event.target.closest || !event.target.closest('.combo')) closeAllLists();
+    });
+    // The page is closed (tab closed, reloaded, or left): the settings are
+    // written, as the window writes them when it is closed.
+    window.addEventListener('pagehide', () => { if (module) module._skycalc_close(); });
+  }
+
+  // --- Start-up -------------------------------------------------------------
+  function showFailure(detail, text = location.protocol === 'file:' ? FILE_HINT : LOAD_FAILED) {
+    const status = document.getElementById('status');
+    status.textContent = text + (detail ? `\n(${detail})` : '');
+    status.hidden = false;
+    document.documentElement.dataset.state = 'failed';
+  }
+
+  function build() {
+    const windowElement = document.getElementById('window');
+    const client = document.getElementById('client');
+    client.style.font = FONT;
+    document.getElementById('caption').parentElement.style.height = (BASE.y + 10) + 'px';
+    buildForm(SKYCALC_FORMS.main, client, (spec, element) => {
+      const id = ID[spec.name];
+      if (id === undefined) return;
+      const kind = { QLabel: 'label', QRadioButton: 'radio', QPushButton: 'button', QComboBox: 'list' }[spec.cls];
+      controls[id] = { element, kind };
+      element.controlId = id;
+      if (kind === 'radio') {
+        element.input.addEventListener('click', () => command(id));
+      } else if (kind === 'button') {
+        element.addEventListener('click', () => {
+          // A checkable button is checked by its click, and the others of its group cleared.
+          if (spec.checkable) {
+            for (const other of client.querySelectorAll(`[data-group="${spec.group}"]`))
+              other.setAttribute('aria-pressed', String(other === element));
+          }
+          command(id);
+        });
+      }
+    });
+    showCaption(false);
+    bindInput(windowElement);
+  }
+
+  async function start() {
+    performance.mark('skycalc-start');
+    build();
+    if (typeof WebAssembly !== 'object' || typeof createSkyCalc !== 'function') {
+      showFailure(typeof createSkyCalc !== 'function' ? 'skycalc.js' : 'WebAssembly');
+      return;
+    }
+    try {
+      const loaded = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
+      performance.mark('skycalc-loaded');
+      module = loaded;
+      const precise = module._skycalc_open() === 1;
+      showCaption(precise);
+      refreshColours();
+      controls[ID.IDC_SET].element.focus();
+      document.documentElement.dataset.state = 'ready';
+      performance.mark('skycalc-ready');
+    } catch (error) {
+      module = null;
+      showFailure(String(error && error.message || error));
+    }
+  }
+
+  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
+  }
+  // For measurements (web/tools/page_figures.js): the start-up and the logic itself.
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id) };
+})();

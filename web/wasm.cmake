@@ -1,0 +1,25 @@
+# The calculator compiled to WebAssembly (included by the root CMakeLists
+# under Emscripten; scripts/web.sh configures it). Only the computation, the
+# catalogues, the panel and the page's host are built; ERFA, which the
+# precise model needs, is compiled from its source tree, given as
+# SKYCALC_ERFA_SOURCE_DIR (Debian's source package unpacked; scripts/web.sh
+# fetches it).
+enable_language(C)
+set(SKYCALC_ERFA_SOURCE_DIR "" CACHE PATH "ERFA source tree (with src/erfa.h)")
+if(NOT EXISTS "${SKYCALC_ERFA_SOURCE_DIR}/src/erfa.h")
+  message(FATAL_ERROR "SKYCALC_ERFA_SOURCE_DIR must name an ERFA source tree (scripts/web.sh fetches one).")
+endif()
+# Every routine but the version query (which wants the autotools' config.h)
+# and the library's own tests.
+file(GLOB erfa_sources ${SKYCALC_ERFA_SOURCE_DIR}/src/*.c)
+list(FILTER erfa_sources EXCLUDE REGEX "/(erfaversion|t_erfa_c|t_erfa_c_extra)\\.c$")
+add_library(skycalc_erfa STATIC ${erfa_sources})
+target_include_directories(skycalc_erfa SYSTEM PUBLIC ${SKYCALC_ERFA_SOURCE_DIR}/src)
+target_compile_options(skycalc_erfa PRIVATE -w)
+# Its 250 small files compile in a few batches: each compiler start is costly under Emscripten.
+set_target_properties(skycalc_erfa PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 64)
+add_library(PkgConfig::ERFA ALIAS skycalc_erfa)
+
+foreach(dir astro/base astro/frames astro/time astro/horizon astro/planets astro/precise astro/events astro/sky catalog panel web)
+  add_subdirectory(${dir})
+endforeach()
