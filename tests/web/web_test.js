@@ -12,6 +12,7 @@ const option = (name) => process.argv[process.argv.indexOf(name) + 1];
 const DIST = option('--dist');
 const REPLAY = option('--replay');
 const CLI = option('--cli');
+const DATA = option('--data-dir');
 const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048 };
 const DIGITS = [1009, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008];
 const RADIOS = [1032, 1033, 1030, 1031, 1051, 1053, 1054];
@@ -220,8 +221,8 @@ const TESTS = {
     const fields = { year: ['2033', 1018], month: ['11', 1019], longitude: ['-70.25', 1012], latitude: ['-33.5', 1013],
       'zone-hour': ['-4', 1021], 'zone-minute': ['0', 1022], azimuth: ['180', 1014] };
     await page.evaluate(runOnPage, Object.values(fields).flatMap(([value, button]) => key(button, value)));
-    const cli = (...args) => execFileSync(CLI, [...Object.entries(fields).flatMap(([name, [value]]) => [`--${name}`, value]), ...args],
-      { encoding: 'utf8', env: { ...process.env, HOME: '/nonexistent' } }).split('\n').slice(0, -1);
+    const cli = (...args) => execFileSync(CLI, [...Object.entries(fields).flatMap(([name, [value]]) => [`--${name}`, value]), ...args, '--data-dir', DATA],
+      { encoding: 'utf8', env: { ...process.env, HOME: '/nonexistent' }, stdio: ['ignore', 'pipe', 'inherit'] }).split('\n').slice(0, -1);
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
