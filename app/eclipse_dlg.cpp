@@ -20,32 +20,6 @@ namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-// The list's line: "2022-11-08　皆既月食　食分 1.364　見える" (a penumbral
-// eclipse with its penumbral magnitude).
-std::string Summary(const eclipse::Eclipse& e, int zoneMinutes) {
-  const bool penumbral = e.kind == eclipse::Kind::kLunar && e.type == eclipse::Type::kPenumbral;
-  return EclipseLocalDate(e.greatestJdUtc, zoneMinutes) + "　" + EclipseTitle(e) +
-         (penumbral ? "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) : "　食分 " + FormatText("%.3f", e.magnitude)) +
-         (e.visible ? "　見える" : "　見えない");
-}
-
-std::string Details(const eclipse::Eclipse& e, int zoneMinutes) {
-  std::string text;
-  if (e.kind == eclipse::Kind::kLunar) {
-    text = "本影食分 " + FormatText("%.3f", e.magnitude) + "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n";
-  } else if (e.contacts.empty()) {
-    return "この地点では見えません";
-  } else {
-    text = "食分 " + FormatText("%.3f", e.magnitude) + "　面積比 " + FormatText("%.3f", e.obscuration) + "\n";
-  }
-  for (const eclipse::Contact& c : e.contacts) {
-    text += ContactCaption(e, c.name) + "　" + EclipseLocalTime(c.jdUtc, zoneMinutes) + "　高度 " +
-            FormatText("%.1f", c.altitude * kExactRadToDeg) + "°　方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°" +
-            (c.altitude < 0.0 ? "　地平線下" : "") + "\n";
-  }
-  return text;
-}
-
 }  // namespace
 
 CEclipsePicture::CEclipsePicture(QWidget* parent) : QWidget(parent) {}
@@ -106,7 +80,7 @@ CEclipseDlg::CEclipseDlg(const EclipseListResult& list, const std::string& title
   auto* layout = new QVBoxLayout(m_ui->IDC_ECLIPSE_PICTURE);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_picture);
-  for (const eclipse::Eclipse& e : m_list.eclipses) m_ui->IDC_ECLIPSE_LIST->addItem(Utf8(Summary(e, zoneMinutes)));
+  for (const eclipse::Eclipse& e : m_list.eclipses) m_ui->IDC_ECLIPSE_LIST->addItem(Utf8(EclipseSummary(e, zoneMinutes)));
   connect(m_ui->IDC_ECLIPSE_LIST, &QListWidget::currentRowChanged, this, &CEclipseDlg::ShowEclipse);
   if (!m_list.eclipses.empty()) m_ui->IDC_ECLIPSE_LIST->setCurrentRow(0);
 }
@@ -115,7 +89,7 @@ CEclipseDlg::~CEclipseDlg() = default;
 
 void CEclipseDlg::ShowEclipse(int row) {
   const bool valid = row >= 0 && row < static_cast<int>(m_list.eclipses.size());
-  m_ui->IDC_ECLIPSE_DETAIL->setText(valid ? Utf8(Details(m_list.eclipses[row], m_zoneMinutes)) : QString());
+  m_ui->IDC_ECLIPSE_DETAIL->setText(valid ? Utf8(EclipseDetails(m_list.eclipses[row], m_zoneMinutes)) : QString());
   m_picture->SetEclipse(valid ? &m_list.eclipses[row] : nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include "astro/sky/model.h"
 #include "astro/time/julian_day.h"
 #include "panel/model_messages.h"
+#include "panel/readout_format.h"
 
 namespace skycalc {
 
@@ -142,6 +143,30 @@ std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes) {
   const long seconds = std::lround(c.dayMinutes * 60.0) % 86400;
   char text[32];
   std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+std::string EclipseSummary(const eclipse::Eclipse& e, int zoneMinutes) {
+  const bool penumbral = e.kind == eclipse::Kind::kLunar && e.type == eclipse::Type::kPenumbral;
+  return EclipseLocalDate(e.greatestJdUtc, zoneMinutes) + "　" + EclipseTitle(e) +
+         (penumbral ? "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) : "　食分 " + FormatText("%.3f", e.magnitude)) +
+         (e.visible ? "　見える" : "　見えない");
+}
+
+std::string EclipseDetails(const eclipse::Eclipse& e, int zoneMinutes) {
+  std::string text;
+  if (e.kind == eclipse::Kind::kLunar) {
+    text = "本影食分 " + FormatText("%.3f", e.magnitude) + "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n";
+  } else if (e.contacts.empty()) {
+    return "この地点では見えません";
+  } else {
+    text = "食分 " + FormatText("%.3f", e.magnitude) + "　面積比 " + FormatText("%.3f", e.obscuration) + "\n";
+  }
+  for (const eclipse::Contact& c : e.contacts) {
+    text += ContactCaption(e, c.name) + "　" + EclipseLocalTime(c.jdUtc, zoneMinutes) + "　高度 " +
+            FormatText("%.1f", c.altitude * kExactRadToDeg) + "°　方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°" +
+            (c.altitude < 0.0 ? "　地平線下" : "") + "\n";
+  }
   return text;
 }
 

@@ -44,5 +44,13 @@ std::string ContactCaption(const eclipse::Eclipse& e, eclipse::ContactName name)
 std::string EclipseLocalDate(double jdUtc, int zoneMinutes);
 std::string EclipseLocalTime(double jdUtc, int zoneMinutes);
 std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes);
+// The list's line: "2022-11-08　皆既月食　食分 1.364　見える" (a penumbral
+// eclipse with its penumbral magnitude).
+std::string EclipseSummary(const eclipse::Eclipse& e, int zoneMinutes);
+// The selected eclipse's lines, each ended by "\n": the magnitudes, then per
+// contact its caption, local time, altitude and azimuth (degrees, one
+// decimal) and "　地平線下" below the horizon; "この地点では見えません" (no
+// newline) for a solar eclipse not seen at the site.
+std::string EclipseDetails(const eclipse::Eclipse& e, int zoneMinutes);
 
 }  // namespace skycalc

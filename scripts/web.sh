@@ -55,6 +55,6 @@ echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out
 if [ $run_tests = 1 ]; then
   (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
   cmake -S . -B build-webtest -DSKYCALC_BUILD_WEB_TESTS=ON -DSKYCALC_BUILD_GUI=OFF -DSKYCALC_BUILD_CROSSCHECK=OFF >/dev/null
-  cmake --build build-webtest --target skycalc_web_replay -j 2
+  cmake --build build-webtest --target skycalc_web_replay skycalc-cli -j 2
   ctest --test-dir build-webtest -R '^web\.' --output-on-failure
 fi

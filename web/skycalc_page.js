@@ -18,7 +18,9 @@
     'Cで入力を消し、ACで最初の状態に戻します。\n' +
     '3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n' +
     '4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n\n' +
-    '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。\n\n' +
+    '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。' +
+    '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気など)を、「日食・月食」でその年の日食と月食を、' +
+    '設定した地点と標準時で表示します(1000年～2999年)。\n\n' +
     '計算方法は2つあります。\n' +
     '・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、惑星で数分角～1度、冥王星で約2度です。\n' +
     '・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます' +
@@ -327,6 +329,197 @@
     });
   }
 
+  // A box laid out in the page's code (no form of its own): title, size in dialog units, OK at okRect.
+  function plainBox(title, className, size, okRect) {
+    const { dialog, client } = modalBox(title, className);
+    sizeForm(client, size);
+    const ok = make('button', 'button control', 'OK');
+    ok.type = 'button';
+    ok.dataset.name = 'IDOK';
+    place(ok, okRect);
+    ok.addEventListener('click', () => dialog.close());
+    dialog.addEventListener('close', () => dialog.remove());
+    client.append(ok);
+    return { dialog, client, ok };
+  }
+
+  function unitLabel(client, name, rect, className = '') {
+    const label = make('div', 'label top control ' + className);
+    label.dataset.name = name;
+    label.append(make('span', 'text'));
+    place(label, rect);
+    client.append(label);
+    return label;
+  }
+
+  // The Moon's disc on a canvas, dark, with its lit part: the bright limb a
+  // half circle on the Sun's side (the right while waxing), the terminator a
+  // half ellipse whose half-width is |2 fraction - 1| of the radius.
+  function drawMoon(canvas, fraction, waxing) {
+    const context = canvas.getContext('2d'), r = canvas.width / 2 - 1, c = canvas.width / 2;
+    context.fillStyle = '#484850';
+    context.strokeStyle = '#707070';
+    context.beginPath();
+    context.arc(c, c, r, 0, 2 * Math.PI);
+    context.fill();
+    context.stroke();
+    const side = waxing ? 1 : -1, bulge = 2 * fraction - 1, steps = 24;
+    context.beginPath();
+    for (let i = 0; i <= steps; ++i) {
+      const t = Math.PI * i / steps;
+      context.lineTo(c + side * r * Math.sin(t), c - r * Math.cos(t));
+    }
+    for (let i = 0; i <= steps; ++i) {
+      const t = Math.PI * i / steps;
+      context.lineTo(c - side * bulge * r * Math.sin(t), c + r * Math.cos(t));
+    }
+    context.fillStyle = '#f6dc60';
+    context.fill();
+  }
+
+  // The 暦 box: the stored month's grid (the logic's texts), its events and notes; 前月 and 翌月 step.
+  const WEEKDAYS = ['日', '月', '火', '水', '木', '金', '土'];
+  function showAlmanac() {
+    const first = module.UTF8ToString(module._skycalc_almanac(0, 0));
+    if (!first) return;  // refused: the logic has shown its message
+    const { dialog, client, ok } = plainBox('暦', 'almanac', [380, 366], [322, 7, 50, 14]);
+    const title = unitLabel(client, 'IDC_ALMANAC_MONTH', [11, 10, 180, 10]);
+    const stepButton = (name, text, rect, months) => {
+      const button = make('button', 'button control', text);
+      Object.assign(button, { type: 'button' });
+      button.dataset.name = name;
+      place(button, rect);
+      button.addEventListener('click', () => {
+        const index = month.year * 12 + month.month - 1 + months;
+        const json = module.UTF8ToString(module._skycalc_almanac(Math.floor(index / 12), index % 12 + 1));
+        if (json) show(JSON.parse(json));
+      });
+      client.append(button);
+      return button;
+    };
+    const previous = stepButton('IDC_ALMANAC_PREVIOUS', '前月', [214, 7, 50, 14], -1);
+    const next = stepButton('IDC_ALMANAC_NEXT', '翌月', [268, 7, 50, 14], 1);
+    const grid = make('div', 'almanac-grid control');
+    grid.dataset.name = 'IDC_ALMANAC_GRID';
+    place(grid, [8, 26, 364, 264]);
+    const columns = [0, 1, 2].map((c) => unitLabel(client, `IDC_ALMANAC_EVENTS${c + 1}`, [11 + 121 * c, 294, 119, 36]));
+    const note = unitLabel(client, 'IDC_ALMANAC_NOTE', [11, 334, 358, 26], 'wrap');
+    client.append(grid);
+    let month;
+    function show(data) {
+      month = data;
+      title.firstChild.textContent = data.title;
+      previous.disabled = !data.previous;
+      next.disabled = !data.next;
+      const cells = WEEKDAYS.map((name, d) => make('div', `almanac-head day${d}`, name));
+      // The days run on without gaps in the week, even across the 1582 reform.
+      const start = data.days.length ? data.days[0].weekday : 0;
+      for (let slot = 0; slot < 42; ++slot) {
+        const day = data.days[slot - start], cell = make('div', `almanac-cell day${slot % 7}`);
+        if (day) {
+          cell.dataset.day = day.day;
+          const moon = make('canvas', 'almanac-moon');
+          moon.width = moon.height = 2 * BASE.y - 4;
+          drawMoon(moon, day.fraction, day.waxing);
+          const top = make('div', 'almanac-top');
+          top.append(make('b', 'almanac-day', String(day.day)), make('span', 'almanac-rokuyo', day.rokuyo));
+          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar),
+            make('div', 'almanac-events', day.events.join(' ')));
+        }
+        cells.push(cell);
+      }
+      grid.replaceChildren(...cells);
+      // Column by column, as many lines in each as the longest needs.
+      const per = Math.ceil(data.eventLines.length / 3);
+      columns.forEach((column, c) => { column.firstChild.textContent = data.eventLines.slice(c * per, (c + 1) * per).join('\n'); });
+      note.firstChild.textContent = data.note;
+    }
+    show(JSON.parse(first));
+    dialog.showModal();
+    ok.focus();
+  }
+
+  // The 日食・月食 box: the stored year's eclipses at the stored site; the
+  // selected one's contacts and a drawing at its maximum (the logic's figures).
+  function showEclipses() {
+    const json = module.UTF8ToString(module._skycalc_eclipses());
+    if (!json) return;  // refused: the logic has shown its message
+    const data = JSON.parse(json);
+    formBox(SKYCALC_FORMS.eclipse, 'eclipse', (named, client) => {
+      named.IDC_ECLIPSE_TITLE.firstChild.textContent = data.title;
+      named.IDC_ECLIPSE_SITE.firstChild.textContent = data.site;
+      named.IDC_ECLIPSE_DETAIL.classList.add('top');
+      const spec = (name) => SKYCALC_FORMS.eclipse.controls.find((c) => c.name === name);
+      const list = make('div', 'eclipse-list control');
+      list.dataset.name = 'IDC_ECLIPSE_LIST';
+      list.setAttribute('role', 'listbox');
+      list.tabIndex = 0;
+      place(list, spec('IDC_ECLIPSE_LIST').rect);
+      const picture = make('canvas', 'eclipse-picture control');
+      picture.dataset.name = 'IDC_ECLIPSE_PICTURE';
+      place(picture, spec('IDC_ECLIPSE_PICTURE').rect);
+      picture.width = parseInt(picture.style.width, 10);
+      picture.height = parseInt(picture.style.height, 10);
+      client.append(list, picture);
+      const rows = data.eclipses.map((e, i) => {
+        const row = make('div', 'eclipse-entry', e.summary);
+        row.setAttribute('role', 'option');
+        row.addEventListener('click', () => select(i));
+        return row;
+      });
+      list.append(...rows);
+      function select(i) {
+        rows.forEach((row, j) => row.classList.toggle('selected', i === j));
+        const e = data.eclipses[i];
+        named.IDC_ECLIPSE_DETAIL.firstChild.textContent = e ? e.details : '';
+        drawEclipse(picture, e);
+      }
+      list.addEventListener('keydown', (event) => {
+        const at = rows.findIndex((row) => row.classList.contains('selected'));
+        if (event.key === 'ArrowDown' && at + 1 < rows.length) select(at + 1);
+        else if (event.key === 'ArrowUp' && at > 0) select(at - 1);
+        else return;
+        event.preventDefault();
+      });
+      select(data.eclipses.length ? 0 : -1);
+    });
+  }
+
+  // The eclipse at maximum seen from the site, the zenith up (View, radians):
+  // the Moon's disc over the Sun's, or the Moon in the umbra and penumbra.
+  function drawEclipse(canvas, e) {
+    const p = canvas.getContext('2d'), w = canvas.width, h = canvas.height;
+    p.fillStyle = e && e.lunar ? 'rgb(10,12,30)' : 'rgb(40,70,120)';
+    p.fillRect(0, 0, w, h);
+    if (!e || !e.shown) return;
+    const v = e.view;
+    const reach = Math.hypot(v.moonX, v.moonY) + v.moon;
+    const extent = 1.15 * Math.max(reach, e.lunar ? Math.min(v.umbra, reach + v.moon) : v.sun);
+    const scale = 0.5 * Math.min(w, h) / extent, cx = w / 2, cy = h / 2;
+    const mx = cx + v.moonX * scale, my = cy - v.moonY * scale;
+    const disc = (x, y, radius) => { const path = new Path2D(); path.arc(x, y, radius * scale, 0, 2 * Math.PI); return path; };
+    if (e.lunar) {
+      const moon = disc(mx, my, v.moon);
+      p.fillStyle = 'rgb(250,240,200)';
+      p.fill(moon);
+      p.save();
+      p.clip(moon);
+      p.fillStyle = 'rgba(60,60,70,0.43)';
+      p.fill(disc(cx, cy, v.penumbra));
+      p.fillStyle = 'rgba(120,40,25,0.92)';
+      p.fill(disc(cx, cy, v.umbra));
+      p.restore();
+      p.setLineDash([1, 2]);
+      p.strokeStyle = 'rgb(200,90,70)';
+      p.stroke(disc(cx, cy, v.umbra));
+    } else {
+      p.fillStyle = 'rgb(255,210,80)';
+      p.fill(disc(cx, cy, v.sun));
+      p.fillStyle = 'rgb(25,25,30)';
+      p.fill(disc(mx, my, v.moon));
+    }
+  }
+
   // --- The right-click menu -------------------------------------------------
   const menu = (function () {
     const element = make('div', 'menu');
@@ -334,6 +527,9 @@
     element.hidden = true;
     const items = [
       { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
+      { label: '暦', key: 'K', suffix: '...', run: showAlmanac },
+      { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
+      null,
       { label: '高精度計算', key: 'P', suffix: '', check: () => module._skycalc_is_precise() === 1,
         run: () => setPreciseModel(module._skycalc_is_precise() !== 1) },
       null,

@@ -5,13 +5,20 @@
 // from the panel; the page only draws its controls.
 #include <emscripten/emscripten.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "astro/almanac/almanac.h"
+#include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
 #include "panel/day_events.h"
+#include "panel/eclipse_list.h"
 #include "panel/model_messages.h"
+#include "panel/readout_format.h"
 #include "panel/settings_keys.h"
 #include "panel/sky_calc_dlg.h"
 
@@ -118,6 +125,80 @@ std::string Detail(const std::vector<events::Event>& list, bool altitude) {
   return altitude ? FormatEventAltitude(list.front()) : FormatEventAzimuth(list.front());
 }
 
+
+// A JSON string literal of UTF-8 text.
+std::string Json(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\', out += c;
+    else if (c == '\n') out += "\\n";
+    else if (static_cast<unsigned char>(c) < 0x20) out += FormatText("\\u%04x", c);
+    else out += c;
+  }
+  return out + "\"";
+}
+
+// A JSON number; 17 digits, so that the page draws from the very values.
+std::string Json(double value) { return FormatText("%.17g", value); }
+
+// JSON array of already-written elements.
+std::string JsonArray(const std::vector<std::string>& items) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + items[i];
+  return out + "]";
+}
+
+// 0 Sunday to 6 Saturday, of a date of the calculator's calendar.
+int Weekday(const almanac::LocalDate& date) {
+  const double jd = CalendarToJD(date.year, date.month, date.day);  // 0h, so x.5
+  return static_cast<int>(std::fmod(std::floor(jd + 1.5), 7.0) + 7) % 7;
+}
+
+// The 暦 box's month as JSON (texts as the window's box shows them).
+std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone) {
+  constexpr double kHalfSynodicMonth = 29.530589 / 2;  // days
+  std::vector<std::string> days, lines;
+  for (const almanac::Day& day : grid.days) {
+    std::vector<std::string> names;
+    for (const almanac::Event& event : day.events) {
+      names.push_back(Json(event.name));
+      lines.push_back(Json(FormatText("%d日 ", event.date.day) + event.name +
+                           (event.hasTime ? FormatText(" %02d:%02d", event.hour, event.minute) : "")));
+    }
+    const almanac::LunarDate& l = day.lunar;
+    days.push_back("{\"day\":" + std::to_string(day.date.day) + ",\"weekday\":" + std::to_string(Weekday(day.date)) +
+                   ",\"age\":" + Json(FormatText("%.1f", day.moonAgeNoon)) +
+                   ",\"lunar\":" + Json(FormatText("旧%s%d/%d", l.leap ? "閏" : "", l.month, l.day)) +
+                   ",\"rokuyo\":" + Json(day.rokuyo) + ",\"fraction\":" + Json(day.illuminatedFraction) +
+                   ",\"waxing\":" + (day.moonAgeNoon < kHalfSynodicMonth ? "true" : "false") +
+                   ",\"events\":" + JsonArray(names) + "}");
+  }
+  std::string note = almanac::kLunarNote;
+  if (grid.lunarUncertain) note += std::string("\n") + almanac::kLunarUncertainNote;
+  return "{\"year\":" + std::to_string(grid.year) + ",\"month\":" + std::to_string(grid.month) +
+         ",\"title\":" + Json(FormatText("%d年%d月　", grid.year, grid.month) + zone) +
+         ",\"previous\":" + (grid.year == almanac::kFirstYear && grid.month == 1 ? "false" : "true") +
+         ",\"next\":" + (grid.year == almanac::kLastYear && grid.month == 12 ? "false" : "true") +
+         ",\"days\":" + JsonArray(days) + ",\"eventLines\":" + JsonArray(lines) + ",\"note\":" + Json(note) + "}";
+}
+
+// The 日食・月食 box as JSON: title, site, and per eclipse its list line, its
+// lines of detail and its look at maximum (View, radians) for the drawing.
+std::string EclipsesJson(const EclipseListResult& list, const std::string& title, const std::string& site, int zone) {
+  std::vector<std::string> items;
+  for (const eclipse::Eclipse& e : list.eclipses) {
+    const eclipse::Eclipse::View& v = e.view;
+    const bool lunar = e.kind == eclipse::Kind::kLunar;
+    items.push_back("{\"summary\":" + Json(EclipseSummary(e, zone)) + ",\"details\":" + Json(EclipseDetails(e, zone)) +
+                    ",\"lunar\":" + (lunar ? "true" : "false") +
+                    ",\"shown\":" + (lunar || !e.contacts.empty() ? "true" : "false") +
+                    ",\"view\":{\"sun\":" + Json(v.sun) + ",\"umbra\":" + Json(v.umbra) + ",\"penumbra\":" +
+                    Json(v.penumbra) + ",\"moon\":" + Json(v.moon) + ",\"moonX\":" + Json(v.moonX) +
+                    ",\"moonY\":" + Json(v.moonY) + "}}");
+  }
+  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) + "}";
+}
+
 }  // namespace
 }  // namespace skycalc
 
@@ -188,6 +269,44 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
     texts += std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd) + "\n";
   }
   return texts.c_str();
+}
+
+// The 暦 box's month as JSON: year 0 for the stored month (the precise
+// model's message shown and "" returned when it is outside 1000-2999), else
+// year-month (1-12) in the stored zone ("" outside the years, no message).
+EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
+  using namespace skycalc;
+  static std::string json;
+  const StoredFields f = g_page->dlg.Fields();
+  const int zoneMinutes = ZoneMinutesOf(f);
+  const bool stored = year == 0;
+  const std::vector<almanac::MonthGrid> grids =
+      almanac::Months(stored ? static_cast<int>(f.year) : year, stored ? f.month : month, 1, zoneMinutes);
+  json.clear();
+  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
+    if (stored) g_page->host.ShowMessage(kPreciseYearsMessage);
+    return json.c_str();
+  }
+  json = AlmanacJson(grids.front(), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
+  return json.c_str();
+}
+
+// The 日食・月食 box of the stored year at the stored site as JSON; "" after
+// the precise model's message when the year is outside 1000-2999.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
+  using namespace skycalc;
+  static std::string json;
+  const StoredFields f = g_page->dlg.Fields();
+  const int zone = ZoneMinutesOf(f);
+  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
+  json.clear();
+  if (list.refusal) {
+    g_page->host.ShowMessage(list.refusal);
+    return json.c_str();
+  }
+  json = EclipsesJson(list, FormatText("%d年の日食・月食", static_cast<int>(f.year)),
+                      EventsSiteLine(g_page->dlg.CurrentObservation()), zone);
+  return json.c_str();
 }
 
 }  // extern "C"

@@ -13,7 +13,7 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
-FORMS = {"main": "sky_calc_dlg.ui", "about": "about_dlg.ui", "riseSet": "rise_set_dlg.ui"}
+FORMS = {"main": "sky_calc_dlg.ui", "about": "about_dlg.ui", "riseSet": "rise_set_dlg.ui", "eclipse": "eclipse_dlg.ui"}
 
 
 def prop(widget, name, kind):
