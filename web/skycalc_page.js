@@ -72,36 +72,36 @@
   function buildForm(form, container, onControl) {
     const named = {};
     sizeForm(container, form.size);
-    for (const spec of form.controls) {
+    for (const control of form.controls) {
       let element;
-      if (spec.cls === 'QLabel') {
-        element = make('div', 'label align-' + spec.align + (spec.sunken ? ' sunken' : '') + (spec.top ? ' top' : ''));
-        element.append(make('span', 'text', spec.text));
-      } else if (spec.cls === 'QGroupBox') {
+      if (control.cls === 'QLabel') {
+        element = make('div', 'label align-' + control.align + (control.sunken ? ' sunken' : '') + (control.top ? ' top' : ''));
+        element.append(make('span', 'text', control.text));
+      } else if (control.cls === 'QGroupBox') {
         element = make('div', 'groupbox');
-      } else if (spec.cls === 'QRadioButton') {
+      } else if (control.cls === 'QRadioButton') {
         element = make('label', 'radio');
         const input = make('input');
-        Object.assign(input, { type: 'radio', name: spec.group });
-        element.append(input, make('span', 'text', spec.text));
+        Object.assign(input, { type: 'radio', name: control.group });
+        element.append(input, make('span', 'text', control.text));
         element.input = input;
-      } else if (spec.cls === 'QPushButton') {
-        element = make('button', 'button', spec.text);
+      } else if (control.cls === 'QPushButton') {
+        element = make('button', 'button', control.text);
         element.type = 'button';
-        element.disabled = !spec.enabled;
-        if (spec.checkable) element.setAttribute('aria-pressed', 'false');
-        if (spec.group) element.dataset.group = spec.group;
-      } else if (spec.cls === 'QComboBox') {
-        element = buildList(spec);
+        element.disabled = !control.enabled;
+        if (control.checkable) element.setAttribute('aria-pressed', 'false');
+        if (control.group) element.dataset.group = control.group;
+      } else if (control.cls === 'QComboBox') {
+        element = buildList(control);
       } else {
         continue;
       }
       element.classList.add('control');
-      element.dataset.name = spec.name;
-      place(element, spec.rect);
-      (spec.frame ? named[spec.frame] : container).append(element);
-      named[spec.name] = element;
-      if (onControl) onControl(spec, element);
+      element.dataset.name = control.name;
+      place(element, control.rect);
+      (control.frame ? named[control.frame] : container).append(element);
+      named[control.name] = element;
+      if (onControl) onControl(control, element);
     }
     return named;
   }
@@ -109,7 +109,7 @@
   // --- The drop-down lists ------------------------------------------------
   // A text field that takes any text (and selects nothing by it) with a
   // button that opens the entries; only a pick selects.
-  function buildList(spec) {
+  function buildList(control) {
     const element = make('div', 'combo');
     const input = make('input', 'combo-text');
     Object.assign(input, { type: 'text', spellcheck: false, autocomplete: 'off' });
@@ -449,15 +449,15 @@
       named.IDC_ECLIPSE_TITLE.firstChild.textContent = data.title;
       named.IDC_ECLIPSE_SITE.firstChild.textContent = data.site;
       named.IDC_ECLIPSE_DETAIL.classList.add('top');
-      const spec = (name) => SKYCALC_FORMS.eclipse.controls.find((c) => c.name === name);
+      const control = (name) => SKYCALC_FORMS.eclipse.controls.find((c) => c.name === name);
       const list = make('div', 'eclipse-list control');
       list.dataset.name = 'IDC_ECLIPSE_LIST';
       list.setAttribute('role', 'listbox');
       list.tabIndex = 0;
-      place(list, spec('IDC_ECLIPSE_LIST').rect);
+      place(list, control('IDC_ECLIPSE_LIST').rect);
       const picture = make('canvas', 'eclipse-picture control');
       picture.dataset.name = 'IDC_ECLIPSE_PICTURE';
-      place(picture, spec('IDC_ECLIPSE_PICTURE').rect);
+      place(picture, control('IDC_ECLIPSE_PICTURE').rect);
       picture.width = parseInt(picture.style.width, 10);
       picture.height = parseInt(picture.style.height, 10);
       client.append(list, picture);
@@ -663,10 +663,10 @@
     const client = document.getElementById('client');
     client.style.font = FONT;
     document.getElementById('caption').parentElement.style.height = (BASE.y + 10) + 'px';
-    buildForm(SKYCALC_FORMS.main, client, (spec, element) => {
-      const id = ID[spec.name];
+    buildForm(SKYCALC_FORMS.main, client, (control, element) => {
+      const id = ID[control.name];
       if (id === undefined) return;
-      const kind = { QLabel: 'label', QRadioButton: 'radio', QPushButton: 'button', QComboBox: 'list' }[spec.cls];
+      const kind = { QLabel: 'label', QRadioButton: 'radio', QPushButton: 'button', QComboBox: 'list' }[control.cls];
       controls[id] = { element, kind };
       element.controlId = id;
       if (kind === 'radio') {
@@ -674,8 +674,8 @@
       } else if (kind === 'button') {
         element.addEventListener('click', () => {
           // A checkable button is checked by its click, and the others of its group cleared.
-          if (spec.checkable) {
-            for (const other of client.querySelectorAll(`[data-group="${spec.group}"]`))
+          if (control.checkable) {
+            for (const other of client.querySelectorAll(`[data-group="${control.group}"]`))
               other.setAttribute('aria-pressed', String(other === element));
           }
           command(id);
