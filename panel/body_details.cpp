@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -11,6 +10,7 @@
 #include "astro/details/constellation.h"
 #include "astro/precise/precise.h"
 #include "catalog/names.h"
+#include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
 
 namespace skycalc {
@@ -67,10 +67,10 @@ class TextLine {
   std::size_t m_size = 0;
 };
 
-// value with precision (0-7) decimals, exactly as std::to_chars writes it in
+// value with precision (0-7) decimals, exactly as printf's "%.*f" writes it in
 // fixed notation. Where value * 10^precision (within half an ulp of the exact
 // product) is clearly off a tie, the rounded whole number of units is the
-// same as the exact one and is written directly; otherwise to_chars decides.
+// same as the exact one and is written directly; otherwise WriteFixed decides.
 void AppendFixed(TextLine& out, double value, int precision) {
   static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
   const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
@@ -93,8 +93,7 @@ void AppendFixed(TextLine& out, double value, int precision) {
     }
   }
   char buffer[48];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  out.append(buffer, result.ptr);
+  out.append(buffer, WriteFixed(buffer, buffer + sizeof buffer, value, precision));
 }
 
 // Each figure appended to out, kNotApplicable when it does not apply.

@@ -1,11 +1,9 @@
 #include "panel/day_events.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstdio>
 #include <cmath>
 
 #include "astro/base/constants.h"
+#include "panel/readout_format.h"
 
 namespace skycalc {
 
@@ -13,14 +11,7 @@ namespace {
 
 void AppendFixed(std::string& text, double value, int precision) {
   char buffer[32];
-#if defined(__cpp_lib_to_chars)
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  text.append(buffer, result.ptr);
-#else
-  // A C++ library without floating-point to_chars (Emscripten's libc++): printf's "%.*f" itself.
-  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
-  text.append(buffer, length < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
-#endif
+  text.append(buffer, WriteFixed(buffer, buffer + sizeof buffer, value, precision));
 }
 
 }  // namespace

@@ -18,23 +18,9 @@ double RadiansToHours(double angle) { return angle * kRadToDeg * kInv360 * 24.0;
 // True when v is a number in [low, high) (false for NaN and infinities).
 bool InRange(double v, double low, double high) { return v >= low && v < high; }
 
-// The readouts are written for every row of a long table, so their numbers
-// are formatted with std::to_chars, which gives the same characters as
-// printf's "%.Nf" and "%d" (the exact decimal value, rounded half to even)
-// without printf's parsing of the format and without allocating. None of the
-// readout formats pads: "%4.2f" and "%3.1f" of a finite number are never
-// shorter than their width.
 void AppendFixed(std::string& text, double value, int precision) {
   char buffer[64];
-#if defined(__cpp_lib_to_chars)
-  const std::to_chars_result result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  text.append(buffer, result.ptr);
-#else
-  // A C++ library without floating-point to_chars (Emscripten's libc++): printf's "%.*f" itself.
-  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
-  text.append(buffer, length < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
-#endif
+  text.append(buffer, WriteFixed(buffer, buffer + sizeof buffer, value, precision));
 }
 
 void AppendInt(std::string& text, int value) {
@@ -55,6 +41,24 @@ std::string FormatHorizontal(const char* label, double angle) {
 }
 
 }  // namespace
+
+// The readouts are written for every row of a long table, so their numbers
+// are formatted with std::to_chars, which gives the same characters as
+// printf's "%.Nf" and "%d" (the exact decimal value, rounded half to even)
+// without printf's parsing of the format and without allocating. None of the
+// readout formats pads: "%4.2f" and "%3.1f" of a finite number are never
+// shorter than their width.
+char* WriteFixed(char* first, char* last, double value, int precision) {
+#if defined(__cpp_lib_to_chars)
+  const std::to_chars_result result = std::to_chars(first, last, value, std::chars_format::fixed, precision);
+  return result.ec == std::errc() ? result.ptr : first;
+#else
+  // A C++ library without floating-point to_chars (Emscripten's libc++): printf's "%.*f" itself.
+  const std::size_t size = static_cast<std::size_t>(last - first);
+  const int length = size == 0 ? -1 : std::snprintf(first, size, "%.*f", precision, value);
+  return length < 0 || static_cast<std::size_t>(length) >= size ? first : first + length;
+#endif
+}
 
 void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut) {
   const double sign = minutes > 0.0 ? 1.0 : (minutes < 0.0 ? -1.0 : 0.0);

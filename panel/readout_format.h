@@ -8,6 +8,9 @@
 // in place of its digits.
 namespace skycalc {
 
+// value as printf's "%.*f" writes it, into [first, last): the end of the text, or first (nothing
+// written) when it does not fit.
+char* WriteFixed(char* first, char* last, double value, int precision);
 // printf-style formatting into a string of any length.
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
