@@ -67,6 +67,17 @@ class TextLine {
   std::size_t m_size = 0;
 };
 
+// The two digits of n (0-99) written before end; the new start.
+char* PutTwoDigits(char* end, unsigned long long n) {
+  static constexpr char kDigits[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  end -= 2;
+  std::memcpy(end, kDigits + 2 * n, 2);
+  return end;
+}
+
 // value with precision (0-7) decimals, exactly as printf's "%.*f" writes it in
 // fixed notation. Where value * 10^precision (within half an ulp of the exact
 // product) is clearly off a tie, the rounded whole number of units is the
@@ -81,12 +92,19 @@ void AppendFixed(TextLine& out, double value, int precision) {
       units += fraction > 0.5 ? 1 : 0;
       char text[24];  // at most 16 digits, the point and the sign
       char* first = text + sizeof text;
-      for (int i = 0; i < precision; ++i, units /= 10) *--first = static_cast<char>('0' + units % 10);
-      if (precision > 0) *--first = '.';
-      do {
+      int decimals = precision;
+      for (; decimals >= 2; decimals -= 2, units /= 100) first = PutTwoDigits(first, units % 100);
+      if (decimals == 1) {
         *--first = static_cast<char>('0' + units % 10);
         units /= 10;
-      } while (units != 0);
+      }
+      if (precision > 0) *--first = '.';
+      for (; units >= 100; units /= 100) first = PutTwoDigits(first, units % 100);
+      if (units >= 10) {
+        first = PutTwoDigits(first, units);
+      } else {
+        *--first = static_cast<char>('0' + units);
+      }
       if (std::signbit(value)) *--first = '-';
       out.append(first, text + sizeof text);
       return;

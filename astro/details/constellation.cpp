@@ -102,28 +102,42 @@ int ConstellationOfVector(const double v[3]) {
   return -1;  // not reached: the last row covers the whole sky down to the pole
 }
 
+// The unit vector of a longitude and latitude (radians), as eraS2c makes it,
+// and a matrix times a vector, as eraRxp: written here so that a table row
+// pays for neither call.
+void UnitVector(double longitude, double latitude, double v[3]) {
+  const double c = std::cos(latitude);
+  v[0] = std::cos(longitude) * c;
+  v[1] = std::sin(longitude) * c;
+  v[2] = std::sin(latitude);
+}
+
+void Rotate(const double m[3][3], const double v[3], double w[3]) {
+  for (int i = 0; i < 3; ++i) w[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
+}
+
 }  // namespace
 
 int ConstellationOfB1875(double ra1875, double dec1875) {
   if (std::isnan(ra1875) || std::isnan(dec1875)) return -1;
   double v[3];
-  eraS2c(ra1875, dec1875, v);
+  UnitVector(ra1875, dec1875, v);
   return ConstellationOfVector(v);
 }
 
 int ConstellationOfIcrs(double ra, double dec) {
   if (std::isnan(ra) || std::isnan(dec)) return -1;
   double v[3], w[3];
-  eraS2c(ra, dec, v);
-  eraRxp(const_cast<double(*)[3]>(ToB1875().m), v, w);  // ERFA reads the matrix only
+  UnitVector(ra, dec, v);
+  Rotate(ToB1875().m, v, w);
   return ConstellationOfVector(w);
 }
 
 int ConstellationOfDate(double ra, double dec, double jdTt, bool apparent) {
   if (!std::isfinite(jdTt) || std::isnan(ra) || std::isnan(dec)) return -1;
   double v[3], w[3];
-  eraS2c(ra, dec, v);
-  eraRxp(const_cast<double(*)[3]>(FromDate(jdTt, apparent).m), v, w);
+  UnitVector(ra, dec, v);
+  Rotate(FromDate(jdTt, apparent).m, v, w);
   return ConstellationOfVector(w);
 }
 
