@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/dialog_units.h"
-#include "panel/readout_format.h"
 #include "ui_rise_set_dlg.h"
 
 namespace skycalc {
@@ -40,7 +39,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 206) : QSize(200, 206 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(200, 218) : QSize(200, 218 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
@@ -78,9 +77,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
   }
 
   m_ui->IDC_EVENTS_CONVENTION->setText(Utf8(ConventionLine(convention)));
-  const StoredFields& f = observation.fields;
-  m_ui->IDC_MOMENT_CAPTION->setText(
-      Utf8(std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute))));
+  m_ui->IDC_MOMENT_CAPTION->setText(Utf8(MomentCaption(observation)));
   const BodyDetailsReadout moment = ReadBodyDetails(observation);
   // The labels of the figures, in their order.
   const std::pair<QLabel*, QLabel*> labels[kDetailsFigureCount] = {

@@ -38,6 +38,11 @@ BodyDetailsReadout ReadBodyDetails(const Observation& observation) {
   return ReadBodyDetails(*observation.model, observation.target, instant, place, vectors);
 }
 
+std::string MomentCaption(const Observation& observation) {
+  const StoredFields& f = observation.fields;
+  return std::string(kMomentCaption) + " " + FormatText("%02d:%02d", static_cast<int>(f.hour), static_cast<int>(f.minute));
+}
+
 std::string ConventionLine(const events::RiseSetConvention& convention) {
   if (std::string_view(convention.name) == events::kJapanConvention.name) return "国立天文台の定義 (太陽は上辺、月は中心、大気差35′08″)";
   return "国際的な定義 (太陽と月は上辺、大気差34′)";

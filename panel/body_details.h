@@ -51,5 +51,7 @@ void AppendDetailsLine(std::string& out, const BodyDetailsReadout& r);
 
 inline constexpr char kNotApplicable[] = "—";
 inline constexpr char kMomentCaption[] = "この時刻";
+// The block's caption with the stored time of observation: "この時刻 21:05".
+std::string MomentCaption(const Observation& observation);
 
 }  // namespace skycalc

@@ -2,7 +2,7 @@
 # Starts the real calculator window (the test tool skycalc-screenshot) under a virtual X server and saves
 # pictures of it to docs/: screenshot.png (the calculator's model),
 # screenshot-precise.png (the precise model), screenshot-riseset.png (the
-# 出没時刻 box for the Sun), screenshot-almanac.png (the 暦 box for the month
+# 出没時刻 box for the Sun; screenshot-riseset-moon.png for the Moon), screenshot-almanac.png (the 暦 box for the month
 # of the day) and screenshot-eclipse.png (the 日食・月食 box).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
 # The window runs in the build folder beside the catalogue files, with a
@@ -31,5 +31,6 @@ shot() {
 shot window docs/screenshot.png 0
 shot window docs/screenshot-precise.png 1
 shot riseset docs/screenshot-riseset.png 0
+shot riseset-moon docs/screenshot-riseset-moon.png 0
 shot almanac docs/screenshot-almanac.png 0
 shot eclipse docs/screenshot-eclipse.png 0

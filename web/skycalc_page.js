@@ -309,22 +309,28 @@
     });
   }
 
-  // The 出没時刻 box of the chosen body on the stored date (the logic's texts).
+  // The 出没時刻 box of the chosen body on the stored date, with この時刻 (the logic's texts).
   function showRiseSet() {
-    const lines = module.UTF8ToString(module._skycalc_day_events()).split('\n');
-    if (lines.length < 16) return;  // refused: the logic has shown its message
     const names = ['IDC_EVENTS_BODY', 'IDC_EVENTS_SITE', null, 'IDC_EVENTS_RISE_TIME', 'IDC_EVENTS_RISE_DETAIL',
       'IDC_EVENTS_TRANSIT_TIME', 'IDC_EVENTS_TRANSIT_DETAIL', 'IDC_EVENTS_SET_TIME', 'IDC_EVENTS_SET_DETAIL',
       'IDC_EVENTS_NOTE', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
-      'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK'];
+      'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK',
+      'IDC_EVENTS_CONVENTION', 'IDC_MOMENT_CAPTION', 'IDC_MOMENT_MAGNITUDE', 'IDC_MOMENT_FRACTION', 'IDC_MOMENT_PHASE',
+      'IDC_MOMENT_ELONGATION', 'IDC_MOMENT_DIAMETER', 'IDC_MOMENT_DISTANCE', 'IDC_MOMENT_CONSTELLATION'];
+    const lines = module.UTF8ToString(module._skycalc_day_events()).split('\n');
+    if (lines.length < names.length) return;  // refused: the logic has shown its message
     const sun = lines[2] === '1';
-    formBox(SKYCALC_FORMS.riseSet, 'rise-set', (named, client) => {
+    const form = SKYCALC_FORMS.riseSet;
+    formBox(form, 'rise-set', (named, client) => {
       names.forEach((name, i) => { if (name) named[name].firstChild.textContent = lines[i]; });
-      // Without the twilights the box ends below the note line.
+      // Without the twilights the convention line and この時刻 move up into their place.
       if (!sun) {
-        sizeForm(client, [200, 88]);
+        const twilightRows = 40;
+        sizeForm(client, [form.size[0], form.size[1] - twilightRows]);
         for (const kind of ['CIVIL', 'NAUTICAL', 'ASTRONOMICAL'])
           for (const part of ['CAPTION', 'DAWN', 'DUSK']) named[`IDC_EVENTS_${kind}_${part}`].hidden = true;
+        for (const { name, rect: [x, y, w, h] } of form.controls)
+          if (name.startsWith('IDC_MOMENT') || name === 'IDC_EVENTS_CONVENTION') place(named[name], [x, y - twilightRows, w, h]);
       }
     });
   }

@@ -15,6 +15,7 @@
 #include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
+#include "panel/body_details.h"
 #include "panel/day_events.h"
 #include "panel/eclipse_list.h"
 #include "panel/model_messages.h"
@@ -241,13 +242,16 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
 // The 出没時刻 box's texts for the stored date, one a line: title, site, "1"
 // for the Sun (twilights shown) else "0", rise time and azimuth, transit time
 // and altitude, set time and azimuth, the note, then dawn and dusk of each
-// twilight. "" after the precise model's message when the year is outside it.
+// twilight, the convention line, the この時刻 caption with the stored time and
+// the figures of the body at that time in their order. "" after the precise
+// model's message when the year is outside it.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   using namespace skycalc;
   static std::string texts;
   const Observation observation = g_page->dlg.CurrentObservation();
   const StoredFields& f = observation.fields;
-  const sky::LocalDayEvents day = MakeDayEventsTable(observation)->Day(f.year, f.month, f.day);
+  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(observation);
+  const sky::LocalDayEvents day = table->Day(f.year, f.month, f.day);
   texts.clear();
   if (const char* refusal = CoverageMessage(day.coverage)) {
     g_page->host.ShowMessage(refusal);
@@ -268,6 +272,10 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
     texts += std::string(kDawnCaption) + " " + FormatEventTimes(e.twilights[t].dawns, day.dayStartJd) + "\n";
     texts += std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd) + "\n";
   }
+  texts += ConventionLine(table->Convention()) + "\n";
+  texts += MomentCaption(observation) + "\n";
+  const BodyDetailsReadout moment = ReadBodyDetails(observation);
+  for (int i = 0; i < kDetailsFigureCount; ++i) texts += FormatFigure(i, moment) + "\n";
   return texts.c_str();
 }
 

@@ -1,13 +1,14 @@
 // skycalc-screenshot: the real calculator window, as the program starts it,
 // pictured for the documentation and then ended like Esc (nothing saved).
 //   skycalc-screenshot window FILE.png    the calculator
-//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (likewise almanac: the 暦 box)
+//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (riseset-moon: the Moon's; likewise almanac: the 暦 box)
 //   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
 //                                         seen from the site selected
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
@@ -68,17 +69,19 @@ struct Box {
   const char* name;
   void (skycalc::CSkyCalcWindow::*show)();
   void (*ready)(QWidget* box);
+  int planet;  // the planet list's entry picked first, -1 for the window's own choice
 };
-const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr},
-                      {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr},
-                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse}};
+const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, -1},
+                      {"riseset-moon", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, 9},
+                      {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr, -1},
+                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1}};
 
 int main(int argc, char** argv) {
   const Box* chosen = nullptr;
   for (const Box& box : kBoxes)
     if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
   if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|almanac|eclipse FILE.png\n");
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
@@ -103,6 +106,10 @@ int main(int argc, char** argv) {
         }
         window.reject();
       });
+      if (auto* list = window.findChild<QComboBox*>(QStringLiteral("IDC_PLANETLIST")); list && chosen->planet >= 0) {
+        list->setCurrentIndex(chosen->planet);
+        emit list->activated(chosen->planet);
+      }
       (window.*(chosen->show))();
     });
   }

@@ -1,16 +1,18 @@
 // Replays a sequence of the page's actions on the headless calculator and
 // writes what the window would show after each, for the browser test to
 // compare with the page. One action a line on standard input:
-//   press ID | pick LIST_ID INDEX | type LIST_ID TEXT | precise 0|1 | snap | events
+//   press ID | pick LIST_ID INDEX | type LIST_ID TEXT | precise 0|1 | snap | events | moment
 // "snap" writes one line: the texts of the readouts and displays, the lists'
 // text fields, the radio buttons' checks and the messages shown since the
 // last snap, joined with "|"; "events" the rise, transit and set times of the
-// stored date, joined with "|".
+// stored date, joined with "|"; "moment" the 出没時刻 box's convention line,
+// この時刻 caption and figures, joined with "|".
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "panel/control_ids.h"
+#include "panel/body_details.h"
 #include "panel/day_events.h"
 #include "tests/support/headless_calculator.h"
 
@@ -52,6 +54,12 @@ int main(int argc, char** argv) {
           MakeDayEventsTable(calc.dlg->CurrentObservation())->Day(calc.dlg->m_nYear, calc.dlg->m_nMonth, calc.dlg->m_nDay);
       for (const auto* list : {&day.events.rises, &day.events.transits, &day.events.sets})
         std::cout << FormatEventTimes(*list, day.dayStartJd) << '|';
+      std::cout << '\n';
+    } else if (verb == "moment") {
+      const Observation observation = calc.dlg->CurrentObservation();
+      std::cout << ConventionLine(MakeDayEventsTable(observation)->Convention()) << '|' << MomentCaption(observation) << '|';
+      const BodyDetailsReadout moment = ReadBodyDetails(observation);
+      for (int i = 0; i < kDetailsFigureCount; ++i) std::cout << FormatFigure(i, moment) << '|';
       std::cout << '\n';
     } else if (verb == "snap") {
       std::string out;

@@ -13,7 +13,7 @@ const DIST = option('--dist');
 const REPLAY = option('--replay');
 const CLI = option('--cli');
 const DATA = option('--data-dir');
-const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048 };
+const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048, PLANET: 1051 };
 const DIGITS = [1009, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008];
 const RADIOS = [1032, 1033, 1030, 1031, 1051, 1053, 1054];
 const LISTS = [[ID.PLANETLIST, 10], [ID.STARLIST, 21], [1049, 88]];
@@ -182,7 +182,8 @@ const TESTS = {
     await page.click('[data-name=IDC_PLANETLIST] input');
     await page.keyboard.press('Enter');
     const expected = replay([['press', 1018], ['press', 1000], ['press', 1008], ['press', 1008], ['press', 1008], ['press', ID.SET],
-      ['press', 1019], ['pick', ID.PLANETLIST, 3], ['snap'], ['pick', ID.STARLIST, 5], ['snap'], ['events']]);
+      ['press', 1019], ['pick', ID.PLANETLIST, 3], ['snap'], ['pick', ID.STARLIST, 5], ['snap'], ['events'], ['moment'],
+      ['press', ID.PLANET], ['moment']]);
     assert.strictEqual(await text('IDC_RAAZM'), expected[0].split('|')[1]);
     await page.click('[data-name=IDC_STARLIST] .combo-arrow');
     await page.click('[data-name=IDC_STARLIST] .combo-entry[data-index="5"]');
@@ -197,11 +198,23 @@ const TESTS = {
     await page.click('[data-name=IDC_TIME]', { button: 'right' });
     await page.click('.menu-item:first-child');
     const box = await page.$eval('dialog.rise-set[open]', (d) => [d.querySelector('[data-name=IDC_EVENTS_BODY]').textContent,
-      d.querySelector('[data-name=IDC_EVENTS_CIVIL_DAWN]').hidden, ...['RISE', 'TRANSIT', 'SET']
+      getComputedStyle(d.querySelector('[data-name=IDC_EVENTS_CIVIL_DAWN]')).display === 'none', ...['RISE', 'TRANSIT', 'SET']
         .map((e) => d.querySelector(`[data-name=IDC_EVENTS_${e}_TIME]`).textContent + '|')]);
     assert.match(box[0], /^.+　1999年12月7日$/);
     assert.strictEqual(box[1], true, 'twilights only for the Sun');
     assert.strictEqual(box.slice(2).join(''), expected[2]);
+    // The convention line and この時刻, moved up into the twilights' place, as the logic gives them.
+    const moment = () => page.$eval('dialog.rise-set[open]', (d) => [...d.querySelectorAll('[data-name^=IDC_MOMENT], [data-name=IDC_EVENTS_CONVENTION]')]
+      .filter((e) => !e.dataset.name.endsWith('_CAPTION') || e.dataset.name === 'IDC_MOMENT_CAPTION')
+      .map((e) => [e.dataset.name, e.textContent, e.getBoundingClientRect().bottom <= d.getBoundingClientRect().bottom]));
+    const starMoment = await moment();
+    assert.deepStrictEqual(starMoment.map(([, t]) => t + '|').join(''), expected[3]);
+    assert(starMoment.every(([, , inside]) => inside), 'この時刻 inside the box');
+    await page.click('dialog.rise-set [data-name=IDOK]');
+    await page.click('[data-name=IDC_PLANET] input');
+    await page.click('[data-name=IDC_TIME]', { button: 'right' });
+    await page.click('.menu-item:first-child');
+    assert.deepStrictEqual((await moment()).map(([, t]) => t + '|').join(''), expected[4]);
     await page.click('dialog.rise-set [data-name=IDOK]');
     await page.click('[data-name=IDC_TIME]', { button: 'right' });
     await page.keyboard.press('a');
