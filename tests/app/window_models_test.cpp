@@ -173,3 +173,24 @@ TEST_F(WindowTest, RiseSetBoxShowsConventionAndMoment) {
   EXPECT_EQ(capella[2], QString::fromUtf8("—"));
   EXPECT_EQ(capella[6], QString::fromUtf8("ぎょしゃ (Aur)"));
 }
+
+// Regression: the Moon's distance ("0.0026845 au (401598 km)") was cut off by
+// its half-width label. Every この時刻 figure of the Moon and of Saturn must fit
+// its label, and every label must lie inside the box.
+TEST_F(WindowTest, RiseSetBoxFiguresFitTheirLabels) {
+  Open();
+  for (const int planet : {9, 6}) {
+    Pick(IDC_PLANETLIST, planet);
+    int checked = 0;
+    InspectMenuBox(*window, "出没時刻(&R)...", [&](QDialog& box) {
+      for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->isVisible() || !label->objectName().startsWith(QStringLiteral("IDC_MOMENT"))) continue;
+        ++checked;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << planet << " " << label->objectName().toStdString() << " " << label->text().toStdString();
+        EXPECT_TRUE(box.rect().contains(label->geometry())) << label->objectName().toStdString();
+      }
+    });
+    EXPECT_EQ(checked, 15) << planet;  // the block's caption and seven figures with their captions
+  }
+}
