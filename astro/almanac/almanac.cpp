@@ -88,22 +88,27 @@ long LocalDay(double jdUtc, int zoneMinutes) {
 // UTC Julian Day of the local 00:00 of a day.
 double LocalMidnight(long jdn, int zoneMinutes) { return jdn - 0.5 - zoneMinutes / 1440.0; }
 
+// Newton's steps shrink quadratically: once a step is below kLastStep (about
+// a minute and a half) the one after it would be below a millisecond, so the
+// search takes the next step on the next theory instead.
+constexpr double kLastStep = 1e-3;  // days
+
 // The instant at which the Sun's apparent longitude is target (radians),
-// near guess (TT): Newton steps on the coarse Earth to a second (within a
+// near guess (TT): Newton steps on the coarse Earth to kLastStep (within a
 // minute of the truth), then one on the whole theory (below 1 ms after it).
 double SolveSun(double target, double guessTt) {
   double t = guessTt, rate;
   for (int i = 0; i < 12; ++i) {
     const double step = Wrap(accurate::SunApparentLongitude(t, &rate, true) - target) / rate;
     t -= step;
-    if (std::fabs(step) < 1e-5) break;
+    if (std::fabs(step) < kLastStep) break;
   }
   return t - Wrap(accurate::SunApparentLongitude(t, &rate) - target) / rate;
 }
 
 // The instant at which the Moon's apparent longitude less the Sun's is
 // target (radians), near guess (TT): Newton steps on the coarse lunar series
-// to a second (within 40 s of the truth), then, when full, one on the full
+// to kLastStep (within 40 s of the truth), then, when full, one on the full
 // series (its error then is below 0.1 s).
 double SolvePhase(double target, double guessTt, bool full = true) {
   double t = guessTt;
@@ -111,7 +116,7 @@ double SolvePhase(double target, double guessTt, bool full = true) {
     const accurate::Longitudes l = accurate::ApparentLongitudes(t, true);
     const double step = Wrap(l.moon - l.sun - target) / (l.moonRate - l.sunRate);
     t -= step;
-    if (std::fabs(step) < 1e-5) break;
+    if (std::fabs(step) < kLastStep) break;
   }
   if (!full) return t;
   const accurate::Longitudes l = accurate::ApparentLongitudes(t, false);
