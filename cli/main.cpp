@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/base/vector_state.h"
 #include "cli/almanac_output.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
@@ -110,6 +111,7 @@ int Run(const skycalc::CliOptions& options) {
                       : skycalc::CatalogSearchFolders(skycalc::RunningProgramFolder());
   skycalc::CliSession session(store, clock, folders);
   for (const std::string& message : session.Start()) std::cerr << message << "\n";
+  skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
     return UsageError("no such body in the list: \"" + options.bodyText + "\"");

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "astro/almanac/accurate.h"
+#include "astro/base/vector_state.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
 
@@ -274,6 +275,7 @@ std::vector<Event> EventsInDays(long first, long end, int zoneMinutes) {
 }  // namespace
 
 YearEvents EventsOfYear(int year, int zoneMinutes) {
+  ClearUpperVectorState();
   YearEvents result;
   if (!InYears(year)) {
     result.status = Status::kOutsideYears;
@@ -412,6 +414,7 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::
 }  // namespace
 
 std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
+  ClearUpperVectorState();
   std::vector<MonthGrid> grids;
   if (count < 1 || month < 1 || month > 12) return grids;
   int y = year, m = month;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "astro/base/vector_state.h"
 #include "astro/eclipse/conventions.h"
 #include "astro/eclipse/sun_moon.h"
 #include "astro/eclipse/track.h"
@@ -468,6 +469,7 @@ std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Obser
 
 EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Observer& site,
                          const Conventions& conventions) {
+  ClearUpperVectorState();
   EclipseList list;
   if (!(firstJdUtc >= precise::kFirstJdUtc && endJdUtc <= precise::kEndJdUtc && firstJdUtc <= endJdUtc)) {
     list.status = precise::Status::kOutsideYears;

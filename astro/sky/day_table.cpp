@@ -1,6 +1,7 @@
 #include "astro/sky/day_table.h"
 
 #include "astro/base/constants.h"
+#include "astro/base/vector_state.h"
 #include "astro/events/local_day.h"
 
 namespace skycalc::sky {
@@ -19,6 +20,7 @@ DayEventsTable::DayEventsTable(const SkyModel& model, const Target& target, cons
 DayEventsTable::~DayEventsTable() = default;
 
 LocalDayEvents DayEventsTable::Day(std::int32_t year, int month, int day) const {
+  ClearUpperVectorState();
   LocalDayEvents result;
   result.year = year;
   result.month = month;

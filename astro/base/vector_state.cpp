@@ -1,0 +1,29 @@
+#include "astro/base/vector_state.h"
+
+namespace skycalc {
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+
+namespace {
+
+__attribute__((target("avx"))) void ZeroUpper() { __builtin_ia32_vzeroupper(); }
+
+bool HasAvx() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx");
+}
+
+}  // namespace
+
+void ClearUpperVectorState() {
+  static const bool avx = HasAvx();
+  if (avx) ZeroUpper();
+}
+
+#else
+
+void ClearUpperVectorState() {}
+
+#endif
+
+}  // namespace skycalc
