@@ -27,9 +27,12 @@ median() { for _ in 1 2 3; do cpu "$@"; done | sort -n | sed -n 2p; }
 echo "| Model | Body | Row | Row with --details | Ratio |"
 echo "|---|---|---|---|---|"
 for model in calculator precise; do
-  flag=""; n=200000
-  if [ "$model" = precise ]; then flag="--precise"; n=50000; fi
-  [ "$mode" = --instructions ] && n=$(( n / 20 + 1 ))
+  flag=""; n=1000000
+  if [ "$model" = precise ]; then flag="--precise"; n=100000; fi
+  if [ "$mode" = --instructions ]; then  # callgrind: 10,001 and 2,501 rows
+    n=10001
+    if [ "$model" = precise ]; then n=2501; fi
+  fi
   for body in mars moon; do
     per=()
     for details in "" "--details"; do

@@ -111,18 +111,20 @@ constexpr BodyPolynomials kPolynomials[9] = {
      {39.5403429, 0.0, 0.00313105, -0.00003792}},
 };
 
-// Polynomial value at day count d and the module's T, T2, terms added in row order.
-double Evaluate(const ElementPolynomial& p, double d) {
-  return p.constant + p.perDay * d + p.perCentury * T + p.perT2 * T2;
+// Polynomial value at day count d and centuries t (t2 = t * t), terms added in row order.
+double Evaluate(const ElementPolynomial& p, double d, double t, double t2) {
+  return p.constant + p.perDay * d + p.perCentury * t + p.perT2 * t2;
 }
+// The same at the module's T and T2.
+double Evaluate(const ElementPolynomial& p, double d) { return Evaluate(p, d, T, T2); }
 
 // Degrees -> radians folded into [0, kTwoPi].
 double DegreesToReducedRadians(double degrees) { return ReduceRadians(degrees * kDegToRad); }
 
 // The Earth's longitude of perihelion, degrees: the Sun's perigee polynomial
-// (d term, T2 term, then the constant) turned by -180 to the Earth's.
-double EarthPerihelion(const ElementPolynomial& p, double d) {
-  return (p.perDay * d + p.perT2 * T2 + p.constant) - 180.0;
+// (d term, t2 term, then the constant) turned by -180 to the Earth's.
+double EarthPerihelion(const ElementPolynomial& p, double d, double t2) {
+  return (p.perDay * d + p.perT2 * t2 + p.constant) - 180.0;
 }
 
 // In-plane angle of a point theta [0, kHalfPi] past the node: arctan(tan theta / cosI).
@@ -148,7 +150,7 @@ void EvaluateElements(int body) {
   const bool earth = body == kEarthBody;
 
   const double perihelion =
-      DegreesToReducedRadians(earth ? EarthPerihelion(p.perihelionLongitude, d) : Evaluate(p.perihelionLongitude, d));
+      DegreesToReducedRadians(earth ? EarthPerihelion(p.perihelionLongitude, d, T2) : Evaluate(p.perihelionLongitude, d));
   const double node = DegreesToReducedRadians(Evaluate(p.node, d));
   const double inclination = earth ? 0.0 : DegreesToReducedRadians(Evaluate(p.inclination, d));
 
@@ -171,6 +173,19 @@ void EvaluateElements(int body) {
   double meanAnomaly = OrbitPlaneAngle(longitude - node, cosI) - omega;
   if (meanAnomaly < 0.0) meanAnomaly += kTwoPi;
   r.meanAnomaly = meanAnomaly;
+}
+
+EarthElements EarthElementsAt(double jd) {
+  const BodyPolynomials& p = kPolynomials[kEarthBody - 2];
+  const double t = (jd - kJD2000) * kInvCentury;
+  const double t2 = t * t;
+  const double d = t * kDaysPerCentury;
+  EarthElements e;
+  e.semiMajorAxis = Evaluate(p.semiMajorAxis, d, t, t2);
+  e.eccentricity = Evaluate(p.eccentricity, d, t, t2);
+  e.perihelionLongitude = EarthPerihelion(p.perihelionLongitude, d, t2) * kDegToRad;
+  e.meanAnomaly = Evaluate(p.meanLongitude, d, t, t2) * kDegToRad;
+  return e;
 }
 
 void OrbitOrientation(double argPerihelion, double node, double inclination, double P[3], double Q[3]) {

@@ -32,6 +32,15 @@ void ComputeBodyElements(int body, double jd);
 // Overwrites a, e, omega, Omega, i and M of body 2-10 from the current T and T2, leaving orientP and
 // orientQ as they were; any other body number does nothing.
 void EvaluateElements(int body);
+// The Earth's elements at jd (days, UT) from the same polynomials as its record, angles in radians
+// not folded; T, T2 and orbitTable are left alone.
+struct EarthElements {
+  double semiMajorAxis;        // AU
+  double eccentricity;
+  double perihelionLongitude;  // ecliptic of date
+  double meanAnomaly;
+};
+EarthElements EarthElementsAt(double jd);
 // Gaussian vectors P (to perihelion) and Q (90 degrees ahead), ecliptic frame, from omega, Omega, i
 // (radians).
 void OrbitOrientation(double argPerihelion, double node, double inclination, double P[3], double Q[3]);

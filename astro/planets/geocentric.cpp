@@ -86,7 +86,7 @@ void GeocentricPlace(int body, double jd, double lst, double latitude, double or
                      double helio[3], double geo[3]) {
   if (body == kMoonBody) {
     MoonPlace(jd, lst, latitude, origin, place, geo);
-    HeliocentricPosition(kEarthBody, jd, earth);
+    EarthPositionBySeries(jd, earth);  // the Sun's direction for the Moon's figures
     for (int i = 0; i < 3; ++i) helio[i] = earth[i] + geo[i];
     return;
   }

@@ -15,7 +15,7 @@ void GeocentricPlace(int body, double jd, double lst, double latitude, double or
 // The same, and the vectors the place was made from (AU, ecliptic and equinox of date): the Earth's
 // heliocentric position (earth) and the body's heliocentric (helio) and geocentric (geo) ones. The Moon's
 // geo is its place from the lunar series (before the parallax) and its helio earth + geo; the Earth is then
-// computed for the vectors alone.
+// computed for the vectors alone, by EarthPositionBySeries (orbit.h).
 void GeocentricPlace(int body, double jd, double lst, double latitude, double origin, Place& place, double earth[3],
                      double helio[3], double geo[3]);
 // Direction from observer to target (heliocentric ecliptic vectors, AU) in frameBody's equator (see

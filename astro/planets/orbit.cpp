@@ -35,6 +35,20 @@ void HeliocentricPosition(int body, double jd, double position[3]) {
   for (int k = 0; k < 3; ++k) position[k] = y * r.orientQ[k] + x * r.orientP[k];
 }
 
+void EarthPositionBySeries(double jd, double position[3]) {
+  const EarthElements el = EarthElementsAt(jd);
+  const double e = el.eccentricity, e2 = e * e, e3 = e2 * e;
+  const double s = std::sin(el.meanAnomaly), c = std::cos(el.meanAnomaly);
+  const double sin2 = 2.0 * s * c, sin3 = s * (3.0 - 4.0 * s * s);
+  const double cos2 = 2.0 * c * c - 1.0, cos3 = c * (4.0 * c * c - 3.0);
+  const double centre = (2.0 * e - e3 / 4.0) * s + 1.25 * e2 * sin2 + 13.0 / 12.0 * e3 * sin3;
+  const double r = el.semiMajorAxis * (1.0 + e2 / 2.0 - (e - 3.0 / 8.0 * e3) * c - e2 / 2.0 * cos2 - 3.0 / 8.0 * e3 * cos3);
+  const double longitude = el.perihelionLongitude + el.meanAnomaly + centre;
+  position[0] = r * std::cos(longitude);
+  position[1] = r * std::sin(longitude);
+  position[2] = 0.0;
+}
+
 // With |e| < 1 the divisor 1 - e cos E stays above 1 - |e| > 0 and the corrections
 // cannot keep moving E upward for ever, so the loop ends; one too small to move E
 // ends it at once (see below). An |e| of 1 or more has no elliptic solution (and
