@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -50,7 +51,8 @@ void TriggerMenuItem(CSkyCalcWindow& window, const char* text) {
   ADD_FAILURE() << "no menu item " << text;
 }
 
-void InspectMenuBox(CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect) {
+void InspectMenuBox(CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect,
+                    bool closeWithOk) {
   bool done = false;
   QTimer poll;
   poll.setInterval(5);
@@ -59,7 +61,11 @@ void InspectMenuBox(CSkyCalcWindow& window, const char* text, const std::functio
     if (!box || box == &window || !box->isVisible() || done) return;
     done = true;
     inspect(*box);
-    QTest::keyClick(box, Qt::Key_Escape);
+    if (closeWithOk) {
+      box->findChild<QPushButton*>("IDOK")->click();
+    } else {
+      QTest::keyClick(box, Qt::Key_Escape);
+    }
   });
   poll.start();
   TriggerMenuItem(window, text);

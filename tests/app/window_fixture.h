@@ -27,8 +27,10 @@ class QDialog;
 // test failure when there is none.
 void TriggerMenuItem(skycalc::CSkyCalcWindow& window, const char* text);
 // Picks the item text, runs inspect on the modal box it opens and closes the
-// box with Esc; a test failure when no box opened.
-void InspectMenuBox(skycalc::CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect);
+// box with Esc (with its OK button when closeWithOk); a test failure when no
+// box opened.
+void InspectMenuBox(skycalc::CSkyCalcWindow& window, const char* text, const std::function<void(QDialog&)>& inspect,
+                    bool closeWithOk = false);
 
 // The calculator window on the offscreen platform, with its settings in a
 // temporary folder and the clock at 2001-01-01 00:00 (with the default site
