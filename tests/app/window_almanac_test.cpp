@@ -3,11 +3,9 @@
 // PyEphem also gives 10:23:25), stepping months, the years it holds for.
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
