@@ -125,14 +125,22 @@ int Run(const skycalc::CliOptions& options) {
     return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
                            : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
   }
-  if (options.eclipses) {  // the stored year(s) and site
+  if (options.eclipses) {  // the stored year(s) and site, written out a year at a time
     const skycalc::StoredFields& f = session.Fields();
-    std::string listing;
-    if (auto message = skycalc::AppendEclipses(listing, {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude,
-                                                         f.latitude, f.azimuth}, options.format))
-      return Rejected(*message);
-    std::fwrite(listing.data(), 1, listing.size(), stdout);
-    return 0;
+    skycalc::StreamWriter out(stdout);
+    skycalc::TableProgress progress(options.count, options.count > 1 &&
+                                                       skycalc::TableProgress::StandardErrorIsTerminal() &&
+                                                       !::isatty(STDOUT_FILENO));
+    const auto message = skycalc::AppendEclipses(
+        out.Buffer(), {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude, f.latitude, f.azimuth},
+        options.format, [&](std::int64_t years) {
+          out.Flush();
+          std::fflush(stdout);
+          progress.Update(years);
+        });
+    progress.Finish();
+    out.Flush();
+    return message ? Rejected(*message) : 0;
   }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);

@@ -487,7 +487,9 @@
         else return;
         event.preventDefault();
       });
-      select(data.eclipses.length ? 0 : -1);
+      // Open on the first eclipse seen from the site; with none, say so.
+      select(data.first);
+      if (data.first < 0) named.IDC_ECLIPSE_DETAIL.firstChild.textContent = data.noneSeen;
     });
   }
 
@@ -515,7 +517,10 @@
       p.fillStyle = 'rgba(120,40,25,0.92)';
       p.fill(disc(cx, cy, v.umbra));
       p.restore();
+      // Both edges of the shadow, so that a Moon in the penumbra alone is seen inside one.
       p.setLineDash([1, 2]);
+      p.strokeStyle = 'rgb(150,150,165)';
+      p.stroke(disc(cx, cy, v.penumbra));
       p.strokeStyle = 'rgb(200,90,70)';
       p.stroke(disc(cx, cy, v.umbra));
     } else {

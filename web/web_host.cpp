@@ -184,7 +184,8 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
 }
 
 // The 日食・月食 box as JSON: title, site, and per eclipse its list line, its
-// lines of detail and its look at maximum (View, radians) for the drawing.
+// lines of detail and its look at maximum (View, radians) for the drawing;
+// the index of the first eclipse seen (-1: none) and the words for none.
 std::string EclipsesJson(const EclipseListResult& list, const std::string& title, const std::string& site, int zone) {
   std::vector<std::string> items;
   for (const eclipse::Eclipse& e : list.eclipses) {
@@ -197,7 +198,9 @@ std::string EclipsesJson(const EclipseListResult& list, const std::string& title
                     Json(v.penumbra) + ",\"moon\":" + Json(v.moon) + ",\"moonX\":" + Json(v.moonX) +
                     ",\"moonY\":" + Json(v.moonY) + "}}");
   }
-  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) + "}";
+  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) +
+         ",\"first\":" + std::to_string(FirstSeenEclipse(list.eclipses)) + ",\"noneSeen\":" + Json(kNoEclipseSeenText) +
+         "}";
 }
 
 }  // namespace

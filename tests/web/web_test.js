@@ -277,8 +277,8 @@ const TESTS = {
     eclipses.forEach(([date, title, , seen, ...contacts], i) => {
       assert(shown[i + 1][0].startsWith(`${date}　${title}　`) && shown[i + 1][0].endsWith(`　${seen}`), shown[i + 1][0]);
       const lines = shown[i + 1][1].split('\n').filter((l) => l).slice(contacts.length ? 1 : 0);
-      assert.deepStrictEqual(contacts.length ? lines : [], contacts.map((c) => c.replace(/^(\S+) (\S+) \(高度 (\S+) 方位 (\S+?)( 地平線下)?\)$/,
-        (all, name, time, alt, az, below) => `${name}　${time}　高度 ${alt}　方位 ${az}${below ? '　地平線下' : ''}`)));
+      assert.deepStrictEqual(contacts.length ? lines : [], contacts.map((c) => c.replace(/^(\S+) (\S+) \((高度|食分|半影食分) (\S+) 方位 (\S+?)( 地平線下)?\)$/,
+        (all, name, time, label, value, az, below) => `${name}　${time}　${label} ${value}　方位 ${az}${below ? '　地平線下' : ''}`)));
     });
     assert(shown.slice(1).some(([, detail]) => /地平線下/.test(detail)) && eclipses.length >= 2, 'a full year with an eclipse below the horizon');
     await page.click('dialog.eclipse [data-name=IDOK]');
