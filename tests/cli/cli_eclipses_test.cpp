@@ -74,5 +74,62 @@ TEST_F(CliProgramTest, EclipsesUsageErrorsAndYearsOutsideThePreciseModel) {
   EXPECT_EQ(late.out, "");
 }
 
+
+// Reference: 国立天文台 暦要項 and the office's local tables (the captions
+// 食の始め, 金環食の始め, 皆既食の始め, 日の入, 月の出; 見られない), the NASA
+// eclipse catalogue (SEcat5, LEcat5: 2012-05-20 annular, 2023-04-20 hybrid,
+// 2020-01-10 penumbral of penumbral magnitude 0.896 by Danjon's rule, ~0.92 by
+// the almanacs' 1/50), and the office's table of 2016-03-09 at 川口市
+// (139.7242 E, 35.8078 N; https://www.kawaguchi.science.museum/astro/eclipse20160309.html):
+// 食の始め 10:12:39, 方位 144.8 from the north through the east.
+TEST_F(CliProgramTest, EclipseLinesAsTheOfficeAndTheCataloguesName) {
+  struct Case {
+    int year;
+    double longitude, latitude;
+    const char* date;
+    const char* extra;
+    std::vector<std::string> present, absent;
+  };
+  const std::vector<Case> cases = {
+      // Annular at Tokyo: C2 is the annulus's beginning.
+      {2012, 139.7447, 35.6544, "2012-05-21", "", {"金環日食\t食分 0.96", "\t見える\t", "金環食の始め 07:32."}, {"皆既食の始め"}},
+      // The total eclipse of 2009-07-22 on 悪石島: C2 is totality's.
+      {2009, 129.6, 29.46, "2009-07-22", "", {"皆既食の始め 10:5"}, {"金環食の始め"}},
+      // The hybrid of 2023 not seen from Tokyo: its kind and 見えない, no magnitude.
+      {2023, 139.7447, 35.6544, "2023-04-20", "", {"金環皆既日食\t\t見えない"}, {"食分"}},
+      {2023, 139.7447, 35.6544, "2023-04-20", "--json", {"\"type\":\"hybrid\""}, {"annular"}},
+      {2012, 139.7447, 35.6544, "2012-05-21", "--json", {"\"type\":\"annular\""}, {"hybrid"}},
+      // A penumbral eclipse: its penumbral magnitude only.
+      {2020, 139.7447, 35.6544, "2020-01-11", "", {"半影月食\t半影食分 0.9"}, {"\t食分", "-0."}},
+      // The Sun setting eclipsed at Tokyo (日入帯食, 2010-01-15), in every format.
+      {2010, 139.7447, 35.6544, "2010-01-15", "", {"食の始め 16:48.3", "\t日の入り 16:50.7 (食分 0.0"}, {}},
+      {2010, 139.7447, 35.6544, "2010-01-15", "--json", {"{\"name\":\"sunset\"", "\"magnitude\":0.0"}, {}},
+      {2010, 139.7447, 35.6544, "2010-01-15 16:50", "--csv", {",sunset,", ",0.0"}, {}},
+      // The Moon rising eclipsed at Kyoto (月出帯食, 2021-05-26).
+      {2021, 135.7681, 35.0117, "2021-05-26", "", {"\t月の出 18:52.6 (食分 0.12"}, {}},
+      {2021, 135.7681, 35.0117, "2021-05-26", "--json", {"{\"name\":\"moonrise\""}, {}},
+      // The azimuth origin subtracted: 144.8 from the north is 324.8 from the
+      // south, 234.8 from the origin 90 and 279.8 from 45.
+      {2016, 139.7242, 35.8078, "2016-03-09", "--azimuth 90", {"食の始め 10:12.7 (高度 43.6° 方位 234.8°)"}, {}},
+      {2016, 139.7242, 35.8078, "2016-03-09", "--azimuth 45", {"食の始め 10:12.7 (高度 43.6° 方位 279.8°)"}, {}},
+  };
+  // The line of the year's listing at the site that holds the date.
+  const auto lineOf = [&](const Case& c) {
+    const RunResult r = Run("--eclipses --year " + std::to_string(c.year) + " --zone-hour 9 --zone-minute 0 --longitude " +
+                            std::to_string(c.longitude) + " --latitude " + std::to_string(c.latitude) + " --data-dir '" +
+                            kDataDir + "' " + c.extra);
+    for (const std::string& line : Lines(r.out))
+      if (line.find(c.date) != std::string::npos) return line;
+    return std::string();
+  };
+  for (const Case& c : cases) {
+    const std::string line = lineOf(c);
+    SCOPED_TRACE(std::string(c.date) + " " + c.extra + ": " + line);
+    ASSERT_FALSE(line.empty());
+    for (const std::string& text : c.present) EXPECT_NE(line.find(text), std::string::npos) << text;
+    for (const std::string& text : c.absent) EXPECT_EQ(line.find(text), std::string::npos) << text;
+  }
+}
+
 }  // namespace
 }  // namespace skycalc
