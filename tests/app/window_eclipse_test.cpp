@@ -26,7 +26,57 @@ int DrawnPixels(QWidget* picture) {
   return drawn;
 }
 
+// Pixels of the drawing's blue-grey, the penumbra's edge alone (the Moon is
+// yellow-white, shaded grey or red, the night sky near black).
+int PenumbraEdgePixels(QWidget* picture) {
+  const QImage image = picture->grab().toImage();
+  int edge = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 60 && c.blue() > c.red() + 6 && c.green() > 60) ++edge;
+    }
+  return edge;
+}
+
 }  // namespace
+
+// Reference: NASA eclipse catalogues (SEcat5, LEcat5) and 暦要項 (国立天文台):
+// in 2003 no eclipse was seen from Japan (the lunar ones of 16 May and 9
+// November fell in Japan's daytime, the solar ones over the North Atlantic
+// and Antarctica); in 2022 the first eclipse seen from Japan was the total
+// lunar eclipse of 8 November (the solar ones of 30 April and 25 October and
+// the lunar one of 16 May were not). The penumbral eclipse of 2001-12-30 has
+// penumbral magnitude 0.9 and the Moon well outside the umbra.
+TEST_F(WindowTest, EclipseBoxOpensOnTheFirstEclipseSeenOrSaysNoneIs) {
+  const struct {
+    int year;
+    int row;             // the row the box opens on, -1: none
+    const char* detail;  // the start of the detail then
+  } cases[] = {{2022, 3, "本影食分 1.3"}, {2003, -1, "この地点で見える日食・月食はありません"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year);
+    clock.reading = skycalc::ClockReading{c.year, 1, 1, 0, 0};
+    Open();
+    InspectMenuBox(*window, "日食・月食(&E)...", [&](QDialog& box) {
+      auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
+      EXPECT_EQ(list->currentRow(), c.row);
+      EXPECT_TRUE(box.findChild<QLabel*>("IDC_ECLIPSE_DETAIL")->text().startsWith(QString::fromUtf8(c.detail)));
+      if (c.row < 0) EXPECT_EQ(DrawnPixels(box.findChild<QFrame*>("IDC_ECLIPSE_PICTURE")), 0);
+    });
+  }
+}
+
+TEST_F(WindowTest, PenumbralEclipseIsDrawnWithThePenumbrasEdge) {
+  Open();  // 2001
+  InspectMenuBox(*window, "日食・月食(&E)...", [](QDialog& box) {
+    auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
+    list->setCurrentRow(4);  // 2001-12-30 半影月食
+    EXPECT_TRUE(list->currentItem()->text().contains(QString::fromUtf8("半影食分 0.9")));
+    EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_DETAIL")->text().indexOf(QString::fromUtf8("本影食分")), -1);
+    EXPECT_GT(PenumbraEdgePixels(box.findChild<QFrame*>("IDC_ECLIPSE_PICTURE")), 30);
+  });
+}
 
 // Reference: the NASA eclipse web site's catalogues: 2001 had a total lunar
 // eclipse on 9 January (20:21 UT, seen from Japan at dawn on the 10th), a total
