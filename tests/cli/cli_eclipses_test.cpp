@@ -1,5 +1,6 @@
 // skycalc-cli --eclipses: the listing of a year in each format, the
 // azimuth origin and the zone applied, and its usage errors.
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -129,6 +130,30 @@ TEST_F(CliProgramTest, EclipseLinesAsTheOfficeAndTheCataloguesName) {
     for (const std::string& text : c.present) EXPECT_NE(line.find(text), std::string::npos) << text;
     for (const std::string& text : c.absent) EXPECT_EQ(line.find(text), std::string::npos) << text;
   }
+}
+
+
+// Reference: the NASA eclipse catalogues (SEcat5, LEcat5): 2021, 2022 and
+// 2023 had four eclipses each. A listing of years is written a year at a
+// time: it is the years' listings one after the other, and a reader that
+// stops after the first line ends the run long before the whole would be made.
+TEST_F(CliProgramTest, EclipsesAreWrittenAYearAtATime) {
+  const std::string site = " --zone-hour 9 --zone-minute 0 --longitude 139.7 --latitude 35.7 --json --data-dir '" + kDataDir + "'";
+  const RunResult three = Run("--eclipses --year 2021 --count 3" + site);
+  ASSERT_EQ(three.status, 0) << three.err;
+  EXPECT_EQ(Lines(three.out).size(), 12u);
+  std::string apart;
+  for (int year : {2021, 2022, 2023}) apart += Run("--eclipses --count 1 --year " + std::to_string(year) + site).out;
+  EXPECT_EQ(three.out, apart);
+
+  const auto seconds = [&](const std::string& args) {
+    const auto start = std::chrono::steady_clock::now();
+    Run(args);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  const double whole = seconds("--eclipses --year 1800 --count 400" + site);
+  const double first = seconds("--eclipses --year 1800 --count 400" + site + " | head -n 1");
+  EXPECT_LT(first, whole / 3.0) << whole;
 }
 
 }  // namespace
