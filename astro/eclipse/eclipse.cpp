@@ -113,7 +113,9 @@ precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const pr
 //   tables in 暦要項 (e.g. https://eco.mtk.nao.ac.jp/koyomi/yoko/2010/rekiyou105.html,
 //   「日入帯食」: Tokyo's partial eclipse of 2010-01-15 begins at 16h48m17s with
 //   the Sun's centre 0.4 degree below the geometric horizon and ends for Tokyo
-//   at sunset, 16h51m38s, magnitude 0.043): an eclipse is seen while the
+//   at sunset, 16h51m38s, magnitude 0.043 (the table does not give its site;
+//   at 139.7447 E, 35.6544 N the limb sets at 16h50m40s, PyEphem and this
+//   code alike, magnitude 0.031)): an eclipse is seen while the
 //   body's upper limb is above the horizon of the office's sunrise, with the
 //   horizontal refraction 35'08". For the Moon too the tables take its upper
 //   limb (seen from the site), not the centre of its daily moonrise: the

@@ -53,7 +53,8 @@ struct Eclipse {
   // Lunar: umbral magnitude at greatest (negative for a penumbral eclipse),
   // the penumbral magnitude, and the fraction of the Moon's disc in the umbra.
   // Solar: at the site's maximum, the fraction of the Sun's diameter covered
-  // and of its disc's area (both 0 when the site is outside the penumbra;
+  // and of its disc's area (both 0 when the eclipse is not seen there: the
+  // site outside the penumbra or the Sun below the horizon throughout;
   // penumbralMagnitude 0).
   double magnitude = 0.0;
   double penumbralMagnitude = 0.0;
