@@ -476,6 +476,7 @@
       list.append(...rows);
       function select(i) {
         rows.forEach((row, j) => row.classList.toggle('selected', i === j));
+        if (rows[i]) rows[i].scrollIntoView({ block: 'nearest' });
         const e = data.eclipses[i];
         named.IDC_ECLIPSE_DETAIL.firstChild.textContent = e ? e.details : '';
         drawEclipse(picture, e);
