@@ -342,16 +342,26 @@ long NewMoonDay(double tt, int zoneMinutes) {
 //
 // The months that cover the local days [first, end), and the instants of
 // their 朔 (UTC, within 40 s) into newMoons.
+//
+// A month is numbered from the 冬至 months on either side of it, so the
+// months are numbered the same whatever days are asked: the span runs from
+// the 冬至 at or before the first day to the second 冬至 after the last day.
+// (Up to the first only, the month holding that 冬至, which may begin before
+// the end, was left unnumbered, and its days counted on from the month
+// before: 旧10月31日 to 旧10月37日 in 2022 November.)
 std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::vector<double>& newMoons) {
   const double ttFirst = TtOf(LocalMidnight(first, zoneMinutes)), ttEnd = TtOf(LocalMidnight(end, zoneMinutes));
-  // The 冬至 at or before the first day and the first after the last day.
-  const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 400.0);
+  const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 800.0);
   double before = solstices.front(), after = solstices.back();
   for (const double t : solstices) {
     if (LocalDay(UtcOf(t), zoneMinutes) <= first) before = t;
   }
-  for (auto it = solstices.rbegin(); it != solstices.rend(); ++it) {
-    if (LocalDay(UtcOf(*it), zoneMinutes) >= end) after = *it;
+  int afterEnd = 0;  // the solstices on or after the end day so far
+  for (const double t : solstices) {
+    if (LocalDay(UtcOf(t), zoneMinutes) >= end && ++afterEnd == 2) {
+      after = t;
+      break;
+    }
   }
   const double tt0 = before - 31.0, tt1 = after + 31.0;
   std::vector<long> starts;
