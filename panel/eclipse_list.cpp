@@ -57,7 +57,7 @@ EclipseListResult ListEclipses(const EclipseListRequest& request) {
   const sky::Target moon = sky::Target::OfBody(Body::kMoon);
   if (request.years < 1 || sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
       sky::PreciseModel().Covers(moon, request.year + (request.years - 1)) != sky::Coverage::kCovered) {
-    result.refusal = kPreciseYearsMessage;
+    result.refusal = kEclipseYearsMessage;
     return result;
   }
   const double zoneDays = request.zoneMinutes / 1440.0;
@@ -66,7 +66,7 @@ EclipseListResult ListEclipses(const EclipseListRequest& request) {
   const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
   eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
   if (list.status != precise::Status::kOk) {
-    result.refusal = kPreciseYearsMessage;
+    result.refusal = kEclipseYearsMessage;
     return result;
   }
   const double origin = request.azimuthOriginDeg * kExactDegToRad;

@@ -17,6 +17,9 @@ namespace skycalc::almanac {
 
 inline constexpr int kFirstYear = 1000;
 inline constexpr int kLastYear = 2999;
+// What the front ends say when asked for the almanac outside those years.
+inline constexpr char kYearsMessage[] = "暦は1000年～2999年にだけ計算できます。";
+static_assert(kFirstYear == 1000 && kLastYear == 2999, "kYearsMessage names the years");
 
 // Whether the almanac could be made: kOutsideYears when a date lies outside
 // kFirstYear..kLastYear (every list then empty).

@@ -1,6 +1,8 @@
 // skycalc-cli --almanac and --calendar: formats, the stored zone, exit codes.
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/cli/cli_program_fixture.h"
 
@@ -23,7 +25,7 @@ TEST_F(CliProgramTest, AlmanacLinesInEachFormat) {
       {"--year 2026 --almanac --zone-hour 0 --zone-minute 0", "2026-03-20\t14:46\t春分\n"},
       {"--year 2026 --almanac --json" + kJst,
        "\"date\":\"2026-03-20\",\"time\":\"23:46\",\"kind\":\"solar_term\",\"name\":\"春分\",\"longitude_deg\":0}"},
-      {"--year 2026 --almanac --json" + kJst, "{\"jd\":null,\"date\":\"2026-02-03\",\"time\":null,\"kind\":\"zassetsu\",\"name\":\"節分\"}"},
+      {"--year 2026 --almanac --json" + kJst, "{\"jd\":null,\"date\":\"2026-02-03\",\"time\":null,\"kind\":\"zassetsu\",\"name\":\"節分\",\"longitude_deg\":null}"},
       {"--year 2026 --almanac --csv" + kJst, "jd,date,time,kind,name,longitude_deg\n"},
       {"--year 2026 --almanac --csv" + kJst, ",2026-03-20,23:46,solar_term,春分,0\n"},
       {"--year 2026 --almanac --count 2" + kJst, "2027-12-22\t"},
@@ -33,12 +35,12 @@ TEST_F(CliProgramTest, AlmanacLinesInEachFormat) {
     EXPECT_EQ(r.status, 0) << c.args << "\n" << r.err;
     EXPECT_TRUE(Has(r.out, c.expected)) << c.args << " lacks " << c.expected;
   }
-  // A phase has no longitude; every JSON line is one object.
+  // A phase has no longitude (null); every JSON line is one object.
   for (const std::string& line : Lines(Run("--year 2026 --almanac --json" + kJst).out)) {
     EXPECT_EQ(line.front(), '{');
     EXPECT_EQ(line.back(), '}');
     if (Has(line, "moon_phase")) {
-      EXPECT_FALSE(Has(line, "longitude_deg")) << line;
+      EXPECT_TRUE(Has(line, "\"longitude_deg\":null")) << line;
     }
   }
 }
@@ -63,7 +65,7 @@ TEST_F(CliProgramTest, CalendarDaysInEachFormat) {
   const RunResult csv = Run("--year 2026 --month 1 --count 2 --calendar --csv" + kJst);
   ASSERT_EQ(csv.status, 0) << csv.err;
   EXPECT_EQ(Lines(csv.out).size(), 1u + 31u + 28u);
-  EXPECT_EQ(Lines(csv.out)[0], "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,rokuyo,events");
+  EXPECT_EQ(Lines(csv.out)[0], "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events");
 }
 
 TEST_F(CliProgramTest, AlmanacExitStatus) {
@@ -82,8 +84,115 @@ TEST_F(CliProgramTest, AlmanacExitStatus) {
     const RunResult r = Run(c.args + kJst);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
     if (c.status == 2) {
-      EXPECT_TRUE(Has(r.err, "高精度計算は1000年～2999年にだけ使えます。")) << c.args;
+      EXPECT_TRUE(Has(r.err, "1000年～2999年")) << c.args;
     }
+  }
+}
+
+// The almanac and the eclipses have their own years whatever the model in
+// use; their refusals named the precise model (高精度計算).
+TEST_F(CliProgramTest, YearsOutsideNameTheAlmanacNotThePreciseModel) {
+  struct Case {
+    std::string args, message;
+  };
+  const Case cases[] = {
+      {"--year 3000 --almanac", "暦は1000年～2999年にだけ計算できます。\n"},
+      {"--year 999 --month 12 --calendar", "暦は1000年～2999年にだけ計算できます。\n"},
+      {"--year 2999 --month 12 --calendar --count 2 --json", "暦は1000年～2999年にだけ計算できます。\n"},
+      {"--year 3000 --eclipses", "日食・月食は1000年～2999年にだけ計算できます。\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.args + kJst);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_EQ(r.err, c.message) << c.args;
+  }
+}
+
+// The keys of a JSON object at its top level, in order.
+std::vector<std::string> TopLevelKeys(const std::string& object) {
+  std::vector<std::string> keys;
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t i = 0; i < object.size(); ++i) {
+    const char c = object[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      else if (c == '"') inString = false;
+      continue;
+    }
+    if (c == '{' || c == '[') ++depth;
+    if (c == '}' || c == ']') --depth;
+    if (c != '"') continue;
+    const std::size_t close = object.find('"', i + 1);
+    if (depth == 1 && object[close + 1] == ':' && (object[i - 1] == '{' || object[i - 1] == ',')) {
+      keys.push_back(object.substr(i + 1, close - i - 1));
+    }
+    inString = true;
+  }
+  return keys;
+}
+
+// --almanac --json wrote "longitude_deg" only for some events and null for
+// jd and time of others; --calendar --json "lunar_uncertain" only when true
+// (and its CSV not at all): every key always there, null or empty where it
+// does not apply.
+TEST_F(CliProgramTest, AlmanacJsonKeysAlwaysPresent) {
+  struct Case {
+    std::string args;
+    std::vector<std::string> keys;
+  };
+  const std::vector<std::string> event = {"jd", "date", "time", "kind", "name", "longitude_deg"};
+  const std::vector<std::string> day = {"date",           "moon_age_noon", "illuminated_fraction", "lunar_date",
+                                        "lunar_uncertain", "rokuyo",        "events"};
+  const Case cases[] = {
+      {"--year 2026 --almanac --json", event},
+      {"--year 2033 --month 11 --count 2 --calendar --json", day},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> lines = Lines(Run(c.args + kJst).out);
+    ASSERT_GT(lines.size(), 50u) << c.args;
+    for (const std::string& line : lines) {
+      EXPECT_EQ(TopLevelKeys(line), c.keys) << line;
+      // Each event inside a day of the calendar as in --almanac.
+      for (std::size_t at = line.find("{\"jd\":"); at != std::string::npos; at = line.find("{\"jd\":", at + 1)) {
+        EXPECT_EQ(TopLevelKeys(line.substr(at, line.find('}', at) - at + 1)), event) << line;
+      }
+    }
+  }
+  // CSV: as many fields on every row as in the header, none dropped.
+  for (const std::string args : {"--year 2026 --almanac --csv", "--year 2033 --month 11 --count 2 --calendar --csv"}) {
+    const std::vector<std::string> lines = Lines(Run(args + kJst).out);
+    const auto fields = [](const std::string& row) {
+      std::size_t n = 1;
+      bool quoted = false;
+      for (const char c : row) {
+        if (c == '"') quoted = !quoted;
+        if (c == ',' && !quoted) ++n;
+      }
+      return n;
+    };
+    for (const std::string& row : lines) EXPECT_EQ(fields(row), fields(lines.at(0))) << args << ": " << row;
+  }
+}
+
+// Long runs showed nothing on a terminal for a minute: now the progress line
+// of tables (rows: the events, their total estimated, or the days), erased at
+// the end. Standard error on a pseudo-terminal (script), standard output not.
+TEST_F(CliProgramTest, LongAlmanacShowsProgressOnATerminal) {
+  struct Case {
+    std::string args, total;
+  };
+  const Case cases[] = {
+      {"--year 1900 --almanac --count 200", "/17495 行"},                 // 200 years of 87.47 events
+      {"--year 1900 --month 1 --calendar --count 1200 --csv", "/36524 行"},  // 1900-01-01 to 2000-01-01
+  };
+  for (const Case& c : cases) {
+    const std::string command = "cd '" + root_.string() + "' && HOME='" + root_.string() + "' XDG_CONFIG_HOME='" + (root_ / "config").string() + "' script -qec \"'" +
+                                SKYCALC_CLI_PATH + "' " + c.args + kJst + " >/dev/null\" /dev/null > terminal.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string terminal = ReadAll(root_ / "terminal.txt");
+    EXPECT_TRUE(Has(terminal, c.total) && Has(terminal, "行/秒")) << c.args << ": " << terminal;
+    EXPECT_EQ(terminal.substr(terminal.rfind('\r')), "\r\x1b[K") << c.args;  // erased at the end
   }
 }
 
