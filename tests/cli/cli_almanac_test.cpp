@@ -1,6 +1,7 @@
 // skycalc-cli --almanac and --calendar: formats, the stored zone, exit codes.
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,55 @@ TEST_F(CliProgramTest, LongAlmanacShowsProgressOnATerminal) {
     const std::string terminal = ReadAll(root_ / "terminal.txt");
     EXPECT_TRUE(Has(terminal, c.total) && Has(terminal, "行/秒")) << c.args << ": " << terminal;
     EXPECT_EQ(terminal.substr(terminal.rfind('\r')), "\r\x1b[K") << c.args;  // erased at the end
+  }
+}
+
+// The lunar date in each format against a published table of 旧暦 4月 (卯月):
+// ja.wikipedia.org/wiki/4月_(旧暦) (mirrored at mobile.seisyun.net/wgate/4%E6%9C%88_(%E6%97%A7%E6%9A%A6)/):
+// 4月 of 2020 from 4月23日, its 閏4月 from 5月23日 to 6月20日 (29 days), 4月
+// of 2023 from 5月20日 to 6月17日; its 六曜 row: 1日 仏滅, 29日 友引, 30日 先負.
+// A CSV with month and day swapped, or a text without 閏, went through before.
+TEST_F(CliProgramTest, CalendarLunarDateInEveryFormatAsPublished) {
+  struct Case {
+    const char* date;
+    int month, day;
+    bool leap;
+    const char* rokuyo;
+  };
+  const Case cases[] = {
+      {"2020-05-22", 4, 30, false, "先負"},
+      {"2020-05-23", 4, 1, true, "仏滅"},
+      {"2020-06-20", 4, 29, true, "友引"},
+      {"2023-05-20", 4, 1, false, "仏滅"},
+      {"2023-06-17", 4, 29, false, "友引"},
+  };
+  const auto rowOf = [](const std::string& out, const std::string& date) {
+    for (const std::string& line : Lines(out)) {
+      if (line.find(date) != std::string::npos) return line;
+    }
+    return std::string();
+  };
+  for (const Case& c : cases) {
+    const std::string args = std::string("--year ") + std::string(c.date, 4) + " --month " + std::string(c.date + 5, 2) +
+                             " --calendar" + kJst;
+    const std::string lunar = std::string("旧") + (c.leap ? "閏" : "") + std::to_string(c.month) + "月" +
+                              std::to_string(c.day) + "日";
+    EXPECT_TRUE(Has(rowOf(Run(args).out, c.date), "\t" + lunar + "\t" + c.rokuyo + "\t")) << c.date << " " << lunar;
+    // CSV: date, moon_age_noon, illuminated_fraction, lunar_month, lunar_day, lunar_leap, lunar_uncertain, rokuyo, events
+    std::vector<std::string> fields;
+    std::istringstream csv(rowOf(Run(args + " --csv").out, c.date));
+    for (std::string field; std::getline(csv, field, ',');) fields.push_back(field);
+    ASSERT_GE(fields.size(), 8u) << c.date;
+    EXPECT_EQ(fields[3], std::to_string(c.month)) << c.date;
+    EXPECT_EQ(fields[4], std::to_string(c.day)) << c.date;
+    EXPECT_EQ(fields[5], c.leap ? "true" : "false") << c.date;
+    EXPECT_EQ(fields[6], "false") << c.date;
+    EXPECT_EQ(fields[7], c.rokuyo) << c.date;
+    const std::string json = rowOf(Run(args + " --json").out, c.date);
+    EXPECT_TRUE(Has(json, "\"lunar_date\":{\"month\":" + std::to_string(c.month) + ",\"day\":" + std::to_string(c.day) +
+                              ",\"leap\":" + (c.leap ? "true" : "false") + "}"))
+        << json;
+    EXPECT_TRUE(Has(json, std::string("\"rokuyo\":\"") + c.rokuyo + "\"")) << json;
   }
 }
 
