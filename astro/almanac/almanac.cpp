@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "astro/almanac/accurate.h"
 #include "astro/base/vector_state.h"
@@ -47,6 +48,10 @@ constexpr CountedZassetsu kCountedZassetsu[] = {{88, "八十八夜"}, {210, "二
 // 先勝, of 2 and 8 友引, 3 and 9 先負, 4 and 10 仏滅, 5 and 11 大安, 6 and 12
 // 赤口, then in turn; so (month + day) mod 6 indexes this list.
 constexpr const char* kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+
+// The instants of the local days of the years, in any zone of a day either
+// side of Greenwich.
+constexpr double kZoneMarginDays = 1.0;
 
 constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRisshun = 315.0;
 
@@ -302,6 +307,14 @@ void Illumination(double tt, MoonState& state) {
 }  // namespace
 
 MoonState MoonAt(double jdUtc) {
+  // Beyond the years the theories promise nothing, and far beyond them (or
+  // for no number at all) the count of lunations overflows.
+  static const double first = CalendarToJD(kFirstYear, 1, 1) - kZoneMarginDays;
+  static const double end = CalendarToJD(kLastYear + 1, 1, 1) + kZoneMarginDays;
+  if (!(jdUtc >= first && jdUtc < end)) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    return {none, none, none};
+  }
   const double tt = TtOf(jdUtc);
   long k = static_cast<long>(std::floor((tt - kMeanNewMoonEpoch) / kSynodicMonth)) + 1;
   double newMoon = SolvePhase(0.0, kMeanNewMoonEpoch + kSynodicMonth * k);
@@ -427,12 +440,15 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
   ClearUpperVectorState();
   std::vector<MonthGrid> grids;
   if (count < 1 || month < 1 || month > 12) return grids;
-  int y = year, m = month;
+  // In 64 bits: a run from a year near the int's limit goes past it (such
+  // grids are all refused; their year stops at the limit).
+  long long y = year;
+  int m = month;
   for (int i = 0; i < count; ++i) {
     MonthGrid grid;
-    grid.year = y;
+    grid.year = static_cast<int>(std::min<long long>(y, std::numeric_limits<int>::max()));
     grid.month = m;
-    grid.status = InYears(y) ? Status::kOk : Status::kOutsideYears;
+    grid.status = y >= kFirstYear && y <= kLastYear ? Status::kOk : Status::kOutsideYears;
     grids.push_back(grid);
     if (++m > 12) {
       m = 1;
@@ -445,7 +461,7 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
     return grids;
   }
   const long first = DayNumber(year, month, 1);
-  const long end = DayNumber(y, m, 1);
+  const long end = DayNumber(static_cast<int>(y), m, 1);
   std::vector<double> newMoons;
   const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes, newMoons);
   const std::vector<Event> events = EventsInDays(first, end, zoneMinutes);

@@ -53,7 +53,8 @@ YearEvents EventsOfYear(int year, int zoneMinutes);
 
 // The Moon at an instant: age (days since the last 朔), the illuminated
 // fraction of its disc [0, 1] and the phase angle (Sun-Moon-Earth, radians
-// [0, pi]), geocentric.
+// [0, pi]), geocentric. For an instant outside the years (UT, a day's margin
+// either side) or not finite, every field is NaN.
 struct MoonState {
   double age = 0;
   double illuminatedFraction = 0;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -179,6 +181,16 @@ TEST(AlmanacCalendar, YearsOutsideAreRefused) {
   EXPECT_EQ(EventsOfYear(3000, kJst).status, Status::kOutsideYears);
   EXPECT_EQ(Months(2999, 12, 2, kJst)[0].status, Status::kOutsideYears);
   EXPECT_EQ(EventsOfYear(1000, kJst).status, Status::kOk);
+  // A run past the int's last year (found by fuzzing: the year overflowed).
+  for (const MonthGrid& grid : Months(std::numeric_limits<int>::max(), 12, 2, kJst)) {
+    EXPECT_EQ(grid.status, Status::kOutsideYears);
+  }
+  // No Moon outside the years, nor for an instant that is no number (found
+  // by fuzzing: the count of lunations overflowed).
+  for (const double jd : {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e300,
+                          2816800.5}) {
+    EXPECT_TRUE(std::isnan(MoonAt(jd).age)) << jd;
+  }
 }
 
 }  // namespace

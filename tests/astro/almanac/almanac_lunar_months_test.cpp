@@ -62,8 +62,8 @@ struct Span {
 };
 
 // The normal suite samples 1000-2999; SKYCALC_ALMANAC_FULL_SPAN=1 (ctest -L
-// long, configured with -DSKYCALC_LONG_TESTS=ON) compares every month, about
-// three minutes.
+// long, configured with -DSKYCALC_LONG_TESTS=ON) compares every month: 24,000
+// months in 11 minutes on a shared 2-core machine.
 TEST(AlmanacLunarMonths, LoneMonthNumberedAsInAContinuousRun) {
   const bool full = std::getenv("SKYCALC_ALMANAC_FULL_SPAN") != nullptr;
   const Span span = full ? Span{kFirstYear, kLastYear, 10, 1} : Span{kFirstYear, kLastYear, 190, 7};
