@@ -144,7 +144,8 @@ int WriteAlmanac(int year, int zoneMinutes, std::int64_t count, CliFormat format
   // The rows are the events, whose number a year only averages: the total
   // shown is that average times the years (those before the last one the
   // almanac has), the rows done counted exactly.
-  const std::int64_t years = std::clamp<std::int64_t>(almanac::kLastYear - static_cast<std::int64_t>(year) + 1, 1, count);
+  const std::int64_t yearsLeft = almanac::kLastYear - static_cast<std::int64_t>(year) + 1;
+  const std::int64_t years = std::clamp<std::int64_t>(yearsLeft, 1, count);
   const std::int64_t expected = std::llround(static_cast<double>(years) * kEventsPerYear);
   TableProgress progress(expected, showProgress);
   std::int64_t done = 0;
