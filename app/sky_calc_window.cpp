@@ -389,7 +389,7 @@ void CSkyCalcWindow::ShowAlmanac() {
   const int zoneMinutes = ZoneMinutesOf(f);
   const std::vector<almanac::MonthGrid> grids = almanac::Months(f.year, f.month, 1, zoneMinutes);
   if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    ShowMessage(kPreciseYearsMessage);
+    ShowMessage(almanac::kYearsMessage);
     return;
   }
   const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);

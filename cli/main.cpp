@@ -122,8 +122,12 @@ int Run(const skycalc::CliOptions& options) {
   if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
     const skycalc::CivilTime date = session.StoredCivilTime();
     const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
-    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
-                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+    // As for tables: a progress line on a terminal, unless the rows go there too.
+    const bool progress = options.count > 1 && skycalc::TableProgress::StandardErrorIsTerminal() &&
+                          !::isatty(STDOUT_FILENO);
+    return options.almanac
+               ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format, progress)
+               : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format, progress);
   }
   if (options.eclipses) {  // the stored year(s) and site, written out a year at a time
     const skycalc::StoredFields& f = session.Fields();

@@ -60,7 +60,7 @@ const char* EclipseYearsRefusal(const EclipseListRequest& request) {
   if (request.years < 1 || request.years > 1000000 ||
       sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
       sky::PreciseModel().Covers(moon, request.year + (request.years - 1)) != sky::Coverage::kCovered) {
-    return kPreciseYearsMessage;
+    return kEclipseYearsMessage;
   }
   return nullptr;
 }
@@ -81,7 +81,7 @@ EclipseListResult ListEclipses(const EclipseListRequest& request) {
   const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
   eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
   if (list.status != precise::Status::kOk) {
-    result.refusal = kPreciseYearsMessage;
+    result.refusal = kEclipseYearsMessage;
     return result;
   }
   const double origin = request.azimuthOriginDeg * kExactDegToRad;

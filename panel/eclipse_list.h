@@ -21,7 +21,7 @@ struct EclipseListRequest {
 };
 
 struct EclipseListResult {
-  const char* refusal = nullptr;            // the precise model's message when a year is outside 1000-2999
+  const char* refusal = nullptr;            // kEclipseYearsMessage when a year is outside 1000-2999
   std::vector<eclipse::Eclipse> eclipses;   // by greatest instant; azimuths already from the origin
 };
 

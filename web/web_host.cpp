@@ -282,8 +282,8 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   return texts.c_str();
 }
 
-// The 暦 box's month as JSON: year 0 for the stored month (the precise
-// model's message shown and "" returned when it is outside 1000-2999), else
+// The 暦 box's month as JSON: year 0 for the stored month (the almanac's
+// message shown and "" returned when it is outside 1000-2999), else
 // year-month (1-12) in the stored zone ("" outside the years, no message).
 EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
   using namespace skycalc;
@@ -295,7 +295,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
       almanac::Months(stored ? static_cast<int>(f.year) : year, stored ? f.month : month, 1, zoneMinutes);
   json.clear();
   if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    if (stored) g_page->host.ShowMessage(kPreciseYearsMessage);
+    if (stored) g_page->host.ShowMessage(almanac::kYearsMessage);
     return json.c_str();
   }
   json = AlmanacJson(grids.front(), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
@@ -303,7 +303,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
 }
 
 // The 日食・月食 box of the stored year at the stored site as JSON; "" after
-// the precise model's message when the year is outside 1000-2999.
+// kEclipseYearsMessage when the year is outside 1000-2999.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
   using namespace skycalc;
   static std::string json;

@@ -17,6 +17,9 @@ namespace skycalc::almanac {
 
 inline constexpr int kFirstYear = 1000;
 inline constexpr int kLastYear = 2999;
+// What the front ends say when asked for the almanac outside those years.
+inline constexpr char kYearsMessage[] = "暦は1000年～2999年にだけ計算できます。";
+static_assert(kFirstYear == 1000 && kLastYear == 2999, "kYearsMessage names the years");
 
 // Whether the almanac could be made: kOutsideYears when a date lies outside
 // kFirstYear..kLastYear (every list then empty).
@@ -50,7 +53,8 @@ YearEvents EventsOfYear(int year, int zoneMinutes);
 
 // The Moon at an instant: age (days since the last 朔), the illuminated
 // fraction of its disc [0, 1] and the phase angle (Sun-Moon-Earth, radians
-// [0, pi]), geocentric.
+// [0, pi]), geocentric. For an instant outside the years (UT, a day's margin
+// either side) or not finite, every field is NaN.
 struct MoonState {
   double age = 0;
   double illuminatedFraction = 0;

@@ -96,6 +96,6 @@ TEST_F(AlmanacBoxTest, YearsAndTheUncertainLeapMonth) {
   for (const char* year : {"999", "3000"}) {
     SetDate(year, "6");
     EXPECT_EQ(CloseMessages([&] { TriggerAlmanac(*window); }),
-              QStringList{QString::fromUtf8("高精度計算は1000年～2999年にだけ使えます。")}) << year;
+              QStringList{QString::fromUtf8("暦は1000年～2999年にだけ計算できます。")}) << year;
   }
 }
