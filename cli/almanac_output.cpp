@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "astro/almanac/holidays.h"
 #include "cli/output_format.h"
 #include "panel/model_messages.h"
 
@@ -90,7 +91,9 @@ void AppendAlmanacEventCsv(std::string& out, const almanac::Event& event) {
 
 void AppendCalendarDayText(std::string& out, const almanac::Day& day) {
   out += DateText(day.date) + "\t" + Printf("%.1f", day.moonAgeNoon) + "\t" + Printf("%.3f", day.illuminatedFraction) +
-         "\t" + LunarText(day.lunar) + "\t" + day.rokuyo + "\t" + EventsText(day) + "\n";
+         "\t" + LunarText(day.lunar) + "\t" + day.rokuyo + "\t" + EventsText(day);
+  if (!day.holiday.empty()) out += "\t" + almanac::HolidayLabel(day.holiday, day.holidayPlanned);
+  out += "\n";
 }
 
 void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
@@ -101,6 +104,8 @@ void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
          ",\"leap\":" + (day.lunar.leap ? "true" : "false") + "}";
   if (day.lunar.uncertain) out += ",\"lunar_uncertain\":true";
   out += ",\"rokuyo\":" + FormatJsonString(day.rokuyo);
+  out += ",\"holiday\":" + (day.holiday.empty() ? std::string("null") : FormatJsonString(day.holiday));
+  if (day.holidayPlanned) out += ",\"holiday_planned\":true";
   out += ",\"events\":[";
   for (std::size_t i = 0; i < day.events.size(); ++i) {
     if (i > 0) out += ",";
@@ -110,13 +115,47 @@ void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
 }
 
 std::string CalendarCsvHeader() {
-  return "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,rokuyo,events\n";
+  return "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,rokuyo,events,holiday,holiday_planned\n";
 }
 
 void AppendCalendarDayCsv(std::string& out, const almanac::Day& day) {
   out += DateText(day.date) + "," + FormatJsonNumber(day.moonAgeNoon) + "," + FormatJsonNumber(day.illuminatedFraction) +
          "," + std::to_string(day.lunar.month) + "," + std::to_string(day.lunar.day) + "," +
-         (day.lunar.leap ? "true" : "false") + "," + day.rokuyo + "," + FormatCsvField(EventsText(day)) + "\n";
+         (day.lunar.leap ? "true" : "false") + "," + day.rokuyo + "," + FormatCsvField(EventsText(day)) + "," +
+         FormatCsvField(day.holiday) + "," + (day.holiday.empty() ? "" : day.holidayPlanned ? "true" : "false") + "\n";
+}
+
+void AppendHolidayText(std::string& out, const almanac::Holiday& holiday) {
+  out += DateText(holiday.date) + "\t" + almanac::HolidayLabel(holiday.name, holiday.planned) + "\n";
+}
+
+void AppendHolidayJson(std::string& out, const almanac::Holiday& holiday) {
+  out += "{\"date\":" + FormatJsonString(DateText(holiday.date)) + ",\"name\":" + FormatJsonString(holiday.name) +
+         ",\"planned\":" + (holiday.planned ? "true" : "false") + "}\n";
+}
+
+std::string HolidaysCsvHeader() { return "date,name,planned\n"; }
+
+void AppendHolidayCsv(std::string& out, const almanac::Holiday& holiday) {
+  out += DateText(holiday.date) + "," + FormatCsvField(holiday.name) + "," + (holiday.planned ? "true" : "false") + "\n";
+}
+
+int WriteHolidays(int year, std::int64_t count, CliFormat format) {
+  if (format == CliFormat::kCsv) std::cout << HolidaysCsvHeader();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const almanac::YearHolidays list = almanac::HolidaysOfYear(static_cast<int>(year + i));
+    if (list.status != almanac::Status::kOk) return Rejected();
+    std::string out;
+    for (const almanac::Holiday& h : list.holidays) {
+      switch (format) {
+        case CliFormat::kText: AppendHolidayText(out, h); break;
+        case CliFormat::kJson: AppendHolidayJson(out, h); break;
+        case CliFormat::kCsv: AppendHolidayCsv(out, h); break;
+      }
+    }
+    std::cout << out;
+  }
+  return 0;
 }
 
 int WriteAlmanac(int year, int zoneMinutes, std::int64_t count, CliFormat format) {
