@@ -21,6 +21,7 @@ struct Parser {
   bool eclipsesGiven = false;
   bool almanacGiven = false;
   bool calendarGiven = false;
+  bool holidaysGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -97,6 +98,10 @@ const std::map<std::string, FlagHandler>& Flags() {
       {"--calendar", [](Parser& p, const std::string& o) {
          if (p.calendarGiven) p.Fail(o + " given twice");
          p.options.calendar = p.calendarGiven = true;
+       }},
+      {"--holidays", [](Parser& p, const std::string& o) {
+         if (p.holidaysGiven) p.Fail(o + " given twice");
+         p.options.holidays = p.holidaysGiven = true;
        }},
   };
   return flags;
@@ -176,21 +181,24 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (p.error.empty() && p.options.almanac && p.options.calendar) p.Fail("only one of --almanac and --calendar may be given");
-  for (const auto& [given, name] : {std::pair{p.options.almanac, "--almanac"}, std::pair{p.options.calendar, "--calendar"}}) {
+  if (p.error.empty() && p.options.holidays && (p.options.almanac || p.options.calendar || p.options.eclipses))
+    p.Fail("--holidays cannot be given with --almanac, --calendar or --eclipses");
+  for (const auto& [given, name] : {std::pair{p.options.almanac, "--almanac"}, std::pair{p.options.calendar, "--calendar"},
+                                    std::pair{p.options.holidays, "--holidays"}}) {
     if (p.error.empty() && given && p.options.events) p.Fail(std::string(name) + " cannot be given with --events");
     if (p.error.empty() && given && p.stepGiven) p.Fail(std::string("--step cannot be given with ") + name);
   }
   if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
   if (p.error.empty() && p.options.events && p.detailsGiven)
     p.Fail("--details cannot be given with --events (details are of an instant, events of a day)");
-  if (p.error.empty() && p.detailsGiven && (p.options.eclipses || p.options.almanac || p.options.calendar))
-    p.Fail("--details goes with the rows of instants, not with --eclipses, --almanac or --calendar");
+  if (p.error.empty() && p.detailsGiven && (p.options.eclipses || p.options.almanac || p.options.calendar || p.options.holidays))
+    p.Fail("--details goes with the rows of instants, not with --eclipses, --almanac, --calendar or --holidays");
   if (p.error.empty() && p.options.eclipses &&
       (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
        p.options.timeMode != CliTimeMode::kDefault))
     p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
   if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
-      p.stepGiven != p.countGiven)
+      !p.options.holidays && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

@@ -27,12 +27,13 @@ struct CliOptions {
   CliTimeMode timeMode = CliTimeMode::kDefault;
   CliFormat format = CliFormat::kText;
   std::optional<TableStep> step;     // set together with count (not with events)
-  std::int64_t count = 1;            // rows, days (--events), years (--almanac) or months (--calendar)
+  std::int64_t count = 1;            // rows, days (--events), years (--almanac, --holidays) or months (--calendar)
   bool precise = false;              // the precise model instead of the calculator's
   bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
   bool eclipses = false;             // the eclipses of the stored year (--count years) at the stored site
   bool almanac = false;              // the almanac's events of --count years instead of readouts
   bool calendar = false;             // the almanac's days of --count months instead of readouts
+  bool holidays = false;             // Japan's holidays of --count years instead of readouts
   std::optional<std::string> dataDir;
   std::string convention = "jp";     // rise and set as "jp" (Japan's almanac office) or "intl" define them
   bool details = false;              // magnitude, phase, size, distance and constellation on every row

@@ -119,6 +119,7 @@ int Run(const skycalc::CliOptions& options) {
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.holidays) return skycalc::WriteHolidays(session.StoredCivilTime().year, options.count, options.format);
   if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
     const skycalc::CivilTime date = session.StoredCivilTime();
     const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());

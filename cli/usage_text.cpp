@@ -11,6 +11,7 @@ const char* const kCliUsageText =
        skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
        skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
                    [--count K] [--json|--csv]
+       skycalc-cli [--year Y] --holidays [--count K] [--json|--csv]
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -65,6 +66,12 @@ in the stored zone rounded to the minute as the almanac office does):
   --calendar        the stored month day by day: the Moon's age at noon, its
                     illuminated fraction, the 旧暦 date, the 六曜 (both
                     unofficial) and the day's events; --count K for K months
+                    and the day's holiday
+  --holidays        Japan's national holidays of the stored year (from
+                    1948-07-20; 振替休日 and 国民の休日 included), one a line
+                    (date, name); an equinox day not yet announced by the
+                    cabinet is computed and marked (予定); --count K for K
+                    years (JSON: date, name, planned)
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
 the precise model, 64 usage error.
 
@@ -76,6 +83,7 @@ the precise model, 64 usage error.
        skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
        skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
                    [--count K] [--json|--csv]
+       skycalc-cli [--year 年] --holidays [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -119,7 +127,11 @@ the precise model, 64 usage error.
   --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
                     名称)。--count K でK年分
   --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
-                    非公式) とその日の現象。--count K でKか月分
+                    非公式) とその日の現象・祝日。--count K でKか月分
+  --holidays        設定した年の国民の祝日・休日 (1948年7月20日以降、振替休日と
+                    国民の休日を含む) を1行に1つ (日付、名称)。官報で未発表の
+                    春分の日・秋分の日は計算により (予定) と表示。--count K で
+                    K年分 (JSON: date, name, planned)
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
 64 使い方の誤り。
 )";

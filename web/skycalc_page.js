@@ -421,7 +421,8 @@
       // The days run on without gaps in the week, even across the 1582 reform.
       const start = data.days.length ? data.days[0].weekday : 0;
       for (let slot = 0; slot < 42; ++slot) {
-        const day = data.days[slot - start], cell = make('div', `almanac-cell day${slot % 7}`);
+        const day = data.days[slot - start];
+        const cell = make('div', `almanac-cell day${slot % 7}${day && day.holiday ? ' holiday' : ''}`);
         if (day) {
           cell.dataset.day = day.day;
           const moon = make('canvas', 'almanac-moon');
@@ -429,8 +430,9 @@
           drawMoon(moon, day.fraction, day.waxing);
           const top = make('div', 'almanac-top');
           top.append(make('b', 'almanac-day', String(day.day)), make('span', 'almanac-rokuyo', day.rokuyo));
-          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar),
-            make('div', 'almanac-events', day.events.join(' ')));
+          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar));
+          if (day.holiday) cell.append(make('div', 'almanac-holiday', day.holiday));
+          cell.append(make('div', 'almanac-events', day.events.join(' ')));
         }
         cells.push(cell);
       }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/almanac/almanac.h"
+#include "astro/almanac/holidays.h"
 #include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
@@ -172,6 +173,7 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
                    ",\"lunar\":" + Json(FormatText("旧%s%d/%d", l.leap ? "閏" : "", l.month, l.day)) +
                    ",\"rokuyo\":" + Json(day.rokuyo) + ",\"fraction\":" + Json(day.illuminatedFraction) +
                    ",\"waxing\":" + (day.moonAgeNoon < kHalfSynodicMonth ? "true" : "false") +
+                   ",\"holiday\":" + Json(almanac::HolidayLabel(day.holiday, day.holidayPlanned)) +
                    ",\"events\":" + JsonArray(names) + "}");
   }
   std::string note = almanac::kLunarNote;

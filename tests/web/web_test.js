@@ -251,14 +251,16 @@ const TESTS = {
         title: d.querySelector('[data-name=IDC_ALMANAC_MONTH]').textContent,
         cells: [...d.querySelectorAll('.almanac-cell[data-day]')].map((c) => [c.querySelector('.almanac-day').textContent,
           c.querySelector('.almanac-age').textContent, c.querySelector('.almanac-lunar').textContent,
-          c.querySelector('.almanac-rokuyo').textContent, c.querySelector('.almanac-events').textContent]),
+          c.querySelector('.almanac-rokuyo').textContent, c.querySelector('.almanac-events').textContent,
+          c.querySelector('.almanac-holiday')?.textContent ?? '', c.classList.contains('holiday')]),
         lines: [1, 2, 3].map((c) => d.querySelector(`[data-name=IDC_ALMANAC_EVENTS${c}]`).textContent).filter((t) => t).join('\n'),
         note: d.querySelector('[data-name=IDC_ALMANAC_NOTE]').textContent }));
       const [year, month] = [2033 + Math.floor((10 + m) / 12), (10 + m) % 12 + 1];
       assert.strictEqual(shown.title, `${year}年${month}月　標準時 -4時0分`);
       const expected = days.filter((line) => line.startsWith(`${year}-${String(month).padStart(2, '0')}-`)).map((line) => line.split('\t'));
-      assert.deepStrictEqual(shown.cells, expected.map(([date, age, , lunar, rokuyo, events]) => [String(Number(date.slice(8))), age,
-        lunar.replace(/月/, '/').replace(/日$/, ''), rokuyo, events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' ')]));
+      assert.deepStrictEqual(shown.cells, expected.map(([date, age, , lunar, rokuyo, events, holiday = '']) => [String(Number(date.slice(8))), age,
+        lunar.replace(/月/, '/').replace(/日$/, ''), rokuyo, events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' '),
+        holiday, holiday !== '']));
       assert.strictEqual(shown.lines, expected.flatMap(([date, , , , , events]) =>
         events.split(', ').filter((e) => e).map((e) => `${Number(date.slice(8))}日 ${e}`)).join('\n'));
       assert.strictEqual(shown.note, days.filter((l) => l.startsWith('※')).map((l) => l.slice(1)).slice(0, shown.note.includes('\n') ? 2 : 1).join('\n'));
