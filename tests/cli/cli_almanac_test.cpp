@@ -67,7 +67,7 @@ TEST_F(CliProgramTest, CalendarDaysInEachFormat) {
   ASSERT_EQ(csv.status, 0) << csv.err;
   EXPECT_EQ(Lines(csv.out).size(), 1u + 31u + 28u);
   EXPECT_EQ(Lines(csv.out)[0],
-            "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events,holiday,\n"
+            "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events,holiday,"
               "holiday_planned");
 }
 
