@@ -83,7 +83,7 @@ TEST_F(CliProgramTest, HolidaysInEachFormatAndInTheCalendar) {
       {"--year 2019 --holidays --csv", "date,name,planned\n2019-01-01,元日,false\n"},
       // The holiday closes the calendar's text line, as JSON "holiday" and the CSV's last columns.
       {"--year 2026 --month 9 --calendar", "2026-09-22\t11.0\t0.793\t旧8月12日\t先勝\t\t国民の休日\n"},
-      {"--year 2026 --month 9 --calendar --json", "\"rokuyo\":\"先勝\",\"holiday\":\"国民の休日\",\"events\":[]}"},
+      {"--year 2026 --month 9 --calendar --json", "\"rokuyo\":\"先勝\",\"holiday\":\"国民の休日\",\"holiday_planned\":false,\"events\":[]}"},
       {"--year 2026 --month 9 --calendar --json", "\"holiday\":null"},
       {"--year 2028 --month 3 --calendar --json", "\"holiday\":\"春分の日\",\"holiday_planned\":true,"},
       {"--year 2028 --month 3 --calendar --csv", ",春分 11:17,春分の日,true\n"},
