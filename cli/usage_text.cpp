@@ -5,12 +5,16 @@ namespace skycalc {
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir DIR]
-       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
-       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir DIR]
+       skycalc-cli --events [DATE] [SITE] [ZONE] [BODY] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year Y] [SITE] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year Y] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
+                   [--json|--csv]
+DATE is --year, --month and --day; SITE --longitude, --latitude and
+--azimuth; ZONE --zone-hour and --zone-minute. An option that would have no
+effect in the chosen mode is refused.
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -66,16 +70,20 @@ in the stored zone rounded to the minute as the almanac office does):
                     illuminated fraction, the 旧暦 date, the 六曜 (both
                     unofficial) and the day's events; --count K for K months
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
-the precise model, 64 usage error.
+the precise model, 64 usage error, 74 the output could not be written.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir フォルダ]
-       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
-       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir フォルダ]
+       skycalc-cli --events [日付] [地点] [標準時] [天体] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year 年] [地点] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year 年] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
+                   [--json|--csv]
+日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
+標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
+受け付けません。
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -121,7 +129,7 @@ the precise model, 64 usage error.
   --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
                     非公式) とその日の現象。--count K でKか月分
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
-64 使い方の誤り。
+64 使い方の誤り、74 出力を書き込めない。
 )";
 
 }  // namespace skycalc

@@ -241,3 +241,60 @@ TEST(TableProgress, LineAfterTheFirstSecond) {
 
 }  // namespace
 }  // namespace skycalc
+
+namespace skycalc {
+namespace {
+
+// Each mode refuses what it would ignore; what the usage lines and the
+// README's examples give stays accepted.
+TEST(CliParse, OptionsWithoutEffectAreRefused) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;  // the whole message; "" when accepted
+  } const cases[] = {
+      {{"--almanac", "--planet", "moon"}, "--planet cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--calendar", "--precise"}, "--precise cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--equatorial"}, "--equatorial cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--calendar", "--convention", "jp"}, "--convention cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--calendar", "--latitude", "35"}, "--latitude cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--day", "1"}, "--day cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--hour", "3", "--calendar"}, "--hour cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--month", "2"}, "--month cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--eclipses", "--convention", "intl"}, "--convention cannot be given with --eclipses (it uses only the year, the site, the zone and --count)"},
+      {{"--eclipses", "--day", "3"}, "--day cannot be given with --eclipses (it uses only the year, the site, the zone and --count)"},
+      {{"--convention", "intl"}, "--convention goes only with --events"},
+      {{"--events", "--sidereal"}, "--sidereal cannot be given with --events (it uses only the date, the site, the zone, the body, --precise, --convention and --count)"},
+      {{"--events", "--minute", "5"}, "--minute cannot be given with --events (it uses only the date, the site, the zone, the body, --precise, --convention and --count)"},
+      {{"--events", "--step", "1h", "--count", "2"}, "--step cannot be given with --events (--count gives days)"},
+      {{"--almanac", "--calendar"}, "--calendar cannot be given with --almanac"},
+      {{"--events", "--eclipses"}, "--eclipses cannot be given with --events"},
+      {{"--year", "2026", "--zone-hour", "9", "--zone-minute", "0", "--almanac", "--json", "--data-dir", "d"}, ""},
+      {{"--year", "2026", "--month", "2", "--zone-hour", "9", "--calendar", "--count", "3"}, ""},
+      {{"--eclipses", "--year", "2022", "--longitude", "139.7", "--latitude", "35.7", "--azimuth", "180"}, ""},
+      {{"--events", "--year", "2025", "--day", "1", "--star", "vega", "--precise", "--convention", "intl", "--csv"}, ""},
+      {{"--planet", "venus", "--details", "--equatorial", "--sidereal", "--precise", "--step", "1h", "--count", "2"}, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
+// The next option is not taken as the value of one given without it, and a
+// number past twelve digits is called too large, not malformed.
+TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  } const cases[] = {
+      {{"--year", "--zone-hour", "9"}, "--year needs a value"},
+      {{"--star", "--json"}, "--star needs a value"},
+      {{"--year", "--help=x"}, "--year needs a value"},
+      {{"--year", "-5", "--data-dir", "--x"}, ""},
+      {{"--step", "9223372036854775807m", "--count", "2"}, "--step 9223372036854775807m is too large (at most 999999999999)"},
+      {{"--step", "1h", "--count", "99999999999999999999"}, "--count 99999999999999999999 is too large (at most 999999999999)"},
+      {{"--step", "999999999999d", "--count", "000000000000002"}, ""},
+      {{"--step", "99999999999999x", "--count", "2"}, "--step needs a positive whole number followed by m, h or d, not \"99999999999999x\""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
+}  // namespace
+}  // namespace skycalc
