@@ -1,6 +1,8 @@
 // skycalc-cli's behaviour at the edges: output that cannot be written,
 // options that would have no effect, values the command line cannot take.
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -49,6 +51,34 @@ TEST_F(CliProgramTest, WriteErrorsAreReportedNotSuccess) {
   const RunResult piped = RunWithOutput("--year 2000 --step 1m --count 1000000" + kData, "| head -1 >/dev/null");
   EXPECT_EQ(piped.status, 128 + 13);
   EXPECT_EQ(piped.err, "");
+}
+
+// A settings file that is a FIFO (or a device) is never opened: the run
+// neither waits for a writer nor reads forever, and the regular files
+// beside it are still read in QSettings' order (application file first).
+TEST_F(CliProgramTest, SettingsFifoNeverBlocks) {
+  const std::string orgFile = (root_ / "config" / "Quillmoor.conf").string();
+  struct Case {
+    const char* appFile;  // "fifo", "zero" (a link to /dev/zero) or the regular file's longitude
+    const char* orgFile;
+    const char* longitude;
+  } const cases[] = {{"fifo", "-5.5", "-5.5"}, {"zero", "-5.5", "-5.5"}, {"7.25", "fifo", "7.25"}};
+  for (const Case& c : cases) {
+    fs::remove_all(root_ / "config");
+    fs::create_directories(fs::path(StorePath()).parent_path());
+    for (const auto& [path, kind] : {std::pair{StorePath(), c.appFile}, std::pair{orgFile, c.orgFile}}) {
+      if (std::string(kind) == "fifo") {
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+      } else if (std::string(kind) == "zero") {
+        fs::create_symlink("/dev/zero", path);
+      } else {
+        std::ofstream(path) << "[Config]\nLongitude=" << kind << "\n";
+      }
+    }
+    const RunResult r = Run("--json");
+    EXPECT_EQ(r.status, 0) << c.appFile << " " << c.orgFile << ": " << r.err;
+    EXPECT_EQ(JsonValue(r.out, "longitude"), c.longitude) << c.appFile << " " << c.orgFile;
+  }
 }
 
 }  // namespace
