@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/nfkc_match_model.h"
 #include "app/almanac_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
@@ -184,6 +185,7 @@ void CSkyCalcWindow::BindControls() {
       // Only a pick from the list counts: no completion, and leaving the text
       // field with a typed name must not select that name.
       list->setCompleter(nullptr);
+      list->setModel(new NfkcMatchModel(list));  // typing in the open list finds ベガ as ﾍﾞｶﾞ
       disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
       connect(list, &QComboBox::activated, this, [this, id](int index) { OnListPicked(id, index); });
     }

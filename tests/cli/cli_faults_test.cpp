@@ -53,6 +53,16 @@ TEST_F(CliProgramTest, WriteErrorsAreReportedNotSuccess) {
   EXPECT_EQ(piped.err, "");
 }
 
+// The star list's names are half-width; the full-width name an input
+// method types chooses the same star.
+TEST_F(CliProgramTest, FullWidthStarNameIsAccepted) {
+  const std::string at = "--year 2024 --month 8 --day 1 --hour 21 --minute 0 --equatorial" + kData;
+  const RunResult typed = Run(at + " --star ベガ");
+  EXPECT_EQ(typed.status, 0) << typed.err;
+  EXPECT_EQ(typed.out, Run(at + " --star ﾍﾞｶﾞ").out);
+  EXPECT_EQ(typed.out, Run(at + " --star vega").out);
+}
+
 // A settings file that is a FIFO (or a device) is never opened: the run
 // neither waits for a writer nor reads forever, and the regular files
 // beside it are still read in QSettings' order (application file first).

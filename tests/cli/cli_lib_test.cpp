@@ -298,3 +298,32 @@ TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
 
 }  // namespace
 }  // namespace skycalc
+
+namespace skycalc {
+namespace {
+
+// Names typed with an input method are full-width; the star list's are
+// half-width katakana. Both are one text in Unicode NFKC (UAX #15: the
+// half-width forms decompose <narrow> to the full-width ones, the
+// full-width Latin letters and digits <wide> to ASCII).
+TEST(CliBodies, FullWidthNamesFindHalfWidthEntries) {
+  const std::vector<std::string> stars = {"ｱｰｸﾄｩﾙｽ(うしかい座α星)", "ｱｸﾙｸｽ(みなみじゅうじ座α星)", "ﾍﾞｶﾞ(こと座α星)"};
+  struct Case {
+    BodyKind kind;
+    const char* text;
+    int index;
+  } const cases[] = {
+      {BodyKind::kStar, "ベガ", 2},
+      {BodyKind::kStar, "アークトゥルス", 0},
+      {BodyKind::kStar, "アクルクス（みなみじゅうじ座α星）", 1},
+      {BodyKind::kStar, "ｱｰｸﾄｩﾙｽ", 0},
+      {BodyKind::kStar, "ｓｉｒｉｕｓ", 9},
+      {BodyKind::kStar, "２０", 20},
+      {BodyKind::kStar, "ヘガ", -1},
+      {BodyKind::kConstellation, "ＵＭａ", 13},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolveBody(c.kind, c.text, stars), c.index) << c.text;
+}
+
+}  // namespace
+}  // namespace skycalc
