@@ -302,6 +302,24 @@ TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
 namespace skycalc {
 namespace {
 
+// The site is stored as 32-bit floats; JSON gives each the shortest decimal
+// that reads back to that float (as printf's %.9g text does after trimming
+// digits), not the widened double's seventeen digits.
+TEST(CliFormat, StoredFloatsPrintShortestNotNoise) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {{139.7f, "139.7"}, {35.7f, "35.7"}, {-70.25f, "-70.25"}, {359.99f, "359.99"},
+               {-179.99f, "-179.99"}, {0.01f, "0.01"}, {0.0f, "0"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatJsonNumber(c.value), c.text);
+    EXPECT_EQ(std::strtof(c.text, nullptr), c.value);
+    CliRow row;
+    row.fields.longitude = c.value;
+    EXPECT_NE(FormatJsonLine(row).find(std::string("\"longitude\":") + c.text + ","), std::string::npos) << c.text;
+  }
+}
+
 // Names typed with an input method are full-width; the star list's are
 // half-width katakana. Both are one text in Unicode NFKC (UAX #15: the
 // half-width forms decompose <narrow> to the full-width ones, the
