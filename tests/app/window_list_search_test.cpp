@@ -1,7 +1,6 @@
-// Typing into an open body list: the entry is found whichever width the
-// name is typed in (an input method commits full-width katakana, the star
-// list holds half-width ones; both are one text in Unicode NFKC, UAX #15).
-
+// Typing into an open body list finds the entry whichever width the name is
+// typed in: an input method commits full-width katakana, the star list holds
+// half-width ones, one text in Unicode NFKC (UAX #15, <narrow> decompositions).
 #include <QAbstractItemView>
 #include <QComboBox>
 
@@ -14,26 +13,19 @@ namespace {
 
 TEST_F(WindowTest, FullWidthTypingFindsHalfWidthStar) {
   Open();
-  struct Case {
+  const struct {
     int list;
     const char* typed;
     const char* found;  // the start of the entry made current
-  } const cases[] = {
-      {IDC_STARLIST, "ベガ", "ﾍﾞｶﾞ("},
-      {IDC_STARLIST, "ﾍﾞｶﾞ", "ﾍﾞｶﾞ("},
-      {IDC_STARLIST, "シリウス", "ｼﾘｳｽ("},
-      {IDC_PLANETLIST, "火", "火星"},
-      {IDC_CONSTLIST, "ｵﾘｵﾝ", "オリオン"},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{IDC_STARLIST, "ベガ", "ﾍﾞｶﾞ("}, {IDC_STARLIST, "ﾍﾞｶﾞ", "ﾍﾞｶﾞ("}, {IDC_STARLIST, "シリウス", "ｼﾘｳｽ("},
+               {IDC_PLANETLIST, "火", "火星"},      {IDC_CONSTLIST, "ｵﾘｵﾝ", "オリオン"}};
+  for (const auto& c : cases) {
     auto* list = qobject_cast<QComboBox*>(Control(c.list));
-    ASSERT_NE(list, nullptr);
     list->showPopup();
-    QAbstractItemView* view = list->view();
-    view->keyboardSearch(QString());  // a new search
-    view->keyboardSearch(QString::fromUtf8(c.typed));
-    EXPECT_TRUE(view->currentIndex().data().toString().startsWith(QString::fromUtf8(c.found)))
-        << c.typed << " found " << view->currentIndex().data().toString().toStdString();
+    list->view()->keyboardSearch(QString());  // a new search
+    list->view()->keyboardSearch(QString::fromUtf8(c.typed));
+    const QString found = list->view()->currentIndex().data().toString();
+    EXPECT_TRUE(found.startsWith(QString::fromUtf8(c.found))) << c.typed << " found " << found.toStdString();
     list->hidePopup();
   }
 }

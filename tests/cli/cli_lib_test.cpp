@@ -225,11 +225,6 @@ TEST(CliFormat, JsonAndCsvLines) {
   EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");
 }
 
-}  // namespace
-}  // namespace skycalc
-
-namespace skycalc {
-namespace {
 
 TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(500, 1000, 0.5), "");
@@ -239,11 +234,6 @@ TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(500, 1000, 2.6), "500/1000 行 (50%)  192 行/秒  残り 0:03");  // 2.6 s rounds up
 }
 
-}  // namespace
-}  // namespace skycalc
-
-namespace skycalc {
-namespace {
 
 // Each mode refuses what it would ignore; what the usage lines and the
 // README's examples give stays accepted.
@@ -296,11 +286,6 @@ TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
   for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
 }
 
-}  // namespace
-}  // namespace skycalc
-
-namespace skycalc {
-namespace {
 
 // The site is stored as 32-bit floats; JSON gives each the shortest decimal
 // that reads back to that float (as printf's %.9g text does after trimming
