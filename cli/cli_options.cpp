@@ -115,7 +115,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (p.stepGiven) p.Fail(o + " given twice");
            if (!ParseTableStep(v, step)) {
              p.Fail(StepTooLarge(v) ? TooLargeMessage(o, v)
-                                   : o + " needs a positive whole number followed by m, h or d, not \"" + v + "\"");
+                                   : o + " needs a positive whole number followed by m, h or d, not " + QuoteForMessage(v));
            }
            p.options.step = step;
            p.stepGiven = true;
@@ -125,13 +125,13 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            switch (ReadWholeNumber(v, p.options.count)) {
              case WholeNumberText::kValid: break;
              case WholeNumberText::kTooLarge: p.Fail(TooLargeMessage(o, v)); break;
-             case WholeNumberText::kMalformed: p.Fail(o + " needs a positive whole number, not \"" + v + "\""); break;
+             case WholeNumberText::kMalformed: p.Fail(o + " needs a positive whole number, not " + QuoteForMessage(v)); break;
            }
            p.countGiven = true;
          }},
         {"--convention", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.conventionGiven) p.Fail(o + " given twice");
-           if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not \"" + v + "\"");
+           if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not " + QuoteForMessage(v));
            p.options.convention = v;
            p.conventionGiven = true;
          }},
@@ -143,7 +143,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
     for (std::size_t i = 0; i < kCliFieldCount; ++i) {
       table[kCliFields[i].option] = [i](Parser& p, const std::string& o, const std::string& v) {
         if (p.options.fields[i]) p.Fail(o + " given twice");
-        if (!IsKeypadValue(kCliFields[i], v)) p.Fail(o + ": the keypad cannot key \"" + v + "\"");
+        if (!IsKeypadValue(kCliFields[i], v)) p.Fail(o + ": the keypad cannot key " + QuoteForMessage(v));
         p.options.fields[i] = v;
       };
     }
@@ -269,6 +269,23 @@ std::string CheckScopes(const std::vector<std::string>& given) {
 
 }  // namespace
 
+std::string QuoteForMessage(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20 || u == 0x7F) {
+      static const char kHex[] = "0123456789abcdef";
+      out += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
 CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
   Parser p;
   for (const std::string& arg : args) {
@@ -298,7 +315,7 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       }
       valued->second(p, option, inlineValue ? *inlineValue : args[++i]);
     } else {
-      p.Fail("unknown argument \"" + args[i] + "\"");
+      p.Fail("unknown argument " + QuoteForMessage(args[i]));
     }
   }
   if (p.error.empty()) p.error = CheckScopes(p.given);

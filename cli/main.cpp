@@ -116,7 +116,7 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
-    return UsageError("no such body in the list: \"" + options.bodyText + "\"");
+    return UsageError("no such body in the list: " + skycalc::QuoteForMessage(options.bodyText));
   }
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);

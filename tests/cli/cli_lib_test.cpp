@@ -286,6 +286,20 @@ TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
   for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
 }
 
+// A usage error is one line whatever the argument holds (found by fuzzing:
+// "-\n" broke the message in two, and an escape sequence reached the terminal).
+TEST(CliParse, UsageErrorsQuoteControlCharactersOnOneLine) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  } const cases[] = {
+      {{"-\n"}, "unknown argument \"-\\n\""},
+      {{"--year", "20\x1b[2J"}, "--year: the keypad cannot key \"20\\x1b[2J\""},
+      {{"--convention", "a\"b\\\t"}, "--convention needs jp or intl, not \"a\\\"b\\\\\\t\""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
 
 // The site is stored as 32-bit floats; JSON gives each the shortest decimal
 // that reads back to that float (as printf's %.9g text does after trimming
