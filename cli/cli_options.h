@@ -48,4 +48,9 @@ struct CliParseResult {
 // the next argument or after "=" (--year=2000); a value may begin with "-".
 CliParseResult ParseCommandLine(const std::vector<std::string>& args);
 
+// text in double quotes for a one-line message: '"' and '\\' escaped with a
+// backslash, control characters as \n, \t or \xNN (so that an argument can
+// neither break the line nor send a terminal its escape sequences).
+std::string QuoteForMessage(const std::string& text);
+
 }  // namespace skycalc

@@ -15,6 +15,7 @@
 #include "cli/eclipse_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
+#include "cli/standard_output.h"
 #include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
@@ -28,6 +29,7 @@ namespace {
 
 constexpr int kExitRejected = 2;
 constexpr int kExitUsage = 64;
+constexpr int kExitIoError = 74;  // EX_IOERR of <sysexits.h>: the output could not be written
 
 int UsageError(const std::string& reason) {
   std::cerr << "skycalc-cli: " << reason << " (see skycalc-cli --help)\n";
@@ -114,7 +116,7 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
-    return UsageError("no such body in the list: \"" + options.bodyText + "\"");
+    return UsageError("no such body in the list: " + skycalc::QuoteForMessage(options.bodyText));
   }
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
@@ -191,11 +193,22 @@ int Run(const skycalc::CliOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (parsed.options.help) {
-    std::cout << skycalc::kCliUsageText;
-    return 0;
+  // Every output, whichever way it is written, is checked here: a failed
+  // write stops the run at once, and the final flush and close are checked.
+  skycalc::StandardOutput output;
+  try {
+    const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    int status = 0;
+    if (parsed.options.help) {
+      std::cout << skycalc::kCliUsageText;
+    } else {
+      status = parsed.error.empty() ? Run(parsed.options) : UsageError(parsed.error);
+    }
+    output.Close();
+    return status;
+  } catch (const skycalc::OutputError& error) {
+    output.Abandon();
+    std::cerr << skycalc::OutputErrorMessage(error.Error()) << "\n";
+    return kExitIoError;
   }
-  if (!parsed.error.empty()) return UsageError(parsed.error);
-  return Run(parsed.options);
 }

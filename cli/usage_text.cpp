@@ -5,13 +5,17 @@ namespace skycalc {
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir DIR]
-       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
-       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
-       skycalc-cli [--year Y] --holidays [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir DIR]
+       skycalc-cli --events [DATE] [SITE] [ZONE] [BODY] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year Y] [SITE] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year Y] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year Y] [--count K] [--json|--csv]
+DATE is --year, --month and --day; SITE --longitude, --latitude and
+--azimuth; ZONE --zone-hour and --zone-minute. An option that would have no
+effect in the chosen mode is refused.
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -65,25 +69,29 @@ in the stored zone rounded to the minute as the almanac office does):
                     line (date, time, name); --count K for K years
   --calendar        the stored month day by day: the Moon's age at noon, its
                     illuminated fraction, the 旧暦 date, the 六曜 (both
-                    unofficial) and the day's events; --count K for K months
-                    and the day's holiday
+                    unofficial), the day's events and its holiday; --count K
+                    for K months
   --holidays        Japan's national holidays of the stored year (from
                     1948-07-20; 振替休日 and 国民の休日 included), one a line
                     (date, name); an equinox day not yet announced by the
                     cabinet is computed and marked (予定); --count K for K
                     years (JSON: date, name, planned)
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
-the precise model, 64 usage error.
+the model's (or the almanac's) years, 64 usage error, 74 the output could not be written.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir フォルダ]
-       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
-       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
-       skycalc-cli [--year 年] --holidays [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir フォルダ]
+       skycalc-cli --events [日付] [地点] [標準時] [天体] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year 年] [地点] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year 年] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year 年] [--count K] [--json|--csv]
+日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
+標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
+受け付けません。
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -133,7 +141,7 @@ the precise model, 64 usage error.
                     春分の日・秋分の日は計算により (予定) と表示。--count K で
                     K年分 (JSON: date, name, planned)
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
-64 使い方の誤り。
+64 使い方の誤り、74 出力を書き込めない。
 )";
 
 }  // namespace skycalc

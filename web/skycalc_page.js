@@ -182,8 +182,11 @@
     } else if (open && event.key === 'Escape') {
       closeList(list);
     } else if (!open && event.key === 'Enter') {
-      // Enter in the text field picks the entry of exactly that text, if there is one.
-      const index = list.entries.indexOf(list.input.value);
+      // Enter in the text field picks the entry of exactly that text, if there is one; the
+      // texts are compared in Unicode NFKC, so the full-width ベガ an input method types is
+      // the star list's half-width ﾍﾞｶﾞ.
+      const typed = list.input.value.normalize('NFKC');
+      const index = list.entries.findIndex((entry) => entry.normalize('NFKC') === typed);
       if (index >= 0) pickList(list, index);
     } else {
       return;
