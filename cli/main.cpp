@@ -142,7 +142,7 @@ int Run(const skycalc::CliOptions& options) {
         out.Buffer(), {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude, f.latitude, f.azimuth},
         options.format, [&](std::int64_t years) {
           out.Flush();
-          std::fflush(stdout);
+          skycalc::FlushChecked(stdout);
           progress.Update(years);
         });
     progress.Finish();
