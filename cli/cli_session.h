@@ -43,7 +43,8 @@ class CliSession {
   CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders);
 
   // Loads the catalogues and takes the reset's fields; returns the start-up
-  // messages (unreadable catalogues).
+  // messages (unreadable catalogues, then stored settings replaced by their
+  // defaults).
   std::vector<std::string> Start();
   // Picks a body from its list; false when text names no entry of that list.
   bool ChooseBody(BodyKind kind, const std::string& text);
@@ -58,7 +59,8 @@ class CliSession {
   // the field's message when SET would refuse it.
   std::optional<std::string> StoreField(Field field, const std::string& text);
   // Stores, as SET does, the date and time fields in which to differs from
-  // the stored ones; the year's message beyond its range.
+  // the stored ones; kBeyondLastYearMessage past the year field's last year,
+  // the year's message before its first.
   std::optional<std::string> StoreCivilTime(const CivilTime& to);
   // The stored date and time.
   CivilTime StoredCivilTime() const;

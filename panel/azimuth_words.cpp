@@ -1,0 +1,29 @@
+#include "panel/azimuth_words.h"
+
+#include <cmath>
+
+#include "panel/readout_format.h"
+
+namespace skycalc {
+
+namespace {
+
+// The cardinal points in the order the azimuth runs, from the south-based 0.
+const char* const kCardinals[4] = {"南", "西", "北", "東"};
+
+}  // namespace
+
+std::string AzimuthOriginWords(double originDegrees) {
+  // The fields never hold a non-finite origin (a stored one falls back to its default).
+  double folded = std::isfinite(originDegrees) ? std::fmod(originDegrees, 360.0) : 0.0;
+  if (folded < 0.0) folded += 360.0;
+  if (!(folded < 360.0)) folded = 0.0;  // -0.0...01 folds to 360 in floating point
+  const int quadrant = static_cast<int>(folded / 90.0);
+  const double past = folded - 90.0 * quadrant;
+  const std::string from = kCardinals[quadrant];
+  const std::string toward = kCardinals[(quadrant + 1) % 4];
+  if (past == 0.0) return "方位は" + from + "から" + toward + "回り";
+  return "方位は" + from + "から" + toward + "へ" + FormatText("%.2f", past) + "°の向きを0°として" + toward + "回り";
+}
+
+}  // namespace skycalc
