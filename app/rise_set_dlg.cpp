@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/dialog_units.h"
+#include "panel/azimuth_words.h"
 #include "ui_rise_set_dlg.h"
 
 namespace skycalc {
@@ -39,7 +40,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 218) : QSize(200, 218 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(200, 242) : QSize(200, 242 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
@@ -60,6 +61,9 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
   m_ui->IDC_EVENTS_NOTE->setText(e.alwaysUp ? QString::fromUtf8(kAlwaysUp)
                                  : e.alwaysDown ? QString::fromUtf8(kAlwaysDown)
                                                 : QString());
+  const StoredFields& f = observation.fields;
+  m_ui->IDC_EVENTS_ORIGIN->setText(Utf8(AzimuthOriginWords(f.azimuth)));
+  m_ui->IDC_EVENTS_DATE_NOTE->setText(Utf8(DateNote(f.year, f.month, f.day)));
 
   const struct {
     QLabel* caption;

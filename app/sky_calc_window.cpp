@@ -26,6 +26,7 @@
 #include "panel/day_events.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
+#include "panel/azimuth_words.h"
 #include "panel/settings_keys.h"
 #include "ui_sky_calc_dlg.h"
 
@@ -163,6 +164,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
+  m_readPrecise = m_dlg.IsPreciseModel();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -291,8 +293,8 @@ void CSkyCalcWindow::ShowAbout() {
 }
 
 void CSkyCalcWindow::ShowHelp() {
-  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QString::fromUtf8(kHelpText),
-                  QMessageBox::Ok, this);
+  const QString text = QString::fromUtf8(kHelpText) + QStringLiteral("\n\n") + QString::fromStdString(AzimuthOriginHelp());
+  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -339,7 +341,7 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
-  m_store.WriteString(kSettingsSection, kPreciseSetting, m_dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);

@@ -59,7 +59,6 @@ std::optional<std::string> CliSession::StoreField(Field field, const std::string
 // would build, so it is stored as SET stores an entry, field by field in SET's
 // order.
 std::optional<std::string> CliSession::StoreCivilTime(const CivilTime& to) {
-  if (to.year > kLastFieldYear) return std::string(kBeyondLastYearMessage);
   const CivilTime from = StoredCivilTime();
   const struct {
     Field field;

@@ -59,8 +59,7 @@ class CliSession {
   // the field's message when SET would refuse it.
   std::optional<std::string> StoreField(Field field, const std::string& text);
   // Stores, as SET does, the date and time fields in which to differs from
-  // the stored ones; kBeyondLastYearMessage past the year field's last year,
-  // the year's message before its first.
+  // the stored ones; the year's message beyond its range.
   std::optional<std::string> StoreCivilTime(const CivilTime& to);
   // The stored date and time.
   CivilTime StoredCivilTime() const;

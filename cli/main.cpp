@@ -83,7 +83,8 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
-    if (date.year > skycalc::kLastFieldYear) return fail(skycalc::kBeyondLastYearMessage);
+    if (date.year > skycalc::kLastFieldYear)  // the year field's message, as a table stepping past it says
+      return fail(skycalc::CheckFieldEntry(skycalc::Field::kYear, std::to_string(date.year)).message);
     const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
     if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {

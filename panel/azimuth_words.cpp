@@ -26,4 +26,11 @@ std::string AzimuthOriginWords(double originDegrees) {
   return "方位は" + from + "から" + toward + "へ" + FormatText("%.2f", past) + "°の向きを0°として" + toward + "回り";
 }
 
+std::string AzimuthOriginHelp() {
+  return "方位の項目は、方位角を数え始める向きです(南を0°として西回りに測った角度)。"
+         "地平座標の方位角はその向きから数えます: 0なら「" +
+         AzimuthOriginWords(0.0) + "」、180なら「" + AzimuthOriginWords(180.0) + "」、90なら「" +
+         AzimuthOriginWords(90.0) + "」。出没時刻などの方位を示す出力には、この言葉を添えます。";
+}
+
 }  // namespace skycalc

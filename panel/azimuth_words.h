@@ -15,5 +15,8 @@ namespace skycalc {
 // 270 "方位は東から南回り"; any other origin names its direction from the
 // cardinal point before it, "方位は南から西へ37.50°の向きを0°として西回り".
 std::string AzimuthOriginWords(double originDegrees);
+// The paragraph of the calculator's help on the 方位 field, with the words
+// of the origins 0, 180 and 90.
+std::string AzimuthOriginHelp();
 
 }  // namespace skycalc

@@ -181,6 +181,11 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
   return reset;
 }
 
+void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now) {
+  const bool absent = store.ReadString(kSettingsSection, name, kAbsentSetting) == kAbsentSetting;
+  if (now != asRead || absent) store.WriteString(kSettingsSection, name, now);
+}
+
 std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o,
                                                         const events::RiseSetConvention& convention) {
   return std::make_unique<sky::DayEventsTable>(*o.model, o.target, SiteOf(o.fields), o.fields.zoneHour,
@@ -592,10 +597,7 @@ void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }
 // does not hold it yet (the first run writes all five, as the design has it).
 void CSkyCalcDlg::OnClose() {
   const std::array<std::string, kSavedSettingCount> now = SettingTexts(Fields());
-  for (int i = 0; i < kSavedSettingCount; ++i) {
-    const bool absent = m_store.ReadString(kSettingsSection, kSettingNames[i], kAbsentSetting) == kAbsentSetting;
-    if (now[i] != m_readSettings[i] || absent) m_store.WriteString(kSettingsSection, kSettingNames[i], now[i]);
-  }
+  for (int i = 0; i < kSavedSettingCount; ++i) SaveChangedSetting(m_store, kSettingNames[i], m_readSettings[i], now[i]);
 }
 
 }  // namespace skycalc

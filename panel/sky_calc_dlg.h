@@ -58,6 +58,13 @@ struct ResetValues {
 // value that is no finite float takes its default (and a line in fallbacks).
 ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
 
+// The close request's write of one setting of section Config: now (the text
+// it would write) is written when it differs from asRead (the text it would
+// have written for the value read at the last reset) or when the store holds
+// no value of that name; otherwise the store keeps what it has, which may be
+// another window's later change.
+void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now);
+
 // The rise, transit, set and twilight table of observation's target at its
 // site, in its zone, azimuths from its azimuth origin, rise and set as
 // convention defines them.
