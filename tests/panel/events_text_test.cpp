@@ -1,9 +1,8 @@
-// The texts that label days and azimuths, and the settings two windows write.
+// The texts that label days and azimuths.
 #include <gtest/gtest.h>
 
 #include "panel/azimuth_words.h"
 #include "panel/day_events.h"
-#include "panel/settings_keys.h"
 #include "panel_fixture.h"
 
 namespace skycalc {
@@ -50,35 +49,6 @@ TEST(AzimuthWords, NameTheDirectionOfZeroAndTheWayAzimuthsRun) {
                {37.5, "方位は南から西へ37.50°の向きを0°として西回り"},
                {200.0, "方位は北から東へ20.00°の向きを0°として東回り"}};
   for (const auto& c : cases) EXPECT_EQ(AzimuthOriginWords(c.origin), c.words) << c.origin;
-}
-
-// Two windows on one store: A changes the longitude and closes, then B,
-// unchanged, closes. B must not put back the longitude it read.
-TEST(SettingsClose, SecondWindowKeepsTheFirstWindowsChange) {
-  HeadlessCalculator a, b;
-  MemorySettingsStore& store = a.store;
-  store.WriteString(kSettingsSection, kLongitudeSetting, "140.00");
-  a.Open();
-  // b shares a's store from here on: its logic reads and writes a.store.
-  CSkyCalcDlg second(b.host, store, b.clock);
-  second.OnInitDialog();
-  a.Key(IDC_FIELD_LONGITUDE, "135.5");
-  a.dlg->OnClose();
-  second.OnClose();
-  EXPECT_EQ(store.Get(kSettingsSection, kLongitudeSetting), "135.50");
-  EXPECT_EQ(store.Get(kSettingsSection, kLatitudeSetting), "35.00");  // absent: written, as on a first run
-}
-
-// A stored zone is shown as the field holds it: SDHour 128 is -128 in the
-// signed 8-bit field, SDMinute -5 is 251 in the unsigned one.
-TEST_F(PanelTest, StoredZoneIsShownAsTheFieldHoldsIt) {
-  store.WriteString(kSettingsSection, kZoneHourSetting, "128");
-  store.WriteString(kSettingsSection, kZoneMinuteSetting, "-5");
-  Open();
-  EXPECT_EQ(Text(IDC_ZONEHOUR), "-128");
-  EXPECT_EQ(Text(IDC_ZONEMINUTE), "251");
-  EXPECT_EQ(dlg->m_nZoneHour, -128);
-  EXPECT_EQ(dlg->m_nZoneMinute, 251);
 }
 
 }  // namespace
