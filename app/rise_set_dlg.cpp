@@ -40,7 +40,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 242) : QSize(200, 242 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(200, 230) : QSize(200, 230 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
@@ -58,12 +58,8 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
     row.time->setText(Utf8(FormatEventTimes(row.list, day.dayStartJd)));
     row.detail->setText(Utf8(Detail(row.list, row.altitude)));
   }
-  m_ui->IDC_EVENTS_NOTE->setText(e.alwaysUp ? QString::fromUtf8(kAlwaysUp)
-                                 : e.alwaysDown ? QString::fromUtf8(kAlwaysDown)
-                                                : QString());
-  const StoredFields& f = observation.fields;
-  m_ui->IDC_EVENTS_ORIGIN->setText(Utf8(AzimuthOriginWords(f.azimuth)));
-  m_ui->IDC_EVENTS_DATE_NOTE->setText(Utf8(DateNote(f.year, f.month, f.day)));
+  m_ui->IDC_EVENTS_ORIGIN->setText(Utf8(AzimuthOriginWords(observation.fields.azimuth)));
+  m_ui->IDC_EVENTS_NOTE->setText(Utf8(EventsNote(observation, e)));
 
   const struct {
     QLabel* caption;

@@ -8,6 +8,7 @@
 #include "catalog/catalog.h"
 #include "catalog/catalog_folders.h"
 #include "catalog/names.h"
+#include "panel/day_events.h"
 #include "panel/fields.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
@@ -203,6 +204,12 @@ std::string EventsSiteLine(const Observation& o) {
   const StoredFields& f = o.fields;
   return FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
                     static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+}
+
+std::string EventsNote(const Observation& o, const events::DayEvents& e) {
+  const std::string stays = e.alwaysUp ? kAlwaysUp : e.alwaysDown ? kAlwaysDown : "";
+  const std::string date = DateNote(o.fields.year, o.fields.month, o.fields.day);
+  return stays + (stays.empty() || date.empty() ? "" : "　") + date;
 }
 
 std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders) {

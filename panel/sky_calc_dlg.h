@@ -76,6 +76,10 @@ std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(
 // mark), and the site and zone.
 std::string EventsTitle(const Observation& observation);
 std::string EventsSiteLine(const Observation& observation);
+// The box's note line: "一日中地平線上" / "一日中地平線下" for a body that stays up
+// or down, the DateNote of a stored date the calendar does not have, both
+// joined with "　", or "".
+std::string EventsNote(const Observation& observation, const events::DayEvents& events);
 
 // Start-up's catalogue load into StarCatalog and ConstellationCatalog, each
 // file from the first of folders that holds it; the message of each file

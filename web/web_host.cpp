@@ -246,8 +246,8 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
 
 // The 出没時刻 box's texts for the stored date, one a line: title, site, "1"
 // for the Sun (twilights shown) else "0", rise time and azimuth, transit time
-// and altitude, set time and azimuth, the note, how the azimuths count, the
-// date note ("" for a real date), then dawn and dusk of each
+// and altitude, set time and azimuth, the note (EventsNote), how the azimuths
+// count, then dawn and dusk of each
 // twilight, the convention line, the この時刻 caption with the stored time and
 // the figures of the body at that time in their order. "" after the precise
 // model's message when the year is outside it.
@@ -271,9 +271,8 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
       FormatEventTimes(e.rises, day.dayStartJd), Detail(e.rises, false),
       FormatEventTimes(e.transits, day.dayStartJd), Detail(e.transits, true),
       FormatEventTimes(e.sets, day.dayStartJd), Detail(e.sets, false),
-      e.alwaysUp ? kAlwaysUp : e.alwaysDown ? kAlwaysDown : "",
+      EventsNote(observation, e),
       AzimuthOriginWords(f.azimuth),
-      DateNote(f.year, f.month, f.day),
   };
   for (const std::string& line : lines) texts += line + "\n";
   for (int t = 0; t < events::kTwilightCount; ++t) {
