@@ -407,7 +407,7 @@ void CSkyCalcWindow::ShowEclipses() {
     ShowMessage(list.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の日食・月食", static_cast<int>(f.year));
+  const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
   CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
 }

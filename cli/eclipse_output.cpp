@@ -4,6 +4,7 @@
 
 #include "astro/base/constants.h"
 #include "cli/output_format.h"
+#include "panel/azimuth_words.h"
 #include "panel/readout_format.h"
 
 namespace skycalc {
@@ -21,7 +22,7 @@ std::string LocalStamp(double jd, int zoneMinutes) {
   return EclipseLocalDate(jd, zoneMinutes) + " " + EclipseLocalTimeSeconds(jd, zoneMinutes);
 }
 
-void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendText(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& words) {
   out += EclipseLocalDate(e.greatestJdUtc, zone);
   out += '\t';
   out += EclipseTitle(e);
@@ -42,10 +43,10 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
     if (c.altitude < 0.0) out += " 地平線下";
     out += ')';
   }
-  out += '\n';
+  out += '\t' + words + '\n';
 }
 
-void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& origin, const std::string& words) {
   out += "{\"kind\":\"";
   out += KindKey(e);
   out += "\",\"type\":\"";
@@ -67,22 +68,22 @@ void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
     out += ",\"altitude_deg\":" + FormatJsonNumber(c.altitude * kExactRadToDeg);
     out += ",\"azimuth_deg\":" + FormatJsonNumber(c.azimuth * kExactRadToDeg) + "}";
   }
-  out += "]}\n";
+  out += "],\"azimuth_origin\":" + origin + ",\"azimuth_words\":" + FormatJsonString(words) + "}\n";
 }
 
-void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& origin, const std::string& words) {
   std::string head = std::string(KindKey(e)) + ',' + TypeKey(e) + ',' + FormatJsonNumber(e.greatestJdUtc) + ',' +
                      EclipseLocalDate(e.greatestJdUtc, zone) + ',' + FormatJsonNumber(e.magnitude) + ',' +
                      (e.kind == eclipse::Kind::kLunar ? FormatJsonNumber(e.penumbralMagnitude) : std::string()) +
                      ',' + FormatJsonNumber(e.obscuration) + ',' + (e.visible ? "true" : "false");
   if (e.contacts.empty()) {
-    out += head + ",,,,,\n";
+    out += head + ",,,,," + ',' + origin + ',' + FormatCsvField(words) + '\n';
     return;
   }
   for (const eclipse::Contact& c : e.contacts) {
     out += head + ',' + ContactCode(c.name) + ',' + FormatJsonNumber(c.jdUtc) + ',' + LocalStamp(c.jdUtc, zone) +
            ',' + FormatJsonNumber(c.altitude * kExactRadToDeg) + ',' + FormatJsonNumber(c.azimuth * kExactRadToDeg) +
-           '\n';
+           ',' + origin + ',' + FormatCsvField(words) + '\n';
   }
 }
 
@@ -93,13 +94,15 @@ std::optional<std::string> AppendEclipses(std::string& out, const EclipseListReq
   if (result.refusal) return std::string(result.refusal);
   if (format == CliFormat::kCsv) {
     out += "kind,type,greatest_jd,date,magnitude,penumbral_magnitude,obscuration,visible,"
-           "contact,jd,time,altitude_deg,azimuth_deg\n";
+           "contact,jd,time,altitude_deg,azimuth_deg,azimuth_origin_deg,azimuth_words\n";
   }
+  const std::string origin = FormatJsonNumber(request.azimuthOriginDeg);
+  const std::string words = AzimuthOriginWords(request.azimuthOriginDeg);
   for (const eclipse::Eclipse& e : result.eclipses) {
     switch (format) {
-      case CliFormat::kText: AppendText(out, e, request.zoneMinutes); break;
-      case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes); break;
-      case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes); break;
+      case CliFormat::kText: AppendText(out, e, request.zoneMinutes, words); break;
+      case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes, origin, words); break;
+      case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes, origin, words); break;
     }
   }
   return std::nullopt;

@@ -319,7 +319,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
     g_page->host.ShowMessage(list.refusal);
     return json.c_str();
   }
-  json = EclipsesJson(list, FormatText("%d年の日食・月食", static_cast<int>(f.year)),
+  json = EclipsesJson(list, FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth),
                       EventsSiteLine(g_page->dlg.CurrentObservation()), zone);
   return json.c_str();
 }

@@ -268,11 +268,11 @@ const TESTS = {
     await page.click('dialog.almanac [data-name=IDOK]');
     // 日食・月食: the list and each eclipse's contact lines.
     await openFromMenu('日食・月食');
-    const eclipses = cli('--eclipses').map((line) => line.split('\t'));
+    const eclipses = cli('--eclipses').map((line) => line.split('\t').slice(0, -1));  // less the azimuth words
     const shown = await page.$eval('dialog.eclipse[open]', (d) => [d.querySelector('[data-name=IDC_ECLIPSE_TITLE]').textContent,
       ...[...d.querySelectorAll('.eclipse-entry')].map((row) => { row.click(); return [row.textContent,
         d.querySelector('[data-name=IDC_ECLIPSE_DETAIL]').textContent]; })]);
-    assert.strictEqual(shown[0], '2033年の日食・月食');
+    assert.strictEqual(shown[0], '2033年の日食・月食　方位は南から西回り');
     assert.strictEqual(shown.length - 1, eclipses.length);
     eclipses.forEach(([date, title, , seen, ...contacts], i) => {
       assert(shown[i + 1][0].startsWith(`${date}　${title}　`) && shown[i + 1][0].endsWith(`　${seen}`), shown[i + 1][0]);
