@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/base/constants.h"
 #include "cli/civil_calendar.h"
 #include "cli_program_fixture.h"
 
@@ -160,66 +161,39 @@ TEST_F(CliProgramTest, ProgressLineOnATerminal) {
   EXPECT_EQ(r.err.substr(r.err.size() - erase.size()), erase);
 }
 
-}  // namespace
-}  // namespace skycalc
-
-namespace skycalc {
-namespace {
-
-using namespace clitest;
-
-// A keyed 30 or 31 February is the day it counts on (30 February 2026 is
-// 2 March): rows are labelled with that day and move forward from it.
+// Rows from a keyed 30 February are labelled with the day it is and move forward.
 TEST_F(CliProgramTest, StepFromThirtiethOfFebruaryRunsForward) {
-  const std::string at = " --year 2026 --month 2 --day 30 --hour 15 --minute 0 --zone-hour 9 --data-dir '" + kDataDir + "'";
-  const RunResult json = Run("--step 1d --count 3 --json" + at);
-  ASSERT_EQ(json.status, 0) << json.err;
-  const std::vector<std::string> rows = Lines(json.out);
-  ASSERT_EQ(rows.size(), 3u);
-  // 2026-03-02 15:00 JST is JD 2461101.75 (ERFA eraCal2jd: MJD 61101 for 2026-03-02, + 0.25 for 06:00 UT).
-  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(JsonNumber(rows[i], "jd"), 2461101.75 + i) << rows[i];
-  const RunResult text = Run("--step 1d --count 2" + at);
-  const std::vector<std::string> lines = Lines(text.out);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].substr(0, 16), "2026-03-02\t15:00");
-  EXPECT_EQ(lines[1].substr(0, 16), "2026-03-03\t15:00");
-  EXPECT_EQ(text.err, "2月30日は3月2日として計算しました\n");
+  const std::string at = " --step 1d --count 2 --year 2026 --month 2 --day 30 --hour 15 --minute 0 --data-dir '" + kDataDir + "'";
+  const std::vector<std::string> rows = Lines(Run("--json" + at).out), lines = Lines(Run(at).out);
+  ASSERT_EQ(rows.size() + lines.size(), 4u);
+  // 2026-03-02 06:00 UT is JD 2461101.75 (ERFA eraCal2jd: MJD 61101.0 at 0h).
+  for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(JsonNumber(rows[i], "jd"), 2461101.75 + i) << rows[i];
+  EXPECT_EQ(lines[0].substr(0, 16) + lines[1].substr(0, 16), "2026-03-02\t15:002026-03-03\t15:00");
+  EXPECT_EQ(Run(at).err, "2月30日は3月2日として計算しました\n");
 }
 
-// Azimuths count from the stored origin, subtracted from the south-based
-// azimuth: PyEphem 4.1.4 gives the Sun at 139.7E 35.7N on 2024-03-20 06:00 UT
-// north-based azimuth 242.2016 (south-based 62.2016). Origins 0 and 180 alone
-// cannot tell a subtracted origin from an added one.
+// The Sun at 139.7E 35.7N, 2024-03-20 06:00 UT: PyEphem 4.1.4 gives north-based
+// azimuth 242.2016, south-based 62.2016, shown less the origin. Origins 0 and
+// 180 alone cannot tell a subtracted origin from an added one.
 TEST_F(CliProgramTest, AzimuthOriginIsSubtractedAtAnyOrigin) {
-  const struct {
-    const char* origin;
-    double azimuth;
-    const char* words;
-  } cases[] = {{"0", 62.2016, "方位は南から西回り"},
-               {"180", 242.2016, "方位は北から東回り"},
-               {"90", 332.2016, "方位は西から北回り"},
-               {"37.5", 24.7016, "方位は南から西へ37.50°の向きを0°として西回り"}};
+  const struct { const char* origin; double azimuth; const char* words; } cases[] = {
+      {"0", 62.2016, "方位は南から西回り"}, {"180", 242.2016, "方位は北から東回り"}, {"90", 332.2016, "方位は西から北回り"},
+      {"37.5", 24.7016, "方位は南から西へ37.50°の向きを0°として西回り"}};
   for (const auto& c : cases) {
-    const std::string args = std::string(" --year 2024 --month 3 --day 20 --hour 15 --minute 0 --zone-hour 9 ") +
-                             "--longitude 139.7 --latitude 35.7 --azimuth " + c.origin + " --data-dir '" + kDataDir + "'";
-    const RunResult plain = Run("--horizontal" + args);
-    ASSERT_EQ(plain.status, 0) << plain.err;
-    EXPECT_NEAR(std::strtod(Lines(plain.out).at(1).c_str() + 4, nullptr), c.azimuth, 0.02) << c.origin;
-    const RunResult csv = Run("--step 1h --count 1 --csv" + args);
-    const std::vector<std::string> csvLines = Lines(csv.out);
-    ASSERT_EQ(csvLines.size(), 2u);
-    EXPECT_EQ(csvLines[0].substr(csvLines[0].rfind(",azimuth_origin_deg")), ",azimuth_origin_deg,azimuth_words");
+    const std::string args = std::string(" --year 2024 --month 3 --day 20 --hour 15 --minute 0 --longitude 139.7 ") +
+                             "--latitude 35.7 --azimuth " + c.origin + " --data-dir '" + kDataDir + "'";
+    EXPECT_NEAR(std::strtod(Lines(Run(args).out).at(1).c_str() + 4, nullptr), c.azimuth, 0.02) << c.origin;
+    const std::string csv = Lines(Run("--step 1h --count 1 --csv" + args).out).at(1);
     std::vector<std::string> cells;
-    std::istringstream row(csvLines[1]);
-    for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
-    ASSERT_EQ(cells.size(), 13u) << csvLines[1];
-    EXPECT_NEAR(std::strtod(cells[6].c_str(), nullptr), c.azimuth, 0.02) << c.origin;  // azimuth_deg
-    EXPECT_EQ(csvLines[1].substr(csvLines[1].rfind(',') + 1), c.words);
-    const RunResult json = Run("--step 1h --count 1 --json" + args);
-    EXPECT_NEAR(JsonPair(json.out, "horizontal").first * 180.0 / 3.14159265358979, c.azimuth, 0.02) << c.origin;
-    EXPECT_NE(json.out.find(std::string("\"azimuth_words\":\"") + c.words + "\""), std::string::npos);
-    const RunResult text = Run("--step 1h --count 1" + args);
-    EXPECT_EQ(text.out.substr(text.out.rfind('\t') + 1), std::string(c.words) + "\n");
+    std::istringstream in(csv);
+    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+    EXPECT_NEAR(std::strtod(cells.at(6).c_str(), nullptr), c.azimuth, 0.02) << csv;  // azimuth_deg
+    EXPECT_EQ(csv.substr(csv.rfind(',') + 1), c.words);
+    const std::string json = Run("--step 1h --count 1 --json" + args).out;
+    EXPECT_NEAR(JsonPair(json, "horizontal").first * 180.0 / kExactPi, c.azimuth, 0.02) << c.origin;
+    EXPECT_EQ(JsonValue(json, "azimuth_words"), "\"" + std::string(c.words) + "\"");
+    const std::string text = Run("--step 1h --count 1" + args).out;
+    EXPECT_EQ(text.substr(text.rfind('\t') + 1), std::string(c.words) + "\n");
   }
 }
 

