@@ -1,8 +1,12 @@
 #include "app/dialog_units.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QScrollBar>
+#include <QStyle>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -60,6 +64,12 @@ void ApplyDialogUnits(QWidget* form, QSize templateSize) {
   const QSize base = DialogBaseUnits(form->font());
   ConvertChildren(form, base);
   form->setFixedSize(DialogUnitsToPixels(QRect(QPoint(0, 0), templateSize), base).size());
+}
+
+void FitListPopup(QComboBox* list) {
+  QAbstractItemView* view = list->view();
+  const int scrollBar = list->count() > list->maxVisibleItems() ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
 }  // namespace skycalc

@@ -162,6 +162,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
 
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
+  for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
