@@ -34,9 +34,13 @@ void ConvertChildren(QWidget* parent, QSize base) {
 }  // namespace
 
 QFont DialogFont() {
+  // The font database names a family in the language of the locale where the
+  // font gives one: under a Japanese locale IPA P Gothic is "IPA Pゴシック",
+  // and missing it there put the monospaced IPA Gothic, with its narrower
+  // dialog units, in its place (the layout's texts no longer fit).
   const QStringList installed = QFontDatabase::families();
   QString family = QStringLiteral("IPAGothic");
-  for (const char* candidate : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic"}) {
+  for (const char* candidate : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"}) {
     if (installed.contains(QString::fromUtf8(candidate), Qt::CaseInsensitive)) {
       family = QString::fromUtf8(candidate);
       break;

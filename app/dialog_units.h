@@ -13,7 +13,7 @@ class QWidget;
 namespace skycalc {
 
 // The dialog font: "ＭＳ Ｐゴシック" 9 pt where installed, else the metric-compatible
-// IPA P Gothic (or IPA Gothic).
+// IPA P Gothic under either of its names (or IPA Gothic), in any locale.
 QFont DialogFont();
 
 // Dialog base units of a font in pixels: x the average width of "A-Za-z"

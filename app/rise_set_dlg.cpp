@@ -39,7 +39,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 218) : QSize(200, 218 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(240, 218) : QSize(240, 218 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
