@@ -40,7 +40,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 230) : QSize(200, 230 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(240, 230) : QSize(240, 230 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;

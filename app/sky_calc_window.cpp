@@ -166,6 +166,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
 
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
+  for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   m_readPrecise = m_dlg.IsPreciseModel();
   RefreshColours();

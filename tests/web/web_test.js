@@ -1,5 +1,5 @@
 // Browser tests of the web page (run by CTest after scripts/web.sh):
-//   node web_test.js sequences|settings|input|robustness --dist DIR --replay REPLAY
+//   node web_test.js sequences|settings|input|boxes|fit|robustness --dist DIR --replay REPLAY
 // sequences: 1,000 random sequences keyed on the page and replayed on the
 // headless calculator; every text, check and message must agree.
 'use strict';
@@ -295,6 +295,47 @@ const TESTS = {
       await page.click('dialog.message .message-ok');
       assert.strictEqual(await page.$('dialog.almanac, dialog.eclipse'), null);
     }
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // At desktop size no text runs out of its box, in the main form and in each
+  // box: the 出没時刻 box of the Sun, the Moon and the longest star name, every month of the
+  // 暦 box, every eclipse of the 日食・月食 box (a year with contacts below the
+  // horizon) and the version box. A text field scrolls and is left out.
+  async fit(browser, url) {
+    const page = await openPage(browser, url);
+    await page.setViewport({ width: 1280, height: 960 });
+    const overflowing = (root) => page.$eval(root, (r) => [...r.querySelectorAll('*')]
+      .filter((e) => e.offsetParent !== null && !(e instanceof HTMLInputElement) && !(e instanceof HTMLCanvasElement) &&
+        (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
+      .map((e) => `${e.dataset.name || e.className} "${e.textContent}" ${e.scrollWidth}x${e.scrollHeight} in ${e.clientWidth}x${e.clientHeight}`));
+    const openFromMenu = async (label) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
+    };
+    const misfits = [...await overflowing('.window')];
+    for (const [scene, actions] of [['the Sun', []], ['the Moon', [['pick', ID.PLANETLIST, 9]]], ['the longest star name', [['press', 1053], ['pick', ID.STARLIST, 13]]]]) {
+      await page.evaluate(runOnPage, actions);
+      await openFromMenu('出没時刻');
+      misfits.push(...(await overflowing('dialog.rise-set[open]')).map((m) => `出没時刻, ${scene}: ${m}`));
+      await page.click('dialog.rise-set [data-name=IDOK]');
+    }
+    await openFromMenu('暦');
+    for (let month = 1; month <= 12; ++month) {
+      misfits.push(...(await overflowing('dialog.almanac[open]')).map((m) => `暦, month ${month}: ${m}`));
+      await page.click('dialog.almanac [data-name=IDC_ALMANAC_NEXT]');
+    }
+    await page.click('dialog.almanac [data-name=IDOK]');
+    await openFromMenu('日食・月食');  // 2026 from 140 E: the partial lunar eclipse of 08-28 below the horizon
+    for (let row = 0; row < await page.$$eval('.eclipse-entry', (rows) => rows.length); ++row) {
+      await page.$$eval('.eclipse-entry', (rows, i) => rows[i].click(), row);
+      misfits.push(...(await overflowing('dialog.eclipse[open]')).map((m) => `日食・月食, entry ${row}: ${m}`));
+    }
+    assert.match(await page.$eval('dialog.eclipse [data-name=IDC_ECLIPSE_DETAIL]', (e) => e.textContent), /地平線下/);
+    await page.click('dialog.eclipse [data-name=IDOK]');
+    await openFromMenu('「ほしよみ君」');
+    misfits.push(...await overflowing('dialog.about[open]'));
+    assert.deepStrictEqual(misfits, []);
     assert.deepStrictEqual(page.errors, []);
   },
 
