@@ -23,7 +23,7 @@ std::string AzimuthOriginWords(double originDegrees) {
   const std::string from = kCardinals[quadrant];
   const std::string toward = kCardinals[(quadrant + 1) % 4];
   if (past == 0.0) return "方位は" + from + "から" + toward + "回り";
-  return "方位は" + from + "から" + toward + "へ" + FormatText("%.2f", past) + "°の向きを0°として" + toward + "回り";
+  return "方位0°は" + from + "から" + toward + "へ" + FormatText("%.2f", past) + "°、" + toward + "回り";
 }
 
 std::string AzimuthOriginHelp() {

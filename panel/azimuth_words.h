@@ -13,7 +13,8 @@ namespace skycalc {
 // clockwise seen from above (south, west, north, east): 0 gives
 // "方位は南から西回り", 90 "方位は西から北回り", 180 "方位は北から東回り",
 // 270 "方位は東から南回り"; any other origin names its direction from the
-// cardinal point before it, "方位は南から西へ37.50°の向きを0°として西回り".
+// cardinal point before it, "方位0°は南から西へ37.50°、西回り" (short
+// enough for a box's title line).
 std::string AzimuthOriginWords(double originDegrees);
 // The paragraph of the calculator's help on the 方位 field, with the words
 // of the origins 0, 180 and 90.

@@ -161,6 +161,11 @@ TEST_F(WindowFitTest, EveryTextFitsItsControl) {
       // West of the Americas most contacts of 2001 are below the horizon, at three-figure azimuths.
       {"日食・月食 of 2001 at 120 W, each eclipse",
        [](WindowFitTest& t) { t.Store(IDC_FIELD_LONGITUDE, "120-"); }, "日食・月食(&E)..."},
+      // The longest words for the azimuth origin (one neither south nor north).
+      {"出没時刻 and 日食・月食 counting azimuths from 37.5",
+       [](WindowFitTest& t) { t.Store(IDC_FIELD_AZIMUTH, "37.5"); }, "出没時刻(&R)..."},
+      {"日食・月食 counting azimuths from 37.5",
+       [](WindowFitTest& t) { t.Store(IDC_FIELD_AZIMUTH, "37.5"); }, "日食・月食(&E)..."},
       {"version box: ver1.2 whole", [](WindowFitTest&) {}, "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
   };
   const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;

@@ -320,7 +320,7 @@ TEST_F(CliProgramTest, EventsCsvHasTheAzimuthsAndTwilightsOfTheJson) {
   EXPECT_NEAR(std::strtod(cells["set_azimuth_deg"].c_str(), nullptr), 270.7286 - 180.0 - 37.5, 0.01);
   EXPECT_EQ(cells["civil_dawn"], "05:19");
   EXPECT_EQ(cells["astronomical_dusk"], "19:18");
-  EXPECT_EQ(cells["azimuth_words"], "方位は南から西へ37.50°の向きを0°として西回り");
+  EXPECT_EQ(cells["azimuth_words"], "方位0°は南から西へ37.50°、西回り");
 }
 
 // A stored site that is no finite number takes its default, and the tool says so.

@@ -178,7 +178,7 @@ TEST_F(CliProgramTest, StepFromThirtiethOfFebruaryRunsForward) {
 TEST_F(CliProgramTest, AzimuthOriginIsSubtractedAtAnyOrigin) {
   const struct { const char* origin; double azimuth; const char* words; } cases[] = {
       {"0", 62.2016, "方位は南から西回り"}, {"180", 242.2016, "方位は北から東回り"}, {"90", 332.2016, "方位は西から北回り"},
-      {"37.5", 24.7016, "方位は南から西へ37.50°の向きを0°として西回り"}};
+      {"37.5", 24.7016, "方位0°は南から西へ37.50°、西回り"}};
   for (const auto& c : cases) {
     const std::string args = std::string(" --year 2024 --month 3 --day 20 --hour 15 --minute 0 --longitude 139.7 ") +
                              "--latitude 35.7 --azimuth " + c.origin + " --data-dir '" + kDataDir + "'";
