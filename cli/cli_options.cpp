@@ -21,6 +21,7 @@ struct Parser {
   bool eclipsesGiven = false;
   bool almanacGiven = false;
   bool calendarGiven = false;
+  bool widthGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -127,6 +128,19 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            p.options.convention = v;
            p.conventionGiven = true;
          }},
+        {"--chart", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.options.chart) p.Fail(o + " given twice");
+           const std::size_t dot = v.rfind('.');
+           const std::string ext = dot == std::string::npos ? std::string() : v.substr(dot);
+           if (ext != ".svg" && ext != ".json") p.Fail(o + " needs a file name ending in .svg or .json, not \"" + v + "\"");
+           p.options.chart = v;
+         }},
+        {"--width", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.widthGiven) p.Fail(o + " given twice");
+           if (!ParseCount(v, p.options.chartWidth) || p.options.chartWidth > 20000)
+             p.Fail(o + " needs a whole number of pixels from 1 to 20000, not \"" + v + "\"");
+           p.widthGiven = true;
+         }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
            p.options.dataDir = v;
@@ -189,7 +203,13 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
        p.options.timeMode != CliTimeMode::kDefault))
     p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
-  if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+  if (p.error.empty() && p.widthGiven && !p.options.chart) p.Fail("--width goes with --chart");
+  if (p.error.empty() && p.options.chart &&
+      (p.options.events || p.options.eclipses || p.options.almanac || p.options.calendar || p.stepGiven || p.countGiven ||
+       p.detailsGiven || p.options.format != CliFormat::kText || p.options.frame != CliFrame::kDefault ||
+       p.options.timeMode != CliTimeMode::kDefault))
+    p.Fail("--chart takes only the fields, a body, --precise, --width and --data-dir");
+  if (p.error.empty() && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
       p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};

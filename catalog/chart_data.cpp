@@ -1,0 +1,60 @@
+#include "catalog/chart_data.h"
+
+#include <fstream>
+#include <locale>
+#include <sstream>
+
+#include "catalog/catalog.h"
+
+namespace skycalc {
+namespace {
+
+std::string PathOf(const std::string& directory, const char* file) {
+  if (directory.empty()) return file;
+  return directory.back() == '/' ? directory + file : directory + "/" + file;
+}
+
+// Numbers are read in the C locale whatever the program's locale is: a
+// locale with a decimal comma would stop strtod at the point.
+bool ReadStar(const std::string& line, ChartStar& star) {
+  std::istringstream in(line);
+  in.imbue(std::locale::classic());
+  return static_cast<bool>(in >> star.hip >> star.ra >> star.dec >> star.magnitude >> star.colourIndex);
+}
+
+bool ReadFigureLine(const std::string& line, ChartFigureLine& figure) {
+  std::istringstream in(line);
+  in.imbue(std::locale::classic());
+  std::string abbreviation, point;
+  if (!(in >> figure.constellation >> abbreviation)) return false;
+  if (figure.constellation < 0 || figure.constellation >= static_cast<int>(kConstellationCount)) return false;
+  while (in >> point) {
+    std::istringstream pair(point);
+    pair.imbue(std::locale::classic());
+    double ra = 0.0, dec = 0.0;
+    char comma = 0;
+    if (!(pair >> ra >> comma >> dec) || comma != ',') return false;
+    figure.points.push_back(ra);
+    figure.points.push_back(dec);
+  }
+  return figure.points.size() >= 4;
+}
+
+}  // namespace
+
+ChartData LoadChartData(const std::string& starsDirectory, const std::string& linesDirectory) {
+  ChartData data;
+  std::ifstream stars(PathOf(starsDirectory, kChartStarsFile));
+  for (std::string line; std::getline(stars, line);) {
+    ChartStar star;
+    if (!line.empty() && line[0] != '#' && ReadStar(line, star)) data.stars.push_back(star);
+  }
+  std::ifstream lines(PathOf(linesDirectory, kChartLinesFile));
+  for (std::string line; std::getline(lines, line);) {
+    ChartFigureLine figure;
+    if (!line.empty() && line[0] != '#' && ReadFigureLine(line, figure)) data.lines.push_back(std::move(figure));
+  }
+  return data;
+}
+
+}  // namespace skycalc
