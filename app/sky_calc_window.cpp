@@ -20,6 +20,9 @@
 #include "app/almanac_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
+#include "app/sky_chart_dlg.h"
+#include "catalog/catalog_folders.h"
+#include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
@@ -114,6 +117,7 @@ const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
 const char kEclipseItem[] = "日食・月食(&E)...";
+const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
 const char kHelpText[] =
@@ -160,6 +164,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   ApplyDialogUnits(this, kTemplateSize);
   BindControls();
 
+  m_catalogFolders = catalogFolders;
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
@@ -193,6 +198,7 @@ void CSkyCalcWindow::BindControls() {
 void CSkyCalcWindow::OnControl(int id) {
   m_dlg.OnCommand(id);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::OnListPicked(int id, int index) {
@@ -350,6 +356,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
   menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
+  menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
   menu->addSeparator();
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
@@ -369,6 +376,7 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
   setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {
@@ -408,6 +416,25 @@ void CSkyCalcWindow::ShowEclipses() {
   const std::string title = FormatText("%d年の日食・月食", static_cast<int>(f.year));
   CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
+}
+
+CSkyChartDlg* CSkyCalcWindow::Chart() const { return m_chart; }
+
+void CSkyCalcWindow::ShowChart() {
+  if (!m_chart) {
+    ChartData data = LoadChartData(CatalogFolderFor(kChartStarsFile, m_catalogFolders),
+                                   CatalogFolderFor(kChartLinesFile, m_catalogFolders));
+    // A pick on the chart goes where a pick from the list goes.
+    auto choose = [this](int listId, int index) {
+      if (QComboBox* list = List(listId)) list->setCurrentIndex(index);
+      OnListPicked(listId, index);
+    };
+    m_chart = new CSkyChartDlg(m_dlg, std::move(data), choose, this);
+    m_chart->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_chart->show();
+  m_chart->raise();
+  m_chart->activateWindow();
 }
 
 }  // namespace skycalc
