@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "panel/sky_chart.h"
+#include "panel/svg_writer.h"
 #include "astro/base/angles.h"
 #include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
@@ -350,6 +352,27 @@ BENCHMARK(BM_PrecessFromJ2000);
 BENCHMARK(BM_CatalogPlace);
 BENCHMARK(BM_LoadStarCatalog);
 BENCHMARK(BM_LoadConstellationCatalog);
+
+// ---- The sky chart ----------------------------------------------------------
+
+// The whole sky at the calculator's fixed instant (2,851 stars, the figures,
+// the bodies) built as a display list, and built and written as SVG, in the
+// calculator's model or the precise one.
+void SkyChart(benchmark::State& state, bool svg) {
+  HeadlessCalculator calc;
+  calc.Open();
+  calc.dlg->SetPreciseModel(state.range(0) != 0);
+  const ChartData data = LoadChartData(kSourceDataDir, kSourceDataDir);
+  for (auto _ : state) {
+    const skycalc::SkyChart chart = MakeSkyChart(calc.dlg->CurrentObservation(), data, ChartView{}, 800.0);
+    if (svg) benchmark::DoNotOptimize(SvgOf(chart.list, 800.0));
+    benchmark::DoNotOptimize(chart.list.items.size());
+  }
+}
+void BM_SkyChart(benchmark::State& state) { SkyChart(state, false); }
+void BM_SkyChartSvg(benchmark::State& state) { SkyChart(state, true); }
+BENCHMARK(BM_SkyChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SkyChartSvg)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // ---- One full readout through SET ----------------------------------------
 
