@@ -63,6 +63,14 @@ struct DisplayList {
                     DisplayItem::Anchor anchor = DisplayItem::Anchor::kStart);
 };
 
+// The list as JSON for a renderer in another language (the page's canvas):
+// {"width", "height", "background", "items": [{"shape": "circle"|"polyline"|
+// "text", "points", "radius", "closed", "stroke", "strokeWidth", "fill",
+// "text", "fontSize", "anchor": "start"|"middle"|"end"}], "objects": [{"kind",
+// "name", "x", "y", "listId", "listIndex", "chosen"}]}; colours as CSS
+// "rgba(r,g,b,a)" strings, "" for none.
+std::string DisplayListJson(const DisplayList& list);
+
 // The "body", "star" and "constellation" of a kind, for listings.
 const char* DisplayKindName(DisplayObject::Kind kind);
 

@@ -454,6 +454,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   chart.title = FormatText("%d年%d月%d日 %d時%02d分", static_cast<int>(f.year), f.month, f.day, f.hour, f.minute) +
                 (model.IsPrecise() ? kPreciseModelCaption : "");
   list.Text(8.0 * unit, 14.0 * unit, chart.title, 14.0 * unit, kCaption);
+  // Outside the model's years the bodies are missing: the chart says why.
+  if (!bodies[0].shown) list.Text(8.0 * unit, size - 14.0 * unit, kPreciseYearsMessage, 14.0 * unit, kCaption);
   list.Text(size - 8.0 * unit, 14.0 * unit, EventsSiteLine(Observation{&model, observation.target, "", f}),
             12.0 * unit, kCaption, DisplayItem::Anchor::kEnd);
   return chart;
