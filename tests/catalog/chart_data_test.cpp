@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "catalog/catalog.h"
@@ -61,7 +62,9 @@ TEST(ChartData, EachConstellationHasItsFigureUnderItsRow) {
 
 // A comment, a malformed line or a row outside the 88 is skipped, not fatal.
 TEST(ChartData, BadLinesAreSkipped) {
-  const std::string dir = testing::TempDir();
+  const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "skycalc_chart_data_test";
+  std::filesystem::create_directories(folder);
+  const std::string dir = folder.string();
   std::ofstream(dir + "/ChartStars.txt") << "# c\n1 2.5 3.5 4.0 0.5\nx y\n2 1 1\n";
   std::ofstream(dir + "/ChartLines.txt") << "# c\n3 Ori 1,2 3,4\n88 Xxx 1,2 3,4\n4 Ori 1,2\n5 Ori 1;2 3,4\n";
   const ChartData data = LoadChartData(dir, dir);
@@ -70,6 +73,7 @@ TEST(ChartData, BadLinesAreSkipped) {
   ASSERT_EQ(data.lines.size(), 1u);
   EXPECT_EQ(data.lines[0].constellation, 3);
   EXPECT_EQ(data.lines[0].points, (std::vector<double>{1, 2, 3, 4}));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -125,6 +125,24 @@ TEST_F(SkyChartTest, BodiesStandWhereTheReadoutsPutThem) {
   EXPECT_GE(compared, 4);
 }
 
+// The sky's shade steps at the twilight limits of the almanac office's
+// こよみ用語解説 (civil 6°, nautical 12°, astronomical 18° below the
+// horizon) and at -0°50′, the Sun's upper limb on the horizon; the Sun's
+// altitude is the calculator's.
+TEST_F(SkyChartTest, SkyShadeFollowsTheSunsAltitude) {
+  struct Case {
+    double altitude;
+    SkyShade shade;
+  };
+  const Case kCases[] = {{10.0, SkyShade::kDay},           {-0.83, SkyShade::kDay},
+                         {-0.84, SkyShade::kCivil},        {-5.99, SkyShade::kCivil},
+                         {-6.01, SkyShade::kNautical},     {-11.99, SkyShade::kNautical},
+                         {-12.01, SkyShade::kAstronomical}, {-17.99, SkyShade::kAstronomical},
+                         {-18.01, SkyShade::kNight},       {-80.0, SkyShade::kNight}};
+  for (const Case& c : kCases) EXPECT_EQ(ShadeOfSky(c.altitude), c.shade) << c.altitude;
+  EXPECT_EQ(Chart(ChartData{}).sunAltitude, dlg->TargetPlace(sky::Target::OfBody(Body::kSun)).horizontal[1] * kRadToDeg);
+}
+
 // Stepping the chart's time leaves the fields alone and lands where the
 // calendar does: across a month and a year, into a leap day, and over the
 // ten days dropped in October 1582.
