@@ -32,9 +32,12 @@ struct ChartProjection {
   void Project(double altitude, double azimuth, double& x, double& y) const;
 };
 
-// The sky's shade by the Sun's altitude (degrees): day above -0°50′ (the
-// Sun's upper limb on the horizon), then civil twilight to -6°, nautical to
-// -12°, astronomical to -18°, night below.
+// The sky's shade by the Sun's geometric altitude (degrees): day above
+// -0°50′ (the Sun's upper limb on the horizon, its semidiameter and the
+// horizontal refraction), then civil twilight to -6°, nautical to -12°,
+// astronomical to -18°, night below.
+// Reference: 国立天文台 暦計算室, こよみ用語解説 (日の出入り: the upper limb on the
+// horizon, refraction 35′8″; 薄明: the Sun's centre 6°, 12° and 18° below).
 enum class SkyShade { kDay, kCivil, kNautical, kAstronomical, kNight };
 SkyShade ShadeOfSky(double sunAltitude);
 
