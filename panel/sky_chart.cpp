@@ -134,6 +134,7 @@ class ChartBuilder {
   void Path(const std::vector<double>& altAz, Rgba colour, double width, bool closed) {
     std::vector<double> run;
     const std::size_t n = altAz.size() / 2;
+    if (n < 2) return;
     const std::size_t segments = closed ? n : n - 1;
     for (std::size_t i = 0; i < segments; ++i) {
       const std::size_t j = (i + 1) % n;
