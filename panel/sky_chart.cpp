@@ -9,6 +9,7 @@
 #include "astro/time/julian_day.h"
 #include "catalog/catalog.h"
 #include "catalog/names.h"
+#include "panel/body_details.h"
 #include "panel/control_ids.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
@@ -215,6 +216,8 @@ class ChartBuilder {
 struct BodyOnChart {
   bool shown = false;
   double altitude = kNaN, azimuth = kNaN;  // degrees
+  double magnitude = kNaN;
+  double phaseAngle = kNaN;  // radians, as the 出没時刻 box's この時刻 gives it
 };
 
 // A model's horizontal place (radians, azimuth from the south through the
@@ -304,7 +307,13 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   // Bodies first: the Sun's altitude shades the sky.
   BodyOnChart bodies[kBodyCount];
   for (int i = 0; i < kBodyCount; ++i) {
-    bodies[i] = FromModel(model.PlaceOf(sky::Target::OfBody(static_cast<Body>(i)), instant, site, 0.0));
+    const sky::Target target = sky::Target::OfBody(static_cast<Body>(i));
+    sky::BodyVectors vectors;
+    const Place place = model.PlaceOf(target, instant, site, 0.0, vectors);
+    bodies[i] = FromModel(place);
+    const details::BodyDetails figures = ReadBodyDetails(model, target, instant, place, vectors).figures;
+    bodies[i].magnitude = figures.magnitude;
+    bodies[i].phaseAngle = figures.phaseAngle;
   }
   chart.sunAltitude = bodies[0].altitude;
   const SkyShade shade = bodies[0].shown ? ShadeOfSky(chart.sunAltitude) : SkyShade::kNight;
@@ -406,8 +415,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     const BodyOnChart& b = bodies[i];
     if (!b.shown || b.altitude < 0.0) continue;
     const bool chosen = !chosenIsCatalog && observation.target.body == static_cast<Body>(i);
-    const int object = builder.AddObject(DisplayObject::Kind::kBody, PlanetNames[i], kNaN, b.altitude, b.azimuth,
-                                         IDC_PLANETLIST, i, chosen);
+    const int object = builder.AddObject(DisplayObject::Kind::kBody, PlanetNames[i], b.magnitude, b.altitude,
+                                         b.azimuth, IDC_PLANETLIST, i, chosen);
     const DisplayObject& o = list.objects[object];
     const std::size_t first = list.items.size();
     const BodyMark& mark = kBodyMarks[i];
@@ -428,8 +437,9 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
         AltAzOf(step, alt, az);
         p.Project(alt, az, sx, sy);
         const double ux = sx - o.x, uy = sy - o.y, u = std::hypot(ux, uy);
-        // Seen from the Earth the phase angle is near the supplement of the elongation.
-        const double phase = kExactPi - std::acos(std::clamp(cosElongation, -1.0, 1.0));
+        // The model's phase angle; near the supplement of the elongation where it has none.
+        const double phase = std::isfinite(b.phaseAngle) ? b.phaseAngle
+                                                         : kExactPi - std::acos(std::clamp(cosElongation, -1.0, 1.0));
         if (u > 0.0) list.Polyline(LitOutline(o.x, o.y, r, phase, ux / u, uy / u), {0, 0, 0, 0}, 0.0, true, kMoonLit);
       }
       list.Circle(o.x, o.y, r, {0, 0, 0, 0}, {150, 150, 150, 255}, 0.6 * unit);

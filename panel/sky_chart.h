@@ -53,7 +53,8 @@ struct SkyChart {
 // view.offsetMinutes, in its model, size x size box units. Stars brighter
 // than 5.5 from data (those above the horizon), the constellation figures
 // and names, the 21 named stars, the Sun, the Moon (its phase, the bright
-// limb towards the Sun) and the planets with their list names; observation's
+// limb towards the Sun) and the planets with their list names and
+// magnitudes (those of the 出没時刻 box's この時刻); observation's
 // target is marked. Objects: every body, star and constellation name drawn,
 // with the list position that chooses it (planets, named stars and
 // constellations).
