@@ -19,7 +19,13 @@ std::string PathOf(const std::string& directory, const char* file) {
 bool ReadStar(const std::string& line, ChartStar& star) {
   std::istringstream in(line);
   in.imbue(std::locale::classic());
-  return static_cast<bool>(in >> star.hip >> star.ra >> star.dec >> star.magnitude >> star.colourIndex);
+  if (!(in >> star.hip >> star.ra >> star.dec >> star.magnitude >> star.colourIndex)) return false;
+  float ra = 0.0f, dec = 0.0f;
+  if (in >> ra >> dec) {  // the proper motions are optional
+    star.properMotionRa = ra;
+    star.properMotionDec = dec;
+  }
+  return true;
 }
 
 bool ReadFigureLine(const std::string& line, ChartFigureLine& figure) {

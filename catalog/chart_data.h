@@ -11,13 +11,16 @@ namespace skycalc {
 inline constexpr char kChartStarsFile[] = "ChartStars.txt";
 inline constexpr char kChartLinesFile[] = "ChartLines.txt";
 
-// One star: position of J2000.0 at epoch 2000 (degrees), V magnitude, B-V.
+// One star: position of J2000.0 at epoch 2000 (degrees), V magnitude, B-V,
+// proper motion (milliarcseconds a year; 0 where the file gives none).
 struct ChartStar {
   int hip = 0;  // Hipparcos catalogue number
   double ra = 0.0;
   double dec = 0.0;
   float magnitude = 0.0f;
   float colourIndex = 0.0f;
+  float properMotionRa = 0.0f;   // in right ascension times cos(declination)
+  float properMotionDec = 0.0f;
 };
 
 // One polyline of a constellation figure: its ConstData.txt row (0-87) and

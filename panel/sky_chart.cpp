@@ -383,8 +383,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     if (nearest >= 0) rowOfStar[nearest] = static_cast<int>(row);
     rowFound[row] = nearest >= 0;
   }
-  auto drawStar = [&](double ra, double dec, double magnitude, double colourIndex, int row, std::string name) {
-    const precise::Horizontal h = field.OfCatalog(ra, dec);
+  auto drawStar = [&](const ChartStar& star, double magnitude, int row, std::string name) {
+    const precise::Horizontal h = field.OfCatalog(star.ra, star.dec, star.properMotionRa, star.properMotionDec);
     if (h.altitude < 0.0) return;
     const bool chosen = row >= 0 && isChosenRow(StarCatalog[row]);
     const int object = builder.AddObject(DisplayObject::Kind::kStar, row >= 0 ? StarNames[row] : std::move(name),
@@ -393,7 +393,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     const std::size_t first = list.items.size();
     const double m = std::isnan(magnitude) ? 1.0 : magnitude;
     const double r = std::clamp(0.7 + 0.55 * (kMagnitudeLimit - m), 0.7, 4.6) * unit;
-    list.Circle(o.x, o.y, r, TintOf(colourIndex));
+    list.Circle(o.x, o.y, r, TintOf(star.colourIndex));
     if (row >= 0) {
       list.Text(o.x + r + 3.0 * unit, o.y, StarNames[row], 11.0 * unit, chosen ? kChosenRing : kStarName);
       if (chosen) list.Circle(o.x, o.y, r + 5.0 * unit, {0, 0, 0, 0}, kChosenRing, 1.5 * unit);
@@ -403,10 +403,13 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   for (std::size_t i = 0; i < data.stars.size(); ++i) {
     const ChartStar& s = data.stars[i];
     if (s.magnitude > kMagnitudeLimit) continue;
-    drawStar(s.ra, s.dec, s.magnitude, s.colourIndex, rowOfStar[i], "HIP " + std::to_string(s.hip));
+    drawStar(s, s.magnitude, rowOfStar[i], "HIP " + std::to_string(s.hip));
   }
   for (std::size_t row = 0; row < kStarCount; ++row) {  // a named star the star file lacks
-    if (!rowFound[row]) drawStar(StarCatalog[row].ra, StarCatalog[row].dec, kNaN, 0.0, static_cast<int>(row), "");
+    ChartStar star;
+    star.ra = StarCatalog[row].ra;
+    star.dec = StarCatalog[row].dec;
+    if (!rowFound[row]) drawStar(star, kNaN, static_cast<int>(row), "");
   }
 
   // The planets, then the Sun and the Moon over them.

@@ -21,6 +21,7 @@ StarField::StarField(double jdUtc, const Observer& site) {
   sunDistance_ = eraPm(earth[0]);
   inverseLorentz_ = std::sqrt(1.0 - eraPdp(velocity_, velocity_));
   obliquity_ = eraObl06(ERFA_DJ00, t.jdTt - ERFA_DJ00);
+  julianYears_ = (t.jdTt - ERFA_DJ00) / ERFA_DJY;
   // Turned by the local apparent sidereal time, the x axis points to the
   // meridian on the equator and y to the east point; the horizon's north
   // and zenith are then the meridian's two directions tilted by the latitude.
@@ -46,9 +47,13 @@ Horizontal StarField::FromVector(const double v[3]) const {
   return out;
 }
 
-Horizontal StarField::OfCatalog(double ra2000, double dec2000) const {
+Horizontal StarField::OfCatalog(double ra2000, double dec2000, double properMotionRa, double properMotionDec) const {
   double direction[3], aberrated[3], trueOfDate[3];
-  eraS2c(ra2000 * ERFA_DD2R, dec2000 * ERFA_DD2R, direction);
+  const double dec = dec2000 * ERFA_DD2R, cosDec = std::cos(dec);
+  const double masToRadians = ERFA_DAS2R / 1000.0 * julianYears_;
+  // At the pole the motion in right ascension is undefined; none of the stars comes within 0.7 degree.
+  const double ra = ra2000 * ERFA_DD2R + (cosDec > 1e-9 ? properMotionRa * masToRadians / cosDec : 0.0);
+  eraS2c(ra, dec + properMotionDec * masToRadians, direction);
   eraAb(direction, ErfaIn(velocity_), sunDistance_, inverseLorentz_, aberrated);
   eraRxp(ErfaIn(gcrsToTrue_), aberrated, trueOfDate);
   return FromVector(trueOfDate);

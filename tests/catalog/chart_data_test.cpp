@@ -11,7 +11,7 @@ namespace skycalc {
 namespace {
 
 // The chart's stars as the Hipparcos catalogue (ESA 1997, SP-1200) gives
-// them: position of J2000.0, V and B-V; and the count to magnitude 5.5 that
+// them: position of J2000.0, V, B-V and proper motion; and the count to magnitude 5.5 that
 // star atlases give for the naked-eye sky (about 2,800).
 TEST(ChartData, StarsAreHipparcosToMagnitudeFiveAndAHalf) {
   const ChartData data = LoadChartData(SKYCALC_DATA_DIR, SKYCALC_DATA_DIR);
@@ -20,12 +20,13 @@ TEST(ChartData, StarsAreHipparcosToMagnitudeFiveAndAHalf) {
   for (const ChartStar& s : data.stars) EXPECT_LE(s.magnitude, 5.5f) << s.hip;
   struct Known {
     int hip;
-    double ra, dec, v, bv;
+    double ra, dec, v, bv, pmRa, pmDec;
   };
-  const Known kKnown[] = {{32349, 101.28716, -16.71612, -1.44, 0.009},  // Sirius
-                          {91262, 279.23474, 38.78369, 0.03, -0.001},   // Vega
-                          {11767, 37.95456, 89.26411, 1.97, 0.636},     // Polaris
-                          {27989, 88.79294, 7.40706, 0.45, 1.500}};     // Betelgeuse
+  const Known kKnown[] = {{32349, 101.28716, -16.71612, -1.44, 0.009, -546.01, -1223.08},  // Sirius
+                          {91262, 279.23474, 38.78369, 0.03, -0.001, 201.02, 287.46},      // Vega
+                          {11767, 37.95456, 89.26411, 1.97, 0.636, 44.22, -11.74},         // Polaris
+                          {69673, 213.91530, 19.18241, -0.05, 1.239, -1093.45, -1999.40},  // Arcturus
+                          {27989, 88.79294, 7.40706, 0.45, 1.500, 27.33, 10.86}};          // Betelgeuse
   for (const Known& k : kKnown) {
     bool found = false;
     for (const ChartStar& s : data.stars) {
@@ -35,6 +36,8 @@ TEST(ChartData, StarsAreHipparcosToMagnitudeFiveAndAHalf) {
       EXPECT_NEAR(s.dec, k.dec, 2e-4) << k.hip;
       EXPECT_NEAR(s.magnitude, k.v, 0.005) << k.hip;
       EXPECT_NEAR(s.colourIndex, k.bv, 0.0005) << k.hip;
+      EXPECT_NEAR(s.properMotionRa, k.pmRa, 0.01) << k.hip;
+      EXPECT_NEAR(s.properMotionDec, k.pmDec, 0.01) << k.hip;
     }
     EXPECT_TRUE(found) << k.hip;
   }
