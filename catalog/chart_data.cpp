@@ -1,5 +1,6 @@
 #include "catalog/chart_data.h"
 
+#include <cmath>
 #include <fstream>
 #include <locale>
 #include <sstream>
@@ -59,6 +60,22 @@ ChartData LoadChartData(const std::string& starsDirectory, const std::string& li
   for (std::string line; std::getline(lines, line);) {
     ChartFigureLine figure;
     if (!line.empty() && line[0] != '#' && ReadFigureLine(line, figure)) data.lines.push_back(std::move(figure));
+  }
+  // The figures join the stars' places of epoch 2000: they take the stars' motions.
+  std::vector<const ChartStar*> moving;
+  for (const ChartStar& star : data.stars)
+    if (star.properMotionRa != 0.0f || star.properMotionDec != 0.0f) moving.push_back(&star);
+  constexpr double kSamePlace = 0.001;  // degrees; both files round to 0.0001
+  for (ChartFigureLine& figure : data.lines) {
+    figure.motions.assign(figure.points.size(), 0.0);
+    for (std::size_t i = 0; i + 1 < figure.points.size(); i += 2) {
+      for (const ChartStar* star : moving) {
+        if (std::fabs(star->ra - figure.points[i]) < kSamePlace && std::fabs(star->dec - figure.points[i + 1]) < kSamePlace) {
+          figure.motions[i] = star->properMotionRa;
+          figure.motions[i + 1] = star->properMotionDec;
+        }
+      }
+    }
   }
   return data;
 }

@@ -28,6 +28,10 @@ struct ChartStar {
 struct ChartFigureLine {
   int constellation = 0;
   std::vector<double> points;  // ra0, dec0, ra1, dec1, ...
+  // The proper motion of the star at each point (pmRa0, pmDec0, ...; mas a
+  // year), so that a figure moves with its stars: that of the star of the
+  // star file within 0.001 degree of the point, else 0.
+  std::vector<double> motions;
 };
 
 struct ChartData {

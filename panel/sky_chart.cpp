@@ -339,7 +339,9 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   for (const ChartFigureLine& line : data.lines) {
     std::vector<double> altAz;
     for (std::size_t i = 0; i + 1 < line.points.size(); i += 2) {
-      const precise::Horizontal h = field.OfCatalog(line.points[i], line.points[i + 1]);
+      const bool moves = line.motions.size() == line.points.size();
+      const precise::Horizontal h = field.OfCatalog(line.points[i], line.points[i + 1], moves ? line.motions[i] : 0.0,
+                                                    moves ? line.motions[i + 1] : 0.0);
       altAz.push_back(h.altitude);
       altAz.push_back(h.azimuth);
     }

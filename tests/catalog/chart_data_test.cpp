@@ -43,7 +43,7 @@ TEST(ChartData, StarsAreHipparcosToMagnitudeFiveAndAHalf) {
   }
 }
 
-// Every constellation has its figure, filed under its own row: each line's
+// Every constellation has its figure, filed under its own row, and its stars' motions: each line's
 // points lie near that row's label point (Hydra's tail, the farthest, is
 // 70 degrees from its label).
 TEST(ChartData, EachConstellationHasItsFigureUnderItsRow) {
@@ -61,6 +61,13 @@ TEST(ChartData, EachConstellationHasItsFigureUnderItsRow) {
     }
   }
   for (std::size_t row = 0; row < kConstellationCount; ++row) EXPECT_TRUE(has[row]) << row;
+  // Arcturus's corner of Boötes moves with Arcturus (Hipparcos: -1093.45, -1999.40 mas a year).
+  int arcturus = 0;
+  for (const ChartFigureLine& line : data.lines)
+    for (std::size_t i = 0; i + 1 < line.points.size(); i += 2)
+      if (std::fabs(line.points[i] - 213.9153) < 1e-3 && std::fabs(line.points[i + 1] - 19.1824) < 1e-3)
+        arcturus += line.motions[i] == -1093.45f && line.motions[i + 1] == -1999.40f;
+  EXPECT_GE(arcturus, 1);
 }
 
 // A comment, a malformed line or a row outside the 88 is skipped, not fatal.
