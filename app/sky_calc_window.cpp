@@ -21,6 +21,9 @@
 #include "app/almanac_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
+#include "app/sky_chart_dlg.h"
+#include "catalog/catalog_folders.h"
+#include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
@@ -116,6 +119,7 @@ const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
 const char kEclipseItem[] = "日食・月食(&E)...";
+const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
 const char kHelpText[] =
@@ -139,6 +143,9 @@ const char kHelpText[] =
     "7. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
     "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
     "(1000年～2999年)。\n"
+    "8. 右クリックのメニューの「星図」で、設定した地点と日時の空を星座早見盤と同じ向きで表示します。"
+    "時刻を進めたり戻したり、下にする方位を変えたり(ドラッグでも回せます)でき、"
+    "惑星・恒星・星座名をクリックすると電卓でその天体を選びます。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -164,6 +171,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   ApplyDialogUnits(this, kTemplateSize);
   BindControls();
 
+  m_catalogFolders = catalogFolders;
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
@@ -200,6 +208,7 @@ void CSkyCalcWindow::BindControls() {
 void CSkyCalcWindow::OnControl(int id) {
   m_dlg.OnCommand(id);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::OnListPicked(int id, int index) {
@@ -357,6 +366,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
   menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
+  menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
   menu->addSeparator();
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
@@ -376,6 +386,7 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
   setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {
@@ -415,6 +426,25 @@ void CSkyCalcWindow::ShowEclipses() {
   const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
   CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
+}
+
+CSkyChartDlg* CSkyCalcWindow::Chart() const { return m_chart; }
+
+void CSkyCalcWindow::ShowChart() {
+  if (!m_chart) {
+    ChartData data = LoadChartData(CatalogFolderFor(kChartStarsFile, m_catalogFolders),
+                                   CatalogFolderFor(kChartLinesFile, m_catalogFolders));
+    // A pick on the chart goes where a pick from the list goes.
+    auto choose = [this](int listId, int index) {
+      if (QComboBox* list = List(listId)) list->setCurrentIndex(index);
+      OnListPicked(listId, index);
+    };
+    m_chart = new CSkyChartDlg(m_dlg, std::move(data), choose, this);
+    m_chart->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_chart->show();
+  m_chart->raise();
+  m_chart->activateWindow();
 }
 
 }  // namespace skycalc

@@ -23,6 +23,7 @@ struct Parser {
   bool calendarGiven = false;
   bool holidaysGiven = false;
   std::vector<std::string> given;  // the options in the order given
+  bool widthGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -140,6 +141,19 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            p.options.convention = v;
            p.conventionGiven = true;
          }},
+        {"--chart", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.options.chart) p.Fail(o + " given twice");
+           const std::size_t dot = v.rfind('.');
+           const std::string ext = dot == std::string::npos ? std::string() : v.substr(dot);
+           if (ext != ".svg" && ext != ".json") p.Fail(o + " needs a file name ending in .svg or .json, not " + QuoteForMessage(v));
+           p.options.chart = v;
+         }},
+        {"--width", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.widthGiven) p.Fail(o + " given twice");
+           if (ReadWholeNumber(v, p.options.chartWidth) != WholeNumberText::kValid || p.options.chartWidth > 20000)
+             p.Fail(o + " needs a whole number of pixels from 1 to 20000, not " + QuoteForMessage(v));
+           p.widthGiven = true;
+         }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
            p.options.dataDir = v;
@@ -165,7 +179,8 @@ enum Mode : unsigned {
   kAlmanac = 8,
   kCalendar = 16,
   kHolidays = 32,
-  kAnyMode = 63,
+  kChart = 64,
+  kAnyMode = 127,
 };
 
 // The modes in which an option has an effect. The mode flags act in their
@@ -177,27 +192,27 @@ struct OptionScope {
 };
 constexpr OptionScope kOptionScopes[] = {
     {"--year", kAnyMode},
-    {"--month", kInstants | kEvents | kCalendar},
-    {"--day", kInstants | kEvents},
-    {"--hour", kInstants},
-    {"--minute", kInstants},
-    {"--longitude", kInstants | kEvents | kEclipses},
-    {"--latitude", kInstants | kEvents | kEclipses},
+    {"--month", kInstants | kEvents | kCalendar | kChart},
+    {"--day", kInstants | kEvents | kChart},
+    {"--hour", kInstants | kChart},
+    {"--minute", kInstants | kChart},
+    {"--longitude", kInstants | kEvents | kEclipses | kChart},
+    {"--latitude", kInstants | kEvents | kEclipses | kChart},
     {"--azimuth", kInstants | kEvents | kEclipses},
     {"--zone-hour", kAnyMode & ~kHolidays},  // the holidays are Japan's whatever the zone
     {"--zone-minute", kAnyMode & ~kHolidays},
-    {"--planet", kInstants | kEvents},
-    {"--star", kInstants | kEvents},
-    {"--constellation", kInstants | kEvents},
+    {"--planet", kInstants | kEvents | kChart},  // the chart marks the chosen body
+    {"--star", kInstants | kEvents | kChart},
+    {"--constellation", kInstants | kEvents | kChart},
     {"--equatorial", kInstants},
     {"--horizontal", kInstants},
     {"--julian-day", kInstants},
     {"--sidereal", kInstants},
-    {"--precise", kInstants | kEvents},
-    {"--json", kAnyMode},
-    {"--csv", kAnyMode},
+    {"--precise", kInstants | kEvents | kChart},
+    {"--json", kAnyMode & ~kChart},  // the chart's format is its file's name
+    {"--csv", kAnyMode & ~kChart},
     {"--step", kInstants},
-    {"--count", kAnyMode},
+    {"--count", kAnyMode & ~kChart},
     {"--convention", kEvents},
     {"--details", kInstants},
     {"--data-dir", kAnyMode},
@@ -206,6 +221,8 @@ constexpr OptionScope kOptionScopes[] = {
     {"--almanac", kAlmanac},
     {"--calendar", kCalendar},
     {"--holidays", kHolidays},
+    {"--chart", kChart},
+    {"--width", kChart},
 };
 
 // The flag that chooses each mode other than the instants, and what it takes.
@@ -220,6 +237,7 @@ constexpr ModeFlag kModeFlags[] = {
     {kAlmanac, "--almanac", "the year, the zone and --count"},
     {kCalendar, "--calendar", "the year, the month, the zone and --count"},
     {kHolidays, "--holidays", "the year and --count"},
+    {kChart, "--chart", "the date and time, the site, the zone, the body, --precise and --width"},
 };
 
 // Reasons of their own for some refusals, in place of what the mode takes.
@@ -327,7 +345,7 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (p.error.empty()) p.error = CheckScopes(p.given);
-  if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+  if (p.error.empty() && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
       !p.options.holidays && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};

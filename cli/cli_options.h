@@ -37,6 +37,8 @@ struct CliOptions {
   std::optional<std::string> dataDir;
   std::string convention = "jp";     // rise and set as "jp" (Japan's almanac office) or "intl" define them
   bool details = false;              // magnitude, phase, size, distance and constellation on every row
+  std::optional<std::string> chart;  // the sky chart's file (.svg or .json) instead of readouts
+  std::int64_t chartWidth = 800;     // the SVG's width in pixels (--width)
 };
 
 struct CliParseResult {

@@ -24,6 +24,8 @@
 #include "astro/sky/day_table.h"
 #include "panel/model_messages.h"
 #include "panel/settings_keys.h"
+#include "panel/sky_chart.h"
+#include "panel/svg_writer.h"
 
 namespace {
 
@@ -102,6 +104,25 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
   return 0;
 }
 
+// --chart: the sky chart of the stored fields as SVG or as its display list in
+// JSON (by the file name's ending), --width pixels wide.
+int WriteChart(const skycalc::CliOptions& options, const skycalc::CliSession& session,
+               const std::vector<std::string>& folders) {
+  const skycalc::ChartData data =
+      skycalc::LoadChartData(skycalc::CatalogFolderFor(skycalc::kChartStarsFile, folders),
+                             skycalc::CatalogFolderFor(skycalc::kChartLinesFile, folders));
+  if (data.stars.empty()) std::cerr << "星図の恒星データファイル" << skycalc::kChartStarsFile << "が読み込めません。\n";
+  const std::string& file = *options.chart;
+  const bool json = file.size() >= 5 && file.compare(file.size() - 5, 5, ".json") == 0;
+  const double width = static_cast<double>(options.chartWidth);
+  const skycalc::SkyChart chart = skycalc::MakeSkyChart(session.CurrentObservation(), data, skycalc::ChartView{}, width);
+  const std::string text = json ? skycalc::ChartJson(chart) : skycalc::SvgOf(chart.list, width);
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (out == nullptr) return Rejected("skycalc-cli: cannot write " + file);
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return std::fclose(out) == 0 && written ? 0 : Rejected("skycalc-cli: cannot write " + file);
+}
+
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
   skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
@@ -153,6 +174,8 @@ int Run(const skycalc::CliOptions& options) {
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }
+
+  if (options.chart) return WriteChart(options, session, folders);
 
   // Rows are written as they are made, in blocks, so that a table of any
   // length runs in the same memory; a long one shows its progress on a

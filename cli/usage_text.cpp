@@ -13,8 +13,10 @@ const char* const kCliUsageText =
        skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
                    [--json|--csv]
        skycalc-cli --holidays [--year Y] [--count K] [--json|--csv]
+       skycalc-cli --chart FILE.svg|FILE.json [DATE] [--hour H] [--minute M] [SITE]
+                   [ZONE] [BODY] [--precise] [--width N]
 DATE is --year, --month and --day; SITE --longitude, --latitude and
---azimuth; ZONE --zone-hour and --zone-minute. An option that would have no
+--azimuth (the chart takes no --azimuth); ZONE --zone-hour and --zone-minute. An option that would have no
 effect in the chosen mode is refused.
 
 Computes what the skycalc calculator shows, without its window. Each field
@@ -60,9 +62,21 @@ Output:
                     K: K years, 1000-2999) with its contacts at the stored
                     site: local time, altitude and azimuth of the Sun or the
                     Moon, magnitude, and whether it is seen there
-  --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
-                    from the current folder, else from ../share/skycalc
-                    beside the program)
+  --data-dir DIR    folder of StarData.txt, ConstData.txt and the chart's
+                    ChartStars.txt and ChartLines.txt (default: each from the
+                    current folder, else from ../share/skycalc beside the program)
+Sky chart (星図):
+  --chart FILE.svg  the sky above the horizon at the stored site and instant
+                    as a planisphere draws it (zenith at the centre, south at
+                    the bottom, east on the left): stars to magnitude 5.5,
+                    constellation figures and names, the Sun, the Moon and the
+                    planets in the chosen model, the chosen body marked; each
+                    named object a <g> with a <title>
+  --chart FILE.json the same chart as data: the projection (centre, radius,
+                    azimuth at the top) and every object drawn with its name,
+                    magnitude, altitude and azimuth (degrees, from the north
+                    through the east) and its x, y on the chart
+  --width N         the chart's width in pixels, 1 to 20000 (default 800)
 Almanac (暦; always from the accurate Sun and Moon, years 1000-2999, times
 in the stored zone rounded to the minute as the almanac office does):
   --almanac         the stored year's solar terms, Moon phases and 雑節, one a
@@ -89,6 +103,8 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
        skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
                    [--json|--csv]
        skycalc-cli --holidays [--year 年] [--count K] [--json|--csv]
+       skycalc-cli --chart ファイル.svg|ファイル.json [日付] [--hour 時] [--minute 分]
+                   [地点] [標準時] [天体] [--precise] [--width N]
 日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
 標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
 受け付けません。
@@ -129,8 +145,17 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
   --eclipses        設定した年 (--count K でK年分、1000年～2999年) の日食と月食
                     すべてを、設定した地点での各接触の時刻・太陽か月の高度と
                     方位・食分・見えるかどうかとともに表示
-  --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
-                    現在のフォルダ、なければプログラムの ../share/skycalc)
+  --data-dir フォルダ  StarData.txt・ConstData.txtと星図のChartStars.txt・
+                    ChartLines.txtのあるフォルダ (省略時: 現在のフォルダ、
+                    なければプログラムの ../share/skycalc)
+星図:
+  --chart ファイル.svg   設定した地点・日時の地平線より上の空を星座早見盤と同じ
+                    向き (中心が天頂、南が下、東が左) で描く: 5.5等までの恒星、
+                    星座線と星座名、選んだ計算方式による太陽・月・惑星、選んだ
+                    天体の印。名前のある天体はそれぞれ<title>付きの<g>
+  --chart ファイル.json  同じ星図のデータ: 投影 (中心、半径、上端の方位) と描いた
+                    天体ごとの名前・等級・高度・方位 (度、北から東回り)・星図上の x, y
+  --width N         星図の幅 (ピクセル)、1～20000 (省略時 800)
 暦 (常に高精度の太陽と月で計算、1000年～2999年、設定した標準時で分単位に四捨五入):
   --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
                     名称)。--count K でK年分

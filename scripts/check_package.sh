@@ -23,6 +23,8 @@ usr/share/man/ja/man1/skycalc.1.gz
 usr/share/man/man1/skycalc-cli.1.gz
 usr/share/man/man1/skycalc.1.gz
 usr/share/metainfo/com.quillmoor.skycalc.metainfo.xml
+usr/share/skycalc/ChartLines.txt
+usr/share/skycalc/ChartStars.txt
 usr/share/skycalc/ConstData.txt
 usr/share/skycalc/StarData.txt"
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort)

@@ -17,6 +17,9 @@
 
 #include "catalog/catalog_folders.h"
 #include "panel/azimuth_words.h"
+#include "catalog/chart_data.h"
+#include "panel/display_list.h"
+#include "panel/sky_chart.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
 #include "panel/eclipse_list.h"
@@ -333,6 +336,25 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
 EMSCRIPTEN_KEEPALIVE const char* skycalc_azimuth_help() {
   static const std::string text = skycalc::AzimuthOriginHelp();
   return text.c_str();
+}
+
+// The 星図 box's chart of the stored fields, offsetMinutes later, facing
+// (degrees) at the bottom, with the ecliptic and the equator when asked,
+// size x size units: {"title", "list": the display list (DisplayListJson)}.
+// The star field and figures are read once, from where the bundle keeps them.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_chart(int offsetMinutes, double facing, int ecliptic, int equator,
+                                               double size) {
+  using namespace skycalc;
+  static std::string json;
+  static const ChartData data = LoadChartData("/usr/share/skycalc", "/usr/share/skycalc");
+  ChartView view;
+  view.offsetMinutes = offsetMinutes;
+  view.facing = facing;
+  view.ecliptic = ecliptic != 0;
+  view.equator = equator != 0;
+  const SkyChart chart = MakeSkyChart(g_page->dlg.CurrentObservation(), data, view, size);
+  json = "{\"title\":\"" + chart.title + "\",\"list\":" + DisplayListJson(chart.list) + "}";
+  return json.c_str();
 }
 
 }  // extern "C"

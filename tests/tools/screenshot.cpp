@@ -5,6 +5,7 @@
 //                                         about: the version box)
 //   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
 //                                         seen from the site selected
+//   skycalc-screenshot chart FILE.png     its 星図 box, the Moon chosen
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
@@ -21,6 +22,7 @@
 #include "app/qt_settings_store.h"
 #include "app/sky_calc_app.h"
 #include "app/sky_calc_window.h"
+#include "app/sky_chart_dlg.h"
 #include "catalog/catalog_folders.h"
 #include "panel/clock.h"
 #include "panel/settings_keys.h"
@@ -81,14 +83,15 @@ const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr
                       {"riseset-moon", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, 9},
                       {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr, -1},
                       {"about", &skycalc::CSkyCalcWindow::ShowAbout, nullptr, -1},
-                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1}};
+                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1},
+                      {"chart", &skycalc::CSkyCalcWindow::ShowChart, nullptr, 9}};
 
 int main(int argc, char** argv) {
   const Box* chosen = nullptr;
   for (const Box& box : kBoxes)
     if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
   if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse|about FILE.png\n");
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse|about|chart FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
@@ -106,7 +109,9 @@ int main(int argc, char** argv) {
   } else {
     QTimer::singleShot(500, &window, [&window, file, chosen] {
       QTimer::singleShot(1000, &window, [&window, file, chosen] {
-        if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || box == &window) box = window.Chart();  // the one modeless box
+        if (box && box != &window) {
           if (chosen->ready) chosen->ready(box);
           GrabWithCaption(box).save(file);
           box->close();

@@ -242,7 +242,7 @@ const TESTS = {
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '日食・月食(E)...', '', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
@@ -287,6 +287,20 @@ const TESTS = {
     });
     assert(shown.slice(1).some(([, detail]) => /地平線下/.test(detail)) && eclipses.length >= 2, 'a full year with an eclipse below the horizon');
     await page.click('dialog.eclipse [data-name=IDOK]');
+    // 星図: the logic's chart of the stored date drawn; a click on a constellation name picks it in its list.
+    await openFromMenu('星図');
+    const chart = await page.$eval('dialog.chart[open] canvas', (c) => {
+      const rect = c.getBoundingClientRect(), list = c.skycalcChart.list;
+      const o = list.objects.find((x) => x.kind === 'constellation');
+      const centre = c.getContext('2d').getImageData(c.width / 2, c.height / 2, 1, 1).data;
+      return { title: c.skycalcChart.title, name: o.name, x: rect.left + o.x * rect.width / list.width,
+        y: rect.top + o.y * rect.height / list.height, sky: [...centre] };
+    });
+    assert.match(chart.title, /^2033年11月/);
+    assert.strictEqual(chart.sky[3], 255, 'the chart is drawn');
+    await page.mouse.click(chart.x, chart.y);
+    assert.strictEqual(await page.$eval('[data-name=IDC_CONSTLIST] input', (e) => e.value), chart.name);
+    await page.click('dialog.chart .chart-close');
     // Outside the years: the message, and no box.
     await page.evaluate(runOnPage, key(1018, '3000'));
     for (const [label, message] of [['暦', '暦は1000年～2999年にだけ計算できます。'], ['日食・月食', '日食・月食は1000年～2999年にだけ計算できます。']]) {
