@@ -258,4 +258,9 @@ double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
   return LongitudeOf(sun, MakeFrame(jdTt));
 }
 
+void PlacesOfDate(const double (*eclipticJ2000)[3], int count, double jdTt, ApparentPlace* places) {
+  const DateFrame frame = MakeFrame(jdTt);
+  for (int i = 0; i < count; ++i) places[i] = PlaceOf(eclipticJ2000[i], frame);
+}
+
 }  // namespace skycalc::accurate
