@@ -4,6 +4,8 @@
 #include <map>
 #include <utility>
 
+#include "panel/phenomena_list.h"
+
 namespace skycalc {
 
 namespace {
@@ -21,6 +23,7 @@ struct Parser {
   bool eclipsesGiven = false;
   bool almanacGiven = false;
   bool calendarGiven = false;
+  bool kindGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -98,6 +101,10 @@ const std::map<std::string, FlagHandler>& Flags() {
          if (p.calendarGiven) p.Fail(o + " given twice");
          p.options.calendar = p.calendarGiven = true;
        }},
+      {"--phenomena", [](Parser& p, const std::string& o) {
+         if (p.options.phenomena) p.Fail(o + " given twice");
+         p.options.phenomena = true;
+       }},
   };
   return flags;
 }
@@ -126,6 +133,12 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not \"" + v + "\"");
            p.options.convention = v;
            p.conventionGiven = true;
+         }},
+        {"--kind", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.kindGiven) p.Fail(o + " given twice");
+           p.options.phenomenaGroups = PhenomenaGroupsOf(v);
+           if (!p.options.phenomenaGroups) p.Fail(o + " needs planet, moon or meteor separated by commas, not \"" + v + "\"");
+           p.kindGiven = true;
          }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
@@ -189,7 +202,14 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
        p.options.timeMode != CliTimeMode::kDefault))
     p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
+  if (p.error.empty() && p.kindGiven && !p.options.phenomena) p.Fail("--kind goes with --phenomena only");
+  if (p.error.empty() && p.options.phenomena &&
+      (p.options.events || p.options.eclipses || p.options.almanac || p.options.calendar || p.stepGiven ||
+       p.detailsGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
+       p.options.timeMode != CliTimeMode::kDefault))
+    p.Fail("--phenomena takes only the fields, --count (years), --kind, --precise, --json or --csv and --data-dir");
   if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+      !p.options.phenomena &&
       p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};

@@ -13,6 +13,7 @@
 #include "cli/cli_session.h"
 #include "cli/details_output.h"
 #include "cli/eclipse_output.h"
+#include "cli/phenomena_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
@@ -124,6 +125,10 @@ int Run(const skycalc::CliOptions& options) {
     const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
     return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
                            : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+  }
+  if (options.phenomena) {  // the stored year(s), always the accurate theories
+    return skycalc::WritePhenomena(session.StoredCivilTime().year, skycalc::ZoneMinutesOf(session.Fields()),
+                                   options.count, options.phenomenaGroups, options.format);
   }
   if (options.eclipses) {  // the stored year(s) and site
     const skycalc::StoredFields& f = session.Fields();
