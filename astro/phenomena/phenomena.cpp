@@ -140,6 +140,7 @@ void StarDirection(int star, double jdTt, double out[3]) {
 
 struct Geo {
   double lon = 0, lat = 0, ra = 0, dec = 0, dist = 0, helio = 0;
+  double geometric = 0;  // the planet's geometric distance at the instant (AU), as 地球最近 takes it
 };
 
 struct Snapshot {
@@ -161,7 +162,7 @@ void Evaluate(double jdTt, unsigned mask, bool whole, Snapshot& s) {
   constexpr int kMost = 1 + kPlanetCount + kStarCount;
   double vectors[kMost][3];
   Geo* targets[kMost];
-  double helio[kMost] = {};
+  double helio[kMost] = {}, geometric[kMost] = {};
   int count = 0;
   const double sunDistance = eraPm(e);
   double sun[3];
@@ -176,6 +177,8 @@ void Evaluate(double jdTt, unsigned mask, bool whole, Snapshot& s) {
     // (the acceleration's share is below 0.01" for Mercury); the time from
     // the distance of the place the previous one gave.
     double tau = 0;
+    eraPmp(pp, e, g);
+    geometric[count] = eraPm(g);
     for (int i = 0; i < 3; ++i) {
       for (int k = 0; k < 3; ++k) q[k] = pp[k] - tau * pv[k];
       eraPmp(q, e, g);
@@ -196,7 +199,7 @@ void Evaluate(double jdTt, unsigned mask, bool whole, Snapshot& s) {
   accurate::PlacesOfDate(vectors, count, jdTt, places);
   for (int i = 0; i < count; ++i) {
     *targets[i] = Geo{places[i].longitude, places[i].latitude, places[i].rightAscension, places[i].declination,
-                      places[i].distance, helio[i]};
+                      places[i].distance, helio[i], geometric[i]};
   }
   s.earthLon = std::atan2(e[1], e[0]);
 }
@@ -398,7 +401,8 @@ void PlanetEvents(Finder& find) {
                },
                true);
     // 地球最近.
-    find.Turns([&](const Sample& s) { return s.s.planet[p].dist; }, [&](double t) { return At(t, mask, true).planet[p].dist; },
+    find.Turns([&](const Sample& s) { return s.s.planet[p].geometric; },
+               [&](double t) { return At(t, mask, true).planet[p].geometric; },
                [&](double t, int turn, double value, const Sample&) {
                  if (turn < 0) find.Add(Kind::kClosestToEarth, body, t, value, Unit::kAu);
                });

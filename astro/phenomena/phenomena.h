@@ -50,7 +50,7 @@ enum class Kind {
   kStationaryToRetrograde,      // 留 (順行→逆行)
   kStationaryToDirect,          // 留 (逆行→順行)
   kGreatestBrilliancy,          // 最大光度 (Venus), value: the magnitude
-  kClosestToEarth,              // 地球最近, value: the distance (au)
+  kClosestToEarth,              // 地球最近, value: the geometric distance (au)
   kPerigee,                     // 近地点 (the Moon), value: km
   kApogee,                      // 遠地点 (the Moon), value: km
   kMoonConjunction,             // the Moon and a planet or a star, value: their latitudes apart
