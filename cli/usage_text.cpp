@@ -11,6 +11,8 @@ const char* const kCliUsageText =
        skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
        skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
                    [--count K] [--json|--csv]
+       skycalc-cli [--year Y] [ZONE] --phenomena [--kind planet,moon,meteor]
+                   [--count K] [--json|--csv]
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -65,6 +67,15 @@ in the stored zone rounded to the minute as the almanac office does):
   --calendar        the stored month day by day: the Moon's age at noon, its
                     illuminated fraction, the 旧暦 date, the 六曜 (both
                     unofficial) and the day's events; --count K for K months
+  --phenomena       the stored year's sky events (天象): the planets' 合, 衝,
+                    矩, greatest elongations, 留, closest approaches and
+                    Venus's greatest brilliancy, the Moon's perigees, apogees
+                    and conjunctions with the planets and four bright stars,
+                    the Earth's perihelion and aphelion, conjunctions of two
+                    planets and the maxima of the major meteor showers, one a
+                    line (date, time, name, body, figure, where the second
+                    body passes, meaning); --count K for K years
+  --kind LIST       with --phenomena: only planet, moon and/or meteor
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
 the precise model, 64 usage error.
 
@@ -75,6 +86,8 @@ the precise model, 64 usage error.
                    [--data-dir フォルダ]
        skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
        skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+                   [--count K] [--json|--csv]
+       skycalc-cli [--year 年] [標準時] --phenomena [--kind planet,moon,meteor]
                    [--count K] [--json|--csv]
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
@@ -120,6 +133,13 @@ the precise model, 64 usage error.
                     名称)。--count K でK年分
   --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
                     非公式) とその日の現象。--count K でKか月分
+  --phenomena       設定した年の天象: 惑星の合・衝・矩・最大離角・留・地球最近、
+                    金星の最大光度、月の近地点・遠地点と惑星・1等星との合、
+                    地球の近日点・遠日点、惑星どうしの合、主な流星群の極大を
+                    1行に1つ (日付、時刻、名称、天体、数値、位置関係、意味)。
+                    --count K でK年分
+  --kind 種類       --phenomena で planet (惑星)、moon (月)、meteor (流星群)
+                    のうち表示するものをコンマで区切って指定
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
 64 使い方の誤り。
 )";

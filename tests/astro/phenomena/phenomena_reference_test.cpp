@@ -22,10 +22,9 @@ struct Tolerance {
   double absolute;    // figure, in its unit (degrees, au, km, magnitude)
 };
 // Instants: 1 min for the crossings and the Moon's turns, 10 min for the
-// flat turns of the planets' elongation and distance (the distance is the
-// light's path here, the geometric one there: minutes apart at a minimum),
-// 30 min for 留, 5 for the flat turn of Venus's magnitude, 15 for the
-// Earth's distance, which turns so slowly that 1e-9 au moves it by minutes.
+// flat turn of the elongation, 2 for the planets' distance, 30 for 留, 5
+// for the flat turn of Venus's magnitude, 15 for the Earth's distance, which
+// turns so slowly that 1e-9 au moves it by minutes.
 // Figures: 0.01 degree, 0.1 % of a distance, 0.01 magnitude.
 constexpr Tolerance kTolerances[] = {
     {Kind::kConjunction, 1, 0},
@@ -39,7 +38,7 @@ constexpr Tolerance kTolerances[] = {
     {Kind::kStationaryToRetrograde, 30, 0},
     {Kind::kStationaryToDirect, 30, 0},
     {Kind::kGreatestBrilliancy, 5, 0.01},
-    {Kind::kClosestToEarth, 10, 0.001},  // relative
+    {Kind::kClosestToEarth, 2, 0.001},  // relative
     {Kind::kPerigee, 1, 0.001},
     {Kind::kApogee, 1, 0.001},
     {Kind::kMoonConjunction, 1, 0.01},
