@@ -40,6 +40,10 @@ ApparentPlace MoonApparent(double jdTt);
 // The same from the lunar terms of 1" (1 km) and more only: within 27" of
 // MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.
 ApparentPlace MoonApparentCoarse(double jdTt);
+// Each coordinate from every term or from the coarse ones as asked, for a
+// search on one of them (the longitude for conjunctions, the distance for
+// perigees); all true is MoonApparent, all false MoonApparentCoarse.
+ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLatitude, bool wholeDistance);
 
 // For searches: the apparent ecliptic longitudes of date of the Sun and the
 // Moon ([0, 2pi)) and their rates (radians per day, from the series alone,

@@ -442,7 +442,7 @@ void PlanetEvents(Finder& find) {
 void MoonEvents(Finder& find) {
   // 近地点, 遠地点.
   find.Turns([](const Sample& s) { return s.moon.distance * kKmPerAu; },
-             [](double t) { return Moon(t, true).distance * kKmPerAu; },
+             [](double t) { return accurate::MoonApparentMixed(t, false, false, true).distance * kKmPerAu; },
              [&](double t, int turn, double value, const Sample&) {
                find.Add(turn > 0 ? Kind::kApogee : Kind::kPerigee, Object::kMoon, t, value, Unit::kKm);
              });
@@ -456,8 +456,12 @@ void MoonEvents(Finder& find) {
     double latitudeApart = 0;
     find.Crossings([&](const Sample& s) { return Wrap(s.moon.longitude - place(s.s).lon); },
                    [&](double t) {
-                     const accurate::ApparentPlace moon = Moon(t, true);
-                     const Snapshot s = At(t, mask, true);
+                     // The longitude from every lunar term; the latitude's coarse
+                     // terms give the latitudes apart to 0.0003 degree.
+                     const accurate::ApparentPlace moon = accurate::MoonApparentMixed(t, true, false, false);
+                     // A star's place needs the Earth's velocity alone (aberration):
+                     // the coarse Earth gives it to 1e-5 of itself.
+                     const Snapshot s = At(t, mask, planet);
                      latitudeApart = place(s).lat - moon.latitude;
                      return Wrap(moon.longitude - place(s).lon);
                    },
