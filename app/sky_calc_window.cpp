@@ -18,6 +18,7 @@
 
 #include "app/about_dlg.h"
 #include "app/almanac_dlg.h"
+#include "app/phenomena_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/app_icon.h"
@@ -113,6 +114,7 @@ const char kWhiteButtonStyle[] =
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
+const char kPhenomenaItem[] = "天象(&P)...";
 const char kEclipseItem[] = "日食・月食(&E)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
@@ -349,6 +351,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
   menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
+  menu->addAction(QString::fromUtf8(kPhenomenaItem), this, &CSkyCalcWindow::ShowPhenomena);
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   menu->addSeparator();
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
@@ -394,6 +397,19 @@ void CSkyCalcWindow::ShowAlmanac() {
   }
   const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);
   CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowPhenomena() {
+  const StoredFields f = m_dlg.Fields();
+  const PhenomenaListResult list = ListPhenomena({f.year, 1, ZoneMinutesOf(f), kPhenomenaAll});
+  if (list.refusal) {
+    ShowMessage(list.refusal);
+    return;
+  }
+  const std::string title = FormatText("%d年の天象　標準時 %d時%d分", static_cast<int>(f.year),
+                                       static_cast<int>(f.zoneHour), f.zoneMinute);
+  CPhenomenaDlg box(list, title, this);
   box.exec();
 }
 
