@@ -68,7 +68,7 @@ void DateOf(long jdn, int& year, int& month, int& day) {
 std::string Figure(const Event& e) {
   switch (e.unit) {
     case phenomena::Unit::kDegree:
-      return FormatText(e.kind == Kind::kMeteorShower ? "%.2f°" : "%.1f°", e.value);
+      return FormatText(e.kind == Kind::kMeteorShower ? "太陽黄経 %.2f°" : "%.1f°", e.value);
     case phenomena::Unit::kAu: return FormatText("%.4f au", e.value);
     case phenomena::Unit::kKm: return FormatText("%.0f km", e.value);
     case phenomena::Unit::kMagnitude: return FormatText("%.1f等", e.value);
@@ -116,7 +116,6 @@ PhenomenaRow RowOf(const Event& e, int zoneMinutes) {
       std::size_t count = 0;
       const phenomena::Shower* showers = phenomena::Showers(&count);
       row.body = showers[e.shower].name;
-      row.detail = "太陽黄経 " + row.figure + " (J2000.0)";
       break;
     }
     case Kind::kStationaryToRetrograde: row.body = NameOf(e.body); row.detail = "順行→逆行"; break;

@@ -30,7 +30,7 @@ struct PhenomenaRow {
   const char* groupKey; // "planet", "moon", "meteor"
   std::string body;     // "火星", "月・土星", "金星・木星", "地球", "しぶんぎ座流星群"
   std::string name;     // "衝", "東方最大離角", "留", "近地点", "合", "極大" ...
-  std::string figure;   // "46.2°", "0.3727 au", "356915 km", "-4.7等", "283.15°"; empty for none
+  std::string figure;   // "46.2°", "0.3727 au", "356915 km", "-4.7等", "太陽黄経 283.15°" (J2000.0); empty for none
   const char* unitKey;  // "deg", "au", "km", "mag" or "" (JSON, CSV)
   std::string detail;   // "月の南 2.1°" (where the star or planet passes), "金星の北 0.5°", "順行→逆行"; may be empty
   std::string meaning;  // one line: "夕方の西の空で見やすい", "一晩中見える" ...

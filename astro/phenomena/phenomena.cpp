@@ -239,8 +239,10 @@ using Whole = std::function<double(double jdTt)>;
 // quartic q between x = 0 and 1 (day from t0): Newton steps from the
 // quartic's zero with its slope, until a step is below 2 s.
 double Root(const Whole& f, const Quartic& q, double t0, double a, double b) {
-  double x = a / (a - b);
+  const double linear = a / (a - b);
+  double x = linear;
   for (int i = 0; i < 8; ++i) x -= q.At(x) / q.Slope(x);
+  if (!(x > -0.5 && x < 1.5)) x = linear;  // a quartic gone astray (never seen): the chord's zero
   double t = t0 + x;
   for (int i = 0; i < 4; ++i) {
     const double step = f(t) / q.Slope(t - t0);
@@ -256,6 +258,7 @@ double Root(const Whole& f, const Quartic& q, double t0, double a, double b) {
 double Extremum(const Whole& f, const Quartic& q, double t0, double& value) {
   double x = 0;
   for (int i = 0; i < 8; ++i) x -= q.Slope(x) / q.Curve(x);
+  if (!(x > -1.5 && x < 1.5)) x = 0;  // a quartic gone astray (never seen): the sample's instant
   const double curve = q.Curve(x), h = 0.02;
   double t = t0 + x;
   const double fm = f(t - h), fp = f(t + h);
