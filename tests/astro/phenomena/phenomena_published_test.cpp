@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "panel/phenomena_list.h"
@@ -49,8 +50,12 @@ TEST(PhenomenaPublished, TheOfficesDatesTimesAndDistancesToTheMinute) {
       if (row.event.kind == p.kind && row.event.body == p.body && row.date == p.date) found = &row;
     }
     ASSERT_NE(found, nullptr) << p.date;
-    if (*p.time) EXPECT_EQ(found->time, p.time) << p.date;
-    if (p.km > 0) EXPECT_EQ(std::round(found->event.value * 149597870.7 / p.kmDigits), std::round(p.km / p.kmDigits)) << p.date;
+    if (*p.time) {
+      EXPECT_EQ(found->time, p.time) << p.date;
+    }
+    if (p.km > 0) {
+      EXPECT_EQ(std::round(found->event.value * 149597870.7 / p.kmDigits), std::round(p.km / p.kmDigits)) << p.date;
+    }
   }
 }
 
@@ -63,7 +68,7 @@ TEST(PhenomenaPublished, RowsCarryTheRoundedMinuteIntoTheDate) {
     const double minutes = row.event.jdUtc * 1440.0 + 540.0 + 720.0;
     const double rounded = std::floor(minutes + 0.5);
     const long minuteOfDay = static_cast<long>(rounded - 1440.0 * std::floor(rounded / 1440.0));
-    char expected[8];
+    char expected[24];
     std::snprintf(expected, sizeof expected, "%02ld:%02ld", minuteOfDay / 60, minuteOfDay % 60);
     EXPECT_EQ(row.time, expected) << row.date << " " << row.name;
   }
