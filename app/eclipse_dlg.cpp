@@ -37,7 +37,8 @@ void CEclipsePicture::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), lunar ? QColor(10, 12, 30) : QColor(40, 70, 120));
   if (!m_shown) return;
   const eclipse::Eclipse::View& v = m_eclipse.view;
-  // The scale: the Moon and the body it covers (lunar: the umbra) fit with a margin.
+  // The scale: the Moon and the body it covers (lunar: the umbra) fit with a
+  // margin; the penumbra's edge, beyond, shows where it falls inside.
   const double reach = std::hypot(v.moonX, v.moonY) + v.moon;
   const double extent = 1.15 * std::max(reach, lunar ? std::min(v.umbra, reach + v.moon) : v.sun);
   const double scale = 0.5 * std::min(width(), height()) / extent;
@@ -57,8 +58,11 @@ void CEclipsePicture::paintEvent(QPaintEvent*) {
     p.fillPath(disc(centre, v.penumbra), QColor(60, 60, 70, 110));
     p.fillPath(disc(centre, v.umbra), QColor(120, 40, 25, 235));
     p.setClipping(false);
-    p.setPen(QPen(QColor(200, 90, 70), 1.0, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
+    // Both edges of the shadow, so that a Moon in the penumbra alone is seen inside one.
+    p.setPen(QPen(QColor(150, 150, 165), 1.0, Qt::DotLine));
+    p.drawPath(disc(centre, v.penumbra));
+    p.setPen(QPen(QColor(200, 90, 70), 1.0, Qt::DotLine));
     p.drawPath(disc(centre, v.umbra));
   } else {
     p.fillPath(disc(centre, v.sun), QColor(255, 210, 80));
@@ -82,7 +86,14 @@ CEclipseDlg::CEclipseDlg(const EclipseListResult& list, const std::string& title
   layout->addWidget(m_picture);
   for (const eclipse::Eclipse& e : m_list.eclipses) m_ui->IDC_ECLIPSE_LIST->addItem(Utf8(EclipseSummary(e, zoneMinutes)));
   connect(m_ui->IDC_ECLIPSE_LIST, &QListWidget::currentRowChanged, this, &CEclipseDlg::ShowEclipse);
-  if (!m_list.eclipses.empty()) m_ui->IDC_ECLIPSE_LIST->setCurrentRow(0);
+  // Open on the first eclipse seen from the site; with none, say so.
+  const int first = FirstSeenEclipse(m_list.eclipses);
+  if (first >= 0) {
+    m_ui->IDC_ECLIPSE_LIST->setCurrentRow(first);
+  } else {
+    ShowEclipse(-1);
+    m_ui->IDC_ECLIPSE_DETAIL->setText(Utf8(kNoEclipseSeenText));
+  }
 }
 
 CEclipseDlg::~CEclipseDlg() = default;

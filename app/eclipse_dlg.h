@@ -32,7 +32,8 @@ class CEclipsePicture : public QWidget {
 // The 日食・月食 box (form eclipse_dlg.ui): the eclipses of the stored year in
 // a list, and for the one selected its magnitude, each contact's local time
 // with the altitude and azimuth of the Sun or the Moon at the stored site,
-// and the drawing; OK, Esc or the close box end it.
+// and the drawing; OK, Esc or the close box end it. It opens on the first
+// eclipse seen from the site, or says that none is.
 class CEclipseDlg : public QDialog {
   Q_OBJECT
 

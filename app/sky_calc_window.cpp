@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/nfkc_match_model.h"
 #include "app/almanac_dlg.h"
 #include "app/phenomena_dlg.h"
 #include "app/eclipse_dlg.h"
@@ -125,6 +126,8 @@ const char kHelpText[] =
     "入力する項目を選びます。\n"
     "2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点"
     "(経度・緯度・方位のみ)を入力します。Cで入力を消し、ACで最初の状態に戻します。\n"
+    "　方位は方位角の基準です。0では南を0°として西回り(西90°・北180°・東270°)に、"
+    "180では北を0°として東回り(東90°・南180°・西270°)に数えます。\n"
     "3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n"
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
@@ -186,6 +189,7 @@ void CSkyCalcWindow::BindControls() {
       // Only a pick from the list counts: no completion, and leaving the text
       // field with a typed name must not select that name.
       list->setCompleter(nullptr);
+      list->setModel(new NfkcMatchModel(list));  // typing in the open list finds ベガ as ﾍﾞｶﾞ
       disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
       connect(list, &QComboBox::activated, this, [this, id](int index) { OnListPicked(id, index); });
     }
@@ -392,7 +396,7 @@ void CSkyCalcWindow::ShowAlmanac() {
   const int zoneMinutes = ZoneMinutesOf(f);
   const std::vector<almanac::MonthGrid> grids = almanac::Months(f.year, f.month, 1, zoneMinutes);
   if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    ShowMessage(kPreciseYearsMessage);
+    ShowMessage(almanac::kYearsMessage);
     return;
   }
   const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);

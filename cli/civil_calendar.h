@@ -36,7 +36,16 @@ int DaysInMonth(std::int32_t year, int month);
 CivilTime NextDay(CivilTime t);
 // t advanced by step (minutes and hours carry into days, days into months and years).
 CivilTime Advance(CivilTime t, const TableStep& step);
-// "N" followed by m, h or d, N a positive decimal integer; false when malformed.
+// The largest number a step or a count may be: twelve digits (a step of
+// 999999999999 days already leaves the calculator's years at its second row).
+inline constexpr std::int64_t kMaxWholeNumber = 999999999999;
+enum class WholeNumberText { kValid, kMalformed, kTooLarge };
+// digits as a whole number from 1 to kMaxWholeNumber into value (leading
+// zeros allowed); kTooLarge for any longer run of digits, kMalformed for
+// anything else (empty, zero, a sign or another character).
+WholeNumberText ReadWholeNumber(const std::string& digits, std::int64_t& value);
+// "N" followed by m, h or d, N a whole number as ReadWholeNumber takes it;
+// false when malformed or too large.
 bool ParseTableStep(const std::string& text, TableStep& step);
 // "YYYY-MM-DD" (years before 0 with a leading "-") and "HH:MM".
 std::string FormatCivilDate(const CivilTime& t);

@@ -1,6 +1,7 @@
 #include "cli/eclipse_output.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "astro/base/constants.h"
 #include "cli/output_format.h"
@@ -25,11 +26,13 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
   out += EclipseLocalDate(e.greatestJdUtc, zone);
   out += '\t';
   out += EclipseTitle(e);
-  out += "\t食分 " + FormatText("%.3f", e.magnitude);
   if (e.kind == eclipse::Kind::kLunar) {
-    out += " 半影食分 " + FormatText("%.3f", e.penumbralMagnitude);
+    if (e.type != eclipse::Type::kPenumbral) out += "\t食分 " + FormatText("%.3f", e.magnitude) + ' ';
+    else out += '\t';
+    out += "半影食分 " + FormatText("%.3f", e.penumbralMagnitude);
   } else {
-    out += " 面積比 " + FormatText("%.3f", e.obscuration);
+    out += '\t';  // the field stays, empty for an eclipse not seen
+    if (e.visible) out += "食分 " + FormatText("%.3f", e.magnitude) + " 面積比 " + FormatText("%.3f", e.obscuration);
   }
   out += e.visible ? "\t見える" : "\t見えない";
   for (const eclipse::Contact& c : e.contacts) {
@@ -37,9 +40,10 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
     out += ContactCaption(e, c.name);
     out += ' ';
     out += EclipseLocalTime(c.jdUtc, zone);
-    out += " (高度 " + FormatText("%.1f", c.altitude * kExactRadToDeg) + "° 方位 " +
-           FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°";
-    if (c.altitude < 0.0) out += " 地平線下";
+    out += IsRiseOrSet(c.name) ? std::string(" (") + MagnitudeCaption(e) + " " + FormatText("%.3f", c.magnitude)
+                               : " (高度 " + FormatText("%.1f", c.altitude * kExactRadToDeg) + "°";
+    out += " 方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°";
+    if (c.belowHorizon) out += " 地平線下";
     out += ')';
   }
   out += '\n';
@@ -65,7 +69,9 @@ void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
     out += "\",\"jd\":" + FormatJsonNumber(c.jdUtc);
     out += ",\"time\":" + FormatJsonString(LocalStamp(c.jdUtc, zone));
     out += ",\"altitude_deg\":" + FormatJsonNumber(c.altitude * kExactRadToDeg);
-    out += ",\"azimuth_deg\":" + FormatJsonNumber(c.azimuth * kExactRadToDeg) + "}";
+    out += ",\"azimuth_deg\":" + FormatJsonNumber(c.azimuth * kExactRadToDeg);
+    if (IsRiseOrSet(c.name)) out += ",\"magnitude\":" + FormatJsonNumber(c.magnitude);
+    out += '}';
   }
   out += "]}\n";
 }
@@ -76,31 +82,40 @@ void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone) {
                      (e.kind == eclipse::Kind::kLunar ? FormatJsonNumber(e.penumbralMagnitude) : std::string()) +
                      ',' + FormatJsonNumber(e.obscuration) + ',' + (e.visible ? "true" : "false");
   if (e.contacts.empty()) {
-    out += head + ",,,,,\n";
+    out += head + ",,,,,,\n";
     return;
   }
   for (const eclipse::Contact& c : e.contacts) {
     out += head + ',' + ContactCode(c.name) + ',' + FormatJsonNumber(c.jdUtc) + ',' + LocalStamp(c.jdUtc, zone) +
            ',' + FormatJsonNumber(c.altitude * kExactRadToDeg) + ',' + FormatJsonNumber(c.azimuth * kExactRadToDeg) +
-           '\n';
+           ',' + (IsRiseOrSet(c.name) ? FormatJsonNumber(c.magnitude) : std::string()) + '\n';
   }
 }
 
 }  // namespace
 
-std::optional<std::string> AppendEclipses(std::string& out, const EclipseListRequest& request, CliFormat format) {
-  const EclipseListResult result = ListEclipses(request);
-  if (result.refusal) return std::string(result.refusal);
+std::optional<std::string> AppendEclipses(std::string& out, const EclipseListRequest& request, CliFormat format,
+                                          const std::function<void(std::int64_t)>& yearDone) {
+  if (const char* refusal = EclipseYearsRefusal(request)) return std::string(refusal);
   if (format == CliFormat::kCsv) {
     out += "kind,type,greatest_jd,date,magnitude,penumbral_magnitude,obscuration,visible,"
-           "contact,jd,time,altitude_deg,azimuth_deg\n";
+           "contact,jd,time,altitude_deg,azimuth_deg,contact_magnitude\n";
   }
-  for (const eclipse::Eclipse& e : result.eclipses) {
-    switch (format) {
-      case CliFormat::kText: AppendText(out, e, request.zoneMinutes); break;
-      case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes); break;
-      case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes); break;
+  // A year at a time, so that a listing of any length runs in the same memory.
+  for (std::int64_t i = 0; i < request.years; ++i) {
+    EclipseListRequest year = request;
+    year.year = static_cast<std::int32_t>(request.year + i);
+    year.years = 1;
+    const EclipseListResult result = ListEclipses(year);
+    if (result.refusal) return std::string(result.refusal);
+    for (const eclipse::Eclipse& e : result.eclipses) {
+      switch (format) {
+        case CliFormat::kText: AppendText(out, e, request.zoneMinutes); break;
+        case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes); break;
+        case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes); break;
+      }
     }
+    if (yearDone) yearDone(i + 1);
   }
   return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,14 +13,21 @@
 // eclipse.
 namespace skycalc {
 
-// Appends the listing in format to out; the refusal message instead (out
-// unchanged) when a year is outside the precise model's 1000-2999.
-//   text: date, kind, magnitudes, whether seen, then each contact with its
-//         local time to a tenth of a minute, altitude and azimuth, tab-separated;
+// Appends the listing in format to out, a year at a time, calling yearDone
+// (if any) with the count of years done after each (out may be written
+// away and cleared there); the refusal message instead (out unchanged)
+// when a year is outside the precise model's 1000-2999.
+//   text: date, kind, magnitudes (a penumbral eclipse its penumbral one, a
+//         solar eclipse not seen none), whether seen, then each contact with
+//         its local time to a tenth of a minute, altitude (a rising or
+//         setting: the magnitude then) and azimuth, tab-separated;
 //   JSON: {"kind","type","greatest_jd","date","magnitude",("penumbral_magnitude"),
-//          "obscuration","visible","contacts":[{"name","jd","time","altitude_deg","azimuth_deg"}]};
+//          "obscuration","visible","contacts":[{"name","jd","time","altitude_deg",
+//          "azimuth_deg",("magnitude": risings and settings)}]};
 //   CSV:  a header, then one row per contact (one row with empty contact
-//         fields for an eclipse with none).
-std::optional<std::string> AppendEclipses(std::string& out, const EclipseListRequest& request, CliFormat format);
+//         fields for an eclipse with none); contact_magnitude for risings
+//         and settings only.
+std::optional<std::string> AppendEclipses(std::string& out, const EclipseListRequest& request, CliFormat format,
+                                          const std::function<void(std::int64_t)>& yearDone = {});
 
 }  // namespace skycalc

@@ -16,6 +16,7 @@
 #include "cli/phenomena_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
+#include "cli/standard_output.h"
 #include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
@@ -29,6 +30,7 @@ namespace {
 
 constexpr int kExitRejected = 2;
 constexpr int kExitUsage = 64;
+constexpr int kExitIoError = 74;  // EX_IOERR of <sysexits.h>: the output could not be written
 
 int UsageError(const std::string& reason) {
   std::cerr << "skycalc-cli: " << reason << " (see skycalc-cli --help)\n";
@@ -115,29 +117,44 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
-    return UsageError("no such body in the list: \"" + options.bodyText + "\"");
+    return UsageError("no such body in the list: " + skycalc::QuoteForMessage(options.bodyText));
   }
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.holidays) return skycalc::WriteHolidays(session.StoredCivilTime().year, options.count, options.format);
   if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
     const skycalc::CivilTime date = session.StoredCivilTime();
     const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
-    return options.almanac ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format)
-                           : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format);
+    // As for tables: a progress line on a terminal, unless the rows go there too.
+    const bool progress = options.count > 1 && skycalc::TableProgress::StandardErrorIsTerminal() &&
+                          !::isatty(STDOUT_FILENO);
+    return options.almanac
+               ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format, progress)
+               : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format, progress);
   }
   if (options.phenomena) {  // the stored year(s), always the accurate theories
+    const bool progress = options.count > 1 && skycalc::TableProgress::StandardErrorIsTerminal() &&
+                          !::isatty(STDOUT_FILENO);
     return skycalc::WritePhenomena(session.StoredCivilTime().year, skycalc::ZoneMinutesOf(session.Fields()),
-                                   options.count, options.phenomenaGroups, options.format);
+                                   options.count, options.phenomenaGroups, options.format, progress);
   }
-  if (options.eclipses) {  // the stored year(s) and site
+  if (options.eclipses) {  // the stored year(s) and site, written out a year at a time
     const skycalc::StoredFields& f = session.Fields();
-    std::string listing;
-    if (auto message = skycalc::AppendEclipses(listing, {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude,
-                                                         f.latitude, f.azimuth}, options.format))
-      return Rejected(*message);
-    std::fwrite(listing.data(), 1, listing.size(), stdout);
-    return 0;
+    skycalc::StreamWriter out(stdout);
+    skycalc::TableProgress progress(options.count, options.count > 1 &&
+                                                       skycalc::TableProgress::StandardErrorIsTerminal() &&
+                                                       !::isatty(STDOUT_FILENO));
+    const auto message = skycalc::AppendEclipses(
+        out.Buffer(), {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude, f.latitude, f.azimuth},
+        options.format, [&](std::int64_t years) {
+          out.Flush();
+          std::fflush(stdout);
+          progress.Update(years);
+        });
+    progress.Finish();
+    out.Flush();
+    return message ? Rejected(*message) : 0;
   }
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
@@ -183,11 +200,22 @@ int Run(const skycalc::CliOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (parsed.options.help) {
-    std::cout << skycalc::kCliUsageText;
-    return 0;
+  // Every output, whichever way it is written, is checked here: a failed
+  // write stops the run at once, and the final flush and close are checked.
+  skycalc::StandardOutput output;
+  try {
+    const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    int status = 0;
+    if (parsed.options.help) {
+      std::cout << skycalc::kCliUsageText;
+    } else {
+      status = parsed.error.empty() ? Run(parsed.options) : UsageError(parsed.error);
+    }
+    output.Close();
+    return status;
+  } catch (const skycalc::OutputError& error) {
+    output.Abandon();
+    std::cerr << skycalc::OutputErrorMessage(error.Error()) << "\n";
+    return kExitIoError;
   }
-  if (!parsed.error.empty()) return UsageError(parsed.error);
-  return Run(parsed.options);
 }

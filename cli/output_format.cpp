@@ -35,7 +35,7 @@ void AppendJsonFields(std::string& out, const CliFieldValues& f) {
     out += key;
     AppendInt(out, value);
   }
-  const std::pair<const char*, double> decimals[] = {
+  const std::pair<const char*, float> decimals[] = {
       {",\"longitude\":", f.longitude}, {",\"latitude\":", f.latitude}, {",\"azimuth\":", f.azimuth}};
   for (const auto& [key, value] : decimals) {
     out += key;
@@ -57,6 +57,16 @@ void AppendNumber(std::string& out, double value) {
   }
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+void AppendNumber(std::string& out, float value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest round trip of the float
   out.append(buffer, result.ptr);
 }
 
@@ -95,6 +105,12 @@ CivilTime RowCivilTime(const CliRow& row) {
 }
 
 std::string FormatJsonNumber(double value) {
+  std::string out;
+  AppendNumber(out, value);
+  return out;
+}
+
+std::string FormatJsonNumber(float value) {
   std::string out;
   AppendNumber(out, value);
   return out;

@@ -13,7 +13,7 @@ namespace skycalc {
 struct CliFieldValues {
   std::int32_t year = 0;
   int month = 0, day = 0, hour = 0, minute = 0;
-  double longitude = 0.0, latitude = 0.0, azimuth = 0.0;  // the 32-bit floats, widened
+  float longitude = 0.0f, latitude = 0.0f, azimuth = 0.0f;  // degrees, as stored (32-bit)
   int zoneHour = 0, zoneMinute = 0;
 };
 
@@ -35,6 +35,10 @@ CivilTime RowCivilTime(const CliRow& row);
 // the model has no place for is refused before it is written).
 std::string FormatJsonNumber(double value);
 void AppendNumber(std::string& out, double value);
+// A value stored as a 32-bit float: the shortest text that reads back to the
+// identical float (139.7, not its widened double 139.6999969482422).
+std::string FormatJsonNumber(float value);
+void AppendNumber(std::string& out, float value);
 // value as a JSON string (quoted, with '"', '\\' and control characters escaped).
 void AppendJsonString(std::string& out, const std::string& value);
 // value as a CSV field (quoted when it holds a comma, a quote or a line break).

@@ -1,8 +1,10 @@
 #include "cli/phenomena_output.h"
 
+#include <cstdio>
 #include <iostream>
 
 #include "cli/output_format.h"
+#include "cli/table_stream.h"
 #include "panel/model_messages.h"
 
 namespace skycalc {
@@ -43,24 +45,30 @@ void AppendPhenomenonCsv(std::string& out, const PhenomenaRow& row) {
          FormatCsvField(row.detail) + '\n';
 }
 
-int WritePhenomena(int year, int zoneMinutes, std::int64_t count, unsigned groups, CliFormat format) {
+int WritePhenomena(int year, int zoneMinutes, std::int64_t count, unsigned groups, CliFormat format,
+                   bool showProgress) {
   if (year < phenomena::kFirstYear || count > phenomena::kLastYear - year + 1) {  // every year, before any is written
-    std::cerr << kPreciseYearsMessage << "\n";
+    std::cerr << phenomena::kYearsMessage << "\n";
     return kExitRejected;
   }
-  if (format == CliFormat::kCsv) std::cout << PhenomenaCsvHeader();
+  StreamWriter out(stdout);
+  TableProgress progress(count, showProgress);
+  if (format == CliFormat::kCsv) out.Buffer() += PhenomenaCsvHeader();
   for (std::int64_t i = 0; i < count; ++i) {
     const PhenomenaListResult result = ListPhenomena({static_cast<std::int32_t>(year + i), 1, zoneMinutes, groups});
-    std::string out;
     for (const PhenomenaRow& row : result.rows) {
       switch (format) {
-        case CliFormat::kText: AppendPhenomenonText(out, row); break;
-        case CliFormat::kJson: AppendPhenomenonJson(out, row); break;
-        case CliFormat::kCsv: AppendPhenomenonCsv(out, row); break;
+        case CliFormat::kText: AppendPhenomenonText(out.Buffer(), row); break;
+        case CliFormat::kJson: AppendPhenomenonJson(out.Buffer(), row); break;
+        case CliFormat::kCsv: AppendPhenomenonCsv(out.Buffer(), row); break;
       }
+      out.Commit();
     }
-    std::cout << out << std::flush;
+    out.Flush();  // a year at a time
+    std::fflush(stdout);
+    progress.Update(i + 1);
   }
+  progress.Finish();
   return 0;
 }
 

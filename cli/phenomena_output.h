@@ -22,9 +22,11 @@ std::string PhenomenaCsvHeader();
 void AppendPhenomenonCsv(std::string& out, const PhenomenaRow& row);
 
 // Writes count years of events from year, a year at a time, to standard
-// output; groups: kPhenomenaPlanets | ... Returns 0, or 2 with
-// kPreciseYearsMessage on standard error for a year outside 1000-2999
-// (nothing written then).
-int WritePhenomena(int year, int zoneMinutes, std::int64_t count, unsigned groups, CliFormat format);
+// output (a progress line by years when showProgress); groups:
+// kPhenomenaPlanets | ... Returns 0, or 2 with phenomena::kYearsMessage on
+// standard error for a year outside 1000-2999 (nothing written then); a
+// failed write ends the program as the other listings' do.
+int WritePhenomena(int year, int zoneMinutes, std::int64_t count, unsigned groups, CliFormat format,
+                   bool showProgress);
 
 }  // namespace skycalc

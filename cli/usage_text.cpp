@@ -5,14 +5,19 @@ namespace skycalc {
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir DIR]
-       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
-       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
+                   [--step N(m|h|d) --count K] [--details] [--data-dir DIR]
+       skycalc-cli --events [DATE] [SITE] [ZONE] [BODY] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year Y] [SITE] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year Y] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year Y] [--count K] [--json|--csv]
+       skycalc-cli --phenomena [--year Y] [ZONE] [--kind planet,moon,meteor]
                    [--count K] [--json|--csv]
-       skycalc-cli [--year Y] [ZONE] --phenomena [--kind planet,moon,meteor]
-                   [--count K] [--json|--csv]
+DATE is --year, --month and --day; SITE --longitude, --latitude and
+--azimuth; ZONE --zone-hour and --zone-minute. An option that would have no
+effect in the chosen mode is refused.
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -66,7 +71,13 @@ in the stored zone rounded to the minute as the almanac office does):
                     line (date, time, name); --count K for K years
   --calendar        the stored month day by day: the Moon's age at noon, its
                     illuminated fraction, the 旧暦 date, the 六曜 (both
-                    unofficial) and the day's events; --count K for K months
+                    unofficial), the day's events and its holiday; --count K
+                    for K months
+  --holidays        Japan's national holidays of the stored year (from
+                    1948-07-20; 振替休日 and 国民の休日 included), one a line
+                    (date, name); an equinox day not yet announced by the
+                    cabinet is computed and marked (予定); --count K for K
+                    years (JSON: date, name, planned)
   --phenomena       the stored year's sky events (天象): the planets' 合, 衝,
                     矩, greatest elongations, 留, closest approaches and
                     Venus's greatest brilliancy, the Moon's perigees, apogees
@@ -77,18 +88,23 @@ in the stored zone rounded to the minute as the almanac office does):
                     body passes, meaning); --count K for K years
   --kind LIST       with --phenomena: only planet, moon and/or meteor
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
-the precise model, 64 usage error.
+the model's (or the almanac's) years, 64 usage error, 74 the output could not be written.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir フォルダ]
-       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
-       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
+                   [--step N(m|h|d) --count K] [--details] [--data-dir フォルダ]
+       skycalc-cli --events [日付] [地点] [標準時] [天体] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year 年] [地点] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year 年] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year 年] [--count K] [--json|--csv]
+       skycalc-cli --phenomena [--year 年] [標準時] [--kind planet,moon,meteor]
                    [--count K] [--json|--csv]
-       skycalc-cli [--year 年] [標準時] --phenomena [--kind planet,moon,meteor]
-                   [--count K] [--json|--csv]
+日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
+標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
+受け付けません。
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -132,7 +148,11 @@ the precise model, 64 usage error.
   --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
                     名称)。--count K でK年分
   --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
-                    非公式) とその日の現象。--count K でKか月分
+                    非公式) とその日の現象・祝日。--count K でKか月分
+  --holidays        設定した年の国民の祝日・休日 (1948年7月20日以降、振替休日と
+                    国民の休日を含む) を1行に1つ (日付、名称)。官報で未発表の
+                    春分の日・秋分の日は計算により (予定) と表示。--count K で
+                    K年分 (JSON: date, name, planned)
   --phenomena       設定した年の天象: 惑星の合・衝・矩・最大離角・留・地球最近、
                     金星の最大光度、月の近地点・遠地点と惑星・1等星との合、
                     地球の近日点・遠日点、惑星どうしの合、主な流星群の極大を
@@ -141,7 +161,7 @@ the precise model, 64 usage error.
   --kind 種類       --phenomena で planet (惑星)、moon (月)、meteor (流星群)
                     のうち表示するものをコンマで区切って指定
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
-64 使い方の誤り。
+64 使い方の誤り、74 出力を書き込めない。
 )";
 
 }  // namespace skycalc

@@ -1,5 +1,6 @@
 #include "panel/eclipse_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -51,22 +52,36 @@ double Rounded(double jdUtc, double unitMinutes) {
 
 }  // namespace
 
-EclipseListResult ListEclipses(const EclipseListRequest& request) {
-  EclipseListResult result;
+bool IsRiseOrSet(eclipse::ContactName name) { return name >= eclipse::ContactName::kSunrise; }
+
+const char* EclipseYearsRefusal(const EclipseListRequest& request) {
   // The precise model's years, for the Sun and the Moon.
   const sky::Target moon = sky::Target::OfBody(Body::kMoon);
-  if (request.years < 1 || sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
+  if (request.years < 1 || request.years > 1000000 ||
+      sky::PreciseModel().Covers(moon, request.year) != sky::Coverage::kCovered ||
       sky::PreciseModel().Covers(moon, request.year + (request.years - 1)) != sky::Coverage::kCovered) {
-    result.refusal = kPreciseYearsMessage;
-    return result;
+    return kEclipseYearsMessage;
   }
+  return nullptr;
+}
+
+int FirstSeenEclipse(const std::vector<eclipse::Eclipse>& eclipses) {
+  for (std::size_t i = 0; i < eclipses.size(); ++i)
+    if (eclipses[i].visible) return static_cast<int>(i);
+  return -1;
+}
+
+EclipseListResult ListEclipses(const EclipseListRequest& request) {
+  EclipseListResult result;
+  result.refusal = EclipseYearsRefusal(request);
+  if (result.refusal) return result;
   const double zoneDays = request.zoneMinutes / 1440.0;
   const double first = CalendarToJD(request.year, 1, 1) - zoneDays;
   const double end = CalendarToJD(static_cast<double>(request.year + request.years), 1, 1) - zoneDays;
   const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
   eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
   if (list.status != precise::Status::kOk) {
-    result.refusal = kPreciseYearsMessage;
+    result.refusal = kEclipseYearsMessage;
     return result;
   }
   const double origin = request.azimuthOriginDeg * kExactDegToRad;
@@ -99,7 +114,8 @@ std::string EclipseTitle(const eclipse::Eclipse& e) {
 }
 
 const char* ContactCode(eclipse::ContactName name) {
-  static const char* const kCodes[] = {"P1", "U1", "U2", "max", "U3", "U4", "P4", "C1", "C2", "C3", "C4"};
+  static const char* const kCodes[] = {"P1", "U1", "U2", "max", "U3", "U4", "P4", "C1", "C2", "C3", "C4",
+                                       "sunrise", "sunset", "moonrise", "moonset"};
   return kCodes[static_cast<int>(name)];
 }
 
@@ -119,8 +135,26 @@ std::string ContactCaption(const eclipse::Eclipse& e, eclipse::ContactName name)
     case ContactName::kC2: return annular ? "金環食の始め" : "皆既食の始め";
     case ContactName::kC3: return annular ? "金環食の終わり" : "皆既食の終わり";
     case ContactName::kC4: return "食の終わり";
+    case ContactName::kSunrise: return "日の出";
+    case ContactName::kSunset: return "日の入り";
+    case ContactName::kMoonrise: return "月の出";
+    case ContactName::kMoonset: return "月の入り";
   }
   return "";
+}
+
+const char* MagnitudeCaption(const eclipse::Eclipse& e) {
+  return e.kind == eclipse::Kind::kLunar && e.type == eclipse::Type::kPenumbral ? "半影食分" : "食分";
+}
+
+double SeenMagnitude(const eclipse::Eclipse& e) {
+  if (e.kind == eclipse::Kind::kLunar) return e.type == eclipse::Type::kPenumbral ? e.penumbralMagnitude : e.magnitude;
+  double seen = 0.0;
+  for (const eclipse::Contact& c : e.contacts) {
+    if (c.name == eclipse::ContactName::kMax && !c.belowHorizon) return e.magnitude;
+    if (IsRiseOrSet(c.name)) seen = std::max(seen, c.magnitude);
+  }
+  return seen;
 }
 
 std::string EclipseLocalDate(double jdUtc, int zoneMinutes) {
@@ -147,25 +181,28 @@ std::string EclipseLocalTimeSeconds(double jdUtc, int zoneMinutes) {
 }
 
 std::string EclipseSummary(const eclipse::Eclipse& e, int zoneMinutes) {
-  const bool penumbral = e.kind == eclipse::Kind::kLunar && e.type == eclipse::Type::kPenumbral;
-  return EclipseLocalDate(e.greatestJdUtc, zoneMinutes) + "　" + EclipseTitle(e) +
-         (penumbral ? "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) : "　食分 " + FormatText("%.3f", e.magnitude)) +
-         (e.visible ? "　見える" : "　見えない");
+  std::string text = EclipseLocalDate(e.greatestJdUtc, zoneMinutes) + "　" + EclipseTitle(e);
+  if (e.kind == eclipse::Kind::kLunar || e.visible)
+    text += std::string("　") + MagnitudeCaption(e) + " " + FormatText("%.3f", SeenMagnitude(e));
+  return text + (e.visible ? "　見える" : "　見えない");
 }
 
 std::string EclipseDetails(const eclipse::Eclipse& e, int zoneMinutes) {
   std::string text;
   if (e.kind == eclipse::Kind::kLunar) {
-    text = "本影食分 " + FormatText("%.3f", e.magnitude) + "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n";
+    text = e.type == eclipse::Type::kPenumbral
+               ? "半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n"
+               : "本影食分 " + FormatText("%.3f", e.magnitude) + "　半影食分 " + FormatText("%.3f", e.penumbralMagnitude) + "\n";
   } else if (e.contacts.empty()) {
     return "この地点では見えません";
   } else {
     text = "食分 " + FormatText("%.3f", e.magnitude) + "　面積比 " + FormatText("%.3f", e.obscuration) + "\n";
   }
   for (const eclipse::Contact& c : e.contacts) {
-    text += ContactCaption(e, c.name) + "　" + EclipseLocalTime(c.jdUtc, zoneMinutes) + "　高度 " +
-            FormatText("%.1f", c.altitude * kExactRadToDeg) + "°　方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°" +
-            (c.altitude < 0.0 ? "　地平線下" : "") + "\n";
+    text += ContactCaption(e, c.name) + "　" + EclipseLocalTime(c.jdUtc, zoneMinutes) + "　" +
+            (IsRiseOrSet(c.name) ? std::string(MagnitudeCaption(e)) + " " + FormatText("%.3f", c.magnitude)
+                                 : "高度 " + FormatText("%.1f", c.altitude * kExactRadToDeg) + "°") +
+            "　方位 " + FormatText("%.1f", c.azimuth * kExactRadToDeg) + "°" + (c.belowHorizon ? "　地平線下" : "") + "\n";
   }
   return text;
 }

@@ -7,6 +7,8 @@ namespace skycalc {
 
 inline constexpr char kPreciseYearsMessage[] = "高精度計算は1000年～2999年にだけ使えます。";
 inline constexpr char kPrecisePlutoYearsMessage[] = "冥王星の高精度計算は1885年～2099年にだけ使えます。";
+// The eclipse list's own years (the almanac's Sun and Moon), whatever the model in use.
+inline constexpr char kEclipseYearsMessage[] = "日食・月食は1000年～2999年にだけ計算できます。";
 
 // The caption's and the boxes' mark of the precise model.
 inline constexpr char kPreciseModelCaption[] = " (高精度)";

@@ -131,7 +131,7 @@ PhenomenaListResult ListPhenomena(const PhenomenaListRequest& request) {
   PhenomenaListResult result;
   if (request.years < 1 || request.year < phenomena::kFirstYear ||
       request.year > phenomena::kLastYear - (request.years - 1)) {
-    result.refusal = kPreciseYearsMessage;
+    result.refusal = phenomena::kYearsMessage;
     return result;
   }
   for (std::int64_t i = 0; i < request.years; ++i) {

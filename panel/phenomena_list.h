@@ -37,7 +37,7 @@ struct PhenomenaRow {
 };
 
 struct PhenomenaListResult {
-  const char* refusal = nullptr;  // the precise model's message when a year is outside 1000-2999
+  const char* refusal = nullptr;  // phenomena::kYearsMessage when a year is outside 1000-2999
   std::vector<PhenomenaRow> rows; // by instant
 };
 

@@ -15,7 +15,8 @@ tests/astro/almanac/almanac_reference_test.cpp.
 Columns: source, kind (solar_term | moon_phase), target_deg (Sun's
 longitude, or the Moon's less the Sun's), jd_tt.
 
-With "places", the apparent places of the Sun and the Moon from DE405 at 200
+With "fractions", the Moon's illuminated fraction at 150 instants instead
+(see fractions()). With "places", the apparent places of the Sun and the Moon from DE405 at 200
 random TT instants of 1960-2059 instead: jd_tt, body, longitude, latitude
 (true ecliptic of date), right_ascension, declination (true equator and
 equinox of date), all radians, distance (AU; geometric, at the instant).
@@ -23,6 +24,7 @@ equinox of date), all radians, distance (AU; geometric, at the instant).
     apt-get install python3-ephem python3-erfa python3-casacore casacore-data-jpl-de405
     /usr/bin/python3 scripts/make_almanac_reference.py > tests/astro/almanac/almanac_reference.csv
     /usr/bin/python3 scripts/make_almanac_reference.py places > tests/astro/almanac/accurate_places.csv
+    /usr/bin/python3 scripts/make_almanac_reference.py fractions > tests/astro/almanac/moon_fractions.csv
 """
 import math
 import sys
@@ -164,10 +166,35 @@ def places(de):
             sys.stdout.write("%.9f,%s,%s\n" % (jd, body, ",".join("%.12g" % x for x in de.place(jd, body))))
 
 
+def fractions(de):
+    """The Moon's illuminated fraction (1 + cos i) / 2 and its phase angle i
+    (radians) at 150 random UTC
+    instants of 1960-2025, i the phase angle from the apparent elongation
+    and the geometric distances (Meeus, Astronomical Algorithms, eq. 48.3).
+    PyEphem's moon_phase differs from it by up to 0.001, more than the error
+    to be caught, so DE405 is the reference here."""
+    import random
+    random.seed(48)
+    sys.stdout.write("jd_utc,illuminated_fraction,phase_angle\n")
+    first, last = erfa.cal2jd(1960, 1, 1), erfa.cal2jd(2025, 12, 31)
+    for _ in range(150):
+        utc = random.uniform(first[0] + first[1], last[0] + last[1])
+        tai = erfa.utctai(utc, 0.0)
+        tt = sum(erfa.taitt(*tai))
+        sun, moon = de.place(tt, "sun"), de.place(tt, "moon")
+        elongation = math.acos(math.sin(sun[3]) * math.sin(moon[3]) +
+                               math.cos(sun[3]) * math.cos(moon[3]) * math.cos(sun[2] - moon[2]))
+        i = math.atan2(sun[4] * math.sin(elongation), moon[4] - sun[4] * math.cos(elongation))
+        sys.stdout.write("%.6f,%.8f,%.8f\n" % (utc, (1.0 + math.cos(i)) / 2.0, i))
+
+
 def main():
     de = De405()
     if sys.argv[1:] == ["places"]:
         places(de)
+        return
+    if sys.argv[1:] == ["fractions"]:
+        fractions(de)
         return
     rows = de405_rows(de, range(1960, 2060, 2)) + pyephem_rows(range(1900, 2101, 4))
     out = sys.stdout

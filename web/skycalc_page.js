@@ -182,8 +182,11 @@
     } else if (open && event.key === 'Escape') {
       closeList(list);
     } else if (!open && event.key === 'Enter') {
-      // Enter in the text field picks the entry of exactly that text, if there is one.
-      const index = list.entries.indexOf(list.input.value);
+      // Enter in the text field picks the entry of exactly that text, if there is one; the
+      // texts are compared in Unicode NFKC, so the full-width ベガ an input method types is
+      // the star list's half-width ﾍﾞｶﾞ.
+      const typed = list.input.value.normalize('NFKC');
+      const index = list.entries.findIndex((entry) => entry.normalize('NFKC') === typed);
       if (index >= 0) pickList(list, index);
     } else {
       return;
@@ -421,7 +424,8 @@
       // The days run on without gaps in the week, even across the 1582 reform.
       const start = data.days.length ? data.days[0].weekday : 0;
       for (let slot = 0; slot < 42; ++slot) {
-        const day = data.days[slot - start], cell = make('div', `almanac-cell day${slot % 7}`);
+        const day = data.days[slot - start];
+        const cell = make('div', `almanac-cell day${slot % 7}${day && day.holiday ? ' holiday' : ''}`);
         if (day) {
           cell.dataset.day = day.day;
           const moon = make('canvas', 'almanac-moon');
@@ -429,8 +433,9 @@
           drawMoon(moon, day.fraction, day.waxing);
           const top = make('div', 'almanac-top');
           top.append(make('b', 'almanac-day', String(day.day)), make('span', 'almanac-rokuyo', day.rokuyo));
-          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar),
-            make('div', 'almanac-events', day.events.join(' ')));
+          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar));
+          if (day.holiday) cell.append(make('div', 'almanac-holiday', day.holiday));
+          cell.append(make('div', 'almanac-events', day.events.join(' ')));
         }
         cells.push(cell);
       }
@@ -476,6 +481,7 @@
       list.append(...rows);
       function select(i) {
         rows.forEach((row, j) => row.classList.toggle('selected', i === j));
+        if (rows[i]) rows[i].scrollIntoView({ block: 'nearest' });
         const e = data.eclipses[i];
         named.IDC_ECLIPSE_DETAIL.firstChild.textContent = e ? e.details : '';
         drawEclipse(picture, e);
@@ -487,7 +493,9 @@
         else return;
         event.preventDefault();
       });
-      select(data.eclipses.length ? 0 : -1);
+      // Open on the first eclipse seen from the site; with none, say so.
+      select(data.first);
+      if (data.first < 0) named.IDC_ECLIPSE_DETAIL.firstChild.textContent = data.noneSeen;
     });
   }
 
@@ -515,7 +523,10 @@
       p.fillStyle = 'rgba(120,40,25,0.92)';
       p.fill(disc(cx, cy, v.umbra));
       p.restore();
+      // Both edges of the shadow, so that a Moon in the penumbra alone is seen inside one.
       p.setLineDash([1, 2]);
+      p.strokeStyle = 'rgb(150,150,165)';
+      p.stroke(disc(cx, cy, v.penumbra));
       p.strokeStyle = 'rgb(200,90,70)';
       p.stroke(disc(cx, cy, v.umbra));
     } else {

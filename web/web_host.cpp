@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/almanac/almanac.h"
+#include "astro/almanac/holidays.h"
 #include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
@@ -172,6 +173,7 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
                    ",\"lunar\":" + Json(FormatText("旧%s%d/%d", l.leap ? "閏" : "", l.month, l.day)) +
                    ",\"rokuyo\":" + Json(day.rokuyo) + ",\"fraction\":" + Json(day.illuminatedFraction) +
                    ",\"waxing\":" + (day.moonAgeNoon < kHalfSynodicMonth ? "true" : "false") +
+                   ",\"holiday\":" + Json(almanac::HolidayLabel(day.holiday, day.holidayPlanned)) +
                    ",\"events\":" + JsonArray(names) + "}");
   }
   std::string note = almanac::kLunarNote;
@@ -184,7 +186,8 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
 }
 
 // The 日食・月食 box as JSON: title, site, and per eclipse its list line, its
-// lines of detail and its look at maximum (View, radians) for the drawing.
+// lines of detail and its look at maximum (View, radians) for the drawing;
+// the index of the first eclipse seen (-1: none) and the words for none.
 std::string EclipsesJson(const EclipseListResult& list, const std::string& title, const std::string& site, int zone) {
   std::vector<std::string> items;
   for (const eclipse::Eclipse& e : list.eclipses) {
@@ -197,7 +200,9 @@ std::string EclipsesJson(const EclipseListResult& list, const std::string& title
                     Json(v.penumbra) + ",\"moon\":" + Json(v.moon) + ",\"moonX\":" + Json(v.moonX) +
                     ",\"moonY\":" + Json(v.moonY) + "}}");
   }
-  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) + "}";
+  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) +
+         ",\"first\":" + std::to_string(FirstSeenEclipse(list.eclipses)) + ",\"noneSeen\":" + Json(kNoEclipseSeenText) +
+         "}";
 }
 
 }  // namespace
@@ -279,8 +284,8 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   return texts.c_str();
 }
 
-// The 暦 box's month as JSON: year 0 for the stored month (the precise
-// model's message shown and "" returned when it is outside 1000-2999), else
+// The 暦 box's month as JSON: year 0 for the stored month (the almanac's
+// message shown and "" returned when it is outside 1000-2999), else
 // year-month (1-12) in the stored zone ("" outside the years, no message).
 EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
   using namespace skycalc;
@@ -292,7 +297,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
       almanac::Months(stored ? static_cast<int>(f.year) : year, stored ? f.month : month, 1, zoneMinutes);
   json.clear();
   if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    if (stored) g_page->host.ShowMessage(kPreciseYearsMessage);
+    if (stored) g_page->host.ShowMessage(almanac::kYearsMessage);
     return json.c_str();
   }
   json = AlmanacJson(grids.front(), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
@@ -300,7 +305,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
 }
 
 // The 日食・月食 box of the stored year at the stored site as JSON; "" after
-// the precise model's message when the year is outside 1000-2999.
+// kEclipseYearsMessage when the year is outside 1000-2999.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
   using namespace skycalc;
   static std::string json;

@@ -21,9 +21,22 @@ constexpr double kAuPerDayOfLight = ERFA_DC;  // au per day
 constexpr double kKmPerAu = ERFA_DAU / 1000.0;
 
 // Reference: IAU 2006 (Hilton et al. 2006), the mean obliquity of J2000.0,
-// 84381.406", which turns the ecliptic of J2000.0 of both theories onto the
+// 84381.406", which turns the lunar theory's ecliptic of J2000.0 onto the
 // mean equator of J2000.0.
 constexpr double kObliquityJ2000 = 84381.406 * ERFA_DAS2R;
+
+// Reference: P. Bretagnon and G. Francou, VSOP87 (A&A 202, 309, 1988), the
+// notes of the solution's files (vsop87.doc), and J. Meeus, Astronomical
+// Algorithms (2nd ed. 1998), ch. 32: VSOP87's dynamical ecliptic and equinox
+// of J2000.0 turn onto the equator and equinox of FK5 J2000.0 by the
+// obliquity 23.4392803055556 deg (84381.4091") and then by psi =
+// -0.0000275 deg (-0.099") about the pole; in longitude Meeus's -0.09033".
+// FK5 J2000.0 is taken as the ICRS (they differ by 0.02", ERFA eraFk5hip),
+// from which ERFA's frame bias, precession and nutation go on. Treating
+// VSOP87's frame as the dynamical frame of IAU 2006 instead put the Sun's
+// longitude 0.07" ahead of DE405 and every solar term 1.8 s early.
+constexpr double kVsopObliquity = 84381.4091 * ERFA_DAS2R;
+constexpr double kVsopToFk5Psi = -0.0000275 * ERFA_DD2R;
 
 // Reference: J. Chapront and G. Francou, A&A 404, 735 (2003), and the notes
 // of the elpmpp02 files: Laskar's P and Q, which turn the mean ecliptic of
@@ -63,10 +76,11 @@ const precise::detail::VsopTheory& CoarseEarth() {
   return earth;
 }
 
-// The turn from the ecliptic of J2000.0 to the true equator of date and the
-// true obliquity of date.
+// The turns from each theory's ecliptic of J2000.0 to the true equator of
+// date, and the true obliquity of date.
 struct DateFrame {
-  double eclipticToTrue[3][3];
+  double sunToTrue[3][3];   // VSOP87's frame
+  double moonToTrue[3][3];  // ELP/MPP02's frame (after Laskar's P and Q)
   double trueObliquity;
 };
 
@@ -75,23 +89,30 @@ DateFrame MakeFrame(double jdTt) {
   eraNut00b(ERFA_DJ00, jdTt - ERFA_DJ00, &dpsi, &deps);
   double epsa, rb[3][3], rp[3][3], rbp[3][3], rn[3][3], rbpn[3][3];
   eraPn06(ERFA_DJ00, jdTt - ERFA_DJ00, dpsi, deps, &epsa, rb, rp, rbp, rn, rbpn);
-  // Both theories are dynamical frames of J2000.0: precession and nutation
-  // without the frame bias of the GCRS.
+  DateFrame frame;
+  // VSOP87: to FK5 (taken as the ICRS), then bias, precession and nutation.
+  double vsopToIcrs[3][3];
+  eraIr(vsopToIcrs);
+  eraRx(-kVsopObliquity, vsopToIcrs);
+  eraRz(-kVsopToFk5Psi, vsopToIcrs);
+  eraRxr(rbpn, vsopToIcrs, frame.sunToTrue);
+  // ELP/MPP02, fitted to DE405, as a dynamical frame of J2000.0: precession
+  // and nutation without the frame bias of the GCRS.
   double np[3][3], toEquator[3][3];
   eraRxr(rn, rp, np);
   eraIr(toEquator);
   eraRx(-kObliquityJ2000, toEquator);
-  DateFrame frame;
-  eraRxr(np, toEquator, frame.eclipticToTrue);
+  eraRxr(np, toEquator, frame.moonToTrue);
   frame.trueObliquity = epsa + deps;
   return frame;
 }
 
-// A vector on the ecliptic of J2000.0 as the apparent place of date.
-ApparentPlace PlaceOf(const double ecliptic[3], const DateFrame& frame) {
+// A vector on a theory's ecliptic of J2000.0 (toTrue: that theory's turn
+// of frame) as the apparent place of date.
+ApparentPlace PlaceOf(const double ecliptic[3], const double (&toTrue)[3][3], const DateFrame& frame) {
   // ERFA 2.0 takes what it only reads without const.
   double matrix[3][3], vector[3] = {ecliptic[0], ecliptic[1], ecliptic[2]}, equatorial[3];
-  eraCr(const_cast<double(*)[3]>(frame.eclipticToTrue), matrix);
+  eraCr(const_cast<double(*)[3]>(toTrue), matrix);
   eraRxp(matrix, vector, equatorial);
   ApparentPlace place;
   double r;
@@ -218,8 +239,8 @@ void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate
 constexpr double kCoarseCut = 1.0;
 constexpr double kFullCut = 0.0;  // every term the tables hold (0.001" and more)
 
-double LongitudeOf(const double ecliptic[3], const DateFrame& frame) {
-  return PlaceOf(ecliptic, frame).longitude;
+double LongitudeOf(const double ecliptic[3], const double (&toTrue)[3][3], const DateFrame& frame) {
+  return PlaceOf(ecliptic, toTrue, frame).longitude;
 }
 
 }  // namespace
@@ -227,7 +248,8 @@ double LongitudeOf(const double ecliptic[3], const DateFrame& frame) {
 ApparentPlace SunApparent(double jdTt) {
   double sun[3], rate;
   SunEcliptic(jdTt, sun, rate);
-  return PlaceOf(sun, MakeFrame(jdTt));
+  const DateFrame frame = MakeFrame(jdTt);
+  return PlaceOf(sun, frame.sunToTrue, frame);
 }
 
 namespace {
@@ -236,7 +258,8 @@ ApparentPlace MoonPlace(double jdTt, double cut) {
   double moon[3], rate;
   MoonEcliptic(jdTt, cut, moon, rate);
   eraSxp(1.0 / kKmPerAu, moon, moon);
-  return PlaceOf(moon, MakeFrame(jdTt));
+  const DateFrame frame = MakeFrame(jdTt);
+  return PlaceOf(moon, frame.moonToTrue, frame);
 }
 
 }  // namespace
@@ -251,8 +274,8 @@ Longitudes ApparentLongitudes(double jdTt, bool coarse) {
   Longitudes result;
   SunEcliptic(jdTt, sun, result.sunRate, coarse);
   MoonEcliptic(jdTt, coarse ? kCoarseCut : kFullCut, moon, result.moonRate);
-  result.sun = LongitudeOf(sun, frame);
-  result.moon = LongitudeOf(moon, frame);
+  result.sun = LongitudeOf(sun, frame.sunToTrue, frame);
+  result.moon = LongitudeOf(moon, frame.moonToTrue, frame);
   return result;
 }
 
@@ -260,7 +283,8 @@ double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
   double sun[3], rate;
   SunEcliptic(jdTt, sun, rate, coarse);
   if (ratePerDay) *ratePerDay = rate;
-  return LongitudeOf(sun, MakeFrame(jdTt));
+  const DateFrame frame = MakeFrame(jdTt);
+  return LongitudeOf(sun, frame.sunToTrue, frame);
 }
 
 ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLatitude, bool wholeDistance) {

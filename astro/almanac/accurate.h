@@ -7,14 +7,18 @@
 // the JPL ephemeris DE405, nutation IAU 2000B, precession IAU 2006 (ERFA).
 // Instants are Julian Days of TT; angles in radians, distances in AU.
 //
+// VSOP87's frame is turned onto the ICRS by its authors' rotation to FK5
+// (accurate.cpp), then by ERFA's frame bias, precession and nutation; the
+// Moon's frame is taken as the dynamical one of J2000.0.
+//
 // Measured against the JPL ephemeris DE405 reduced with ERFA (IAU 2006/2000A,
 // frame bias, aberration by the barycentric velocity) from 1960 to 2060:
-// the Sun's longitude within 0.09" (a steady +0.07", the equinox of VSOP87's
-// frame), the Moon's within 0.09", its elongation within 0.11", right
-// ascension and declination within 0.09", the distances within 2.4 km (Sun)
-// and 0.12 km (Moon); the solar terms within 2.1 s, the Moon's phases within
-// 0.21 s (tests/astro/almanac, scripts/make_almanac_reference.py). Meant for 1000-2999, where the
-// theories' errors grow with the distance from 2000.
+// the Sun's longitude within 0.03" (mean -0.014"), the Moon's within 0.09"
+// (mean +0.036"), right ascension and declination within 0.09", the
+// distances within 2.4 km (Sun) and 0.12 km (Moon); the solar terms within
+// 0.75 s (mean +0.25 s over 1960-2025), the Moon's phases within 0.24 s (mean
+// -0.09 s) (tests/astro/almanac, scripts/make_almanac_reference.py). Meant
+// for 1000-2999, where the theories' errors grow with the distance from 2000.
 //
 // Each call is independent and holds no state: safe from any thread.
 namespace skycalc::accurate {

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "astro/almanac/accurate.h"
+#include "astro/almanac/holidays.h"
 #include "astro/base/vector_state.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
@@ -47,6 +49,10 @@ constexpr CountedZassetsu kCountedZassetsu[] = {{88, "八十八夜"}, {210, "二
 // 先勝, of 2 and 8 友引, 3 and 9 先負, 4 and 10 仏滅, 5 and 11 大安, 6 and 12
 // 赤口, then in turn; so (month + day) mod 6 indexes this list.
 constexpr const char* kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+
+// The instants of the local days of the years, in any zone of a day either
+// side of Greenwich.
+constexpr double kZoneMarginDays = 1.0;
 
 constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRisshun = 315.0;
 
@@ -285,6 +291,16 @@ YearEvents EventsOfYear(int year, int zoneMinutes) {
   return result;
 }
 
+LocalDate SolarTermDate(int year, double longitudeDeg, int zoneMinutes) {
+  if (!InYears(year)) return {};
+  ClearUpperVectorState();
+  const double start = TtOf(LocalMidnight(DayNumber(year, 1, 1), zoneMinutes));
+  const double end = TtOf(LocalMidnight(DayNumber(year + 1, 1, 1), zoneMinutes));
+  const std::vector<double> found = SunCrossings(longitudeDeg, start, end);
+  if (found.empty()) return {};
+  return DateOf(LocalDay(UtcOf(found.front()), zoneMinutes));
+}
+
 namespace {
 
 // The illuminated fraction and phase angle at the TT instant tt (the
@@ -302,6 +318,14 @@ void Illumination(double tt, MoonState& state) {
 }  // namespace
 
 MoonState MoonAt(double jdUtc) {
+  // Beyond the years the theories promise nothing, and far beyond them (or
+  // for no number at all) the count of lunations overflows.
+  static const double first = CalendarToJD(kFirstYear, 1, 1) - kZoneMarginDays;
+  static const double end = CalendarToJD(kLastYear + 1, 1, 1) + kZoneMarginDays;
+  if (!(jdUtc >= first && jdUtc < end)) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    return {none, none, none};
+  }
   const double tt = TtOf(jdUtc);
   long k = static_cast<long>(std::floor((tt - kMeanNewMoonEpoch) / kSynodicMonth)) + 1;
   double newMoon = SolvePhase(0.0, kMeanNewMoonEpoch + kSynodicMonth * k);
@@ -342,16 +366,26 @@ long NewMoonDay(double tt, int zoneMinutes) {
 //
 // The months that cover the local days [first, end), and the instants of
 // their 朔 (UTC, within 40 s) into newMoons.
+//
+// A month is numbered from the 冬至 months on either side of it, so the
+// months are numbered the same whatever days are asked: the span runs from
+// the 冬至 at or before the first day to the second 冬至 after the last day.
+// (Up to the first only, the month holding that 冬至, which may begin before
+// the end, was left unnumbered, and its days counted on from the month
+// before: 旧10月31日 to 旧10月37日 in 2022 November.)
 std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::vector<double>& newMoons) {
   const double ttFirst = TtOf(LocalMidnight(first, zoneMinutes)), ttEnd = TtOf(LocalMidnight(end, zoneMinutes));
-  // The 冬至 at or before the first day and the first after the last day.
-  const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 400.0);
+  const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 800.0);
   double before = solstices.front(), after = solstices.back();
   for (const double t : solstices) {
     if (LocalDay(UtcOf(t), zoneMinutes) <= first) before = t;
   }
-  for (auto it = solstices.rbegin(); it != solstices.rend(); ++it) {
-    if (LocalDay(UtcOf(*it), zoneMinutes) >= end) after = *it;
+  int afterEnd = 0;  // the solstices on or after the end day so far
+  for (const double t : solstices) {
+    if (LocalDay(UtcOf(t), zoneMinutes) >= end && ++afterEnd == 2) {
+      after = t;
+      break;
+    }
   }
   const double tt0 = before - 31.0, tt1 = after + 31.0;
   std::vector<long> starts;
@@ -417,12 +451,15 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
   ClearUpperVectorState();
   std::vector<MonthGrid> grids;
   if (count < 1 || month < 1 || month > 12) return grids;
-  int y = year, m = month;
+  // In 64 bits: a run from a year near the int's limit goes past it (such
+  // grids are all refused; their year stops at the limit).
+  long long y = year;
+  int m = month;
   for (int i = 0; i < count; ++i) {
     MonthGrid grid;
-    grid.year = y;
+    grid.year = static_cast<int>(std::min<long long>(y, std::numeric_limits<int>::max()));
     grid.month = m;
-    grid.status = InYears(y) ? Status::kOk : Status::kOutsideYears;
+    grid.status = y >= kFirstYear && y <= kLastYear ? Status::kOk : Status::kOutsideYears;
     grids.push_back(grid);
     if (++m > 12) {
       m = 1;
@@ -435,10 +472,15 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
     return grids;
   }
   const long first = DayNumber(year, month, 1);
-  const long end = DayNumber(y, m, 1);
+  const long end = DayNumber(static_cast<int>(y), m, 1);
   std::vector<double> newMoons;
   const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes, newMoons);
   const std::vector<Event> events = EventsInDays(first, end, zoneMinutes);
+  std::vector<Holiday> holidays;  // Japan's, whatever the zone
+  for (int y2 = year; y2 <= DateOf(end - 1).year; ++y2) {
+    const std::vector<Holiday> ofYear = HolidaysOfYear(y2).holidays;
+    holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+  }
   long day = first;
   for (MonthGrid& grid : grids) {
     for (LocalDate date = DateOf(day); date.month == grid.month; date = DateOf(++day)) {
@@ -461,6 +503,12 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
       }
       for (const Event& e : events) {
         if (e.date.year == date.year && e.date.month == date.month && e.date.day == date.day) d.events.push_back(e);
+      }
+      for (const Holiday& h : holidays) {
+        if (h.date.year == date.year && h.date.month == date.month && h.date.day == date.day) {
+          d.holiday = h.name;
+          d.holidayPlanned = h.planned;
+        }
       }
       grid.days.push_back(d);
     }

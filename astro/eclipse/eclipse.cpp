@@ -12,6 +12,7 @@
 #include "astro/eclipse/conventions.h"
 #include "astro/eclipse/sun_moon.h"
 #include "astro/eclipse/track.h"
+#include "astro/events/convention.h"
 
 namespace skycalc::eclipse {
 
@@ -99,32 +100,83 @@ double Angle(const double a[3], const double b[3]) {
   return std::atan2(eraPm(cross), eraPdp(const_cast<double*>(a), const_cast<double*>(b)));
 }
 
-// Altitude and azimuth of the body at geocentric position p (AU, true equator of date).
-Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site) {
+// The body at geocentric position p (AU, true equator of date) seen from site.
+precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const precise::Observer& site) {
   precise::GeocentricApparent place;
   eraP2s(const_cast<double*>(p), &place.rightAscension, &place.declination, &place.distance);
   place.rightAscension = eraAnp(place.rightAscension);
-  const precise::TopocentricPlace topo = precise::Topocentric(place, eraAnp(gast), site);
-  return Contact{name, precise::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
+  return precise::Topocentric(place, eraAnp(gast), site);
+}
+
+// Reference: 国立天文台 暦計算室, こよみ用語解説 (日の出入り; 月・惑星の出入り; 日食),
+//   https://eco.mtk.nao.ac.jp/koyomi/faq/glossary.html, and its eclipse
+//   tables in 暦要項 (e.g. https://eco.mtk.nao.ac.jp/koyomi/yoko/2010/rekiyou105.html,
+//   「日入帯食」: Tokyo's partial eclipse of 2010-01-15 begins at 16h48m17s with
+//   the Sun's centre 0.4 degree below the geometric horizon and ends for Tokyo
+//   at sunset, 16h51m38s, magnitude 0.043 (the table does not give its site;
+//   at 139.7447 E, 35.6544 N the limb sets at 16h50m40s, PyEphem and this
+//   code alike, magnitude 0.031)): an eclipse is seen while the
+//   body's upper limb is above the horizon of the office's sunrise, with the
+//   horizontal refraction 35'08". For the Moon too the tables take its upper
+//   limb (seen from the site), not the centre of its daily moonrise: the
+//   moonrises of the 2021-05-26 eclipse, 暦要項 2021 (那覇 19h07.3m 0.348,
+//   福岡 19h11.8m 0.412, 京都 18h52.7m 0.127, 札幌 18h51.4m 0.107), come
+//   1.5 minutes before the centre's and agree with the limb's to 0.1 minute
+//   and 0.002 (tests/astro/eclipse).
+// How far the upper limb of the body (the Sun when sun, else the Moon)
+// stands above that horizon, radians, from its topocentric place.
+double HorizonGap(bool sun, const precise::TopocentricPlace& topo) {
+  const double radius = sun ? std::sin(conv::kSunSemidiameterAt1Au) : conv::kMoonRadiusRatio * kEarthRadiusAu;
+  return topo.altitude + std::asin(radius / topo.distance) + events::kJapanConvention.refraction;
+}
+
+// Altitude and azimuth of the body (the Sun when sun, else the Moon) at
+// geocentric position p, and whether it is below the office's horizon.
+Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site,
+             bool sun) {
+  const precise::TopocentricPlace topo = TopocentricOf(p, gast, site);
+  Contact c{name, precise::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
+  c.belowHorizon = HorizonGap(sun, topo) < 0.0;
+  return c;
 }
 
 // The Moon's centre seen from site relative to a reference point (both
 // geocentric positions, AU), as View's x (along increasing azimuth) and y.
-void Offset(double jdTt, const double moon[3], const double reference[3], double gast,
+void Offset(const double moon[3], const double reference[3], double gast,
             const precise::Observer& site, Eclipse::View& view) {
-  const Contact m = Seen(ContactName::kMax, jdTt, moon, gast, site);
-  const Contact r = Seen(ContactName::kMax, jdTt, reference, gast, site);
+  const precise::TopocentricPlace m = TopocentricOf(moon, gast, site);
+  const precise::TopocentricPlace r = TopocentricOf(reference, gast, site);
   view.moonX = std::remainder(m.azimuth - r.azimuth, ERFA_D2PI) * std::cos(r.altitude);
   view.moonY = m.altitude - r.altitude;
 }
 
-// Whether the altitude (of the body at each instant) is above 0 at some
-// instant of [a, b], scanned every kScanStep and at both ends.
-bool AboveHorizonDuring(const std::function<double(double)>& altitude, double a, double b) {
+// Whether the gap (of the body above the horizon at each instant) is above
+// 0 at some instant of [a, b], scanned every kScanStep and at both ends.
+bool AboveHorizonDuring(const std::function<double(double)>& gap, double a, double b) {
   for (double t = a;; t += kScanStep) {
-    if (altitude(std::min(t, b)) > 0.0) return true;
+    if (gap(std::min(t, b)) > 0.0) return true;
     if (t >= b) return false;
   }
+}
+
+// The instants of [a, b] where the gap changes sign, with whether it rises
+// there, scanned every kScanStep (a body rises and sets at most once in a
+// step's time outside the polar circles' grazing days).
+struct Crossing {
+  double jdTt;
+  bool rising;
+};
+std::vector<Crossing> HorizonCrossings(const std::function<double(double)>& gap, double a, double b) {
+  std::vector<Crossing> found;
+  double previous = gap(a);
+  for (double t = a; t < b;) {
+    const double next = std::min(t + kScanStep, b);
+    const double now = gap(next);
+    if ((previous > 0.0) != (now > 0.0)) found.push_back({Root(gap, t, next), now > 0.0});
+    previous = now;
+    t = next;
+  }
+  return found;
 }
 
 // ---- syzygy ----------------------------------------------------------------
@@ -216,7 +268,7 @@ std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise:
   };
   const auto moonAt = [&](ContactName name, double t) {
     const SunMoonState s = track.At(t);
-    return Seen(name, t, s.moon, s.gast, site);
+    return Seen(name, t, s.moon, s.gast, site, false);
   };
   std::vector<Contact> contacts{moonAt(ContactName::kMax, greatestTt)};
   double first = greatestTt, last = greatestTt;
@@ -245,8 +297,22 @@ std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise:
   e.view.umbra = g.umbra;
   e.view.penumbra = g.penumbra;
   e.view.moon = g.moon;
-  Offset(greatestTt, s.moon, centre, s.gast, site, e.view);
-  e.visible = AboveHorizonDuring([&](double t) { return moonAt(ContactName::kMax, t).altitude; }, first, last);
+  Offset(s.moon, centre, s.gast, site, e.view);
+  const auto gap = [&](double t) {
+    const SunMoonState s = track.At(t);
+    return HorizonGap(false, TopocentricOf(s.moon, s.gast, site));
+  };
+  e.visible = AboveHorizonDuring(gap, first, last);
+  // The Moon rising or setting eclipsed (月出帯食, 月没帯食), with the magnitude then.
+  for (const Crossing& x : HorizonCrossings(gap, first, last)) {
+    Contact row = moonAt(x.rising ? ContactName::kMoonrise : ContactName::kMoonset, x.jdTt);
+    const ShadowGeometry s = Shadow(track.At(x.jdTt), c);
+    row.magnitude = ((e.type == Type::kPenumbral ? s.penumbra : s.umbra) + s.moon - s.distance) / (2.0 * s.moon);
+    row.belowHorizon = false;
+    e.contacts.push_back(row);
+  }
+  std::stable_sort(e.contacts.begin(), e.contacts.end(),
+                   [](const Contact& x, const Contact& y) { return x.jdUtc < y.jdUtc; });
   return e;
 }
 
@@ -356,9 +422,12 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
   };
   const auto sunAt = [&](ContactName name, double t) {
     const SunMoonState s = track.At(t);
-    return Seen(name, t, s.sun, s.gast, site);
+    return Seen(name, t, s.sun, s.gast, site, true);
   };
-  const auto altitude = [&](double t) { return sunAt(ContactName::kMax, t).altitude; };
+  const auto gap = [&](double t) {
+    const SunMoonState s = track.At(t);
+    return HorizonGap(true, TopocentricOf(s.sun, s.gast, site));
+  };
   // Spans of the scan where the site is inside the penumbra; the one seen
   // with the deepest phase is the site's eclipse.
   const double from = greatestTt - kPhaseReach, to = greatestTt + kPhaseReach;
@@ -376,7 +445,7 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
     const double c4 = Root(outside, end - kScanStep, end);
     previous = outside(end);
     t = end;
-    if (!AboveHorizonDuring(altitude, c1, c4)) continue;
+    if (!AboveHorizonDuring(gap, c1, c4)) continue;
     const double max = Minimum([&](double u) { return shadow(u).m; }, c1, c4);
     const SiteShadow s = shadow(max);
     const double magnitude = (s.l1 - s.m) / (s.l1 + s.l2);
@@ -396,6 +465,14 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
       e.contacts.push_back(sunAt(ContactName::kC3, Root(inner, max, c4)));
     }
     e.contacts.push_back(sunAt(ContactName::kC4, c4));
+    // The Sun rising or setting eclipsed (日出帯食, 日没帯食), with the magnitude then.
+    for (const Crossing& x : HorizonCrossings(gap, c1, c4)) {
+      Contact row = sunAt(x.rising ? ContactName::kSunrise : ContactName::kSunset, x.jdTt);
+      const SiteShadow q = shadow(x.jdTt);
+      row.magnitude = (q.l1 - q.m) / (q.l1 + q.l2);
+      row.belowHorizon = false;
+      e.contacts.push_back(row);
+    }
     const SunMoonState state = track.At(max);
     // Seen from the site the discs keep the ratio of the shadow's radii there.
     const precise::TopocentricPlace sunSeen = precise::Topocentric(
@@ -409,9 +486,9 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
     e.view.sun = std::asin(std::sin(conv::kSunSemidiameterAt1Au) / sunSeen.distance);
     e.view.moon = e.view.sun * moonRadius / sunRadius;
     e.view.umbra = e.view.penumbra = 0.0;
-    Offset(max, state.moon, state.sun, state.gast, site, e.view);
-    std::sort(e.contacts.begin(), e.contacts.end(),
-              [](const Contact& x, const Contact& y) { return x.jdUtc < y.jdUtc; });
+    Offset(state.moon, state.sun, state.gast, site, e.view);
+    std::stable_sort(e.contacts.begin(), e.contacts.end(),
+                     [](const Contact& x, const Contact& y) { return x.jdUtc < y.jdUtc; });
   }
 }
 

@@ -14,12 +14,17 @@
 // Moon's parallax scaled to the mean Earth radius at latitude 45 degrees;
 // solar eclipses by Besselian elements on the WGS84 ellipsoid, the site at
 // sea level. Altitudes are geometric (no refraction) of the body's centre.
+// The horizon an eclipse is seen above is the office's for its eclipse
+// tables: the upper limb of the Sun or the Moon (seen from the site) with
+// 35'08" of horizontal refraction, as its sunrise (events/convention.h).
 // Instants are UTC Julian Days (UT1 taken as UTC).
 namespace skycalc::eclipse {
 
 enum class Kind { kLunar, kSolar };
 enum class Type { kPenumbral, kPartial, kTotal, kAnnular, kHybrid };
-enum class ContactName { kP1, kU1, kU2, kMax, kU3, kU4, kP4, kC1, kC2, kC3, kC4 };
+// The phases, and the body's rising and setting while the eclipse is on
+// (an eclipse in progress at sunrise, sunset, moonrise, moonset).
+enum class ContactName { kP1, kU1, kU2, kMax, kU3, kU4, kP4, kC1, kC2, kC3, kC4, kSunrise, kSunset, kMoonrise, kMoonset };
 
 // One phase of the eclipse seen from the site.
 struct Contact {
@@ -27,6 +32,12 @@ struct Contact {
   double jdUtc = 0.0;
   double altitude = 0.0;  // of the Moon (lunar) or the Sun (solar), radians
   double azimuth = 0.0;   // from the south point through the west, [0, 2pi)
+  // Rising and setting only: the magnitude at that instant (solar: of the
+  // Sun's diameter covered at the site; lunar: umbral, or penumbral for a
+  // penumbral eclipse). 0 for the phases.
+  double magnitude = 0.0;
+  // The body is below the office's horizon (never for a rising or setting).
+  bool belowHorizon = false;
 };
 
 struct Eclipse {
@@ -42,19 +53,21 @@ struct Eclipse {
   // Lunar: umbral magnitude at greatest (negative for a penumbral eclipse),
   // the penumbral magnitude, and the fraction of the Moon's disc in the umbra.
   // Solar: at the site's maximum, the fraction of the Sun's diameter covered
-  // and of its disc's area (both 0 when the site is outside the penumbra;
+  // and of its disc's area (both 0 when the eclipse is not seen there: the
+  // site outside the penumbra or the Sun below the horizon throughout;
   // penumbralMagnitude 0).
   double magnitude = 0.0;
   double penumbralMagnitude = 0.0;
   double obscuration = 0.0;
-  // Lunar: the Moon is above the horizon at some moment of the eclipse
-  // (from U1 to U4, or P1 to P4 for a penumbral one). Solar: the site is in
-  // the penumbra with the Sun above the horizon at some moment.
+  // Lunar: the Moon is above the office's horizon at some moment of the
+  // eclipse (from U1 to U4, or P1 to P4 for a penumbral one). Solar: the
+  // site is in the penumbra with the Sun above it at some moment.
   bool visible = false;
   // In time order. Lunar: P1, U1, U2, max, U3, U4, P4, those that exist.
   // Solar: C1, C2, max, C3, C4 at the site (C2, C3 only inside the central
   // path), empty when the eclipse is not seen there. Contacts below the
-  // horizon are kept, with negative altitude.
+  // horizon are kept (belowHorizon). Among them, each rising or setting of
+  // the body inside the span visible is judged on (kSunrise ... kMoonset).
   std::vector<Contact> contacts;
   // The look at maximum from the site, for a drawing (radians on the sky; x
   // along increasing azimuth, y up toward the zenith, both from the centre

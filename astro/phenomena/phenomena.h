@@ -35,6 +35,8 @@ namespace skycalc::phenomena {
 
 inline constexpr int kFirstYear = 1000;
 inline constexpr int kLastYear = 2999;
+inline constexpr char kYearsMessage[] = "天象は1000年～2999年にだけ計算できます。";
+static_assert(kFirstYear == 1000 && kLastYear == 2999, "kYearsMessage names the years");
 
 enum class Status { kOk, kOutsideYears };
 

@@ -26,7 +26,42 @@ int DrawnPixels(QWidget* picture) {
   return drawn;
 }
 
+// Pixels of the blue-grey of the penumbra's edge alone (not the Moon's white, grey, red, nor the sky's).
+int PenumbraEdgePixels(QWidget* picture) {
+  const QImage image = picture->grab().toImage();
+  int edge = 0;
+  for (int i = 0; i < image.width() * image.height(); ++i) {
+    const QColor c = image.pixelColor(i % image.width(), i / image.width());
+    edge += c.blue() > c.red() + 6 && c.red() > 60;
+  }
+  return edge;
+}
+
 }  // namespace
+
+// Reference: NASA's SEcat5, LEcat5 and 暦要項: none seen from Japan in 2003 (the lunar ones in its daytime);
+// in 2022 the first seen was the lunar eclipse of 8 November (row 3); 2001-12-30 penumbral (magnitude 0.9).
+TEST_F(WindowTest, EclipseBoxOpensOnTheFirstEclipseSeenOrSaysNoneIs) {
+  const struct {  // the row opened on (-1: none), a row then selected (-1: none), the detail's start, the row's text
+    int year, row, select;
+    const char *detail, *summary;
+  } cases[] = {{2022, 3, -1, "本影食分 1.3", "皆既月食　食分 1.36"}, {2003, -1, -1, "この地点で見える日食・月食はありません", ""},
+               {2001, 0, 4, "半影食分 0.9", "半影月食　半影食分 0.9"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year);
+    clock.reading = skycalc::ClockReading{c.year, 1, 1, 0, 0};
+    Open();
+    InspectMenuBox(*window, "日食・月食(&E)...", [&](QDialog& box) {
+      auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
+      EXPECT_EQ(list->currentRow(), c.row);
+      if (c.select >= 0) list->setCurrentRow(c.select);
+      EXPECT_TRUE(box.findChild<QLabel*>("IDC_ECLIPSE_DETAIL")->text().startsWith(QString::fromUtf8(c.detail)));
+      EXPECT_TRUE(list->currentRow() < 0 || list->currentItem()->text().contains(QString::fromUtf8(c.summary)));
+      auto* picture = box.findChild<QFrame*>("IDC_ECLIPSE_PICTURE");
+      EXPECT_TRUE(c.select < 0 ? c.row >= 0 || DrawnPixels(picture) == 0 : PenumbraEdgePixels(picture) > 30);
+    });
+  }
+}
 
 // Reference: the NASA eclipse web site's catalogues: 2001 had a total lunar
 // eclipse on 9 January (20:21 UT, seen from Japan at dawn on the 10th), a total

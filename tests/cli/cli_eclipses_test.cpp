@@ -1,7 +1,9 @@
 // skycalc-cli --eclipses: the listing of a year in each format, the
 // azimuth origin and the zone applied, and its usage errors.
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,55 @@ TEST_F(CliProgramTest, EclipsesUsageErrorsAndYearsOutsideThePreciseModel) {
   EXPECT_EQ(late.status, 2);
   EXPECT_NE(late.err.find("1000年～2999年"), std::string::npos);
   EXPECT_EQ(late.out, "");
+}
+
+
+// Reference: 暦要項 and the office's local tables (金環食の始め, 皆既食の始め, 日の入, 月の出; 見られない), NASA's
+// SEcat5, LEcat5 (2012-05-20 annular, 2023-04-20 hybrid, 2020-01-10 penumbral, penumbral magnitude 0.90-0.92),
+// the office's 2016-03-09 川口市 table (https://www.kawaguchi.science.museum/astro/eclipse20160309.html): 食の始め
+// 10:12:39, altitude 43.6, azimuth 144.8 from the north (324.8 from the south, 234.8 from 90, 279.8 from 45).
+// 2023-04-20 at 館山 (https://www.nao.ac.jp/astro/sky/2023/04-topics02.html): to the second, k off by 2e-5 shows.
+TEST_F(CliProgramTest, EclipseLinesAsTheOfficeAndTheCataloguesName) {
+  const char* tokyo = "--longitude 139.7447 --latitude 35.6544 --year ";
+  const struct {
+    std::string args;
+    const char *date, *present, *absent;  // texts separated by '|'
+  } cases[] = {
+      {tokyo + std::string("2012"), "2012-05-21", "金環日食\t食分 0.96|\t見える\t|金環食の始め 07:32.", "皆既食の始め"},
+      {tokyo + std::string("2023"), "2023-04-20", "金環皆既日食\t\t見えない", "食分"},
+      {"--longitude 139.8697 --latitude 34.9966 --year 2023 --json", "2023-04-20", "hybrid\"|14:30:22|14:40:43|14:51:13", "annular"},
+      {tokyo + std::string("2012 --json"), "2012-05-21", "\"type\":\"annular\"", "hybrid"},
+      {tokyo + std::string("2020"), "2020-01-11", "半影月食\t半影食分 0.9", "\t食分|-0."},
+      {tokyo + std::string("2010"), "2010-01-15", "食の始め 16:48.3|\t日の入り 16:50.7 (食分 0.0", ""},
+      {tokyo + std::string("2010 --json"), "2010-01-15", "{\"name\":\"sunset\"|\"magnitude\":0.0", ""},
+      {"--longitude 135.7681 --latitude 35.0117 --year 2021", "2021-05-26", "\t月の出 18:52.6 (食分 0.12", ""},
+      {"--longitude 139.7242 --latitude 35.8078 --year 2016 --azimuth 90", "2016-03-09", "10:12.7 (高度 43.6° 方位 234.8°)", ""},
+      {"--longitude 139.7242 --latitude 35.8078 --year 2016 --azimuth 45", "2016-03-09", "10:12.7 (高度 43.6° 方位 279.8°)", ""},
+  };
+  for (const auto& c : cases) {
+    std::string line;
+    for (const std::string& l : Lines(Run("--eclipses --zone-hour 9 --zone-minute 0 --data-dir '" + kDataDir + "' " + c.args).out))
+      if (line.empty() && l.find(c.date) != std::string::npos) line = l;
+    SCOPED_TRACE(c.args + ": " + line);
+    ASSERT_FALSE(line.empty());
+    for (const auto& [texts, wanted] : {std::make_pair(c.present, true), std::make_pair(c.absent, false)}) {
+      std::stringstream split(texts);
+      for (std::string text; std::getline(split, text, '|');) EXPECT_EQ(line.find(text) != std::string::npos, wanted) << text;
+    }
+  }
+}
+
+// Reference: NASA's catalogues: 2021-2023 had four eclipses a year. Years are written one at a time: a
+// reader that stops after the first line ends the run long before the whole would be made.
+TEST_F(CliProgramTest, EclipsesAreWrittenAYearAtATime) {
+  const std::string site = " --zone-hour 9 --zone-minute 0 --longitude 139.7 --latitude 35.7 --json --data-dir '" + kDataDir + "'";
+  EXPECT_EQ(Lines(Run("--eclipses --year 2021 --count 3" + site).out).size(), 12u);
+  const auto seconds = [&](const std::string& args, std::chrono::steady_clock::time_point start) {
+    Run("--eclipses --year 1800 --count 150" + site + args);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  const double whole = seconds("", std::chrono::steady_clock::now());
+  EXPECT_LT(seconds(" | head -n 1", std::chrono::steady_clock::now()), whole / 3.0) << whole;
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "astro/almanac/almanac.h"
 
@@ -49,6 +52,59 @@ TEST(AlmanacPublished, MinutesAsPublished) {
       EXPECT_EQ(e.hour * 60 + e.minute, p.hour * 60 + p.minute) << p.source;
     }
     EXPECT_TRUE(found) << p.source;
+  }
+}
+
+// Whole years as published, every solar term by name to the minute, and the
+// 雑節 (the summer 土用 from 117 deg, not 大暑's 120 deg).
+// 2023: 暦要項 2023, 二十四節気 (太陽黄経, 中央標準時) and the winter 土用, as
+// transcribed at obatea.com/uranai/997/. 2024: minutes listed at
+// lunomusy.com.tr/-/fwz/jqo69f-bdfedv.video (its 小満 is left out: 21:59:30.7
+// here, at the rounding's edge); days of 2024 at 9rando.info/calendar/koyomi/zasetu,
+// of 2025 at s10s05.com/k/92koyomi.html.
+struct YearbookItem {
+  int year, month, day;
+  const char* name;
+  int hour, minute;  // -1: the day only
+};
+constexpr YearbookItem kYearbook[] = {
+    {2023, 1, 6, "小寒", 0, 5},       {2023, 1, 20, "大寒", 17, 30},   {2023, 2, 4, "立春", 11, 43},
+    {2023, 2, 19, "雨水", 7, 34},     {2023, 3, 6, "啓蟄", 5, 36},     {2023, 3, 21, "春分", 6, 24},
+    {2023, 4, 5, "清明", 10, 13},     {2023, 4, 20, "穀雨", 17, 14},   {2023, 5, 6, "立夏", 3, 19},
+    {2023, 5, 21, "小満", 16, 9},     {2023, 6, 6, "芒種", 7, 18},     {2023, 6, 21, "夏至", 23, 58},
+    {2023, 7, 7, "小暑", 17, 31},     {2023, 7, 23, "大暑", 10, 50},   {2023, 8, 8, "立秋", 3, 23},
+    {2023, 8, 23, "処暑", 18, 1},     {2023, 9, 8, "白露", 6, 27},     {2023, 9, 23, "秋分", 15, 50},
+    {2023, 10, 8, "寒露", 22, 16},    {2023, 10, 24, "霜降", 1, 21},   {2023, 11, 8, "立冬", 1, 36},
+    {2023, 11, 22, "小雪", 23, 3},    {2023, 12, 7, "大雪", 18, 33},   {2023, 12, 22, "冬至", 12, 27},
+    {2023, 1, 17, "土用の入り", 18, 48},
+    {2024, 6, 5, "芒種", 13, 10},     {2024, 6, 10, "入梅", 18, 33},   {2024, 6, 21, "夏至", 5, 51},
+    {2024, 7, 1, "半夏生", 17, 31},
+    {2024, 2, 3, "節分", -1, 0},      {2024, 3, 17, "彼岸の入り", -1, 0}, {2024, 3, 25, "社日", -1, 0},
+    {2024, 5, 1, "八十八夜", -1, 0},  {2024, 8, 31, "二百十日", -1, 0},   {2024, 9, 10, "二百二十日", -1, 0},
+    {2024, 9, 19, "彼岸の入り", -1, 0}, {2024, 9, 21, "社日", -1, 0},
+    {2025, 1, 17, "土用の入り", -1, 0}, {2025, 2, 2, "節分", -1, 0},    {2025, 3, 17, "彼岸の入り", -1, 0},
+    {2025, 3, 20, "社日", -1, 0},     {2025, 4, 17, "土用の入り", -1, 0}, {2025, 5, 1, "八十八夜", -1, 0},
+    {2025, 6, 11, "入梅", -1, 0},     {2025, 7, 1, "半夏生", -1, 0},    {2025, 7, 19, "土用の入り", -1, 0},
+};
+
+TEST(AlmanacPublished, EveryTermNameAndZassetsuOfTheYearbooks) {
+  for (const int year : {2023, 2024, 2025}) {
+    const std::vector<Event> events = EventsOfYear(year, kJst).events;
+    int terms = 0;
+    for (const Event& e : events) terms += e.kind == EventKind::kSolarTerm;
+    EXPECT_EQ(terms, 24) << year;
+    for (const YearbookItem& item : kYearbook) {
+      if (item.year != year) continue;
+      bool found = false;
+      for (const Event& e : events) {
+        if (e.name != item.name || e.date.month != item.month || e.date.day != item.day) continue;
+        found = true;
+        if (item.hour >= 0) {
+          EXPECT_EQ(e.hour * 60 + e.minute, item.hour * 60 + item.minute) << year << " " << item.name;
+        }
+      }
+      EXPECT_TRUE(found) << year << "-" << item.month << "-" << item.day << " " << item.name;
+    }
   }
 }
 
@@ -125,6 +181,16 @@ TEST(AlmanacCalendar, YearsOutsideAreRefused) {
   EXPECT_EQ(EventsOfYear(3000, kJst).status, Status::kOutsideYears);
   EXPECT_EQ(Months(2999, 12, 2, kJst)[0].status, Status::kOutsideYears);
   EXPECT_EQ(EventsOfYear(1000, kJst).status, Status::kOk);
+  // A run past the int's last year (found by fuzzing: the year overflowed).
+  for (const MonthGrid& grid : Months(std::numeric_limits<int>::max(), 12, 2, kJst)) {
+    EXPECT_EQ(grid.status, Status::kOutsideYears);
+  }
+  // No Moon outside the years, nor for an instant that is no number (found
+  // by fuzzing: the count of lunations overflowed).
+  for (const double jd : {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e300,
+                          2816800.5}) {
+    EXPECT_TRUE(std::isnan(MoonAt(jd).age)) << jd;
+  }
 }
 
 }  // namespace

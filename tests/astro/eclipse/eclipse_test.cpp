@@ -101,6 +101,7 @@ TEST(LunarEclipse, ContactsAndMagnitudeAsTheAlmanacOfficePublishedThem) {
     const Eclipse* e = Nearest(year, Kind::kLunar, Jst(p.year, p.month, p.contacts.front().day, 20, 0));
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->type, p.type);
+    if (p.type == Type::kTotal) { EXPECT_EQ(e->obscuration, 1.0); }  // the whole disc, not the umbra's
     if (!std::isnan(p.magnitude)) {
       EXPECT_NEAR(e->magnitude, p.magnitude, kMagnitudeTolerance);
     }
@@ -206,6 +207,57 @@ TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
     ++rows;
   }
   EXPECT_GE(rows, 10);
+}
+
+
+// Whether seen, and the rising or setting met while eclipsed with the magnitude then, as the office
+// tabulates them (the instant to its 0.1 min; PyEphem's upper limb for the Sun's, make_eclipse_horizon_reference.py).
+// Reference: 国立天文台 暦要項, 日食・月食: 2010 (https://eco.mtk.nao.ac.jp/koyomi/yoko/2010/rekiyou105.html:
+// 1月15日 日入帯食, 東京 食の始め 16時48分17秒; 那覇 日の入 0.615; 6月26日 月出帯食, 那覇 19時21.2分);
+// 2019 (.../yoko/2019/rekiyou195.html: 7月17日 月入帯食, 那覇 5時48.1分 0.480;
+// 東京 半影食だけ、見られない: https://www.nao.ac.jp/astro/sky/2019/07-topics04.html); 2021
+// (5月26日 月出帯食 as quoted at https://omatsuja2.blogspot.com/2020/05/overview4.html: 京都 18時52.7分
+// 0.127, 札幌 18時51.4分 0.107, 那覇 19時07.3分 0.348; 東京 月の出 before 食の始め 18時44.6分).
+TEST(EclipseAtTheHorizon, SeenAndRisingOrSettingAsTheOfficeTabulatesThem) {
+  using C = ContactName;
+  const struct {  // the rising or setting (kMax: none) at jd with magnitude (NAN: not given); a phase seen
+    const char* source;
+    double jdNear, longitude, latitude;
+    bool visible;
+    ContactName name;
+    double jd, magnitude;
+    ContactName phase;
+    double phaseJd;
+  } table[] = {
+      {"2010 Tokyo", 2455211.8, 139.7447, 35.6544, true, C::kSunset, 2455211.826857, NAN, C::kC1, Jst(2010, 1, 15, 16, 48 + 17 / 60.0)},
+      {"2010 Naha", 2455211.8, 127.6811, 26.2125, true, C::kSunset, 2455211.874262, 0.615, C::kMax, 0},
+      {"2010 Naha", 2455374.0, 127.6811, 26.2125, true, C::kMoonrise, Jst(2010, 6, 26, 19, 21.2), NAN, C::kMax, 0},
+      {"2019 Naha", 2458681.4, 127.6811, 26.2125, true, C::kMoonset, Jst(2019, 7, 17, 5, 48.1), 0.480, C::kMax, 0},
+      {"2019 Tokyo", 2458681.4, 139.7447, 35.6544, false, C::kMax, 0, NAN, C::kMax, 0},
+      {"2021 Kyoto", 2459361.0, 135.7681, 35.0117, true, C::kMoonrise, Jst(2021, 5, 26, 18, 52.7), 0.127, C::kMax, 0},
+      {"2021 Sapporo", 2459361.0, 141.3467, 43.0644, true, C::kMoonrise, Jst(2021, 5, 26, 18, 51.4), 0.107, C::kMax, 0},
+      {"2021 Naha", 2459361.0, 127.6811, 26.2125, true, C::kMoonrise, Jst(2021, 5, 26, 19, 7.3), 0.348, C::kMax, 0},
+      {"2021 Tokyo", 2459361.0, 139.7447, 35.6544, true, C::kMax, 0, NAN, C::kU1, Jst(2021, 5, 26, 18, 44.6)},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.source);
+    const std::vector<Eclipse> list = FindEclipses(row.jdNear - 1, row.jdNear + 1, {row.longitude * kDeg, row.latitude * kDeg}).eclipses;
+    ASSERT_EQ(list.size(), 1u);
+    const Eclipse& e = list[0];
+    EXPECT_EQ(e.visible, row.visible);
+    std::vector<ContactName> risings;
+    for (const Contact& c : e.contacts)
+      if (c.name >= C::kSunrise) risings.push_back(c.name);
+    EXPECT_EQ(risings, row.name == C::kMax ? std::vector<ContactName>{} : std::vector<ContactName>{row.name});
+    for (const auto& [name, jd] : {std::make_pair(row.name, row.jd), std::make_pair(row.phase, row.phaseJd)}) {
+      const Contact* c = name == C::kMax ? nullptr : Find(e, name);
+      if (name != C::kMax) { ASSERT_NE(c, nullptr); }
+      if (!c) continue;
+      EXPECT_NEAR((c->jdUtc - jd) / kMinute, 0.0, 0.05 + kContactMinutes);
+      EXPECT_FALSE(c->belowHorizon);  // 2010 Tokyo: C1 with the Sun's centre 0.4 degree below
+      if (name == row.name && !std::isnan(row.magnitude)) { EXPECT_NEAR(c->magnitude, row.magnitude, 0.003); }
+    }
+  }
 }
 
 }  // namespace
