@@ -5,7 +5,6 @@
 
 #include "cli/output_format.h"
 #include "cli/table_stream.h"
-#include "panel/model_messages.h"
 
 namespace skycalc {
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "panel/model_messages.h"
 #include "panel/readout_format.h"
 
 namespace skycalc {

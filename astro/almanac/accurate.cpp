@@ -294,12 +294,13 @@ ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLati
                 wholeDistance ? kFullCut : kCoarseCut},
                moon, rate);
   eraSxp(1.0 / kKmPerAu, moon, moon);
-  return PlaceOf(moon, MakeFrame(jdTt));
+  const DateFrame frame = MakeFrame(jdTt);
+  return PlaceOf(moon, frame.moonToTrue, frame);
 }
 
 void PlacesOfDate(const double (*eclipticJ2000)[3], int count, double jdTt, ApparentPlace* places) {
   const DateFrame frame = MakeFrame(jdTt);
-  for (int i = 0; i < count; ++i) places[i] = PlaceOf(eclipticJ2000[i], frame);
+  for (int i = 0; i < count; ++i) places[i] = PlaceOf(eclipticJ2000[i], frame.sunToTrue, frame);
 }
 
 }  // namespace skycalc::accurate

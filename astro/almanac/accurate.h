@@ -64,9 +64,8 @@ Longitudes ApparentLongitudes(double jdTt, bool coarse);
 // the cost), as in ApparentLongitudes(jdTt, true).
 double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse = false);
 
-// Directions on the dynamical ecliptic and equinox of J2000.0 (the frame of
-// VSOP87 and of the Moon above; any length, AU) as apparent places of date,
-// through the same precession and nutation as the Sun's and the Moon's:
+// Vectors on VSOP87's ecliptic and equinox of J2000.0 (any length, AU) as
+// apparent places of date, through the same turns of frame as the Sun's:
 // count vectors in, count places out (distance: the vector's length). The
 // caller applies light-time and aberration.
 void PlacesOfDate(const double (*eclipticJ2000)[3], int count, double jdTt, ApparentPlace* places);
