@@ -28,6 +28,7 @@
 #include "panel/day_events.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
+#include "panel/azimuth_words.h"
 #include "panel/settings_keys.h"
 #include "ui_sky_calc_dlg.h"
 
@@ -167,7 +168,9 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
 
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
+  for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
+  m_readPrecise = m_dlg.IsPreciseModel();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -297,8 +300,8 @@ void CSkyCalcWindow::ShowAbout() {
 }
 
 void CSkyCalcWindow::ShowHelp() {
-  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QString::fromUtf8(kHelpText),
-                  QMessageBox::Ok, this);
+  const QString text = QString::fromUtf8(kHelpText) + QStringLiteral("\n\n") + QString::fromStdString(AzimuthOriginHelp());
+  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -345,7 +348,7 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
-  m_store.WriteString(kSettingsSection, kPreciseSetting, m_dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);
@@ -425,7 +428,7 @@ void CSkyCalcWindow::ShowEclipses() {
     ShowMessage(list.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の日食・月食", static_cast<int>(f.year));
+  const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
   CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
 }

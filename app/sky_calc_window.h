@@ -93,6 +93,7 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
 
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
   ISettingsStore& m_store;
+  bool m_readPrecise = false;  // the model the store named at start-up (written back only when changed)
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;

@@ -7,6 +7,7 @@
 #include "astro/time/julian_day.h"
 #include "astro/almanac/holidays.h"
 #include "cli/output_format.h"
+#include "cli/standard_output.h"
 #include "cli/table_stream.h"
 
 namespace skycalc {
@@ -63,7 +64,7 @@ std::string EventsText(const almanac::Day& day) {
 // Writes out what the rows so far hold (and the C library's buffer).
 void Flush(StreamWriter& out) {
   out.Flush();
-  std::fflush(stdout);
+  FlushChecked(stdout);
 }
 
 // What was written stays; the message after it.

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "astro/events/local_day.h"
+
 namespace skycalc {
 
 namespace {
@@ -50,7 +52,16 @@ int DaysInMonth(std::int32_t year, int month) {
   return kDays[(month - 1) % 12];
 }
 
+CivilTime ActualCivilTime(CivilTime t) {
+  const events::CalendarDate date = events::ActualDate(t.year, t.month, t.day);
+  t.year = date.year;
+  t.month = date.month;
+  t.day = date.day;
+  return t;
+}
+
 CivilTime NextDay(CivilTime t) {
+  t = ActualCivilTime(t);
   if (t.year == 1582 && t.month == 10 && t.day == 4) {
     t.day = 15;
   } else if (t.day < DaysInMonth(t.year, t.month)) {
@@ -66,6 +77,7 @@ CivilTime NextDay(CivilTime t) {
 }
 
 CivilTime Advance(CivilTime t, const TableStep& step) {
+  t = ActualCivilTime(t);
   if (step.unit == StepUnit::kDay) return AdvanceDays(t, step.amount);
   const std::int64_t perUnit = step.unit == StepUnit::kHour ? kMinutesPerHour : 1;
   // Split first so that amount * perUnit cannot overflow.

@@ -86,13 +86,14 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
+    if (date.year > skycalc::kLastFieldYear)  // the year field's message, as a table stepping past it says
+      return fail(skycalc::CheckFieldEntry(skycalc::Field::kYear, std::to_string(date.year)).message);
     const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
     if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {
-      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise(), table.Convention().name);
-        break;
-      case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
-      case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table.IsSun()); break;
+      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table); break;
+      case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day, table); break;
+      case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table); break;
     }
     out.Commit();
     progress.Update(i + 1);
@@ -149,7 +150,7 @@ int Run(const skycalc::CliOptions& options) {
         out.Buffer(), {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude, f.latitude, f.azimuth},
         options.format, [&](std::int64_t years) {
           out.Flush();
-          std::fflush(stdout);
+          skycalc::FlushChecked(stdout);
           progress.Update(years);
         });
     progress.Finish();
@@ -172,6 +173,10 @@ int Run(const skycalc::CliOptions& options) {
     out.Flush();
     return Rejected(message);
   };
+  // Rows are labelled with the date a stored 31 February actually is; said once.
+  const skycalc::CivilTime stored = session.StoredCivilTime();
+  if (const std::string note = skycalc::DateNote(stored.year, stored.month, stored.day); !note.empty())
+    std::cerr << note << "\n";
   if (options.events) return WriteEvents(options, session, out, progress, fail);
 
   if (options.format == skycalc::CliFormat::kCsv) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "astro/base/constants.h"
+#include "panel/azimuth_words.h"
 
 namespace skycalc {
 
@@ -101,7 +102,7 @@ void AppendCsvField(std::string& out, const std::string& value) {
 }
 
 CivilTime RowCivilTime(const CliRow& row) {
-  return {row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute};
+  return ActualCivilTime({row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute});
 }
 
 std::string FormatJsonNumber(double value) {
@@ -144,6 +145,10 @@ void AppendTextTableLine(std::string& out, const CliRow& row) {
     out += '\t';
     out += *text;
   }
+  if (row.horizontal) {
+    out += '\t';
+    out += AzimuthOriginWords(row.fields.azimuth);
+  }
   out += '\n';
 }
 
@@ -162,11 +167,16 @@ void AppendJsonLine(std::string& out, const CliRow& row) {
   AppendJsonString(out, row.decAltText);
   out += ",\"fields\":";
   AppendJsonFields(out, row.fields);
+  out += ",\"azimuth_origin\":";
+  AppendNumber(out, row.fields.azimuth);
+  out += ",\"azimuth_words\":";
+  AppendJsonString(out, AzimuthOriginWords(row.fields.azimuth));
   out += row.precise ? ",\"model\":\"precise\"}\n" : ",\"model\":\"calculator\"}\n";
 }
 
 std::string FormatCsvHeader() {
-  return "date,time,jd,lst_rad,ra_deg,dec_deg,azimuth_deg,altitude_deg,time_text,ra_azm_text,dec_alt_text\n";
+  return "date,time,jd,lst_rad,ra_deg,dec_deg,azimuth_deg,altitude_deg,time_text,ra_azm_text,dec_alt_text,azimuth_origin_deg,"
+         "azimuth_words\n";
 }
 
 void AppendCsvLine(std::string& out, const CliRow& row) {
@@ -188,6 +198,10 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
     out += ',';
     AppendCsvField(out, *text);
   }
+  out += ',';
+  AppendNumber(out, row.fields.azimuth);
+  out += ',';
+  AppendCsvField(out, AzimuthOriginWords(row.fields.azimuth));
   out += '\n';
 }
 

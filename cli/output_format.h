@@ -25,9 +25,11 @@ struct CliRow {
   Place place;       // of the chosen body, radians
   std::string timeText, raAzmText, decAltText;  // the three readouts as shown
   bool precise = false;                         // which model computed it
+  bool horizontal = true;                       // raAzmText is an azimuth (else a right ascension)
 };
 
-// The civil date and time of the row's fields.
+// The civil date and time of the row's fields, the date as it actually is
+// (stored 2026-02-30 is 2026-03-02), which labels the row.
 CivilTime RowCivilTime(const CliRow& row);
 
 // Shortest text that reads back to the identical double; "null" for NaN and
@@ -48,11 +50,14 @@ std::string FormatJsonString(const std::string& value);
 // value as a CSV field, quoted only when it holds a comma, quote or line break.
 std::string FormatCsvField(const std::string& value);
 
-// One table line: date, time and the three readouts, separated by tabs.
+// One table line: date, time and the three readouts, separated by tabs, and
+// for horizontal readouts how the azimuth counts (AzimuthOriginWords).
 std::string FormatTextTableLine(const CliRow& row);
-// One JSON object on one line.
+// One JSON object on one line; "azimuth_origin" is the origin in degrees
+// (as fields.azimuth) and "azimuth_words" how the horizontal azimuth counts.
 std::string FormatJsonLine(const CliRow& row);
-// The CSV header line and one CSV data line (coordinates in degrees).
+// The CSV header line and one CSV data line (coordinates in degrees), ending
+// with azimuth_origin_deg and azimuth_words.
 std::string FormatCsvHeader();
 std::string FormatCsvLine(const CliRow& row);
 

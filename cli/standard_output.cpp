@@ -32,6 +32,12 @@ void WriteChecked(std::FILE* stream, std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) Fail(errno);
 }
 
+void FlushChecked(std::FILE* stream) {
+  if (std::ferror(stream)) Fail(g_firstError);
+  errno = 0;
+  if (std::fflush(stream) != 0) Fail(errno);
+}
+
 std::string OutputErrorMessage(int error) {
   return std::string("skycalc-cli: 出力を書き込めません: ") + std::strerror(error);
 }
@@ -85,9 +91,7 @@ std::streamsize StandardOutput::CheckedBuffer::xsputn(const char* text, std::str
 }
 
 int StandardOutput::CheckedBuffer::sync() {
-  if (std::ferror(stdout)) Fail(g_firstError);
-  errno = 0;
-  if (std::fflush(stdout) != 0) Fail(errno);
+  FlushChecked(stdout);
   return 0;
 }
 

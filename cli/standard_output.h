@@ -29,6 +29,10 @@ class OutputError : public std::runtime_error {
 // reports a short write or the stream's error flag is set.
 void WriteChecked(std::FILE* stream, std::string_view text);
 
+// Flushes the C library's buffer of stream; OutputError (with errno) when
+// that write fails or an earlier one did.
+void FlushChecked(std::FILE* stream);
+
 // The one line reported for a failed write: "skycalc-cli: 出力を書き込めません: "
 // and strerror(error).
 std::string OutputErrorMessage(int error);

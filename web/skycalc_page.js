@@ -316,7 +316,7 @@
   function showRiseSet() {
     const names = ['IDC_EVENTS_BODY', 'IDC_EVENTS_SITE', null, 'IDC_EVENTS_RISE_TIME', 'IDC_EVENTS_RISE_DETAIL',
       'IDC_EVENTS_TRANSIT_TIME', 'IDC_EVENTS_TRANSIT_DETAIL', 'IDC_EVENTS_SET_TIME', 'IDC_EVENTS_SET_DETAIL',
-      'IDC_EVENTS_NOTE', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
+      'IDC_EVENTS_NOTE', 'IDC_EVENTS_ORIGIN', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
       'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK',
       'IDC_EVENTS_CONVENTION', 'IDC_MOMENT_CAPTION', 'IDC_MOMENT_MAGNITUDE', 'IDC_MOMENT_FRACTION', 'IDC_MOMENT_PHASE',
       'IDC_MOMENT_ELONGATION', 'IDC_MOMENT_DIAMETER', 'IDC_MOMENT_DISTANCE', 'IDC_MOMENT_CONSTELLATION'];
@@ -638,7 +638,7 @@
       if (anyBoxOpen() || !module) return;
       if (event.key === 'F1') {
         event.preventDefault();
-        messageBox.showInfo(HELP_TEXT);
+        messageBox.showInfo(HELP_TEXT + '\n\n' + module.UTF8ToString(module._skycalc_azimuth_help()));
         return;
       }
       if (inTextField(event.target) || event.ctrlKey || event.altKey || event.metaKey) return;

@@ -72,6 +72,27 @@ TEST_F(CliProgramTest, DetailsOfBodies) {
   EXPECT_NE(moon.find(" km)  星座 おうし (Tau)"), std::string::npos) << moon;
 }
 
+// The CSV's two constellation columns at 2025-01-10 09:00 UTC against astropy 5.2
+// (get_body, then get_constellation): Venus and Saturn in Aquarius, Mars in Cancer,
+// Jupiter and the Moon in Taurus, the Sun in Sagittarius; Sirius in Canis Major. The
+// Japanese names are the official ones (みずがめ, かに, おうし, いて, おおいぬ).
+TEST_F(CliProgramTest, DetailsCsvConstellationColumns) {
+  const struct {
+    const char* target;
+    const char* columns;
+  } cases[] = {{"--planet venus", ",みずがめ,Aqr"},   {"--planet mars", ",かに,Cnc"},
+               {"--planet jupiter", ",おうし,Tau"},   {"--planet saturn --precise", ",みずがめ,Aqr"},
+               {"--planet moon", ",おうし,Tau"},      {"--planet sun --precise", ",いて,Sgr"},
+               {"--star sirius", ",おおいぬ,CMa"}};
+  for (const auto& c : cases) {
+    const std::vector<std::string> csv = Lines(Run(kAt + " " + c.target + " --csv --details").out);
+    ASSERT_EQ(csv.size(), 2u) << c.target;
+    const std::string columns = c.columns;
+    ASSERT_GE(csv[1].size(), columns.size()) << c.target;
+    EXPECT_EQ(csv[1].substr(csv[1].size() - columns.size()), columns) << c.target;
+  }
+}
+
 // Event days in JSON name their convention; jp is the default.
 TEST_F(CliProgramTest, EventDaysNameTheirConvention) {
   EXPECT_NE(Run(kDay + " --events --json").out.find("\"model\":\"calculator\",\"convention\":\"jp\""),

@@ -159,7 +159,7 @@ TEST(CliCalendar, Advance) {
       {{1582, 10, 4, 0, 0}, "1d", {1582, 10, 15, 0, 0}},
       {{1582, 10, 4, 23, 30}, "45m", {1582, 10, 15, 0, 15}},
       {{1582, 10, 1, 0, 0}, "10d", {1582, 10, 21, 0, 0}},
-      {{2023, 2, 30, 23, 0}, "1h", {2023, 3, 1, 0, 0}},
+      {{2023, 2, 30, 23, 0}, "1h", {2023, 3, 3, 0, 0}},  // 30 February is 2 March
       {{-1, 12, 31, 12, 0}, "1d", {0, 1, 1, 12, 0}},
       {{2000, 1, 1, 0, 0}, "1440m", {2000, 1, 2, 0, 0}},
       {{2000, 1, 1, 0, 0}, "366d", {2001, 1, 1, 0, 0}},
@@ -219,9 +219,10 @@ TEST(CliFormat, JsonAndCsvLines) {
             "{\"jd\":2451545,\"lst\":0.5,\"equatorial\":[1,0],\"horizontal\":[0,-0.25],"
             "\"time_text\":\"2451545.000000\",\"ra_azm_text\":\"Azm 1.00°\",\"dec_alt_text\":\"say \\\"hi\\\"\\u000a\","
             "\"fields\":{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"longitude\":0,"
-            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0},\"model\":\"calculator\"}\n");
+            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0},\"azimuth_origin\":0,"
+            "\"azimuth_words\":\"方位は南から西回り\",\"model\":\"calculator\"}\n");
   EXPECT_EQ(FormatCsvLine(row), "2000-01-01,12:00,2451545,0.5,57.29577951471995,0,0,-14.323944878679988,"
-                                "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\"\n");
+                                "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\",0,方位は南から西回り\n");
   EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");
 }
 

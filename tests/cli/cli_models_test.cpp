@@ -116,7 +116,9 @@ TEST_F(CliProgramTest, EventsInEveryFormatAreTheWindowsEvents) {
     ASSERT_EQ(lines.size(), 3u);
     ASSERT_EQ(objects.size(), 3u);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down");
+    EXPECT_EQ(rows[0].rfind("date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down,",
+                            0),
+              0u);
 
     Window w;
     KeyInstant(w);
@@ -157,7 +159,7 @@ TEST_F(CliProgramTest, EventsForBodiesThatStayUpOrDown) {
   EXPECT_EQ(up.out.find("薄明"), std::string::npos);
   const RunResult down = Run(site + " --star 1 --csv");
   ASSERT_EQ(down.status, 0) << down.err;
-  EXPECT_EQ(Lines(down.out).at(1).substr(Lines(down.out).at(1).size() - 11), ",false,true");
+  EXPECT_NE(Lines(down.out).at(1).find(",false,true,,,"), std::string::npos);  // always_up, always_down, no azimuths
   // The polar night: the Sun never rises, its noon altitude below the horizon.
   const RunResult night = Run(site + " --planet sun --json");
   EXPECT_EQ(JsonValue(night.out, "always_down"), "true");

@@ -1,5 +1,5 @@
 // Browser tests of the web page (run by CTest after scripts/web.sh):
-//   node web_test.js sequences|settings|input|robustness --dist DIR --replay REPLAY
+//   node web_test.js sequences|settings|input|boxes|fit|robustness --dist DIR --replay REPLAY
 // sequences: 1,000 random sequences keyed on the page and replayed on the
 // headless calculator; every text, check and message must agree.
 'use strict';
@@ -150,6 +150,8 @@ const TESTS = {
       .map((name) => document.querySelector(`[data-name=${name}]`).textContent).concat(document.title));
     assert.deepStrictEqual(shown, ['135.50°', '-33.25°', '180.00°', '-5', '30', '星空ポケット「ほしよみ君」 (高精度)']);
     // A browser that refuses the writes (storage full): the window's message, with where the settings go.
+    // Only what changed is written, so something changes first.
+    await page.evaluate(runOnPage, [['precise', 0]]);
     const refused = await page.evaluate(() => {
       Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
       window.dispatchEvent(new Event('pagehide'));
@@ -271,11 +273,11 @@ const TESTS = {
     await page.click('dialog.almanac [data-name=IDOK]');
     // 日食・月食: the list and each eclipse's contact lines.
     await openFromMenu('日食・月食');
-    const eclipses = cli(['year', 'longitude', 'latitude', 'zone-hour', 'zone-minute', 'azimuth'], '--eclipses').map((line) => line.split('\t'));
+    const eclipses = cli(['year', 'longitude', 'latitude', 'zone-hour', 'zone-minute', 'azimuth'], '--eclipses').map((line) => line.split('\t').slice(0, -1));  // less the azimuth words
     const shown = await page.$eval('dialog.eclipse[open]', (d) => [d.querySelector('[data-name=IDC_ECLIPSE_TITLE]').textContent,
       ...[...d.querySelectorAll('.eclipse-entry')].map((row) => { row.click(); return [row.textContent,
         d.querySelector('[data-name=IDC_ECLIPSE_DETAIL]').textContent]; })]);
-    assert.strictEqual(shown[0], '2033年の日食・月食');
+    assert.strictEqual(shown[0], '2033年の日食・月食　方位は北から東回り');
     assert.strictEqual(shown.length - 1, eclipses.length);
     eclipses.forEach(([date, title, , seen, ...contacts], i) => {
       assert(shown[i + 1][0].startsWith(`${date}　${title}　`) && shown[i + 1][0].endsWith(`　${seen}`), shown[i + 1][0]);
@@ -293,6 +295,47 @@ const TESTS = {
       await page.click('dialog.message .message-ok');
       assert.strictEqual(await page.$('dialog.almanac, dialog.eclipse'), null);
     }
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // At desktop size no text runs out of its box, in the main form and in each
+  // box: the 出没時刻 box of the Sun, the Moon and the longest star name, every month of the
+  // 暦 box, every eclipse of the 日食・月食 box (a year with contacts below the
+  // horizon) and the version box. A text field scrolls and is left out.
+  async fit(browser, url) {
+    const page = await openPage(browser, url);
+    await page.setViewport({ width: 1280, height: 960 });
+    const overflowing = (root) => page.$eval(root, (r) => [...r.querySelectorAll('*')]
+      .filter((e) => e.offsetParent !== null && !(e instanceof HTMLInputElement) && !(e instanceof HTMLCanvasElement) &&
+        (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
+      .map((e) => `${e.dataset.name || e.className} "${e.textContent}" ${e.scrollWidth}x${e.scrollHeight} in ${e.clientWidth}x${e.clientHeight}`));
+    const openFromMenu = async (label) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
+    };
+    const misfits = [...await overflowing('.window')];
+    for (const [scene, actions] of [['the Sun', []], ['the Moon', [['pick', ID.PLANETLIST, 9]]], ['the longest star name', [['press', 1053], ['pick', ID.STARLIST, 13]]]]) {
+      await page.evaluate(runOnPage, actions);
+      await openFromMenu('出没時刻');
+      misfits.push(...(await overflowing('dialog.rise-set[open]')).map((m) => `出没時刻, ${scene}: ${m}`));
+      await page.click('dialog.rise-set [data-name=IDOK]');
+    }
+    await openFromMenu('暦');
+    for (let month = 1; month <= 12; ++month) {
+      misfits.push(...(await overflowing('dialog.almanac[open]')).map((m) => `暦, month ${month}: ${m}`));
+      await page.click('dialog.almanac [data-name=IDC_ALMANAC_NEXT]');
+    }
+    await page.click('dialog.almanac [data-name=IDOK]');
+    await openFromMenu('日食・月食');  // 2026 from 140 E: the partial lunar eclipse of 08-28 below the horizon
+    for (let row = 0; row < await page.$$eval('.eclipse-entry', (rows) => rows.length); ++row) {
+      await page.$$eval('.eclipse-entry', (rows, i) => rows[i].click(), row);
+      misfits.push(...(await overflowing('dialog.eclipse[open]')).map((m) => `日食・月食, entry ${row}: ${m}`));
+    }
+    assert.match(await page.$eval('dialog.eclipse [data-name=IDC_ECLIPSE_DETAIL]', (e) => e.textContent), /地平線下/);
+    await page.click('dialog.eclipse [data-name=IDOK]');
+    await openFromMenu('「ほしよみ君」');
+    misfits.push(...await overflowing('dialog.about[open]'));
+    assert.deepStrictEqual(misfits, []);
     assert.deepStrictEqual(page.errors, []);
   },
 
