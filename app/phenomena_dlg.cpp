@@ -33,11 +33,13 @@ CPhenomenaDlg::CPhenomenaDlg(const PhenomenaListResult& list, const std::string&
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel(Utf8(title), this);
   heading->setTextFormat(Qt::PlainText);
+  heading->setObjectName(QStringLiteral("IDC_PHENOMENA_TITLE"));
   layout->addWidget(heading);
   auto* filters = new QHBoxLayout;
   for (int g = 0; g < 3; ++g) {
     m_groups[g] = new QCheckBox(QString::fromUtf8(kGroupNames[g]), this);
     m_groups[g]->setChecked(true);
+    m_groups[g]->setObjectName(QString::fromLatin1("IDC_PHENOMENA_") + QString::fromLatin1(kGroupKeys[g]).toUpper());
     connect(m_groups[g], &QCheckBox::toggled, this, [this] {
       unsigned groups = 0;
       for (int k = 0; k < 3; ++k) groups |= m_groups[k]->isChecked() ? 1u << k : 0u;
@@ -48,6 +50,7 @@ CPhenomenaDlg::CPhenomenaDlg(const PhenomenaListResult& list, const std::string&
   filters->addStretch();
   layout->addLayout(filters);
   m_table = new QTableWidget(0, kColumnCount, this);
+  m_table->setObjectName(QStringLiteral("IDC_PHENOMENA_TABLE"));
   QStringList headers;
   for (const char* column : kColumns) headers << QString::fromUtf8(column);
   m_table->setHorizontalHeaderLabels(headers);
@@ -57,6 +60,7 @@ CPhenomenaDlg::CPhenomenaDlg(const PhenomenaListResult& list, const std::string&
   m_table->setWordWrap(false);
   layout->addWidget(m_table);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  buttons->setObjectName(QStringLiteral("IDC_PHENOMENA_BUTTONS"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   ShowGroups(kPhenomenaAll);
