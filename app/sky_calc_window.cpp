@@ -19,6 +19,7 @@
 #include "app/about_dlg.h"
 #include "app/nfkc_match_model.h"
 #include "app/almanac_dlg.h"
+#include "app/phenomena_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
 #include "app/sky_chart_dlg.h"
@@ -118,6 +119,7 @@ const char kWhiteButtonStyle[] =
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
+const char kPhenomenaItem[] = "天象(&P)...";
 const char kEclipseItem[] = "日食・月食(&E)...";
 const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
@@ -365,6 +367,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
   menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
+  menu->addAction(QString::fromUtf8(kPhenomenaItem), this, &CSkyCalcWindow::ShowPhenomena);
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
   menu->addSeparator();
@@ -412,6 +415,19 @@ void CSkyCalcWindow::ShowAlmanac() {
   }
   const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);
   CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
+  box.exec();
+}
+
+void CSkyCalcWindow::ShowPhenomena() {
+  const StoredFields f = m_dlg.Fields();
+  const PhenomenaListResult list = ListPhenomena({f.year, 1, ZoneMinutesOf(f), kPhenomenaAll});
+  if (list.refusal) {
+    ShowMessage(list.refusal);
+    return;
+  }
+  const std::string title = FormatText("%d年の天象　標準時 %d時%d分", static_cast<int>(f.year),
+                                       static_cast<int>(f.zoneHour), f.zoneMinute);
+  CPhenomenaDlg box(list, title, this);
   box.exec();
 }
 

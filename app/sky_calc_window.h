@@ -59,6 +59,9 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   // The 暦 box (modal) for the stored year and month in the stored zone; the
   // message of the almanac's years instead outside 1000-2999.
   void ShowAlmanac();
+  // The 天象 box of the stored year in the stored zone; the message of the
+  // years instead outside 1000-2999.
+  void ShowPhenomena();
   // The 日食・月食 box (modal): the eclipses of the stored year at the stored site.
   void ShowEclipses();
   // The 星図 box (modeless, one at a time): the sky at the stored site and

@@ -4,6 +4,8 @@
 #include <map>
 #include <utility>
 
+#include "panel/phenomena_list.h"
+
 namespace skycalc {
 
 namespace {
@@ -22,6 +24,8 @@ struct Parser {
   bool almanacGiven = false;
   bool calendarGiven = false;
   bool holidaysGiven = false;
+  bool phenomenaGiven = false;
+  bool kindGiven = false;
   std::vector<std::string> given;  // the options in the order given
   bool widthGiven = false;
 
@@ -105,6 +109,10 @@ const std::map<std::string, FlagHandler>& Flags() {
          if (p.holidaysGiven) p.Fail(o + " given twice");
          p.options.holidays = p.holidaysGiven = true;
        }},
+      {"--phenomena", [](Parser& p, const std::string& o) {
+         if (p.phenomenaGiven) p.Fail(o + " given twice");
+         p.options.phenomena = p.phenomenaGiven = true;
+       }},
   };
   return flags;
 }
@@ -153,6 +161,11 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (ReadWholeNumber(v, p.options.chartWidth) != WholeNumberText::kValid || p.options.chartWidth > 20000)
              p.Fail(o + " needs a whole number of pixels from 1 to 20000, not " + QuoteForMessage(v));
            p.widthGiven = true;
+        {"--kind", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.kindGiven) p.Fail(o + " given twice");
+           p.options.phenomenaGroups = PhenomenaGroupsOf(v);
+           if (!p.options.phenomenaGroups) p.Fail(o + " needs planet, moon or meteor separated by commas, not " + QuoteForMessage(v));
+           p.kindGiven = true;
          }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
@@ -180,7 +193,8 @@ enum Mode : unsigned {
   kCalendar = 16,
   kHolidays = 32,
   kChart = 64,
-  kAnyMode = 127,
+  kPhenomena = 128,
+  kAnyMode = 255,
 };
 
 // The modes in which an option has an effect. The mode flags act in their
@@ -223,6 +237,8 @@ constexpr OptionScope kOptionScopes[] = {
     {"--holidays", kHolidays},
     {"--chart", kChart},
     {"--width", kChart},
+    {"--phenomena", kPhenomena},
+    {"--kind", kPhenomena},
 };
 
 // The flag that chooses each mode other than the instants, and what it takes.
@@ -238,6 +254,7 @@ constexpr ModeFlag kModeFlags[] = {
     {kCalendar, "--calendar", "the year, the month, the zone and --count"},
     {kHolidays, "--holidays", "the year and --count"},
     {kChart, "--chart", "the date and time, the site, the zone, the body, --precise and --width"},
+    {kPhenomena, "--phenomena", "the year, the zone, --kind and --count"},
 };
 
 // Reasons of their own for some refusals, in place of what the mode takes.
@@ -346,7 +363,7 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (p.error.empty()) p.error = CheckScopes(p.given);
   if (p.error.empty() && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
-      !p.options.holidays && p.stepGiven != p.countGiven)
+      !p.options.holidays && !p.options.phenomena && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

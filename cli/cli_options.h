@@ -34,6 +34,8 @@ struct CliOptions {
   bool almanac = false;              // the almanac's events of --count years instead of readouts
   bool calendar = false;             // the almanac's days of --count months instead of readouts
   bool holidays = false;             // Japan's holidays of --count years instead of readouts
+  bool phenomena = false;            // the sky events (天象) of --count years instead of readouts
+  unsigned phenomenaGroups = 7;      // --kind: bits of planet (1), moon (2), meteor (4)
   std::optional<std::string> dataDir;
   std::string convention = "jp";     // rise and set as "jp" (Japan's almanac office) or "intl" define them
   bool details = false;              // magnitude, phase, size, distance and constellation on every row

@@ -13,6 +13,7 @@
 #include "cli/cli_session.h"
 #include "cli/details_output.h"
 #include "cli/eclipse_output.h"
+#include "cli/phenomena_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
 #include "cli/standard_output.h"
@@ -153,6 +154,12 @@ int Run(const skycalc::CliOptions& options) {
     return options.almanac
                ? skycalc::WriteAlmanac(date.year, zoneMinutes, options.count, options.format, progress)
                : skycalc::WriteCalendar(date.year, date.month, zoneMinutes, options.count, options.format, progress);
+  }
+  if (options.phenomena) {  // the stored year(s), always the accurate theories
+    const bool progress = options.count > 1 && skycalc::TableProgress::StandardErrorIsTerminal() &&
+                          !::isatty(STDOUT_FILENO);
+    return skycalc::WritePhenomena(session.StoredCivilTime().year, skycalc::ZoneMinutesOf(session.Fields()),
+                                   options.count, options.phenomenaGroups, options.format, progress);
   }
   if (options.eclipses) {  // the stored year(s) and site, written out a year at a time
     const skycalc::StoredFields& f = session.Fields();

@@ -13,6 +13,8 @@ const char* const kCliUsageText =
        skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
                    [--json|--csv]
        skycalc-cli --holidays [--year Y] [--count K] [--json|--csv]
+       skycalc-cli --phenomena [--year Y] [ZONE] [--kind planet,moon,meteor]
+                   [--count K] [--json|--csv]
        skycalc-cli --chart FILE.svg|FILE.json [DATE] [--hour H] [--minute M] [SITE]
                    [ZONE] [BODY] [--precise] [--width N]
 DATE is --year, --month and --day; SITE --longitude, --latitude and
@@ -90,6 +92,15 @@ in the stored zone rounded to the minute as the almanac office does):
                     (date, name); an equinox day not yet announced by the
                     cabinet is computed and marked (予定); --count K for K
                     years (JSON: date, name, planned)
+  --phenomena       the stored year's sky events (天象): the planets' 合, 衝,
+                    矩, greatest elongations, 留, closest approaches and
+                    Venus's greatest brilliancy, the Moon's perigees, apogees
+                    and conjunctions with the planets and four bright stars,
+                    the Earth's perihelion and aphelion, conjunctions of two
+                    planets and the maxima of the major meteor showers, one a
+                    line (date, time, name, body, figure, where the second
+                    body passes, meaning); --count K for K years
+  --kind LIST       with --phenomena: only planet, moon and/or meteor
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
 the model's (or the almanac's) years, 64 usage error, 74 the output could not be written.
 
@@ -103,6 +114,8 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
        skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
                    [--json|--csv]
        skycalc-cli --holidays [--year 年] [--count K] [--json|--csv]
+       skycalc-cli --phenomena [--year 年] [標準時] [--kind planet,moon,meteor]
+                   [--count K] [--json|--csv]
        skycalc-cli --chart ファイル.svg|ファイル.json [日付] [--hour 時] [--minute 分]
                    [地点] [標準時] [天体] [--precise] [--width N]
 日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
@@ -165,6 +178,13 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
                     国民の休日を含む) を1行に1つ (日付、名称)。官報で未発表の
                     春分の日・秋分の日は計算により (予定) と表示。--count K で
                     K年分 (JSON: date, name, planned)
+  --phenomena       設定した年の天象: 惑星の合・衝・矩・最大離角・留・地球最近、
+                    金星の最大光度、月の近地点・遠地点と惑星・1等星との合、
+                    地球の近日点・遠日点、惑星どうしの合、主な流星群の極大を
+                    1行に1つ (日付、時刻、名称、天体、数値、位置関係、意味)。
+                    --count K でK年分
+  --kind 種類       --phenomena で planet (惑星)、moon (月)、meteor (流星群)
+                    のうち表示するものをコンマで区切って指定
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
 64 使い方の誤り、74 出力を書き込めない。
 )";

@@ -199,13 +199,14 @@ void SumCoordinate(const detail::ElpSeries (&series)[detail::kElpPowers], double
 
 // The geocentric Moon where its light left it, on the ecliptic of J2000.0
 // (km), and the rate of its longitude of date (radians per day).
-void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate) {
+// (each coordinate with its own cut: longitude, latitude, distance).
+void MoonEcliptic(double jdTt, const double (&cuts)[3], double moon[3], double& longitudeRate) {
   const detail::ElpTheory& elp = detail::ElpMpp02();
   const double t = (jdTt - ERFA_DJ00) / kDaysPerCentury;
   double l, lRate, b, bRate, r, rRate;
-  SumCoordinate(elp.longitude, t, cut, l, lRate);
-  SumCoordinate(elp.latitude, t, cut, b, bRate);
-  SumCoordinate(elp.distance, t, cut, r, rRate);
+  SumCoordinate(elp.longitude, t, cuts[0], l, lRate);
+  SumCoordinate(elp.latitude, t, cuts[1], b, bRate);
+  SumCoordinate(elp.distance, t, cuts[2], r, rRate);
   const double* w = elp.meanLongitude;
   l = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4]))) + l * ERFA_DAS2R;
   lRate = w[1] + t * (2.0 * w[2] + t * (3.0 * w[3] + t * 4.0 * w[4])) + lRate * ERFA_DAS2R;
@@ -228,6 +229,10 @@ void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate
   moon[1] = 2.0 * p * q * x + (1.0 - 2.0 * q * q) * y - 2.0 * q * root * z;
   moon[2] = -2.0 * p * root * x + 2.0 * q * root * y + (1.0 - 2.0 * p * p - 2.0 * q * q) * z;
   longitudeRate = lRate / kDaysPerCentury;
+}
+
+void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate) {
+  MoonEcliptic(jdTt, {cut, cut, cut}, moon, longitudeRate);
 }
 
 // The cut of the coarse lunar series: 1" in L and B, 1 km in R.
@@ -280,6 +285,22 @@ double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
   if (ratePerDay) *ratePerDay = rate;
   const DateFrame frame = MakeFrame(jdTt);
   return LongitudeOf(sun, frame.sunToTrue, frame);
+}
+
+ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLatitude, bool wholeDistance) {
+  double moon[3], rate;
+  MoonEcliptic(jdTt,
+               {wholeLongitude ? kFullCut : kCoarseCut, wholeLatitude ? kFullCut : kCoarseCut,
+                wholeDistance ? kFullCut : kCoarseCut},
+               moon, rate);
+  eraSxp(1.0 / kKmPerAu, moon, moon);
+  const DateFrame frame = MakeFrame(jdTt);
+  return PlaceOf(moon, frame.moonToTrue, frame);
+}
+
+void PlacesOfDate(const double (*eclipticJ2000)[3], int count, double jdTt, ApparentPlace* places) {
+  const DateFrame frame = MakeFrame(jdTt);
+  for (int i = 0; i < count; ++i) places[i] = PlaceOf(eclipticJ2000[i], frame.sunToTrue, frame);
 }
 
 }  // namespace skycalc::accurate

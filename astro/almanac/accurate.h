@@ -44,6 +44,10 @@ ApparentPlace MoonApparent(double jdTt);
 // The same from the lunar terms of 1" (1 km) and more only: within 27" of
 // MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.
 ApparentPlace MoonApparentCoarse(double jdTt);
+// Each coordinate from every term or from the coarse ones as asked, for a
+// search on one of them (the longitude for conjunctions, the distance for
+// perigees); all true is MoonApparent, all false MoonApparentCoarse.
+ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLatitude, bool wholeDistance);
 
 // For searches: the apparent ecliptic longitudes of date of the Sun and the
 // Moon ([0, 2pi)) and their rates (radians per day, from the series alone,
@@ -59,5 +63,11 @@ Longitudes ApparentLongitudes(double jdTt, bool coarse);
 // and more only (within 2" of the whole theory from 1000 to 3000, a third of
 // the cost), as in ApparentLongitudes(jdTt, true).
 double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse = false);
+
+// Vectors on VSOP87's ecliptic and equinox of J2000.0 (any length, AU) as
+// apparent places of date, through the same turns of frame as the Sun's:
+// count vectors in, count places out (distance: the vector's length). The
+// caller applies light-time and aberration.
+void PlacesOfDate(const double (*eclipticJ2000)[3], int count, double jdTt, ApparentPlace* places);
 
 }  // namespace skycalc::accurate

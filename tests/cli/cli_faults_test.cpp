@@ -26,7 +26,7 @@ TEST_F(CliProgramTest, WriteErrorsAreReportedNotSuccess) {
   const char* const modes[] = {"--help", "--year 2000 --json", "--year 2000 --step 1m --count 100000000",
                                "--year 2025 --events --count 3", "--year 2026 --almanac",
                                "--year 2026 --month 2 --calendar", "--year 2022 --eclipses --csv",
-                               "--year 2025 --planet moon --details"};
+                               "--year 2025 --planet moon --details", "--year 2026 --phenomena"};
   for (const char* mode : modes) {
     for (const auto& [redirect, error] : {std::pair{">/dev/full", ENOSPC}, std::pair{">&-", EBADF}}) {
       const auto start = std::chrono::steady_clock::now();

@@ -1,0 +1,165 @@
+#include "panel/phenomena_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "panel/readout_format.h"
+
+namespace skycalc {
+
+namespace {
+
+using phenomena::Event;
+using phenomena::Kind;
+using phenomena::Object;
+
+// Per kind: its key, its name and what it means to an observer.
+struct KindText {
+  const char* key;
+  const char* name;
+  const char* meaning;
+};
+constexpr KindText kKindTexts[phenomena::kKindCount] = {
+    {"conjunction", "合", "太陽と同じ方向にあり見えない"},
+    {"inferior_conjunction", "内合", "太陽と地球の間を通り見えない"},
+    {"superior_conjunction", "外合", "太陽の向こう側にあり見えない"},
+    {"opposition", "衝", "一晩中見える"},
+    {"eastern_quadrature", "東矩", "夕方に南中する"},
+    {"western_quadrature", "西矩", "明け方に南中する"},
+    {"greatest_eastern_elongation", "東方最大離角", "夕方の西の空で見やすい"},
+    {"greatest_western_elongation", "西方最大離角", "明け方の東の空で見やすい"},
+    {"stationary_retrograde", "留", "星座の間で止まり、逆行に移る"},
+    {"stationary_direct", "留", "星座の間で止まり、順行に移る"},
+    {"greatest_brilliancy", "最大光度", "もっとも明るく輝く"},
+    {"closest_to_earth", "地球最近", "地球にもっとも近づく"},
+    {"perigee", "近地点", "月が地球にもっとも近づく"},
+    {"apogee", "遠地点", "月が地球からもっとも遠ざかる"},
+    {"moon_conjunction", "合", "月と並んで見える"},
+    {"perihelion", "近日点", "地球が太陽にもっとも近づく"},
+    {"aphelion", "遠日点", "地球が太陽からもっとも遠ざかる"},
+    {"planet_conjunction", "合", "二つの惑星が並んで見える"},
+    {"meteor_shower", "極大", "流星がもっとも多く流れるころ"},
+};
+
+constexpr const char* kObjectNames[] = {"水星", "金星", "火星", "木星", "土星", "天王星", "海王星", "月",
+                                        "地球", "アルデバラン", "レグルス", "スピカ", "アンタレス", ""};
+
+const char* NameOf(Object o) { return kObjectNames[static_cast<int>(o)]; }
+
+// Reference: J. Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7:
+// the calendar date of a Julian Day Number (Julian calendar before 2299161).
+void DateOf(long jdn, int& year, int& month, int& day) {
+  long a = jdn;
+  if (jdn >= 2299161) {
+    const long alpha = static_cast<long>(std::floor((jdn - 1867216.25) / 36524.25));
+    a = jdn + 1 + alpha - alpha / 4;
+  }
+  const long b = a + 1524;
+  const long c = static_cast<long>(std::floor((b - 122.1) / 365.25));
+  const long d = static_cast<long>(std::floor(365.25 * c));
+  const long e = static_cast<long>(std::floor((b - d) / 30.6001));
+  day = static_cast<int>(b - d - static_cast<long>(std::floor(30.6001 * e)));
+  month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+  year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
+}
+
+std::string Figure(const Event& e) {
+  switch (e.unit) {
+    case phenomena::Unit::kDegree:
+      return FormatText(e.kind == Kind::kMeteorShower ? "太陽黄経 %.2f°" : "%.1f°", e.value);
+    case phenomena::Unit::kAu: return FormatText("%.4f au", e.value);
+    case phenomena::Unit::kKm: return FormatText("%.0f km", e.value);
+    case phenomena::Unit::kMagnitude: return FormatText("%.1f等", e.value);
+    case phenomena::Unit::kNone: break;
+  }
+  return "";
+}
+
+const char* UnitKey(phenomena::Unit unit) {
+  static const char* const kKeys[] = {"", "deg", "au", "km", "mag"};
+  return kKeys[static_cast<int>(unit)];
+}
+
+const char* GroupKey(phenomena::Group group) {
+  static const char* const kKeys[] = {"planet", "moon", "meteor"};
+  return kKeys[static_cast<int>(group)];
+}
+
+PhenomenaRow RowOf(const Event& e, int zoneMinutes) {
+  PhenomenaRow row;
+  row.event = e;
+  // The minute as the almanac rounds it (30 s up); the date is that minute's.
+  const double minutes = std::floor(e.jdUtc * 1440.0 + 720.0 + zoneMinutes + 0.5);
+  const long jdn = static_cast<long>(std::floor(minutes / 1440.0));
+  const long minuteOfDay = static_cast<long>(minutes - 1440.0 * jdn);
+  int y, m, d;
+  DateOf(jdn, y, m, d);
+  row.date = FormatText("%04d-%02d-%02d", y, m, d);
+  row.time = FormatText("%02ld:%02ld", minuteOfDay / 60, minuteOfDay % 60);
+  const KindText& text = kKindTexts[static_cast<int>(e.kind)];
+  row.kindKey = text.key;
+  row.groupKey = GroupKey(phenomena::GroupOf(e.kind));
+  row.name = text.name;
+  row.meaning = text.meaning;
+  row.figure = Figure(e);
+  row.unitKey = UnitKey(e.unit);
+  switch (e.kind) {
+    case Kind::kMoonConjunction:
+    case Kind::kPlanetConjunction:
+      row.body = std::string(NameOf(e.body)) + "・" + NameOf(e.other);
+      // Where the second body passes: "月の南 2.1°" (south of the Moon).
+      row.detail = std::string(NameOf(e.body)) + (e.north ? "の北 " : "の南 ") + row.figure;
+      break;
+    case Kind::kMeteorShower: {
+      std::size_t count = 0;
+      const phenomena::Shower* showers = phenomena::Showers(&count);
+      row.body = showers[e.shower].name;
+      break;
+    }
+    case Kind::kStationaryToRetrograde: row.body = NameOf(e.body); row.detail = "順行→逆行"; break;
+    case Kind::kStationaryToDirect: row.body = NameOf(e.body); row.detail = "逆行→順行"; break;
+    default: row.body = NameOf(e.body); break;
+  }
+  return row;
+}
+
+}  // namespace
+
+PhenomenaListResult ListPhenomena(const PhenomenaListRequest& request) {
+  PhenomenaListResult result;
+  if (request.years < 1 || request.year < phenomena::kFirstYear ||
+      request.year > phenomena::kLastYear - (request.years - 1)) {
+    result.refusal = phenomena::kYearsMessage;
+    return result;
+  }
+  for (std::int64_t i = 0; i < request.years; ++i) {
+    const phenomena::YearPhenomena year =
+        phenomena::PhenomenaOfYear(static_cast<int>(request.year + i), request.zoneMinutes);
+    for (const Event& e : year.events) {
+      const unsigned group = 1u << static_cast<int>(phenomena::GroupOf(e.kind));
+      if (request.groups & group) result.rows.push_back(RowOf(e, request.zoneMinutes));
+    }
+  }
+  return result;
+}
+
+unsigned PhenomenaGroupsOf(const std::string& list) {
+  static const char* const kNames[] = {"planet", "moon", "meteor"};
+  unsigned groups = 0;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = list.substr(start, comma - start);
+    unsigned bit = 0;
+    for (unsigned k = 0; k < 3; ++k) {
+      if (name == kNames[k]) bit = 1u << k;
+    }
+    if (!bit) return 0;
+    groups |= bit;
+    start = comma + 1;
+  }
+  return groups;
+}
+
+}  // namespace skycalc
