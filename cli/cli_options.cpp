@@ -161,6 +161,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (ReadWholeNumber(v, p.options.chartWidth) != WholeNumberText::kValid || p.options.chartWidth > 20000)
              p.Fail(o + " needs a whole number of pixels from 1 to 20000, not " + QuoteForMessage(v));
            p.widthGiven = true;
+         }},
         {"--kind", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.kindGiven) p.Fail(o + " given twice");
            p.options.phenomenaGroups = PhenomenaGroupsOf(v);
