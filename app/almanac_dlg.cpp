@@ -86,7 +86,7 @@ void DrawMoon(QPainter& painter, const QRectF& box, double fraction, bool waxing
 
 CMonthGridView::CMonthGridView(QWidget* parent) : QWidget(parent) {}
 
-void CMonthGridView::SetMonth(const almanac::MonthGrid& grid) {
+void CMonthGridView::SetMonth(const almanac::MonthGrid& grid, const PhenomenaListResult& sky) {
   m_cells.clear();
   if (!grid.days.empty()) {
     // The days run on without gaps in the week, even across the 1582 reform.
@@ -101,6 +101,8 @@ void CMonthGridView::SetMonth(const almanac::MonthGrid& grid) {
       cell.texts << QString::number(day.date.day) << QString::asprintf("%.1f", day.moonAgeNoon) << LunarText(day.lunar)
                  << Utf8(day.rokuyo);
       for (const almanac::Event& event : day.events) cell.texts << Utf8(event.name);
+      for (const std::string& name : CalendarPhenomena(sky, day.date.year, day.date.month, day.date.day))
+        cell.texts << Utf8(name);
       if (!day.holiday.empty()) cell.holiday = Utf8(almanac::HolidayLabel(day.holiday, day.holidayPlanned));
       m_cells.push_back(cell);
     }
@@ -235,10 +237,11 @@ CAlmanacDlg::CAlmanacDlg(const almanac::MonthGrid& grid, int zoneMinutes, const 
 }
 
 void CAlmanacDlg::Show(const almanac::MonthGrid& grid) {
+  if (grid.year != m_year) m_sky = ListPhenomena({grid.year, 1, m_zoneMinutes, kPhenomenaAll});
   m_year = grid.year;
   m_month = grid.month;
   m_title->setText(QString::fromUtf8("%1年%2月　%3").arg(grid.year).arg(grid.month).arg(m_zone));
-  m_view->SetMonth(grid);
+  m_view->SetMonth(grid, m_sky);
   QStringList lines;
   for (const almanac::Day& day : grid.days) {
     for (const almanac::Event& event : day.events) lines << EventLine(event);

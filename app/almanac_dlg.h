@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/almanac/almanac.h"
+#include "panel/phenomena_list.h"
 
 class QLabel;
 class QPushButton;
@@ -17,17 +18,20 @@ namespace skycalc {
 // 土) over six weeks of cells; each day's cell holds its number, the Moon's
 // lit part at local noon (waxing lit on the right, as seen from the northern
 // hemisphere), the 正午月齢, the 旧暦 date with its 六曜, Japan's holiday in
-// red (its day too), and the names of the day's phases, solar terms and 雑節.
+// red (its day too), and the names of the day's phases, solar terms and 雑節
+// followed by the calendar's names of its 天象 (CalendarPhenomena).
 class CMonthGridView : public QWidget {
   Q_OBJECT
 
  public:
   explicit CMonthGridView(QWidget* parent = nullptr);
 
-  // Shows the days of grid (an empty calendar for a grid without days).
-  void SetMonth(const almanac::MonthGrid& grid);
+  // Shows the days of grid (an empty calendar for a grid without days) with
+  // their 天象 from sky (the 天象 of the grid's year in the same zone).
+  void SetMonth(const almanac::MonthGrid& grid, const PhenomenaListResult& sky);
   // The texts of the cell of day of month: "20", "1.3" (the age), "旧2/2",
-  // "大安", then each event's name, then the holiday's name ("春分の日",
+  // "大安", then each event's name, then each 天象's ("火星衝", "月・土星"),
+  // then the holiday's name ("春分の日",
   // "春分の日(予定)") on a holiday; empty for a day the month lacks.
   QStringList CellTexts(int day) const;
   // The colour of the day's number: red on Sundays and holidays, blue on
@@ -71,6 +75,7 @@ class CAlmanacDlg : public QDialog {
 
   int m_zoneMinutes;
   QString m_zone;
+  PhenomenaListResult m_sky;  // the 天象 of the year shown (m_year)
   int m_year = 0, m_month = 0;
   CMonthGridView* m_view;
   QLabel* m_title;

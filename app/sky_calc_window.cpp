@@ -119,7 +119,7 @@ const char kWhiteButtonStyle[] =
 const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
-const char kPhenomenaItem[] = "天象(&P)...";
+const char kPhenomenaItem[] = "天象(&T)...";  // P is 高精度計算's
 const char kEclipseItem[] = "日食・月食(&E)...";
 const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
@@ -141,7 +141,10 @@ const char kHelpText[] =
     "地平線に一致する時刻、大気差35′08″、時刻は分未満を四捨五入)。"
     "「この時刻」には、設定した時刻の天体の等級・輝面比・位相角・太陽からの離角(東または西)・視直径・"
     "距離・星座を表示します。\n"
-    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。\n"
+    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。"
+    "各日には惑星の現象(衝・最大離角・留など)、月と惑星の接近、流星群の極大も表示します。"
+    "「天象」では、設定した年の惑星・月・流星群の現象を時刻・数値・意味とともに一覧にします"
+    "(前年・翌年で年を移り、惑星・月・流星群で絞り込みます)。\n"
     "7. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
     "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
     "(1000年～2999年)。\n"
@@ -425,9 +428,7 @@ void CSkyCalcWindow::ShowPhenomena() {
     ShowMessage(list.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の天象　標準時 %d時%d分", static_cast<int>(f.year),
-                                       static_cast<int>(f.zoneHour), f.zoneMinute);
-  CPhenomenaDlg box(list, title, this);
+  CPhenomenaDlg box(list, f.year, ZoneMinutesOf(f), static_cast<int>(f.zoneHour), f.zoneMinute, this);
   box.exec();
 }
 

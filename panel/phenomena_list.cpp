@@ -137,11 +137,61 @@ PhenomenaListResult ListPhenomena(const PhenomenaListRequest& request) {
     const phenomena::YearPhenomena year =
         phenomena::PhenomenaOfYear(static_cast<int>(request.year + i), request.zoneMinutes);
     for (const Event& e : year.events) {
-      const unsigned group = 1u << static_cast<int>(phenomena::GroupOf(e.kind));
+      const unsigned group = 1u << static_cast<int>(phenomena::GroupOf(e.kind));  // as PhenomenaGroupOf
       if (request.groups & group) result.rows.push_back(RowOf(e, request.zoneMinutes));
     }
   }
   return result;
+}
+
+const char* const kPhenomenaColumns[kPhenomenaColumnCount] = {"日付", "時刻", "天体", "現象", "数値", "位置", "意味"};
+const char* const kPhenomenaGroupKeys[kPhenomenaGroupCount] = {"planet", "moon", "meteor"};
+const char* const kPhenomenaGroupNames[kPhenomenaGroupCount] = {"惑星", "月", "流星群"};
+
+std::array<std::string, kPhenomenaColumnCount> PhenomenaCells(const PhenomenaRow& row) {
+  return {row.date, row.time, row.body, row.name, row.figure, row.detail, row.meaning};
+}
+
+unsigned PhenomenaGroupOf(const PhenomenaRow& row) { return 1u << static_cast<int>(phenomena::GroupOf(row.event.kind)); }
+
+std::string PhenomenaTitle(std::int32_t year, int zoneHour, int zoneMinute) {
+  return FormatText("%d年の天象　標準時 %d時%d分", static_cast<int>(year), zoneHour, zoneMinute);
+}
+
+std::string CalendarPhenomenonName(const PhenomenaRow& row) {
+  const Event& e = row.event;
+  switch (e.kind) {
+    case Kind::kEasternQuadrature:
+    case Kind::kWesternQuadrature:
+    case Kind::kPerigee:
+    case Kind::kApogee:
+    case Kind::kPerihelion:
+    case Kind::kAphelion:
+    case Kind::kPlanetConjunction: return "";
+    case Kind::kMoonConjunction: return e.other <= Object::kSaturn ? row.body : "";
+    case Kind::kMeteorShower: return row.body;
+    default: return e.body <= Object::kSaturn ? row.body + row.name : "";
+  }
+}
+
+std::vector<std::string> CalendarPhenomena(const PhenomenaListResult& list, int year, int month, int day) {
+  const std::string date = FormatText("%04d-%02d-%02d", year, month, day);
+  std::vector<std::string> names;
+  std::size_t moon = std::string::npos;  // the day's first Moon conjunction shown, which takes the others' planets
+  for (const PhenomenaRow& row : list.rows) {
+    if (row.date != date) continue;
+    std::string name = CalendarPhenomenonName(row);
+    if (name.empty()) continue;
+    if (row.event.kind != Kind::kMoonConjunction) {
+      names.push_back(std::move(name));
+    } else if (moon == std::string::npos) {
+      moon = names.size();
+      names.push_back(std::move(name));
+    } else {
+      names[moon] += std::string("・") + NameOf(row.event.other);
+    }
+  }
+  return names;
 }
 
 unsigned PhenomenaGroupsOf(const std::string& list) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,38 @@ struct PhenomenaListResult {
 };
 
 PhenomenaListResult ListPhenomena(const PhenomenaListRequest& request);
+
+// The box's column heads (日付, 時刻, 天体, 現象, 数値, 位置, 意味) and a row's
+// texts in their order.
+inline constexpr int kPhenomenaColumnCount = 7;
+extern const char* const kPhenomenaColumns[kPhenomenaColumnCount];
+std::array<std::string, kPhenomenaColumnCount> PhenomenaCells(const PhenomenaRow& row);
+
+// The groups' keys (as PhenomenaRow::groupKey) and their names on the box's
+// check boxes, in the order of the bits kPhenomenaPlanets, kPhenomenaMoon,
+// kPhenomenaMeteors.
+inline constexpr int kPhenomenaGroupCount = 3;
+extern const char* const kPhenomenaGroupKeys[kPhenomenaGroupCount];
+extern const char* const kPhenomenaGroupNames[kPhenomenaGroupCount];
+// The bit of a row's group (kPhenomenaPlanets ...).
+unsigned PhenomenaGroupOf(const PhenomenaRow& row);
+
+// The box's title: "2026年の天象　標準時 9時0分".
+std::string PhenomenaTitle(std::int32_t year, int zoneHour, int zoneMinute);
+
+// The name a calendar's day shows for a row, or "" for a row a calendar
+// leaves to the 天象 box: the phenomena of the planets seen by eye (水星 to
+// 土星) but their quadratures ("火星衝", "水星東方最大離角", "金星最大光度",
+// "木星留"), the Moon's conjunctions with those planets ("月・土星") and the
+// meteor maxima ("ペルセウス座流星群"). The Moon's conjunctions with bright
+// stars, its perigees and apogees, the Earth's perihelion and aphelion, the
+// planets' pairs and 天王星 and 海王星 are left out, so that a cell keeps room
+// for the almanac's own events.
+std::string CalendarPhenomenonName(const PhenomenaRow& row);
+
+// The calendar's names of the rows on a local date (as the rows' dates), by
+// instant; the Moon's conjunctions of one day share one name ("月・火星・金星").
+std::vector<std::string> CalendarPhenomena(const PhenomenaListResult& list, int year, int month, int day);
 
 // The groups named in a comma-separated list of planet, moon and meteor;
 // 0 for an empty list or an unknown name.

@@ -19,7 +19,8 @@
     '3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n' +
     '4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n\n' +
     '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。' +
-    '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気など)を、「日食・月食」でその年の日食と月食を、' +
+    '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気・惑星の現象など)を、「天象」でその年の惑星・月・流星群の現象を、' +
+    '「日食・月食」でその年の日食と月食を、' +
     '設定した地点と標準時で表示します(1000年～2999年)。' +
     '「星図」で設定した地点と日時の空を星座早見盤と同じ向きで表示し、惑星・恒星・星座名のクリックでその天体を選びます。\n\n' +
     '計算方法は2つあります。\n' +
@@ -451,6 +452,71 @@
     ok.focus();
   }
 
+  // The 天象 box: the stored year's sky events, one a row (the logic's texts
+  // and columns), each group shown or hidden by its box; 前年 and 翌年 step.
+  function showPhenomena() {
+    const first = module.UTF8ToString(module._skycalc_phenomena(0));
+    if (!first) return;  // refused: the logic has shown its message
+    const { dialog, client, ok } = plainBox('天象', 'phenomena', [560, 320], [503, 7, 50, 14]);
+    const title = unitLabel(client, 'IDC_PHENOMENA_TITLE', [11, 10, 250, 10]);
+    const stepButton = (name, text, rect, years) => {
+      const button = make('button', 'button control', text);
+      button.type = 'button';
+      button.dataset.name = name;
+      place(button, rect);
+      button.addEventListener('click', () => {
+        const json = module.UTF8ToString(module._skycalc_phenomena(shown.year + years));
+        if (json) show(JSON.parse(json));
+      });
+      client.append(button);
+      return button;
+    };
+    const previous = stepButton('IDC_PHENOMENA_PREVIOUS', '前年', [395, 7, 50, 14], -1);
+    const next = stepButton('IDC_PHENOMENA_NEXT', '翌年', [449, 7, 50, 14], 1);
+    const data0 = JSON.parse(first);
+    const boxes = data0.groups.map((group, g) => {
+      const label = make('label', 'radio control');
+      label.dataset.name = `IDC_PHENOMENA_${group.key.toUpperCase()}`;
+      const input = make('input');
+      Object.assign(input, { type: 'checkbox', checked: true });
+      input.addEventListener('change', () => fill());
+      label.append(input, make('span', '', group.name));
+      place(label, [11 + 45 * g, 26, 42, 10]);
+      client.append(label);
+      return { key: group.key, input };
+    });
+    const list = make('div', 'phenomena-list control');
+    list.dataset.name = 'IDC_PHENOMENA_TABLE';
+    place(list, [8, 40, 544, 274]);
+    client.append(list);
+    let shown;
+    // The rows of the groups ticked.
+    function fill() {
+      const ticked = new Set(boxes.filter((b) => b.input.checked).map((b) => b.key));
+      const table = make('table');
+      const head = make('tr');
+      for (const column of shown.columns) head.append(make('th', '', column));
+      table.append(head);
+      for (const row of shown.rows) {
+        if (!ticked.has(row.group)) continue;
+        const line = make('tr');
+        for (const cell of row.cells) line.append(make('td', '', cell));
+        table.append(line);
+      }
+      list.replaceChildren(table);
+    }
+    function show(data) {
+      shown = data;
+      title.firstChild.textContent = data.title;
+      previous.disabled = !data.previous;
+      next.disabled = !data.next;
+      fill();
+    }
+    show(data0);
+    dialog.showModal();
+    ok.focus();
+  }
+
   // The 日食・月食 box: the stored year's eclipses at the stored site; the
   // selected one's contacts and a drawing at its maximum (the logic's figures).
   function showEclipses() {
@@ -655,6 +721,7 @@
     const items = [
       { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
       { label: '暦', key: 'K', suffix: '...', run: showAlmanac },
+      { label: '天象', key: 'T', suffix: '...', run: showPhenomena },
       { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
       { label: '星図', key: 'M', suffix: '...', run: showChart },
       null,

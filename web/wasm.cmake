@@ -20,6 +20,6 @@ target_compile_options(skycalc_erfa PRIVATE -w)
 set_target_properties(skycalc_erfa PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 64)
 add_library(PkgConfig::ERFA ALIAS skycalc_erfa)
 
-foreach(dir astro/base astro/frames astro/time astro/horizon astro/planets astro/precise astro/almanac astro/eclipse astro/events astro/sky astro/details catalog panel web)
+foreach(dir astro/base astro/frames astro/time astro/horizon astro/planets astro/precise astro/almanac astro/eclipse astro/events astro/sky astro/details astro/phenomena catalog panel web)
   add_subdirectory(${dir})
 endforeach()

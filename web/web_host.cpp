@@ -24,6 +24,7 @@
 #include "panel/day_events.h"
 #include "panel/eclipse_list.h"
 #include "panel/model_messages.h"
+#include "panel/phenomena_list.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
 #include "panel/sky_calc_dlg.h"
@@ -162,7 +163,9 @@ int Weekday(const almanac::LocalDate& date) {
 }
 
 // The 暦 box's month as JSON (texts as the window's box shows them).
-std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone) {
+// sky: the 天象 of the grid's year in the same zone, whose calendar names
+// follow each day's own events in its cell.
+std::string AlmanacJson(const almanac::MonthGrid& grid, const PhenomenaListResult& sky, const std::string& zone) {
   constexpr double kHalfSynodicMonth = 29.530589 / 2;  // days
   std::vector<std::string> days, lines;
   for (const almanac::Day& day : grid.days) {
@@ -172,6 +175,8 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
       lines.push_back(Json(FormatText("%d日 ", event.date.day) + event.name +
                            (event.hasTime ? FormatText(" %02d:%02d", event.hour, event.minute) : "")));
     }
+    for (const std::string& name : CalendarPhenomena(sky, day.date.year, day.date.month, day.date.day))
+      names.push_back(Json(name));
     const almanac::LunarDate& l = day.lunar;
     days.push_back("{\"day\":" + std::to_string(day.date.day) + ",\"weekday\":" + std::to_string(Weekday(day.date)) +
                    ",\"age\":" + Json(FormatText("%.1f", day.moonAgeNoon)) +
@@ -208,6 +213,40 @@ std::string EclipsesJson(const EclipseListResult& list, const std::string& title
   return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) +
          ",\"first\":" + std::to_string(FirstSeenEclipse(list.eclipses)) + ",\"noneSeen\":" + Json(kNoEclipseSeenText) +
          "}";
+}
+
+// The 天象 of a local year in a zone, kept for the next call (the 暦 box
+// steps through the months of one year).
+const PhenomenaListResult& YearPhenomena(std::int32_t year, int zoneMinutes) {
+  static PhenomenaListResult list;
+  static std::int32_t listYear = 0;
+  static int listZone = 0;
+  if (listYear != year || listZone != zoneMinutes) {
+    list = ListPhenomena({year, 1, zoneMinutes, kPhenomenaAll});
+    listYear = year;
+    listZone = zoneMinutes;
+  }
+  return list;
+}
+
+// The 天象 box as JSON: its title, whether a year lies before and after,
+// the column heads, the groups (key and name, in the order of their bits)
+// and per row its group's key and its texts in the columns' order.
+std::string PhenomenaJson(const PhenomenaListResult& list, std::int32_t year, const StoredFields& f) {
+  std::vector<std::string> columns, groups, rows;
+  for (const char* column : kPhenomenaColumns) columns.push_back(Json(column));
+  for (int g = 0; g < kPhenomenaGroupCount; ++g)
+    groups.push_back("{\"key\":" + Json(kPhenomenaGroupKeys[g]) + ",\"name\":" + Json(kPhenomenaGroupNames[g]) + "}");
+  for (const PhenomenaRow& row : list.rows) {
+    std::vector<std::string> cells;
+    for (const std::string& cell : PhenomenaCells(row)) cells.push_back(Json(cell));
+    rows.push_back("{\"group\":" + Json(row.groupKey) + ",\"cells\":" + JsonArray(cells) + "}");
+  }
+  return "{\"year\":" + std::to_string(year) +
+         ",\"title\":" + Json(PhenomenaTitle(year, static_cast<int>(f.zoneHour), f.zoneMinute)) +
+         ",\"previous\":" + (year > phenomena::kFirstYear ? "true" : "false") +
+         ",\"next\":" + (year < phenomena::kLastYear ? "true" : "false") + ",\"columns\":" + JsonArray(columns) +
+         ",\"groups\":" + JsonArray(groups) + ",\"rows\":" + JsonArray(rows) + "}";
 }
 
 }  // namespace
@@ -310,7 +349,7 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
     if (stored) g_page->host.ShowMessage(almanac::kYearsMessage);
     return json.c_str();
   }
-  json = AlmanacJson(grids.front(), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
+  json = AlmanacJson(grids.front(), YearPhenomena(grids.front().year, zoneMinutes), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
   return json.c_str();
 }
 
@@ -329,6 +368,23 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
   }
   json = EclipsesJson(list, FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth),
                       EventsSiteLine(g_page->dlg.CurrentObservation()), zone);
+  return json.c_str();
+}
+
+// The 天象 box as JSON (PhenomenaJson): year 0 for the stored year (the
+// years' message shown and "" returned when it is outside 1000-2999), else
+// that year in the stored zone ("" outside the years, no message).
+EMSCRIPTEN_KEEPALIVE const char* skycalc_phenomena(int year) {
+  using namespace skycalc;
+  static std::string json;
+  const StoredFields f = g_page->dlg.Fields();
+  const std::int32_t shown = year == 0 ? f.year : year;
+  json.clear();
+  if (shown < phenomena::kFirstYear || shown > phenomena::kLastYear) {
+    if (year == 0) g_page->host.ShowMessage(phenomena::kYearsMessage);
+    return json.c_str();
+  }
+  json = PhenomenaJson(YearPhenomena(shown, ZoneMinutesOf(f)), shown, f);
   return json.c_str();
 }
 

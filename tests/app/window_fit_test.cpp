@@ -166,7 +166,7 @@ TEST_F(WindowFitTest, EveryTextFitsItsControl) {
        [](WindowFitTest& t) { t.Store(IDC_FIELD_AZIMUTH, "37.5"); }, "出没時刻(&R)..."},
       {"日食・月食 counting azimuths from 37.5",
        [](WindowFitTest& t) { t.Store(IDC_FIELD_AZIMUTH, "37.5"); }, "日食・月食(&E)..."},
-      {"天象 of 2001: the title line and the group boxes whole", [](WindowFitTest&) {}, "天象(&P)..."},
+      {"天象 of 2001: the title line and the group boxes whole", [](WindowFitTest&) {}, "天象(&T)..."},
       {"version box: ver1.2 whole", [](WindowFitTest&) {}, "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
   };
   const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;

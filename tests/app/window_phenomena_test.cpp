@@ -15,8 +15,8 @@ using namespace skycalc;
 TEST_F(WindowTest, PhenomenaBoxListsTheYearByGroupWithEveryTextWhole) {
   Open();  // 2001-01-01, zone +9
   std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-  ASSERT_EQ(menu->actions().value(2)->text(), QString::fromUtf8("天象(&P)..."));  // after 暦
-  InspectMenuBox(*window, "天象(&P)...", [](QDialog& box) {
+  ASSERT_EQ(menu->actions().value(2)->text(), QString::fromUtf8("天象(&T)..."));  // after 暦
+  InspectMenuBox(*window, "天象(&T)...", [](QDialog& box) {
     EXPECT_EQ(box.windowTitle(), QString::fromUtf8("天象"));
     auto* table = box.findChild<QTableWidget*>();
     ASSERT_NE(table, nullptr);
