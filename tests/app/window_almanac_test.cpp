@@ -64,7 +64,8 @@ TEST_F(AlmanacBoxTest, March2026AndItsNeighbours) {
       EXPECT_TRUE(events.contains(QString::fromUtf8(line))) << line << " in " << events.toStdString();
     }
     // 朔 at 10:23 begins 旧二月 (the year's 旧正月 was 2-17): noon ages 0.07 and 1.07 days.
-    EXPECT_EQ(Cell(box, 19), QString::fromUtf8("19 0.1 旧2/1 友引 朔").split(' '));
+    // The Moon passes Saturn that evening (19:51; 海王星 at 16:00 is left to the 天象 box).
+    EXPECT_EQ(Cell(box, 19), QString::fromUtf8("19 0.1 旧2/1 友引 朔 月・土星").split(' '));
     EXPECT_EQ(Cell(box, 20).mid(0, 4), QString::fromUtf8("20 1.1 旧2/2 先負").split(' '));
     EXPECT_TRUE(Cell(box, 20).contains(QString::fromUtf8("春分")));
     EXPECT_TRUE(Cell(box, 32).isEmpty());
@@ -113,5 +114,35 @@ TEST_F(AlmanacBoxTest, HolidaysInRed) {
     EXPECT_EQ(view->DayColour(22), QColor(0xc0, 0, 0));
     EXPECT_EQ(view->DayColour(27), QColor(0xc0, 0, 0));
     EXPECT_NE(view->DayColour(24), QColor(0xc0, 0, 0));
+  });
+}
+
+// Each day's cell names its 天象 after its own events, as the almanac office's
+// 天象 page and the press give them for January 2026 (JST): 木星 衝 1-10 17:42;
+// the full Moon by Jupiter on the night of 1-3/4 and again on 1-31; the Moon by
+// Mars, Mercury and Venus on 1-19; しぶんぎ座流星群 at its maximum on 1-4;
+// 火星 合 and 木星 closest to the Earth 1-9 (朔 1-19 04:52). The Moon's passes of bright stars (1-1 アルデバラン, 1-15
+// アンタレス) and of 天王星 and 海王星, perigees and apogees, and planet pairs
+// (1-18 水星・火星) are not named.
+TEST_F(AlmanacBoxTest, DaysNameTheirSkyEventsButNotTheMinorOnes) {
+  Open();
+  SetDate("2026", "1");
+  WithAlmanacBox(*window, [](QDialog& box) {
+    const struct {
+      int day;
+      const char* shown;   // the cell's texts after the day, age, lunar date and 六曜; "" for none
+    } cases[] = {{10, "木星衝"},
+                 {4, "しぶんぎ座流星群 月・木星"},
+                 {31, "月・木星"},
+                 {19, "朔 月・火星・水星・金星"},
+                 {9, "木星地球最近 火星合"},
+                 {1, "元日"},
+                 {15, ""},
+                 {18, ""},
+                 {28, ""}};
+    for (const auto& c : cases) {
+      const QStringList texts = Cell(box, c.day).mid(4);
+      EXPECT_EQ(texts.join(' '), QString::fromUtf8(c.shown)) << c.day;
+    }
   });
 }
