@@ -242,7 +242,7 @@ const TESTS = {
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
@@ -261,6 +261,12 @@ const TESTS = {
       const [year, month] = [2033 + Math.floor((10 + m) / 12), (10 + m) % 12 + 1];
       assert.strictEqual(shown.title, `${year}年${month}月　標準時 -4時0分`);
       const expected = days.filter((line) => line.startsWith(`${year}-${String(month).padStart(2, '0')}-`)).map((line) => line.split('\t'));
+      // A cell's own events come first; the day's 天象 follow them (checked with the 天象 box below).
+      const ownEvents = expected.map(([, , , , , events]) => events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' '));
+      shown.cells.forEach((cell, i) => {
+        assert(cell[4].startsWith(ownEvents[i]), `${cell[4]} after ${ownEvents[i]}`);
+        cell[4] = ownEvents[i];
+      });
       assert.deepStrictEqual(shown.cells, expected.map(([date, age, , lunar, rokuyo, events, holiday = '']) => [String(Number(date.slice(8))), age,
         lunar.replace(/月/, '/').replace(/日$/, ''), rokuyo, events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' '),
         holiday, holiday !== '']));
@@ -271,6 +277,22 @@ const TESTS = {
     }
     assert.match(await page.$eval('dialog.almanac [data-name=IDC_ALMANAC_NOTE]', (e) => e.textContent), /閏十一月/);
     await page.click('dialog.almanac [data-name=IDOK]');
+    // 天象: the rows of the year against --phenomena, the groups unticked and ticked, 前年.
+    await openFromMenu('天象');
+    const phenomenaRows = () => page.$eval('dialog.phenomena[open]', (d) => [...d.querySelectorAll('tr')].slice(1)
+      .map((r) => [...r.querySelectorAll('td')].map((c) => c.textContent)));
+    const phenomena = (...kind) => cli(['year', 'zone-hour', 'zone-minute'], '--phenomena', ...kind).map((line) => line.split('\t'));
+    const order = ([date, time, name, body, figure, detail, meaning]) => [date, time, body, name, figure, detail, meaning];
+    assert.strictEqual(await page.$eval('dialog.phenomena [data-name=IDC_PHENOMENA_TITLE]', (e) => e.textContent), '2033年の天象　標準時 -4時0分');
+    assert.deepStrictEqual(await phenomenaRows(), phenomena().map(order));
+    await page.click('dialog.phenomena [data-name=IDC_PHENOMENA_MOON] input');
+    assert.deepStrictEqual(await phenomenaRows(), phenomena('--kind', 'planet,meteor').map(order));
+    await page.click('dialog.phenomena [data-name=IDC_PHENOMENA_PLANET] input');
+    assert.deepStrictEqual(await phenomenaRows(), phenomena('--kind', 'meteor').map(order));
+    await page.click('dialog.phenomena [data-name=IDC_PHENOMENA_PREVIOUS]');
+    assert.strictEqual(await page.$eval('dialog.phenomena [data-name=IDC_PHENOMENA_TITLE]', (e) => e.textContent), '2032年の天象　標準時 -4時0分');
+    assert((await phenomenaRows()).every(([date], i, all) => date.startsWith('2032-') && all.length >= 8), 'the meteor maxima of 2032');
+    await page.click('dialog.phenomena [data-name=IDOK]');
     // 日食・月食: the list and each eclipse's contact lines.
     await openFromMenu('日食・月食');
     const eclipses = cli(['year', 'longitude', 'latitude', 'zone-hour', 'zone-minute', 'azimuth'], '--eclipses').map((line) => line.split('\t').slice(0, -1));  // less the azimuth words
