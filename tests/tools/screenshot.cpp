@@ -6,15 +6,18 @@
 //   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
 //                                         seen from the site selected
 //   skycalc-screenshot chart FILE.png     its 星図 box, the Moon chosen
+//   skycalc-screenshot phenomena FILE.png its 天象 box (almanac-2026-09: the 暦 box stepped to 2026年9月)
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -69,6 +72,17 @@ void SelectFirstSeenEclipse(QWidget* box) {
   }
 }
 
+// In the 暦 box, steps to 2026年9月 (a month of three holidays in a row).
+void StepToSeptember2026(QWidget* box) {
+  auto* title = box->findChild<QLabel*>(QStringLiteral("IDC_ALMANAC_MONTH"));
+  for (int i = 0; i < 12000 && title && !title->text().startsWith(QString::fromUtf8("2026年9月")); ++i) {
+    const int shown = title->text().section(QString::fromUtf8("年"), 0, 0).toInt() * 12 +
+                      title->text().section(QString::fromUtf8("年"), 1).section(QString::fromUtf8("月"), 0, 0).toInt();
+    const char* step = shown > 2026 * 12 + 9 ? "IDC_ALMANAC_PREVIOUS" : "IDC_ALMANAC_NEXT";
+    box->findChild<QPushButton*>(QString::fromLatin1(step))->click();
+  }
+}
+
 }  // namespace
 
 // The boxes the tool can picture, each opened by the window's own handler
@@ -82,6 +96,8 @@ struct Box {
 const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, -1},
                       {"riseset-moon", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, 9},
                       {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr, -1},
+                      {"almanac-2026-09", &skycalc::CSkyCalcWindow::ShowAlmanac, StepToSeptember2026, -1},
+                      {"phenomena", &skycalc::CSkyCalcWindow::ShowPhenomena, nullptr, -1},
                       {"about", &skycalc::CSkyCalcWindow::ShowAbout, nullptr, -1},
                       {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1},
                       {"chart", &skycalc::CSkyCalcWindow::ShowChart, nullptr, 9}};
@@ -91,7 +107,7 @@ int main(int argc, char** argv) {
   for (const Box& box : kBoxes)
     if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
   if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse|about|chart FILE.png\n");
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|almanac-2026-09|phenomena|eclipse|about|chart FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
