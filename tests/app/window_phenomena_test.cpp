@@ -43,3 +43,19 @@ TEST_F(WindowTest, PhenomenaBoxListsTheYearByGroupWithEveryTextWhole) {
         EXPECT_LE(metrics.horizontalAdvance(table->item(r, c)->text()), table->columnWidth(c)) << r << "," << c;
   });
 }
+
+// Each item of the right-click menu has a key of its own: 天象 and 高精度計算
+// once both took P, so that P only moved between them.
+TEST_F(WindowTest, ContextMenuKeysAreDistinct) {
+  Open();
+  std::unique_ptr<QMenu> menu(window->CreateContextMenu());
+  QStringList keys;
+  for (QAction* action : menu->actions()) {
+    const int amp = action->text().indexOf('&');
+    if (amp < 0) continue;
+    const QString key = action->text().mid(amp + 1, 1).toUpper();
+    EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
+    keys << key;
+  }
+  EXPECT_EQ(keys.size(), 7);
+}
