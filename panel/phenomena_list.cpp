@@ -163,13 +163,20 @@ std::string CalendarPhenomenonName(const PhenomenaRow& row) {
   switch (e.kind) {
     case Kind::kEasternQuadrature:
     case Kind::kWesternQuadrature:
+    case Kind::kClosestToEarth:
     case Kind::kPerigee:
     case Kind::kApogee:
     case Kind::kPerihelion:
     case Kind::kAphelion:
     case Kind::kPlanetConjunction: return "";
-    case Kind::kMoonConjunction: return e.other <= Object::kSaturn ? row.body : "";
-    case Kind::kMeteorShower: return row.body;
+    case Kind::kMoonConjunction:
+      return e.other >= Object::kVenus && e.other <= Object::kSaturn ? row.body : "";
+    case Kind::kMeteorShower: {
+      // Reference: 国立天文台 ほしぞら情報, the three major showers (三大流星群).
+      std::size_t count = 0;
+      const std::string code = phenomena::Showers(&count)[e.shower].code;
+      return code == "QUA" || code == "PER" || code == "GEM" ? row.body : "";
+    }
     default: return e.body <= Object::kSaturn ? row.body + row.name : "";
   }
 }

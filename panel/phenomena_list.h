@@ -64,12 +64,14 @@ std::string PhenomenaTitle(std::int32_t year, int zoneHour, int zoneMinute);
 
 // The name a calendar's day shows for a row, or "" for a row a calendar
 // leaves to the 天象 box: the phenomena of the planets seen by eye (水星 to
-// 土星) but their quadratures ("火星衝", "水星東方最大離角", "金星最大光度",
-// "木星留"), the Moon's conjunctions with those planets ("月・土星") and the
-// meteor maxima ("ペルセウス座流星群"). The Moon's conjunctions with bright
-// stars, its perigees and apogees, the Earth's perihelion and aphelion, the
-// planets' pairs and 天王星 and 海王星 are left out, so that a cell keeps room
-// for the almanac's own events.
+// 土星) but their quadratures and closest approaches (near their 衝 and 内合):
+// "火星衝", "水星東方最大離角", "金星最大光度", "木星留"; the Moon's
+// conjunctions with the bright planets 金星 to 土星 ("月・土星"); the maxima
+// of the three major meteor showers (しぶんぎ座, ペルセウス座, ふたご座). The
+// Moon's conjunctions with 水星 and bright stars, its perigees and apogees,
+// the Earth's perihelion and aphelion, the planets' pairs, 天王星, 海王星 and
+// the minor showers are left out, so that a cell keeps room for the almanac's
+// own events and the holiday.
 std::string CalendarPhenomenonName(const PhenomenaRow& row);
 
 // The calendar's names of the rows on a local date (as the rows' dates), by

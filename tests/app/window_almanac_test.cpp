@@ -120,10 +120,10 @@ TEST_F(AlmanacBoxTest, HolidaysInRed) {
 // Each day's cell names its 天象 after its own events, as the almanac office's
 // 天象 page and the press give them for January 2026 (JST): 木星 衝 1-10 17:42;
 // the full Moon by Jupiter on the night of 1-3/4 and again on 1-31; the Moon by
-// Mars, Mercury and Venus on 1-19; しぶんぎ座流星群 at its maximum on 1-4;
-// 火星 合 and 木星 closest to the Earth 1-9 (朔 1-19 04:52). The Moon's passes of bright stars (1-1 アルデバラン, 1-15
-// アンタレス) and of 天王星 and 海王星, perigees and apogees, and planet pairs
-// (1-18 水星・火星) are not named.
+// Mars and Venus on 1-19 (朔 04:52); しぶんぎ座流星群 at its maximum on 1-4;
+// 火星 合 1-9. Not named: the Moon's passes of Mercury (1-19), of bright stars
+// (1-1 アルデバラン, 1-15 アンタレス) and of 天王星 and 海王星 (1-28), Jupiter's
+// closest approach (1-9), perigees and apogees, and planet pairs (1-18 水星・火星).
 TEST_F(AlmanacBoxTest, DaysNameTheirSkyEventsButNotTheMinorOnes) {
   Open();
   SetDate("2026", "1");
@@ -134,8 +134,8 @@ TEST_F(AlmanacBoxTest, DaysNameTheirSkyEventsButNotTheMinorOnes) {
     } cases[] = {{10, "木星衝"},
                  {4, "しぶんぎ座流星群 月・木星"},
                  {31, "月・木星"},
-                 {19, "朔 月・火星・水星・金星"},
-                 {9, "木星地球最近 火星合"},
+                 {19, "朔 月・火星・金星"},
+                 {9, "火星合"},
                  {1, "元日"},
                  {15, ""},
                  {18, ""},
