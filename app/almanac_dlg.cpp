@@ -26,16 +26,16 @@ const QColor kSaturdayColour(0x00, 0x40, 0xc0);
 const QColor kEventColour(0x90, 0x30, 0x00);
 
 // The box's size and its controls in dialog units.
-constexpr QSize kBoxSize(380, 402);  // the grid tall enough for a holiday, the events and the 天象 of a day
+constexpr QSize kBoxSize(380, 414);  // the grid tall enough for a holiday, the events and the 天象 of a day
 const QRect kTitleRect(11, 10, 180, 10);
 const QRect kPreviousRect(214, 7, 50, 14);
 const QRect kNextRect(268, 7, 50, 14);
 const QRect kOkRect(322, 7, 50, 14);
-const QRect kGridRect(8, 26, 364, 300);
+const QRect kGridRect(8, 26, 364, 312);
 constexpr int kEventColumns = 3;
-const QRect kEventsRect(11, 330, 119, 36);  // the first column; the others follow at kEventsStep
+const QRect kEventsRect(11, 342, 119, 36);  // the first column; the others follow at kEventsStep
 constexpr int kEventsStep = 121;
-const QRect kNoteRect(11, 370, 358, 26);
+const QRect kNoteRect(11, 382, 358, 26);
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 

@@ -393,7 +393,7 @@
   function showAlmanac() {
     const first = module.UTF8ToString(module._skycalc_almanac(0, 0));
     if (!first) return;  // refused: the logic has shown its message
-    const { dialog, client, ok } = plainBox('暦', 'almanac', [380, 402], [322, 7, 50, 14]);
+    const { dialog, client, ok } = plainBox('暦', 'almanac', [380, 414], [322, 7, 50, 14]);
     const title = unitLabel(client, 'IDC_ALMANAC_MONTH', [11, 10, 180, 10]);
     const stepButton = (name, text, rect, months) => {
       const button = make('button', 'button control', text);
@@ -412,9 +412,9 @@
     const next = stepButton('IDC_ALMANAC_NEXT', '翌月', [268, 7, 50, 14], 1);
     const grid = make('div', 'almanac-grid control');
     grid.dataset.name = 'IDC_ALMANAC_GRID';
-    place(grid, [8, 26, 364, 300]);
-    const columns = [0, 1, 2].map((c) => unitLabel(client, `IDC_ALMANAC_EVENTS${c + 1}`, [11 + 121 * c, 330, 119, 36]));
-    const note = unitLabel(client, 'IDC_ALMANAC_NOTE', [11, 370, 358, 26], 'wrap');
+    place(grid, [8, 26, 364, 312]);
+    const columns = [0, 1, 2].map((c) => unitLabel(client, `IDC_ALMANAC_EVENTS${c + 1}`, [11 + 121 * c, 342, 119, 36]));
+    const note = unitLabel(client, 'IDC_ALMANAC_NOTE', [11, 382, 358, 26], 'wrap');
     client.append(grid);
     let month;
     function show(data) {
