@@ -336,7 +336,7 @@ const TESTS = {
 
   // At desktop size no text runs out of its box, in the main form and in each
   // box: the 出没時刻 box of the Sun, the Moon and the longest star name, every month of the
-  // 暦 box, every eclipse of the 日食・月食 box (a year with contacts below the
+  // 暦 box, the 天象 box, every eclipse of the 日食・月食 box (a year with contacts below the
   // horizon) and the version box. A text field scrolls and is left out.
   async fit(browser, url) {
     const page = await openPage(browser, url);
@@ -362,6 +362,10 @@ const TESTS = {
       await page.click('dialog.almanac [data-name=IDC_ALMANAC_NEXT]');
     }
     await page.click('dialog.almanac [data-name=IDOK]');
+    // 天象: every text whole (the list itself scrolls).
+    await openFromMenu('天象');
+    misfits.push(...(await overflowing('dialog.phenomena[open]')).filter((m) => !m.startsWith('IDC_PHENOMENA_TABLE ')).map((m) => `天象: ${m}`));
+    await page.click('dialog.phenomena [data-name=IDOK]');
     await openFromMenu('日食・月食');  // 2026 from 140 E: the partial lunar eclipse of 08-28 below the horizon
     for (let row = 0; row < await page.$$eval('.eclipse-entry', (rows) => rows.length); ++row) {
       await page.$$eval('.eclipse-entry', (rows, i) => rows[i].click(), row);
