@@ -1,0 +1,207 @@
+#include "astro/almanac/series.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace skycalc::accurate::detail {
+
+namespace {
+
+// The vectors below are passed between functions of this file only, all
+// inlined; GCC's note that their calling convention depends on AVX concerns
+// no interface.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+// Four doubles and four 64-bit integers as one value (GCC and Clang vector
+// extensions): arithmetic lane by lane, a scalar operand spread to all lanes.
+typedef double V4 __attribute__((vector_size(32)));
+typedef std::int64_t I4 __attribute__((vector_size(32)));
+
+V4 Load(const double* p) {
+  V4 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+I4 Bits(V4 v) {
+  I4 i;
+  std::memcpy(&i, &v, sizeof i);
+  return i;
+}
+V4 Doubles(I4 i) {
+  V4 v;
+  std::memcpy(&v, &i, sizeof v);
+  return v;
+}
+double Total(V4 v) { return (v[0] + v[1]) + (v[2] + v[3]); }
+
+// Reference: Sun Microsystems' fdlibm 5.3 (e_rem_pio2.c, k_sin.c, k_cos.c):
+// pi/2 split into three parts of 33 bits, so that k times each part is exact
+// for |k| < 2^20 (Cody and Waite's reduction), and the minimax polynomials of
+// sin and cos on [-pi/4, pi/4], good to 2^-58 of the result.
+constexpr double kTwoOverPi = 6.36619772367581382433e-01;
+constexpr double kPiOver2Part1 = 1.57079632673412561417e+00;
+constexpr double kPiOver2Part2 = 6.07710050630396597660e-11;
+constexpr double kPiOver2Part3 = 2.02226624871116645580e-21;
+constexpr double kS1 = -1.66666666666666324348e-01, kS2 = 8.33333333332248946124e-03,
+                 kS3 = -1.98412698298579493134e-04, kS4 = 2.75573137070700676789e-06,
+                 kS5 = -2.50507602534068634195e-08, kS6 = 1.58969099521155010221e-10;
+constexpr double kC1 = 4.16666666666666019037e-02, kC2 = -1.38888888888741095749e-03,
+                 kC3 = 2.48015872894767294178e-05, kC4 = -2.75573143513906633035e-07,
+                 kC5 = 2.08757232129817482790e-09, kC6 = -1.13596475577881948265e-11;
+// Adding 1.5 * 2^52 rounds a double below 2^51 to an integer, held in the
+// low bits of the sum's significand.
+constexpr double kRoundShift = 6755399441055744.0;
+
+// sin x and cos x in each lane.
+void SinCos4(V4 x, V4& s, V4& c) {
+  const V4 shifted = x * kTwoOverPi + kRoundShift;
+  const V4 k = shifted - kRoundShift;  // nearest integer to x / (pi/2)
+  const I4 quadrant = Bits(shifted);   // k mod 4 in its two lowest bits
+  const V4 r = ((x - k * kPiOver2Part1) - k * kPiOver2Part2) - k * kPiOver2Part3;
+  const V4 z = r * r;
+  const V4 sinR = r + r * z * (kS1 + z * (kS2 + z * (kS3 + z * (kS4 + z * (kS5 + z * kS6)))));
+  const V4 cosR = (1.0 - 0.5 * z) + z * z * (kC1 + z * (kC2 + z * (kC3 + z * (kC4 + z * (kC5 + z * kC6)))));
+  // x = k pi/2 + r: quadrant 0 (sin r, cos r), 1 (cos r, -sin r), 2 (-sin r,
+  // -cos r), 3 (-cos r, sin r).
+  const I4 swap = -(quadrant & 1);  // all ones in the odd quadrants
+  const I4 sinBits = Bits(sinR), cosBits = Bits(cosR);
+  const I4 sinSign = (quadrant & 2) << 62, cosSign = ((quadrant + 1) & 2) << 62;
+  s = Doubles(((sinBits & ~swap) | (cosBits & swap)) ^ sinSign);
+  c = Doubles(((cosBits & ~swap) | (sinBits & swap)) ^ cosSign);
+}
+
+void PadTo4(std::vector<double>& v) {
+  while (v.size() % 4 != 0) v.push_back(0.0);
+}
+
+}  // namespace
+
+void SinCos(double x, double& s, double& c) {
+  V4 vs, vc;
+  SinCos4(V4{x, x, x, x}, vs, vc);
+  s = vs[0];
+  c = vc[0];
+}
+
+ElpEvaluator::ElpEvaluator(const ElpTheory& theory) {
+  const ElpSeries* coordinates[3] = {theory.longitude, theory.latitude, theory.distance};
+  for (int c = 0; c < 3; ++c) {
+    for (std::size_t k = 0; k < kElpPowers; ++k) Pack(coordinates[c][k], series_[c][k]);
+  }
+}
+
+void ElpEvaluator::Pack(const ElpSeries& series, Packed& packed) {
+  for (std::size_t i = 0; i < series.count; ++i) {
+    const ElpTerm& term = series.terms[i];
+    Block& block = std::fabs(term.amplitude) >= kRateCut ? packed.large : packed.small;
+    block.a.push_back(term.amplitude);
+    block.c0.push_back(term.c0);
+    block.c1.push_back(term.c1);
+    block.c2.push_back(term.c2);
+    block.c3.push_back(term.c3);
+    block.c4.push_back(term.c4);
+  }
+  for (Block* block : {&packed.large, &packed.small}) {
+    for (std::vector<double>* v : {&block->a, &block->c0, &block->c1, &block->c2, &block->c3, &block->c4}) PadTo4(*v);
+  }
+}
+
+void ElpEvaluator::Coordinate(int c, double t, bool coarse, double& value, double& rate) const {
+  value = rate = 0.0;
+  double tk = 1.0, dtk = 0.0;  // T^k and its derivative
+  for (std::size_t k = 0; k < kElpPowers; ++k) {
+    const Packed& packed = series_[c][k];
+    V4 sum = {0, 0, 0, 0}, rateSum = {0, 0, 0, 0};
+    const Block& large = packed.large;
+    for (std::size_t i = 0; i < large.a.size(); i += 4) {
+      const V4 c1 = Load(&large.c1[i]), c2 = Load(&large.c2[i]), c3 = Load(&large.c3[i]), c4 = Load(&large.c4[i]);
+      const V4 phase = Load(&large.c0[i]) + t * (c1 + t * (c2 + t * (c3 + t * c4)));
+      const V4 phaseRate = c1 + t * (2.0 * c2 + t * (3.0 * c3 + t * 4.0 * c4));
+      V4 s, co;
+      SinCos4(phase, s, co);
+      const V4 a = Load(&large.a[i]);
+      sum += a * s;
+      rateSum += a * co * phaseRate;
+    }
+    if (!coarse) {
+      const Block& small = packed.small;
+      for (std::size_t i = 0; i < small.a.size(); i += 4) {
+        const V4 phase =
+            Load(&small.c0[i]) +
+            t * (Load(&small.c1[i]) + t * (Load(&small.c2[i]) + t * (Load(&small.c3[i]) + t * Load(&small.c4[i]))));
+        V4 s, co;
+        SinCos4(phase, s, co);
+        sum += Load(&small.a[i]) * s;
+      }
+    }
+    const double total = Total(sum);
+    value += tk * total;
+    rate += dtk * total + tk * Total(rateSum);
+    dtk = dtk * t + tk;
+    tk *= t;
+  }
+}
+
+VsopEvaluator::VsopEvaluator(const precise::detail::VsopBody& body) {
+  struct Entry {
+    double frequency, amplitude, phase;
+    unsigned slot;
+  };
+  std::vector<Entry> entries;
+  const precise::detail::VsopSeries* coordinates[3] = {body.longitude, body.latitude, body.radius};
+  for (unsigned c = 0; c < 3; ++c) {
+    for (unsigned k = 0; k < precise::detail::kVsopPowers; ++k) {
+      const precise::detail::VsopSeries& series = coordinates[c][k];
+      for (std::size_t i = 0; i < series.count; ++i) {
+        const precise::detail::VsopTerm& term = series.terms[i];
+        entries.push_back(
+            Entry{term.frequency, term.amplitude, term.phase, c * unsigned{precise::detail::kVsopPowers} + k});
+      }
+    }
+  }
+  // One frequency is printed as one figure wherever it recurs.
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Entry& a, const Entry& b) { return a.frequency < b.frequency; });
+  for (const Entry& entry : entries) {
+    if (frequencies_.empty() || frequencies_.back() != entry.frequency) {
+      if (frequencies_.size() % 4 == 0 && !frequencies_.empty()) blockEnds_.push_back(terms_.size());
+      frequencies_.push_back(entry.frequency);
+    }
+    const unsigned inBlock = static_cast<unsigned>((frequencies_.size() - 1) % 4);
+    terms_.push_back(Term{entry.amplitude * std::cos(entry.phase), entry.amplitude * std::sin(entry.phase), inBlock,
+                          entry.slot});
+  }
+  blockEnds_.push_back(terms_.size());
+  PadTo4(frequencies_);
+}
+
+void VsopEvaluator::Evaluate(double t, double value[3], double rate[3]) const {
+  double sum[kSlots] = {}, sumRate[kSlots] = {};
+  std::size_t i = 0;
+  for (std::size_t b = 0; b < blockEnds_.size(); ++b) {
+    const V4 frequency = Load(&frequencies_[4 * b]);
+    V4 s, c;
+    SinCos4(frequency * t, s, c);
+    for (const std::size_t end = blockEnds_[b]; i < end; ++i) {
+      const Term& term = terms_[i];
+      const double sf = s[term.frequency], cf = c[term.frequency], f = frequency[term.frequency];
+      sum[term.slot] += term.cosPart * cf - term.sinPart * sf;
+      sumRate[term.slot] -= f * (term.cosPart * sf + term.sinPart * cf);
+    }
+  }
+  for (std::size_t coordinate = 0; coordinate < 3; ++coordinate) {
+    value[coordinate] = rate[coordinate] = 0.0;
+    double tk = 1.0, dtk = 0.0;
+    for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
+      const std::size_t slot = coordinate * precise::detail::kVsopPowers + k;
+      value[coordinate] += tk * sum[slot];
+      rate[coordinate] += dtk * sum[slot] + tk * sumRate[slot];
+      dtk = dtk * t + tk;
+      tk *= t;
+    }
+  }
+}
+
+}  // namespace skycalc::accurate::detail
