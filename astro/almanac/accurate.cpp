@@ -222,6 +222,16 @@ ApparentPlace MoonPlace(double jdTt, bool coarse) {
 
 ApparentPlace MoonApparent(double jdTt) { return MoonPlace(jdTt, false); }
 
+void SunMoonApparent(double jdTt, ApparentPlace& sunPlace, ApparentPlace& moonPlace) {
+  const DateFrame frame = MakeFrame(jdTt);
+  double sun[3], moon[3], rate;
+  SunEcliptic(jdTt, sun, rate);
+  sunPlace = PlaceOf(sun, frame.sunToTrue, frame);
+  MoonEcliptic(jdTt, false, moon, rate);
+  eraSxp(1.0 / kKmPerAu, moon, moon);
+  moonPlace = PlaceOf(moon, frame.moonToTrue, frame);
+}
+
 ApparentPlace MoonApparentCoarse(double jdTt) { return MoonPlace(jdTt, true); }
 
 Longitudes ApparentLongitudes(double jdTt, bool coarse) {

@@ -19,17 +19,17 @@ namespace {
 typedef double V4 __attribute__((vector_size(32)));
 typedef std::int64_t I4 __attribute__((vector_size(32)));
 
-V4 Load(const double* p) {
+__attribute__((always_inline)) inline V4 Load(const double* p) {
   V4 v;
   std::memcpy(&v, p, sizeof v);
   return v;
 }
-I4 Bits(V4 v) {
+__attribute__((always_inline)) inline I4 Bits(V4 v) {
   I4 i;
   std::memcpy(&i, &v, sizeof i);
   return i;
 }
-V4 Doubles(I4 i) {
+__attribute__((always_inline)) inline V4 Doubles(I4 i) {
   V4 v;
   std::memcpy(&v, &i, sizeof v);
   return v;
@@ -55,7 +55,7 @@ constexpr double kC1 = 4.16666666666666019037e-02, kC2 = -1.38888888888741095749
 constexpr double kRoundShift = 6755399441055744.0;
 
 // sin x and cos x in each lane.
-void SinCos4(V4 x, V4& s, V4& c) {
+__attribute__((always_inline)) inline void SinCos4(V4 x, V4& s, V4& c) {
   const V4 shifted = x * kTwoOverPi + kRoundShift;
   const V4 k = shifted - kRoundShift;  // nearest integer to x / (pi/2)
   const I4 quadrant = Bits(shifted);   // k mod 4 in its two lowest bits

@@ -18,6 +18,8 @@ struct ApparentPlace {
 // number is NaN.
 ApparentPlace SunApparent(double jdTt);
 ApparentPlace MoonApparent(double jdTt);
+// Both at once (each as above), for a cost below the two calls.
+void SunMoonApparent(double jdTt, ApparentPlace& sun, ApparentPlace& moon);
 // The Moon from its larger terms only: within 30" of MoonApparent, a tenth of
 // its cost. Good enough to find a syzygy and screen it; never for a contact.
 ApparentPlace MoonApparentCoarse(double jdTt);
