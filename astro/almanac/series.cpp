@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
 namespace skycalc::accurate::detail {
 
@@ -145,51 +146,64 @@ void ElpEvaluator::Coordinate(int c, double t, bool coarse, double& value, doubl
 }
 
 VsopEvaluator::VsopEvaluator(const precise::detail::VsopBody& body) {
-  struct Entry {
-    double frequency, amplitude, phase;
-    unsigned slot;
-  };
-  std::vector<Entry> entries;
   const precise::detail::VsopSeries* coordinates[3] = {body.longitude, body.latitude, body.radius};
-  for (unsigned c = 0; c < 3; ++c) {
-    for (unsigned k = 0; k < precise::detail::kVsopPowers; ++k) {
+  for (std::size_t c = 0; c < 3; ++c) {
+    for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
       const precise::detail::VsopSeries& series = coordinates[c][k];
-      for (std::size_t i = 0; i < series.count; ++i) {
-        const precise::detail::VsopTerm& term = series.terms[i];
-        entries.push_back(
-            Entry{term.frequency, term.amplitude, term.phase, c * unsigned{precise::detail::kVsopPowers} + k});
-      }
+      for (std::size_t i = 0; i < series.count; ++i) frequencies_.push_back(series.terms[i].frequency);
     }
   }
   // One frequency is printed as one figure wherever it recurs.
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const Entry& a, const Entry& b) { return a.frequency < b.frequency; });
-  for (const Entry& entry : entries) {
-    if (frequencies_.empty() || frequencies_.back() != entry.frequency) {
-      if (frequencies_.size() % 4 == 0 && !frequencies_.empty()) blockEnds_.push_back(terms_.size());
-      frequencies_.push_back(entry.frequency);
+  std::sort(frequencies_.begin(), frequencies_.end());
+  frequencies_.erase(std::unique(frequencies_.begin(), frequencies_.end()), frequencies_.end());
+  if (frequencies_.size() > kMaxFrequencies) throw std::length_error("VsopEvaluator: too many frequencies");
+  for (std::size_t c = 0; c < 3; ++c) {
+    for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
+      const precise::detail::VsopSeries& series = coordinates[c][k];
+      Slot& slot = slots_[c * precise::detail::kVsopPowers + k];
+      for (std::size_t i = 0; i < series.count; ++i) {
+        const precise::detail::VsopTerm& term = series.terms[i];
+        const auto at = std::lower_bound(frequencies_.begin(), frequencies_.end(), term.frequency);
+        slot.frequency.push_back(static_cast<unsigned>(at - frequencies_.begin()));
+        slot.cosPart.push_back(term.amplitude * std::cos(term.phase));
+        slot.sinPart.push_back(term.amplitude * std::sin(term.phase));
+        slot.cosRate.push_back(slot.cosPart.back() * term.frequency);
+        slot.sinRate.push_back(slot.sinPart.back() * term.frequency);
+      }
     }
-    const unsigned inBlock = static_cast<unsigned>((frequencies_.size() - 1) % 4);
-    terms_.push_back(Term{entry.amplitude * std::cos(entry.phase), entry.amplitude * std::sin(entry.phase), inBlock,
-                          entry.slot});
   }
-  blockEnds_.push_back(terms_.size());
   PadTo4(frequencies_);
 }
 
 void VsopEvaluator::Evaluate(double t, double value[3], double rate[3]) const {
-  double sum[kSlots] = {}, sumRate[kSlots] = {};
-  std::size_t i = 0;
-  for (std::size_t b = 0; b < blockEnds_.size(); ++b) {
-    const V4 frequency = Load(&frequencies_[4 * b]);
+  double cosines[kMaxFrequencies], sines[kMaxFrequencies];
+  for (std::size_t i = 0; i < frequencies_.size(); i += 4) {
     V4 s, c;
-    SinCos4(frequency * t, s, c);
-    for (const std::size_t end = blockEnds_[b]; i < end; ++i) {
-      const Term& term = terms_[i];
-      const double sf = s[term.frequency], cf = c[term.frequency], f = frequency[term.frequency];
-      sum[term.slot] += term.cosPart * cf - term.sinPart * sf;
-      sumRate[term.slot] -= f * (term.cosPart * sf + term.sinPart * cf);
+    SinCos4(Load(&frequencies_[i]) * t, s, c);
+    std::memcpy(&sines[i], &s, sizeof s);
+    std::memcpy(&cosines[i], &c, sizeof c);
+  }
+  double sum[kSlots], sumRate[kSlots];
+  for (std::size_t n = 0; n < kSlots; ++n) {
+    const Slot& slot = slots_[n];
+    // Two sums each, for two chains of additions in flight.
+    double v0 = 0, v1 = 0, r0 = 0, r1 = 0;
+    const std::size_t count = slot.frequency.size();
+    std::size_t i = 0;
+    for (; i + 1 < count; i += 2) {
+      const unsigned f0 = slot.frequency[i], f1 = slot.frequency[i + 1];
+      v0 += slot.cosPart[i] * cosines[f0] - slot.sinPart[i] * sines[f0];
+      r0 += slot.cosRate[i] * sines[f0] + slot.sinRate[i] * cosines[f0];
+      v1 += slot.cosPart[i + 1] * cosines[f1] - slot.sinPart[i + 1] * sines[f1];
+      r1 += slot.cosRate[i + 1] * sines[f1] + slot.sinRate[i + 1] * cosines[f1];
     }
+    if (i < count) {
+      const unsigned f0 = slot.frequency[i];
+      v0 += slot.cosPart[i] * cosines[f0] - slot.sinPart[i] * sines[f0];
+      r0 += slot.cosRate[i] * sines[f0] + slot.sinRate[i] * cosines[f0];
+    }
+    sum[n] = v0 + v1;
+    sumRate[n] = -(r0 + r1);
   }
   for (std::size_t coordinate = 0; coordinate < 3; ++coordinate) {
     value[coordinate] = rate[coordinate] = 0.0;

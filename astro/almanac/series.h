@@ -47,9 +47,10 @@ class ElpEvaluator {
   Packed series_[3][kElpPowers];
 };
 
-// A VSOP87 body's series grouped by frequency, as precise::detail::VsopTheory
-// groups them, the cosine and sine of each frequency's argument taken by the
-// kernel four frequencies at a time.
+// A VSOP87 body's series: the cosine and sine of each distinct frequency's
+// argument taken once by the kernel, four frequencies at a time (the Earth's
+// 2564 terms have 728 frequencies), then each coordinate's terms summed
+// from them, A cos(B + C t) = (A cos B) cos Ct - (A sin B) sin Ct.
 class VsopEvaluator {
  public:
   explicit VsopEvaluator(const precise::detail::VsopBody& body);
@@ -57,15 +58,17 @@ class VsopEvaluator {
   // and their rates per millennium at t Julian millennia of TT from J2000.0.
   void Evaluate(double t, double value[3], double rate[3]) const;
 
+  static constexpr std::size_t kMaxFrequencies = 1024;  // the constructor throws beyond
+
  private:
-  static constexpr std::size_t kSlots = 3 * precise::detail::kVsopPowers;
-  struct Term {
-    double cosPart, sinPart;  // A cos B, A sin B
-    unsigned frequency, slot;
+  static constexpr std::size_t kSlots = 3 * precise::detail::kVsopPowers;  // coordinate * powers + power
+  struct Slot {  // one series, structure of arrays
+    std::vector<unsigned> frequency;              // index into frequencies_
+    std::vector<double> cosPart, sinPart;         // A cos B, A sin B
+    std::vector<double> cosRate, sinRate;         // the same times C
   };
   std::vector<double> frequencies_;  // distinct, padded with zeros to a multiple of 4
-  std::vector<std::size_t> blockEnds_;  // terms of frequencies 4b to 4b+3 end at blockEnds_[b]
-  std::vector<Term> terms_;             // by frequency; Term::frequency counts within its block of 4
+  Slot slots_[kSlots];
 };
 
 }  // namespace skycalc::accurate::detail
