@@ -15,10 +15,10 @@ namespace {
 // no interface.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-// Four doubles and four 64-bit integers as one value (GCC and Clang vector
+// Four doubles and four unsigned 64-bit integers as one value (GCC and Clang vector
 // extensions): arithmetic lane by lane, a scalar operand spread to all lanes.
 typedef double V4 __attribute__((vector_size(32)));
-typedef std::int64_t I4 __attribute__((vector_size(32)));
+typedef std::uint64_t I4 __attribute__((vector_size(32)));  // unsigned: shifts and negation wrap
 
 __attribute__((always_inline)) inline V4 Load(const double* p) {
   V4 v;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The geocentric Sun and Moon the eclipse computation is built on. Every
-// place the eclipse code takes of the two bodies comes through these two
-// functions (sun_moon.cpp), so that another ephemeris of the same shape can
+// place the eclipse code takes of the two bodies comes through the
+// functions below (sun_moon.cpp), so that another ephemeris of the same shape can
 // stand in for them by editing that one file.
 namespace skycalc::eclipse {
 
