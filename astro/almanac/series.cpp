@@ -10,32 +10,17 @@ namespace skycalc::accurate::detail {
 
 namespace {
 
-// The vectors below are passed between functions of this file only, all
-// inlined; GCC's note that their calling convention depends on AVX concerns
-// no interface.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 // Four doubles and four unsigned 64-bit integers as one value (GCC and Clang vector
 // extensions): arithmetic lane by lane, a scalar operand spread to all lanes.
 typedef double V4 __attribute__((vector_size(32)));
 typedef std::uint64_t I4 __attribute__((vector_size(32)));  // unsigned: shifts and negation wrap
 
-__attribute__((always_inline)) inline V4 Load(const double* p) {
-  V4 v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-__attribute__((always_inline)) inline I4 Bits(V4 v) {
-  I4 i;
-  std::memcpy(&i, &v, sizeof i);
-  return i;
-}
-__attribute__((always_inline)) inline V4 Doubles(I4 i) {
-  V4 v;
-  std::memcpy(&v, &i, sizeof v);
-  return v;
-}
-double Total(V4 v) { return (v[0] + v[1]) + (v[2] + v[3]); }
+// The vectors go between functions by reference only: passed by value, their
+// calling convention would depend on whether AVX is enabled.
+__attribute__((always_inline)) inline void Load(V4& v, const double* p) { std::memcpy(&v, p, sizeof v); }
+__attribute__((always_inline)) inline void ToBits(const V4& v, I4& i) { std::memcpy(&i, &v, sizeof i); }
+__attribute__((always_inline)) inline void FromBits(const I4& i, V4& v) { std::memcpy(&v, &i, sizeof v); }
+__attribute__((always_inline)) inline double Total(const V4& v) { return (v[0] + v[1]) + (v[2] + v[3]); }
 
 // Reference: Sun Microsystems' fdlibm 5.3 (e_rem_pio2.c, k_sin.c, k_cos.c):
 // pi/2 split into three parts of 33 bits, so that k times each part is exact
@@ -56,10 +41,11 @@ constexpr double kC1 = 4.16666666666666019037e-02, kC2 = -1.38888888888741095749
 constexpr double kRoundShift = 6755399441055744.0;
 
 // sin x and cos x in each lane.
-__attribute__((always_inline)) inline void SinCos4(V4 x, V4& s, V4& c) {
+__attribute__((always_inline)) inline void SinCos4(const V4& x, V4& s, V4& c) {
   const V4 shifted = x * kTwoOverPi + kRoundShift;
   const V4 k = shifted - kRoundShift;  // nearest integer to x / (pi/2)
-  const I4 quadrant = Bits(shifted);   // k mod 4 in its two lowest bits
+  I4 quadrant;                         // k mod 4 in its two lowest bits
+  ToBits(shifted, quadrant);
   const V4 r = ((x - k * kPiOver2Part1) - k * kPiOver2Part2) - k * kPiOver2Part3;
   const V4 z = r * r;
   const V4 sinR = r + r * z * (kS1 + z * (kS2 + z * (kS3 + z * (kS4 + z * (kS5 + z * kS6)))));
@@ -67,10 +53,12 @@ __attribute__((always_inline)) inline void SinCos4(V4 x, V4& s, V4& c) {
   // x = k pi/2 + r: quadrant 0 (sin r, cos r), 1 (cos r, -sin r), 2 (-sin r,
   // -cos r), 3 (-cos r, sin r).
   const I4 swap = -(quadrant & 1);  // all ones in the odd quadrants
-  const I4 sinBits = Bits(sinR), cosBits = Bits(cosR);
+  I4 sinBits, cosBits;
+  ToBits(sinR, sinBits);
+  ToBits(cosR, cosBits);
   const I4 sinSign = (quadrant & 2) << 62, cosSign = ((quadrant + 1) & 2) << 62;
-  s = Doubles(((sinBits & ~swap) | (cosBits & swap)) ^ sinSign);
-  c = Doubles(((cosBits & ~swap) | (sinBits & swap)) ^ cosSign);
+  FromBits(((sinBits & ~swap) | (cosBits & swap)) ^ sinSign, s);
+  FromBits(((cosBits & ~swap) | (sinBits & swap)) ^ cosSign, c);
 }
 
 // The two sums are built for the processor at hand when the compiler can:
@@ -90,8 +78,9 @@ void PadTo4(std::vector<double>& v) {
 }  // namespace
 
 void SinCos(double x, double& s, double& c) {
+  const V4 vx = {x, x, x, x};
   V4 vs, vc;
-  SinCos4(V4{x, x, x, x}, vs, vc);
+  SinCos4(vx, vs, vc);
   s = vs[0];
   c = vc[0];
 }
@@ -127,24 +116,34 @@ SKYCALC_SERIES_CLONES void ElpEvaluator::Coordinate(int c, double t, bool coarse
     V4 sum = {0, 0, 0, 0}, rateSum = {0, 0, 0, 0};
     const Block& large = packed.large;
     for (std::size_t i = 0; i < large.a.size(); i += 4) {
-      const V4 c1 = Load(&large.c1[i]), c2 = Load(&large.c2[i]), c3 = Load(&large.c3[i]), c4 = Load(&large.c4[i]);
-      const V4 phase = Load(&large.c0[i]) + t * (c1 + t * (c2 + t * (c3 + t * c4)));
+      V4 a, c0, c1, c2, c3, c4;
+      Load(a, &large.a[i]);
+      Load(c0, &large.c0[i]);
+      Load(c1, &large.c1[i]);
+      Load(c2, &large.c2[i]);
+      Load(c3, &large.c3[i]);
+      Load(c4, &large.c4[i]);
+      const V4 phase = c0 + t * (c1 + t * (c2 + t * (c3 + t * c4)));
       const V4 phaseRate = c1 + t * (2.0 * c2 + t * (3.0 * c3 + t * 4.0 * c4));
       V4 s, co;
       SinCos4(phase, s, co);
-      const V4 a = Load(&large.a[i]);
       sum += a * s;
       rateSum += a * co * phaseRate;
     }
     if (!coarse) {
       const Block& small = packed.small;
       for (std::size_t i = 0; i < small.a.size(); i += 4) {
-        const V4 phase =
-            Load(&small.c0[i]) +
-            t * (Load(&small.c1[i]) + t * (Load(&small.c2[i]) + t * (Load(&small.c3[i]) + t * Load(&small.c4[i]))));
+        V4 a, c0, c1, c2, c3, c4;
+        Load(a, &small.a[i]);
+        Load(c0, &small.c0[i]);
+        Load(c1, &small.c1[i]);
+        Load(c2, &small.c2[i]);
+        Load(c3, &small.c3[i]);
+        Load(c4, &small.c4[i]);
+        const V4 phase = c0 + t * (c1 + t * (c2 + t * (c3 + t * c4)));
         V4 s, co;
         SinCos4(phase, s, co);
-        sum += Load(&small.a[i]) * s;
+        sum += a * s;
       }
     }
     const double total = Total(sum);
@@ -188,8 +187,9 @@ VsopEvaluator::VsopEvaluator(const precise::detail::VsopBody& body) {
 SKYCALC_SERIES_CLONES void VsopEvaluator::Evaluate(double t, double value[3], double rate[3]) const {
   double cosines[kMaxFrequencies], sines[kMaxFrequencies];
   for (std::size_t i = 0; i < frequencies_.size(); i += 4) {
-    V4 s, c;
-    SinCos4(Load(&frequencies_[i]) * t, s, c);
+    V4 frequency, s, c;
+    Load(frequency, &frequencies_[i]);
+    SinCos4(frequency * t, s, c);
     std::memcpy(&sines[i], &s, sizeof s);
     std::memcpy(&cosines[i], &c, sizeof c);
   }
