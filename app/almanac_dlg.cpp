@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/dialog_units.h"
+#include "astro/almanac/holidays.h"
 #include "astro/time/julian_day.h"
 
 namespace skycalc {
@@ -100,6 +101,7 @@ void CMonthGridView::SetMonth(const almanac::MonthGrid& grid) {
       cell.texts << QString::number(day.date.day) << QString::asprintf("%.1f", day.moonAgeNoon) << LunarText(day.lunar)
                  << Utf8(day.rokuyo);
       for (const almanac::Event& event : day.events) cell.texts << Utf8(event.name);
+      if (!day.holiday.empty()) cell.holiday = Utf8(almanac::HolidayLabel(day.holiday, day.holidayPlanned));
       m_cells.push_back(cell);
     }
   }
@@ -108,9 +110,23 @@ void CMonthGridView::SetMonth(const almanac::MonthGrid& grid) {
 
 QStringList CMonthGridView::CellTexts(int day) const {
   for (const Cell& cell : m_cells) {
-    if (cell.day == day) return cell.texts;
+    if (cell.day == day) return cell.holiday.isEmpty() ? cell.texts : cell.texts + QStringList{cell.holiday};
   }
   return {};
+}
+
+QColor CMonthGridView::ColourOf(const Cell& cell) const {
+  const int weekday = cell.slot % 7;
+  return weekday == 0 || !cell.holiday.isEmpty() ? kSundayColour
+         : weekday == 6                          ? kSaturdayColour
+                                                 : palette().color(QPalette::WindowText);
+}
+
+QColor CMonthGridView::DayColour(int day) const {
+  for (const Cell& cell : m_cells) {
+    if (cell.day == day) return ColourOf(cell);
+  }
+  return palette().color(QPalette::WindowText);
 }
 
 void CMonthGridView::paintEvent(QPaintEvent*) {
@@ -153,16 +169,24 @@ void CMonthGridView::paintEvent(QPaintEvent*) {
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(colourOf(cell.slot % 7));
+    painter.setPen(ColourOf(cell));
     painter.drawText(row(0, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[0]);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const double rokuyoIndent = QFontMetrics(bold).horizontalAdvance(cell.texts[0]) + line / 3;
     painter.drawText(row(0, rokuyoIndent), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[kRokuyo]);
     for (int i = 1; i < kRokuyo; ++i) painter.drawText(row(i, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.texts[i]);
-    // The events run on over the rest of the cell, wrapped.
+    // The holiday in red, then the events run on over the rest of the cell, wrapped.
+    double top = kRokuyo * line;
+    if (!cell.holiday.isEmpty()) {
+      QRectF used;
+      painter.setPen(kSundayColour);
+      painter.drawText(inner.adjusted(0, top, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, cell.holiday,
+                       &used);
+      top += used.height();
+    }
     painter.setPen(kEventColour);
-    painter.drawText(inner.adjusted(0, kRokuyo * line, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    painter.drawText(inner.adjusted(0, top, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      cell.texts.mid(kFirstEvent).join(QLatin1Char(' ')));
     painter.restore();
   }

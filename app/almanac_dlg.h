@@ -16,8 +16,8 @@ namespace skycalc {
 // A month of the almanac drawn as a calendar: a row of weekday names (日 to
 // 土) over six weeks of cells; each day's cell holds its number, the Moon's
 // lit part at local noon (waxing lit on the right, as seen from the northern
-// hemisphere), the 正午月齢, the 旧暦 date with its 六曜, and the names of the
-// day's phases, solar terms and 雑節.
+// hemisphere), the 正午月齢, the 旧暦 date with its 六曜, Japan's holiday in
+// red (its day too), and the names of the day's phases, solar terms and 雑節.
 class CMonthGridView : public QWidget {
   Q_OBJECT
 
@@ -27,8 +27,12 @@ class CMonthGridView : public QWidget {
   // Shows the days of grid (an empty calendar for a grid without days).
   void SetMonth(const almanac::MonthGrid& grid);
   // The texts of the cell of day of month: "20", "1.3" (the age), "旧2/2",
-  // "大安", then each event's name; empty for a day the month lacks.
+  // "大安", then each event's name, then the holiday's name ("春分の日",
+  // "春分の日(予定)") on a holiday; empty for a day the month lacks.
   QStringList CellTexts(int day) const;
+  // The colour of the day's number: red on Sundays and holidays, blue on
+  // Saturdays, else the text colour.
+  QColor DayColour(int day) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -40,7 +44,9 @@ class CMonthGridView : public QWidget {
     double fraction = 0;
     bool waxing = true;
     QStringList texts;
+    QString holiday;  // the holiday's name as shown, empty if none
   };
+  QColor ColourOf(const Cell& cell) const;
   std::vector<Cell> m_cells;
 };
 

@@ -1,8 +1,12 @@
 #include "app/dialog_units.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QScrollBar>
+#include <QStyle>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -30,9 +34,13 @@ void ConvertChildren(QWidget* parent, QSize base) {
 }  // namespace
 
 QFont DialogFont() {
+  // The font database names a family in the language of the locale where the
+  // font gives one: under a Japanese locale IPA P Gothic is "IPA Pゴシック",
+  // and missing it there put the monospaced IPA Gothic, with its narrower
+  // dialog units, in its place (the layout's texts no longer fit).
   const QStringList installed = QFontDatabase::families();
   QString family = QStringLiteral("IPAGothic");
-  for (const char* candidate : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic"}) {
+  for (const char* candidate : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"}) {
     if (installed.contains(QString::fromUtf8(candidate), Qt::CaseInsensitive)) {
       family = QString::fromUtf8(candidate);
       break;
@@ -60,6 +68,12 @@ void ApplyDialogUnits(QWidget* form, QSize templateSize) {
   const QSize base = DialogBaseUnits(form->font());
   ConvertChildren(form, base);
   form->setFixedSize(DialogUnitsToPixels(QRect(QPoint(0, 0), templateSize), base).size());
+}
+
+void FitListPopup(QComboBox* list) {
+  QAbstractItemView* view = list->view();
+  const int scrollBar = list->count() > list->maxVisibleItems() ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+  view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
 }  // namespace skycalc

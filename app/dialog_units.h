@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+class QComboBox;
 class QWidget;
 
 // The forms of this program are laid out in dialog units, the font-relative
@@ -12,7 +13,7 @@ class QWidget;
 namespace skycalc {
 
 // The dialog font: "ＭＳ Ｐゴシック" 9 pt where installed, else the metric-compatible
-// IPA P Gothic (or IPA Gothic).
+// IPA P Gothic under either of its names (or IPA Gothic), in any locale.
 QFont DialogFont();
 
 // Dialog base units of a font in pixels: x the average width of "A-Za-z"
@@ -26,5 +27,10 @@ QRect DialogUnitsToPixels(const QRect& units, QSize base);
 // of the controls inside its frames) from dialog units to pixels; the form
 // gets the fixed size templateSize (dialog units).
 void ApplyDialogUnits(QWidget* form, QSize templateSize);
+
+// Widens the pop-up of a drop-down list so that it shows its longest entry
+// whole, as the template's lists do with their drop-down width; the closed
+// list keeps its width. Call once the list is filled.
+void FitListPopup(QComboBox* list);
 
 }  // namespace skycalc

@@ -76,7 +76,7 @@ CEclipseDlg::CEclipseDlg(const EclipseListResult& list, const std::string& title
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  ApplyDialogUnits(this, QSize(300, 180));
+  ApplyDialogUnits(this, QSize(320, 192));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
   m_ui->IDC_ECLIPSE_TITLE->setText(Utf8(title));
   m_ui->IDC_ECLIPSE_SITE->setText(Utf8(site));

@@ -7,7 +7,10 @@
 
 // The per-user settings store over QSettings: on Windows the registry key
 // Software\<organisation>\<application>, elsewhere the user's configuration
-// folder (<organisation>/<application>.conf), one group per section.
+// folder (<organisation>/<application>.conf), one group per section. Only
+// regular files are read: when one of the files QSettings would open is a
+// FIFO, a device or a folder, the regular ones are read on their own and
+// nothing is written.
 namespace skycalc {
 
 class QtSettingsStore : public ISettingsStore {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/dialog_units.h"
+#include "panel/azimuth_words.h"
 #include "ui_rise_set_dlg.h"
 
 namespace skycalc {
@@ -39,7 +40,7 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
         label->setGeometry(label->geometry().translated(0, -kTwilightRows));
     }
   }
-  ApplyDialogUnits(this, sun ? QSize(200, 218) : QSize(200, 218 - kTwilightRows));
+  ApplyDialogUnits(this, sun ? QSize(240, 230) : QSize(240, 230 - kTwilightRows));
   for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
   const events::DayEvents& e = day.events;
@@ -57,9 +58,8 @@ CRiseSetDlg::CRiseSetDlg(const Observation& observation, const sky::LocalDayEven
     row.time->setText(Utf8(FormatEventTimes(row.list, day.dayStartJd)));
     row.detail->setText(Utf8(Detail(row.list, row.altitude)));
   }
-  m_ui->IDC_EVENTS_NOTE->setText(e.alwaysUp ? QString::fromUtf8(kAlwaysUp)
-                                 : e.alwaysDown ? QString::fromUtf8(kAlwaysDown)
-                                                : QString());
+  m_ui->IDC_EVENTS_ORIGIN->setText(Utf8(AzimuthOriginWords(observation.fields.azimuth)));
+  m_ui->IDC_EVENTS_NOTE->setText(Utf8(EventsNote(observation, e)));
 
   const struct {
     QLabel* caption;

@@ -18,7 +18,8 @@ namespace skycalc {
 // The 出没時刻 box (form rise_set_dlg.ui): for one body and local day, 出,
 // 南中 and 没 with their times and azimuth or altitude, "なし" where an event
 // does not happen, "一日中地平線上" / "一日中地平線下" for a body that stays up or
-// down, and for the Sun the three twilights; the convention of rise and set
+// down, how the azimuths count (方位は南から西回り), the note of a stored date
+// the calendar does not have, and for the Sun the three twilights; the convention of rise and set
 // in one line; the block この時刻 with what the body looks like at the stored
 // instant; OK, Esc or the close box end it.
 class CRiseSetDlg : public QDialog {

@@ -17,15 +17,20 @@
 #include <QTimer>
 
 #include "app/about_dlg.h"
+#include "app/nfkc_match_model.h"
 #include "app/almanac_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
+#include "app/sky_chart_dlg.h"
+#include "catalog/catalog_folders.h"
+#include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
+#include "panel/azimuth_words.h"
 #include "panel/settings_keys.h"
 #include "ui_sky_calc_dlg.h"
 
@@ -114,6 +119,7 @@ const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(
 const char kRiseSetItem[] = "出没時刻(&R)...";
 const char kAlmanacItem[] = "暦(&K)...";
 const char kEclipseItem[] = "日食・月食(&E)...";
+const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
 
 const char kHelpText[] =
@@ -123,6 +129,8 @@ const char kHelpText[] =
     "入力する項目を選びます。\n"
     "2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点"
     "(経度・緯度・方位のみ)を入力します。Cで入力を消し、ACで最初の状態に戻します。\n"
+    "　方位は方位角の基準です。0では南を0°として西回り(西90°・北180°・東270°)に、"
+    "180では北を0°として東回り(東90°・南180°・西270°)に数えます。\n"
     "3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n"
     "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
     "\n"
@@ -135,6 +143,9 @@ const char kHelpText[] =
     "7. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
     "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
     "(1000年～2999年)。\n"
+    "8. 右クリックのメニューの「星図」で、設定した地点と日時の空を星座早見盤と同じ向きで表示します。"
+    "時刻を進めたり戻したり、下にする方位を変えたり(ドラッグでも回せます)でき、"
+    "惑星・恒星・星座名をクリックすると電卓でその天体を選びます。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -160,9 +171,12 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   ApplyDialogUnits(this, kTemplateSize);
   BindControls();
 
+  m_catalogFolders = catalogFolders;
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.OnInitDialog();
+  for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
+  m_readPrecise = m_dlg.IsPreciseModel();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -184,6 +198,7 @@ void CSkyCalcWindow::BindControls() {
       // Only a pick from the list counts: no completion, and leaving the text
       // field with a typed name must not select that name.
       list->setCompleter(nullptr);
+      list->setModel(new NfkcMatchModel(list));  // typing in the open list finds ベガ as ﾍﾞｶﾞ
       disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
       connect(list, &QComboBox::activated, this, [this, id](int index) { OnListPicked(id, index); });
     }
@@ -193,6 +208,7 @@ void CSkyCalcWindow::BindControls() {
 void CSkyCalcWindow::OnControl(int id) {
   m_dlg.OnCommand(id);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::OnListPicked(int id, int index) {
@@ -291,8 +307,8 @@ void CSkyCalcWindow::ShowAbout() {
 }
 
 void CSkyCalcWindow::ShowHelp() {
-  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QString::fromUtf8(kHelpText),
-                  QMessageBox::Ok, this);
+  const QString text = QString::fromUtf8(kHelpText) + QStringLiteral("\n\n") + QString::fromStdString(AzimuthOriginHelp());
+  QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -339,7 +355,7 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
-  m_store.WriteString(kSettingsSection, kPreciseSetting, m_dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);
@@ -350,6 +366,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
   menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
+  menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
   menu->addSeparator();
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
@@ -369,6 +386,7 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
   setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
+  if (m_chart) m_chart->Refresh();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {
@@ -405,9 +423,28 @@ void CSkyCalcWindow::ShowEclipses() {
     ShowMessage(list.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の日食・月食", static_cast<int>(f.year));
+  const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
   CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
   box.exec();
+}
+
+CSkyChartDlg* CSkyCalcWindow::Chart() const { return m_chart; }
+
+void CSkyCalcWindow::ShowChart() {
+  if (!m_chart) {
+    ChartData data = LoadChartData(CatalogFolderFor(kChartStarsFile, m_catalogFolders),
+                                   CatalogFolderFor(kChartLinesFile, m_catalogFolders));
+    // A pick on the chart goes where a pick from the list goes.
+    auto choose = [this](int listId, int index) {
+      if (QComboBox* list = List(listId)) list->setCurrentIndex(index);
+      OnListPicked(listId, index);
+    };
+    m_chart = new CSkyChartDlg(m_dlg, std::move(data), choose, this);
+    m_chart->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_chart->show();
+  m_chart->raise();
+  m_chart->activateWindow();
 }
 
 }  // namespace skycalc

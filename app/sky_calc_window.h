@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,6 +20,8 @@ class SkyCalcDlg;
 }
 
 namespace skycalc {
+
+class CSkyChartDlg;
 
 // The calculator window (form sky_calc_dlg.ui). It owns the calculator's logic,
 // lends it its controls by ID, and turns clicks, list picks and keys into the
@@ -58,6 +61,10 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   void ShowAlmanac();
   // The 日食・月食 box (modal): the eclipses of the stored year at the stored site.
   void ShowEclipses();
+  // The 星図 box (modeless, one at a time): the sky at the stored site and
+  // instant; it follows the calculator while open.
+  void ShowChart();
+  CSkyChartDlg* Chart() const;
   // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
   // says when it is the precise one.
   void SetPreciseModel(bool precise);
@@ -90,11 +97,14 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
 
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
   ISettingsStore& m_store;
+  bool m_readPrecise = false;  // the model the store named at start-up (written back only when changed)
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;
   std::map<int, int> m_listSelections;  // user picks only; absent = no selection
   std::map<int, bool> m_white;          // background last applied per control
+  std::vector<std::string> m_catalogFolders;
+  QPointer<CSkyChartDlg> m_chart;  // the open 星図 box, if any
 };
 
 }  // namespace skycalc

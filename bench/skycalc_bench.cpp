@@ -7,6 +7,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#ifdef SKYCALC_BENCH_PAINTER
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "app/display_list_painter.h"
+#endif
+#include "panel/sky_chart.h"
+#include "panel/svg_writer.h"
 #include "astro/base/angles.h"
 #include "astro/base/constants.h"
 #include "astro/frames/ecliptic.h"
@@ -350,6 +359,50 @@ BENCHMARK(BM_PrecessFromJ2000);
 BENCHMARK(BM_CatalogPlace);
 BENCHMARK(BM_LoadStarCatalog);
 BENCHMARK(BM_LoadConstellationCatalog);
+
+// ---- The sky chart ----------------------------------------------------------
+
+// The whole sky at the calculator's fixed instant (2,851 stars, the figures,
+// the bodies) built as a display list, and built and written as SVG, in the
+// calculator's model or the precise one.
+void SkyChart(benchmark::State& state, bool svg) {
+  HeadlessCalculator calc;
+  calc.Open();
+  calc.dlg->SetPreciseModel(state.range(0) != 0);
+  const ChartData data = LoadChartData(kSourceDataDir, kSourceDataDir);
+  for (auto _ : state) {
+    const skycalc::SkyChart chart = MakeSkyChart(calc.dlg->CurrentObservation(), data, ChartView{}, 800.0);
+    if (svg) benchmark::DoNotOptimize(SvgOf(chart.list, 800.0));
+    benchmark::DoNotOptimize(chart.list.items.size());
+  }
+}
+void BM_SkyChart(benchmark::State& state) { SkyChart(state, false); }
+void BM_SkyChartSvg(benchmark::State& state) { SkyChart(state, true); }
+BENCHMARK(BM_SkyChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SkyChartSvg)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+#ifdef SKYCALC_BENCH_PAINTER
+// The same chart built and painted by the window's painter into an 800 x 800
+// image (the offscreen platform unless another is asked for), in the
+// calculator's model: what the 星図 box does on every step and turn.
+void BM_SkyChartPaint(benchmark::State& state) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "skycalc_bench";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);  // kept to the end of the run
+  HeadlessCalculator calc;
+  calc.Open();
+  const ChartData data = LoadChartData(kSourceDataDir, kSourceDataDir);
+  QImage image(800, 800, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    const skycalc::SkyChart chart = MakeSkyChart(calc.dlg->CurrentObservation(), data, ChartView{}, 800.0);
+    QPainter painter(&image);
+    PaintDisplayList(painter, chart.list, QRectF(0.0, 0.0, 800.0, 800.0));
+  }
+}
+BENCHMARK(BM_SkyChartPaint)->Unit(benchmark::kMicrosecond);
+#endif
 
 // ---- One full readout through SET ----------------------------------------
 

@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "astro/time/julian_day.h"
+#include "astro/almanac/holidays.h"
 #include "cli/output_format.h"
+#include "cli/standard_output.h"
 #include "cli/table_stream.h"
 
 namespace skycalc {
@@ -62,7 +64,7 @@ std::string EventsText(const almanac::Day& day) {
 // Writes out what the rows so far hold (and the C library's buffer).
 void Flush(StreamWriter& out) {
   out.Flush();
-  std::fflush(stdout);
+  FlushChecked(stdout);
 }
 
 // What was written stays; the message after it.
@@ -109,7 +111,9 @@ void AppendAlmanacEventCsv(std::string& out, const almanac::Event& event) {
 
 void AppendCalendarDayText(std::string& out, const almanac::Day& day) {
   out += DateText(day.date) + "\t" + Printf("%.1f", day.moonAgeNoon) + "\t" + Printf("%.3f", day.illuminatedFraction) +
-         "\t" + LunarText(day.lunar) + "\t" + day.rokuyo + "\t" + EventsText(day) + "\n";
+         "\t" + LunarText(day.lunar) + "\t" + day.rokuyo + "\t" + EventsText(day);
+  if (!day.holiday.empty()) out += "\t" + almanac::HolidayLabel(day.holiday, day.holidayPlanned);
+  out += "\n";
 }
 
 void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
@@ -120,6 +124,8 @@ void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
          ",\"leap\":" + (day.lunar.leap ? "true" : "false") + "}";
   out += std::string(",\"lunar_uncertain\":") + (day.lunar.uncertain ? "true" : "false");
   out += ",\"rokuyo\":" + FormatJsonString(day.rokuyo);
+  out += ",\"holiday\":" + (day.holiday.empty() ? std::string("null") : FormatJsonString(day.holiday));
+  out += std::string(",\"holiday_planned\":") + (day.holiday.empty() ? "null" : day.holidayPlanned ? "true" : "false");
   out += ",\"events\":[";
   for (std::size_t i = 0; i < day.events.size(); ++i) {
     if (i > 0) out += ",";
@@ -129,14 +135,50 @@ void AppendCalendarDayJson(std::string& out, const almanac::Day& day) {
 }
 
 std::string CalendarCsvHeader() {
-  return "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events\n";
+  return "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events,holiday,holiday_planned\n";
 }
 
 void AppendCalendarDayCsv(std::string& out, const almanac::Day& day) {
   out += DateText(day.date) + "," + FormatJsonNumber(day.moonAgeNoon) + "," + FormatJsonNumber(day.illuminatedFraction) +
          "," + std::to_string(day.lunar.month) + "," + std::to_string(day.lunar.day) + "," +
          (day.lunar.leap ? "true" : "false") + "," + (day.lunar.uncertain ? "true" : "false") + "," + day.rokuyo + "," +
-         FormatCsvField(EventsText(day)) + "\n";
+         FormatCsvField(EventsText(day)) + "," + FormatCsvField(day.holiday) + "," +
+         (day.holiday.empty() ? "" : day.holidayPlanned ? "true" : "false") + "\n";
+}
+
+void AppendHolidayText(std::string& out, const almanac::Holiday& holiday) {
+  out += DateText(holiday.date) + "\t" + almanac::HolidayLabel(holiday.name, holiday.planned) + "\n";
+}
+
+void AppendHolidayJson(std::string& out, const almanac::Holiday& holiday) {
+  out += "{\"date\":" + FormatJsonString(DateText(holiday.date)) + ",\"name\":" + FormatJsonString(holiday.name) +
+         ",\"planned\":" + (holiday.planned ? "true" : "false") + "}\n";
+}
+
+std::string HolidaysCsvHeader() { return "date,name,planned\n"; }
+
+void AppendHolidayCsv(std::string& out, const almanac::Holiday& holiday) {
+  out += DateText(holiday.date) + "," + FormatCsvField(holiday.name) + "," + (holiday.planned ? "true" : "false") + "\n";
+}
+
+int WriteHolidays(int year, std::int64_t count, CliFormat format) {
+  StreamWriter out(stdout);
+  TableProgress progress(count, false);
+  if (format == CliFormat::kCsv) out.Buffer() += HolidaysCsvHeader();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const almanac::YearHolidays list = almanac::HolidaysOfYear(static_cast<int>(year + i));
+    if (list.status != almanac::Status::kOk) return Rejected(out, progress);
+    for (const almanac::Holiday& h : list.holidays) {
+      switch (format) {
+        case CliFormat::kText: AppendHolidayText(out.Buffer(), h); break;
+        case CliFormat::kJson: AppendHolidayJson(out.Buffer(), h); break;
+        case CliFormat::kCsv: AppendHolidayCsv(out.Buffer(), h); break;
+      }
+    }
+    out.Commit();
+  }
+  Flush(out);
+  return 0;
 }
 
 int WriteAlmanac(int year, int zoneMinutes, std::int64_t count, CliFormat format, bool showProgress) {

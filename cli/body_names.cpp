@@ -1,5 +1,7 @@
 #include "cli/body_names.h"
 
+#include <QString>
+
 namespace skycalc {
 
 const std::array<const char*, 10> kPlanetEnglishNames = {
@@ -66,6 +68,16 @@ std::string NormalizeLatin(const std::string& text) {
   return out;
 }
 
+// text in Unicode normalisation form KC, so that the full-width ベガ typed
+// with an input method and the half-width ﾍﾞｶﾞ of the star list, or "１５"
+// and "15", or "ｓｉｒｉｕｓ" and "sirius", compare equal.
+// Reference: Unicode Standard Annex #15, Unicode Normalization Forms.
+std::string Nfkc(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+      .normalized(QString::NormalizationForm_KC)
+      .toStdString();
+}
+
 // A list position given as decimal digits, or -1.
 int ParsePosition(const std::string& text, std::size_t size) {
   if (text.empty() || text.size() > 3) return -1;
@@ -113,9 +125,10 @@ std::size_t BodyListSize(BodyKind kind) {
 
 int ResolveBody(BodyKind kind, const std::string& text, const std::vector<std::string>& listEntries) {
   const std::size_t size = BodyListSize(kind);
-  const int position = ParsePosition(text, size);
+  const std::string typed = Nfkc(text);
+  const int position = ParsePosition(typed, size);
   if (position >= 0) return position;
-  const std::string key = NormalizeLatin(text);
+  const std::string key = NormalizeLatin(typed);
   for (std::size_t i = 0; i < size; ++i) {
     for (const std::string& name : EnglishNames(kind, i)) {
       if (name == key) return static_cast<int>(i);
@@ -123,7 +136,7 @@ int ResolveBody(BodyKind kind, const std::string& text, const std::vector<std::s
   }
   for (std::size_t i = 0; i < listEntries.size() && i < size; ++i) {
     for (const std::string& form : JapaneseForms(kind, listEntries[i])) {
-      if (form == text) return static_cast<int>(i);
+      if (Nfkc(form) == typed) return static_cast<int>(i);
     }
   }
   return -1;

@@ -28,7 +28,8 @@ std::size_t BodyListSize(BodyKind kind);
 // an English (planets, stars) or Latin name or IAU abbreviation
 // (constellations) in any case with blanks, "_" or "-" between words, or
 // a Japanese name as listEntries holds it (for stars also without the
-// parenthesised constellation, for constellations also with a trailing "座").
+// parenthesised constellation, for constellations also with a trailing "座"),
+// all compared after Unicode NFKC normalisation (ベガ is the list's ﾍﾞｶﾞ).
 int ResolveBody(BodyKind kind, const std::string& text, const std::vector<std::string>& listEntries);
 
 }  // namespace skycalc

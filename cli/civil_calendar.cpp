@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "astro/events/local_day.h"
+
 namespace skycalc {
 
 namespace {
@@ -50,7 +52,16 @@ int DaysInMonth(std::int32_t year, int month) {
   return kDays[(month - 1) % 12];
 }
 
+CivilTime ActualCivilTime(CivilTime t) {
+  const events::CalendarDate date = events::ActualDate(t.year, t.month, t.day);
+  t.year = date.year;
+  t.month = date.month;
+  t.day = date.day;
+  return t;
+}
+
 CivilTime NextDay(CivilTime t) {
+  t = ActualCivilTime(t);
   if (t.year == 1582 && t.month == 10 && t.day == 4) {
     t.day = 15;
   } else if (t.day < DaysInMonth(t.year, t.month)) {
@@ -66,6 +77,7 @@ CivilTime NextDay(CivilTime t) {
 }
 
 CivilTime Advance(CivilTime t, const TableStep& step) {
+  t = ActualCivilTime(t);
   if (step.unit == StepUnit::kDay) return AdvanceDays(t, step.amount);
   const std::int64_t perUnit = step.unit == StepUnit::kHour ? kMinutesPerHour : 1;
   // Split first so that amount * perUnit cannot overflow.
@@ -79,24 +91,34 @@ CivilTime Advance(CivilTime t, const TableStep& step) {
   return t;
 }
 
+WholeNumberText ReadWholeNumber(const std::string& digits, std::int64_t& value) {
+  if (digits.empty()) return WholeNumberText::kMalformed;
+  std::int64_t amount = 0;
+  bool tooLarge = false;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return WholeNumberText::kMalformed;
+    if (!tooLarge) amount = amount * 10 + (c - '0');  // at most 10 * kMaxWholeNumber + 9: no overflow
+    tooLarge = tooLarge || amount > kMaxWholeNumber;
+  }
+  if (tooLarge) return WholeNumberText::kTooLarge;
+  if (amount == 0) return WholeNumberText::kMalformed;
+  value = amount;
+  return WholeNumberText::kValid;
+}
+
 bool ParseTableStep(const std::string& text, TableStep& step) {
   if (text.size() < 2) return false;
-  const char unit = text.back();
-  const std::string digits = text.substr(0, text.size() - 1);
-  std::int64_t amount = 0;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') return false;
-    if (amount > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return false;
-    amount = amount * 10 + (c - '0');
-  }
-  if (amount <= 0) return false;
-  switch (unit) {
-    case 'm': step.unit = StepUnit::kMinute; break;
-    case 'h': step.unit = StepUnit::kHour; break;
-    case 'd': step.unit = StepUnit::kDay; break;
+  StepUnit unit = StepUnit::kMinute;
+  switch (text.back()) {
+    case 'm': unit = StepUnit::kMinute; break;
+    case 'h': unit = StepUnit::kHour; break;
+    case 'd': unit = StepUnit::kDay; break;
     default: return false;
   }
+  std::int64_t amount = 0;
+  if (ReadWholeNumber(text.substr(0, text.size() - 1), amount) != WholeNumberText::kValid) return false;
   step.amount = amount;
+  step.unit = unit;
   return true;
 }
 

@@ -30,13 +30,27 @@ bool IsLeapYear(std::int32_t year);
 // Days of month (1-12) in year; 1582 October is numbered up to 31 although
 // it has only 21 days.
 int DaysInMonth(std::int32_t year, int month);
-// The following calendar day at the same time: 1582 October 4 -> 15; a day
-// past the end of its month (31 February, as the calculator accepts) -> the 1st
-// of the next month.
+// t with its date replaced by the date it actually is (events::ActualDate):
+// a day past the end of its month (31 February, as the calculator accepts)
+// counts on into the next month (3 March 2026), 1582 October 5-14 are the
+// Julian dates of October 15-24; a real date stays.
+CivilTime ActualCivilTime(CivilTime t);
+// The calendar day after the one t actually is, at the same time: 1582
+// October 4 -> 15, 2026 February 30 (March 2) -> March 3.
 CivilTime NextDay(CivilTime t);
-// t advanced by step (minutes and hours carry into days, days into months and years).
+// The instant t actually is advanced by step (minutes and hours carry into
+// days, days into months and years), so that rows only move forward.
 CivilTime Advance(CivilTime t, const TableStep& step);
-// "N" followed by m, h or d, N a positive decimal integer; false when malformed.
+// The largest number a step or a count may be: twelve digits (a step of
+// 999999999999 days already leaves the calculator's years at its second row).
+inline constexpr std::int64_t kMaxWholeNumber = 999999999999;
+enum class WholeNumberText { kValid, kMalformed, kTooLarge };
+// digits as a whole number from 1 to kMaxWholeNumber into value (leading
+// zeros allowed); kTooLarge for any longer run of digits, kMalformed for
+// anything else (empty, zero, a sign or another character).
+WholeNumberText ReadWholeNumber(const std::string& digits, std::int64_t& value);
+// "N" followed by m, h or d, N a whole number as ReadWholeNumber takes it;
+// false when malformed or too large.
 bool ParseTableStep(const std::string& text, TableStep& step);
 // "YYYY-MM-DD" (years before 0 with a leading "-") and "HH:MM".
 std::string FormatCivilDate(const CivilTime& t);

@@ -21,6 +21,9 @@ struct Parser {
   bool eclipsesGiven = false;
   bool almanacGiven = false;
   bool calendarGiven = false;
+  bool holidaysGiven = false;
+  std::vector<std::string> given;  // the options in the order given
+  bool widthGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -34,15 +37,15 @@ void Choose(Parser& p, T& slot, T value, T unset, const std::string& option, con
   slot = value;
 }
 
-bool ParseCount(const std::string& text, std::int64_t& count) {
-  if (text.empty() || text.size() > 12) return false;
-  std::int64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  count = value;
-  return value > 0;
+// Whether a step's text is well formed but its number too large.
+bool StepTooLarge(const std::string& text) {
+  std::int64_t ignored = 0;
+  return text.size() >= 2 && std::string("mhd").find(text.back()) != std::string::npos &&
+         ReadWholeNumber(text.substr(0, text.size() - 1), ignored) == WholeNumberText::kTooLarge;
+}
+
+std::string TooLargeMessage(const std::string& option, const std::string& value) {
+  return option + " " + value + " is too large (at most " + std::to_string(kMaxWholeNumber) + ")";
 }
 
 using ValueHandler = std::function<void(Parser&, const std::string& option, const std::string& value)>;
@@ -98,6 +101,10 @@ const std::map<std::string, FlagHandler>& Flags() {
          if (p.calendarGiven) p.Fail(o + " given twice");
          p.options.calendar = p.calendarGiven = true;
        }},
+      {"--holidays", [](Parser& p, const std::string& o) {
+         if (p.holidaysGiven) p.Fail(o + " given twice");
+         p.options.holidays = p.holidaysGiven = true;
+       }},
   };
   return flags;
 }
@@ -112,20 +119,40 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
         {"--step", [](Parser& p, const std::string& o, const std::string& v) {
            TableStep step;
            if (p.stepGiven) p.Fail(o + " given twice");
-           if (!ParseTableStep(v, step)) p.Fail(o + " needs a positive whole number followed by m, h or d, not \"" + v + "\"");
+           if (!ParseTableStep(v, step)) {
+             p.Fail(StepTooLarge(v) ? TooLargeMessage(o, v)
+                                   : o + " needs a positive whole number followed by m, h or d, not " + QuoteForMessage(v));
+           }
            p.options.step = step;
            p.stepGiven = true;
          }},
         {"--count", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.countGiven) p.Fail(o + " given twice");
-           if (!ParseCount(v, p.options.count)) p.Fail(o + " needs a positive whole number, not \"" + v + "\"");
+           switch (ReadWholeNumber(v, p.options.count)) {
+             case WholeNumberText::kValid: break;
+             case WholeNumberText::kTooLarge: p.Fail(TooLargeMessage(o, v)); break;
+             case WholeNumberText::kMalformed: p.Fail(o + " needs a positive whole number, not " + QuoteForMessage(v)); break;
+           }
            p.countGiven = true;
          }},
         {"--convention", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.conventionGiven) p.Fail(o + " given twice");
-           if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not \"" + v + "\"");
+           if (v != "jp" && v != "intl") p.Fail(o + " needs jp or intl, not " + QuoteForMessage(v));
            p.options.convention = v;
            p.conventionGiven = true;
+         }},
+        {"--chart", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.options.chart) p.Fail(o + " given twice");
+           const std::size_t dot = v.rfind('.');
+           const std::string ext = dot == std::string::npos ? std::string() : v.substr(dot);
+           if (ext != ".svg" && ext != ".json") p.Fail(o + " needs a file name ending in .svg or .json, not " + QuoteForMessage(v));
+           p.options.chart = v;
+         }},
+        {"--width", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.widthGiven) p.Fail(o + " given twice");
+           if (ReadWholeNumber(v, p.options.chartWidth) != WholeNumberText::kValid || p.options.chartWidth > 20000)
+             p.Fail(o + " needs a whole number of pixels from 1 to 20000, not " + QuoteForMessage(v));
+           p.widthGiven = true;
          }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
@@ -135,7 +162,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
     for (std::size_t i = 0; i < kCliFieldCount; ++i) {
       table[kCliFields[i].option] = [i](Parser& p, const std::string& o, const std::string& v) {
         if (p.options.fields[i]) p.Fail(o + " given twice");
-        if (!IsKeypadValue(kCliFields[i], v)) p.Fail(o + ": the keypad cannot key \"" + v + "\"");
+        if (!IsKeypadValue(kCliFields[i], v)) p.Fail(o + ": the keypad cannot key " + QuoteForMessage(v));
         p.options.fields[i] = v;
       };
     }
@@ -144,7 +171,146 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
   return options;
 }
 
+// What a run computes; each option acts in some of these and nowhere else.
+enum Mode : unsigned {
+  kInstants = 1,  // readouts of one instant or a table of them
+  kEvents = 2,
+  kEclipses = 4,
+  kAlmanac = 8,
+  kCalendar = 16,
+  kHolidays = 32,
+  kChart = 64,
+  kAnyMode = 127,
+};
+
+// The modes in which an option has an effect. The mode flags act in their
+// own mode only; an option given in a mode it does not act in is refused
+// rather than silently ignored.
+struct OptionScope {
+  const char* option;
+  unsigned modes;
+};
+constexpr OptionScope kOptionScopes[] = {
+    {"--year", kAnyMode},
+    {"--month", kInstants | kEvents | kCalendar | kChart},
+    {"--day", kInstants | kEvents | kChart},
+    {"--hour", kInstants | kChart},
+    {"--minute", kInstants | kChart},
+    {"--longitude", kInstants | kEvents | kEclipses | kChart},
+    {"--latitude", kInstants | kEvents | kEclipses | kChart},
+    {"--azimuth", kInstants | kEvents | kEclipses},
+    {"--zone-hour", kAnyMode & ~kHolidays},  // the holidays are Japan's whatever the zone
+    {"--zone-minute", kAnyMode & ~kHolidays},
+    {"--planet", kInstants | kEvents | kChart},  // the chart marks the chosen body
+    {"--star", kInstants | kEvents | kChart},
+    {"--constellation", kInstants | kEvents | kChart},
+    {"--equatorial", kInstants},
+    {"--horizontal", kInstants},
+    {"--julian-day", kInstants},
+    {"--sidereal", kInstants},
+    {"--precise", kInstants | kEvents | kChart},
+    {"--json", kAnyMode & ~kChart},  // the chart's format is its file's name
+    {"--csv", kAnyMode & ~kChart},
+    {"--step", kInstants},
+    {"--count", kAnyMode & ~kChart},
+    {"--convention", kEvents},
+    {"--details", kInstants},
+    {"--data-dir", kAnyMode},
+    {"--events", kEvents},
+    {"--eclipses", kEclipses},
+    {"--almanac", kAlmanac},
+    {"--calendar", kCalendar},
+    {"--holidays", kHolidays},
+    {"--chart", kChart},
+    {"--width", kChart},
+};
+
+// The flag that chooses each mode other than the instants, and what it takes.
+struct ModeFlag {
+  Mode mode;
+  const char* flag;
+  const char* takes;  // what it uses (besides --json, --csv and --data-dir), for the refusals
+};
+constexpr ModeFlag kModeFlags[] = {
+    {kEvents, "--events", "the date, the site, the zone, the body, --precise, --convention and --count"},
+    {kEclipses, "--eclipses", "the year, the site, the zone and --count"},
+    {kAlmanac, "--almanac", "the year, the zone and --count"},
+    {kCalendar, "--calendar", "the year, the month, the zone and --count"},
+    {kHolidays, "--holidays", "the year and --count"},
+    {kChart, "--chart", "the date and time, the site, the zone, the body, --precise and --width"},
+};
+
+// Reasons of their own for some refusals, in place of what the mode takes.
+struct ScopeReason {
+  const char* option;
+  Mode mode;
+  const char* reason;
+};
+constexpr ScopeReason kScopeReasons[] = {
+    {"--step", kEvents, "--count gives days"},
+    {"--details", kEvents, "details are of an instant, events of a day"},
+};
+
+// Whether arg is one of the options ("--year", "--json", "--year=2000", "--help").
+bool IsOptionName(const std::string& arg) {
+  const std::string name = arg.substr(0, arg.find('='));
+  return name == "--help" || Flags().count(name) != 0 || ValueOptions().count(name) != 0;
+}
+
+unsigned ModesOf(const std::string& option) {
+  for (const OptionScope& scope : kOptionScopes) {
+    if (option == scope.option) return scope.modes;
+  }
+  return kAnyMode;
+}
+
+// The first option given that does not act in the chosen mode, as a usage
+// error; an empty text when every option acts.
+std::string CheckScopes(const std::vector<std::string>& given) {
+  const ModeFlag* chosen = nullptr;
+  for (const std::string& option : given) {
+    for (const ModeFlag& mode : kModeFlags) {
+      if (option != mode.flag) continue;
+      if (chosen != nullptr && chosen->mode != mode.mode) return option + " cannot be given with " + chosen->flag;
+      chosen = &mode;
+    }
+  }
+  const Mode mode = chosen != nullptr ? chosen->mode : kInstants;
+  for (const std::string& option : given) {
+    if ((ModesOf(option) & mode) != 0) continue;
+    if (chosen == nullptr) {  // an option of one of the other modes only
+      for (const ModeFlag& other : kModeFlags) {
+        if (ModesOf(option) == static_cast<unsigned>(other.mode)) return option + " goes only with " + other.flag;
+      }
+      return option + " cannot be given here";
+    }
+    std::string reason = std::string("it uses only ") + chosen->takes;
+    for (const ScopeReason& r : kScopeReasons) {
+      if (option == r.option && mode == r.mode) reason = r.reason;
+    }
+    return option + " cannot be given with " + chosen->flag + " (" + reason + ")";
+  }
+  return std::string();
+}
+
 }  // namespace
+
+std::string QuoteForMessage(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20 || u == 0x7F) {
+      static const char kHex[] = "0123456789abcdef";
+      out += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
 
 CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
   Parser p;
@@ -162,35 +328,25 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
       inlineValue = option.substr(equals + 1);
       option = option.substr(0, equals);
     }
+    if (Flags().count(option) != 0 || ValueOptions().count(option) != 0) p.given.push_back(option);
     if (const auto flag = Flags().find(option); flag != Flags().end()) {
       if (inlineValue) p.Fail(option + " takes no value");
       flag->second(p, option);
     } else if (const auto valued = ValueOptions().find(option); valued != ValueOptions().end()) {
-      if (!inlineValue && i + 1 >= args.size()) {
+      // The next argument is the value, unless it is another option: then
+      // this one was given without its value.
+      if (!inlineValue && (i + 1 >= args.size() || IsOptionName(args[i + 1]))) {
         p.Fail(option + " needs a value");
         break;
       }
       valued->second(p, option, inlineValue ? *inlineValue : args[++i]);
     } else {
-      p.Fail("unknown argument \"" + args[i] + "\"");
+      p.Fail("unknown argument " + QuoteForMessage(args[i]));
     }
   }
-  if (p.error.empty() && p.options.almanac && p.options.calendar) p.Fail("only one of --almanac and --calendar may be given");
-  for (const auto& [given, name] : {std::pair{p.options.almanac, "--almanac"}, std::pair{p.options.calendar, "--calendar"}}) {
-    if (p.error.empty() && given && p.options.events) p.Fail(std::string(name) + " cannot be given with --events");
-    if (p.error.empty() && given && p.stepGiven) p.Fail(std::string("--step cannot be given with ") + name);
-  }
-  if (p.error.empty() && p.options.events && p.stepGiven) p.Fail("--step cannot be given with --events (--count gives days)");
-  if (p.error.empty() && p.options.events && p.detailsGiven)
-    p.Fail("--details cannot be given with --events (details are of an instant, events of a day)");
-  if (p.error.empty() && p.detailsGiven && (p.options.eclipses || p.options.almanac || p.options.calendar))
-    p.Fail("--details goes with the rows of instants, not with --eclipses, --almanac or --calendar");
-  if (p.error.empty() && p.options.eclipses &&
-      (p.options.events || p.options.almanac || p.options.calendar || p.stepGiven || p.options.bodyKind || p.options.frame != CliFrame::kDefault ||
-       p.options.timeMode != CliTimeMode::kDefault))
-    p.Fail("--eclipses takes only the fields, --count (years), --precise, --json or --csv and --data-dir");
-  if (p.error.empty() && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
-      p.stepGiven != p.countGiven)
+  if (p.error.empty()) p.error = CheckScopes(p.given);
+  if (p.error.empty() && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+      !p.options.holidays && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};
 }

@@ -27,15 +27,18 @@ struct CliOptions {
   CliTimeMode timeMode = CliTimeMode::kDefault;
   CliFormat format = CliFormat::kText;
   std::optional<TableStep> step;     // set together with count (not with events)
-  std::int64_t count = 1;            // rows, days (--events), years (--almanac) or months (--calendar)
+  std::int64_t count = 1;            // rows, days (--events), years (--almanac, --holidays) or months (--calendar)
   bool precise = false;              // the precise model instead of the calculator's
   bool events = false;               // rise, transit and set (and twilight) per day instead of readouts
   bool eclipses = false;             // the eclipses of the stored year (--count years) at the stored site
   bool almanac = false;              // the almanac's events of --count years instead of readouts
   bool calendar = false;             // the almanac's days of --count months instead of readouts
+  bool holidays = false;             // Japan's holidays of --count years instead of readouts
   std::optional<std::string> dataDir;
   std::string convention = "jp";     // rise and set as "jp" (Japan's almanac office) or "intl" define them
   bool details = false;              // magnitude, phase, size, distance and constellation on every row
+  std::optional<std::string> chart;  // the sky chart's file (.svg or .json) instead of readouts
+  std::int64_t chartWidth = 800;     // the SVG's width in pixels (--width)
 };
 
 struct CliParseResult {
@@ -46,5 +49,10 @@ struct CliParseResult {
 // Parses the arguments after the program name. Options take their value as
 // the next argument or after "=" (--year=2000); a value may begin with "-".
 CliParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+// text in double quotes for a one-line message: '"' and '\\' escaped with a
+// backslash, control characters as \n, \t or \xNN (so that an argument can
+// neither break the line nor send a terminal its escape sequences).
+std::string QuoteForMessage(const std::string& text);
 
 }  // namespace skycalc

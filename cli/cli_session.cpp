@@ -25,7 +25,9 @@ CliSession::CliSession(ISettingsStore& store, IClock& clock, const std::vector<s
 
 std::vector<std::string> CliSession::Start() {
   std::vector<std::string> messages = LoadCatalogs(m_catalogFolders);
-  m_fields = ReadResetValues(m_clock, m_store).fields;
+  const ResetValues reset = ReadResetValues(m_clock, m_store);
+  m_fields = reset.fields;
+  messages.insert(messages.end(), reset.fallbacks.begin(), reset.fallbacks.end());
   return messages;
 }
 
@@ -98,6 +100,7 @@ std::optional<std::string> CliSession::MakeRow(CliRow& row, sky::BodyVectors* ve
     row.decAltText = FormatAltitude(row.place.horizontal[1]);
   }
   row.precise = model.IsPrecise();
+  row.horizontal = m_frame != CliFrame::kEquatorial;
   if (const char* message = CoverageMessage(model.Covers(m_target, f.year))) return message;
   return std::nullopt;
 }

@@ -43,7 +43,8 @@ class CliSession {
   CliSession(ISettingsStore& store, IClock& clock, const std::vector<std::string>& catalogFolders);
 
   // Loads the catalogues and takes the reset's fields; returns the start-up
-  // messages (unreadable catalogues).
+  // messages (unreadable catalogues, then stored settings replaced by their
+  // defaults).
   std::vector<std::string> Start();
   // Picks a body from its list; false when text names no entry of that list.
   bool ChooseBody(BodyKind kind, const std::string& text);

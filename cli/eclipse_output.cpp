@@ -5,6 +5,7 @@
 
 #include "astro/base/constants.h"
 #include "cli/output_format.h"
+#include "panel/azimuth_words.h"
 #include "panel/readout_format.h"
 
 namespace skycalc {
@@ -22,7 +23,7 @@ std::string LocalStamp(double jd, int zoneMinutes) {
   return EclipseLocalDate(jd, zoneMinutes) + " " + EclipseLocalTimeSeconds(jd, zoneMinutes);
 }
 
-void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendText(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& words) {
   out += EclipseLocalDate(e.greatestJdUtc, zone);
   out += '\t';
   out += EclipseTitle(e);
@@ -46,10 +47,10 @@ void AppendText(std::string& out, const eclipse::Eclipse& e, int zone) {
     if (c.belowHorizon) out += " 地平線下";
     out += ')';
   }
-  out += '\n';
+  out += '\t' + words + '\n';
 }
 
-void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& origin, const std::string& words) {
   out += "{\"kind\":\"";
   out += KindKey(e);
   out += "\",\"type\":\"";
@@ -73,22 +74,23 @@ void AppendJson(std::string& out, const eclipse::Eclipse& e, int zone) {
     if (IsRiseOrSet(c.name)) out += ",\"magnitude\":" + FormatJsonNumber(c.magnitude);
     out += '}';
   }
-  out += "]}\n";
+  out += "],\"azimuth_origin\":" + origin + ",\"azimuth_words\":" + FormatJsonString(words) + "}\n";
 }
 
-void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone) {
+void AppendCsv(std::string& out, const eclipse::Eclipse& e, int zone, const std::string& origin, const std::string& words) {
   std::string head = std::string(KindKey(e)) + ',' + TypeKey(e) + ',' + FormatJsonNumber(e.greatestJdUtc) + ',' +
                      EclipseLocalDate(e.greatestJdUtc, zone) + ',' + FormatJsonNumber(e.magnitude) + ',' +
                      (e.kind == eclipse::Kind::kLunar ? FormatJsonNumber(e.penumbralMagnitude) : std::string()) +
                      ',' + FormatJsonNumber(e.obscuration) + ',' + (e.visible ? "true" : "false");
   if (e.contacts.empty()) {
-    out += head + ",,,,,,\n";
+    out += head + ",,,,,," + ',' + origin + ',' + FormatCsvField(words) + '\n';
     return;
   }
   for (const eclipse::Contact& c : e.contacts) {
     out += head + ',' + ContactCode(c.name) + ',' + FormatJsonNumber(c.jdUtc) + ',' + LocalStamp(c.jdUtc, zone) +
            ',' + FormatJsonNumber(c.altitude * kExactRadToDeg) + ',' + FormatJsonNumber(c.azimuth * kExactRadToDeg) +
-           ',' + (IsRiseOrSet(c.name) ? FormatJsonNumber(c.magnitude) : std::string()) + '\n';
+           ',' + (IsRiseOrSet(c.name) ? FormatJsonNumber(c.magnitude) : std::string()) + ',' + origin + ',' +
+           FormatCsvField(words) + '\n';
   }
 }
 
@@ -99,8 +101,10 @@ std::optional<std::string> AppendEclipses(std::string& out, const EclipseListReq
   if (const char* refusal = EclipseYearsRefusal(request)) return std::string(refusal);
   if (format == CliFormat::kCsv) {
     out += "kind,type,greatest_jd,date,magnitude,penumbral_magnitude,obscuration,visible,"
-           "contact,jd,time,altitude_deg,azimuth_deg,contact_magnitude\n";
+           "contact,jd,time,altitude_deg,azimuth_deg,contact_magnitude,azimuth_origin_deg,azimuth_words\n";
   }
+  const std::string origin = FormatJsonNumber(request.azimuthOriginDeg);
+  const std::string words = AzimuthOriginWords(request.azimuthOriginDeg);
   // A year at a time, so that a listing of any length runs in the same memory.
   for (std::int64_t i = 0; i < request.years; ++i) {
     EclipseListRequest year = request;
@@ -110,9 +114,9 @@ std::optional<std::string> AppendEclipses(std::string& out, const EclipseListReq
     if (result.refusal) return std::string(result.refusal);
     for (const eclipse::Eclipse& e : result.eclipses) {
       switch (format) {
-        case CliFormat::kText: AppendText(out, e, request.zoneMinutes); break;
-        case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes); break;
-        case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes); break;
+        case CliFormat::kText: AppendText(out, e, request.zoneMinutes, words); break;
+        case CliFormat::kJson: AppendJson(out, e, request.zoneMinutes, origin, words); break;
+        case CliFormat::kCsv: AppendCsv(out, e, request.zoneMinutes, origin, words); break;
       }
     }
     if (yearDone) yearDone(i + 1);

@@ -20,13 +20,15 @@ namespace skycalc {
 //   text: date, kind, magnitudes (a penumbral eclipse its penumbral one, a
 //         solar eclipse not seen none), whether seen, then each contact with
 //         its local time to a tenth of a minute, altitude (a rising or
-//         setting: the magnitude then) and azimuth, tab-separated;
+//         setting: the magnitude then) and azimuth, tab-separated, last
+//         how the azimuths count (AzimuthOriginWords);
 //   JSON: {"kind","type","greatest_jd","date","magnitude",("penumbral_magnitude"),
 //          "obscuration","visible","contacts":[{"name","jd","time","altitude_deg",
-//          "azimuth_deg",("magnitude": risings and settings)}]};
+//          "azimuth_deg",("magnitude": risings and settings)}],
+//          "azimuth_origin" (degrees),"azimuth_words"};
 //   CSV:  a header, then one row per contact (one row with empty contact
 //         fields for an eclipse with none); contact_magnitude for risings
-//         and settings only.
+//         and settings only; last azimuth_origin_deg and azimuth_words.
 std::optional<std::string> AppendEclipses(std::string& out, const EclipseListRequest& request, CliFormat format,
                                           const std::function<void(std::int64_t)>& yearDone = {});
 

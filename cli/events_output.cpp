@@ -6,13 +6,15 @@
 #include "astro/base/constants.h"
 #include "cli/civil_calendar.h"
 #include "cli/output_format.h"
+#include "panel/azimuth_words.h"
 
 namespace skycalc {
 
 namespace {
 
+// The date the day actually is.
 void AppendDate(std::string& out, const sky::LocalDayEvents& day) {
-  AppendCivilDate(out, CivilTime{day.year, day.month, day.day, 0, 0});
+  AppendCivilDate(out, CivilTime{day.date.year, day.date.month, day.date.day, 0, 0});
 }
 
 // "06:51 (方位 117.80°)" for each event, joined; "なし" for none.
@@ -75,7 +77,8 @@ const char* const kTwilightKeys[events::kTwilightCount] = {"civil", "nautical", 
 
 }  // namespace
 
-void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, bool sun) {
+void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, const sky::DayEventsTable& table) {
+  const bool sun = table.IsSun();
   const events::DayEvents& e = day.events;
   AppendDate(out, day);
   if (e.alwaysUp || e.alwaysDown) {
@@ -112,10 +115,13 @@ void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, bool sun
       out += FormatEventTimes(e.twilights[t].dusks, day.dayStartJd);
     }
   }
+  out += '\t';
+  out += AzimuthOriginWords(table.AzimuthOrigin());
   out += '\n';
 }
 
-void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, bool sun, bool precise, const char* convention) {
+void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, const sky::DayEventsTable& table) {
+  const bool sun = table.IsSun();
   const events::DayEvents& e = day.events;
   out += "{\"date\":\"";
   AppendDate(out, day);
@@ -126,12 +132,14 @@ void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, bool sun
   AppendJsonList(out, "set", e.sets, day, Detail::kAzimuth);
   out += e.alwaysUp ? ",\"always_up\":true" : ",\"always_up\":false";
   out += e.alwaysDown ? ",\"always_down\":true" : ",\"always_down\":false";
-  out += precise ? ",\"model\":\"precise\"" : ",\"model\":\"calculator\"";
-  if (convention) {
-    out += ",\"convention\":\"";
-    out += convention;
-    out += '"';
-  }
+  out += table.IsPrecise() ? ",\"model\":\"precise\"" : ",\"model\":\"calculator\"";
+  out += ",\"convention\":\"";
+  out += table.Convention().name;
+  out += '"';
+  out += ",\"azimuth_origin\":";
+  AppendNumber(out, table.AzimuthOrigin());
+  out += ",\"azimuth_words\":";
+  AppendJsonString(out, AzimuthOriginWords(table.AzimuthOrigin()));
   if (sun) {
     for (int t = 0; t < events::kTwilightCount; ++t) {
       out += ",\"";
@@ -147,10 +155,15 @@ void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, bool sun
 }
 
 std::string EventsCsvHeader() {
-  return "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down\n";
+  std::string header = "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down,"
+                       "rise_azimuth_deg,set_azimuth_deg";
+  for (const char* twilight : kTwilightKeys) {
+    for (const char* end : {"_dawn", "_dusk", "_dawn_jd", "_dusk_jd"}) header += std::string(",") + twilight + end;
+  }
+  return header + ",azimuth_origin_deg,azimuth_words\n";
 }
 
-void AppendEventsCsv(std::string& out, const sky::LocalDayEvents& day) {
+void AppendEventsCsv(std::string& out, const sky::LocalDayEvents& day, const sky::DayEventsTable& table) {
   const events::DayEvents& e = day.events;
   AppendDate(out, day);
   const std::vector<events::Event>* lists[] = {&e.rises, &e.transits, &e.sets};
@@ -165,7 +178,26 @@ void AppendEventsCsv(std::string& out, const sky::LocalDayEvents& day) {
   out += ',';
   if (!e.transits.empty()) AppendNumber(out, e.transits.front().altitude * kExactRadToDeg);
   out += e.alwaysUp ? ",true" : ",false";
-  out += e.alwaysDown ? ",true\n" : ",false\n";
+  out += e.alwaysDown ? ",true" : ",false";
+  for (const auto* list : {&e.rises, &e.sets}) {
+    out += ',';
+    if (!list->empty()) AppendNumber(out, list->front().azimuthFromOrigin * kExactRadToDeg);
+  }
+  for (const events::TwilightEvents& twilight : e.twilights) {
+    for (const auto* list : {&twilight.dawns, &twilight.dusks}) {
+      out += ',';
+      if (!list->empty()) out += FormatEventTime(list->front().jd, day.dayStartJd);
+    }
+    for (const auto* list : {&twilight.dawns, &twilight.dusks}) {
+      out += ',';
+      if (!list->empty()) AppendNumber(out, list->front().jd);
+    }
+  }
+  out += ',';
+  AppendNumber(out, table.AzimuthOrigin());
+  out += ',';
+  AppendCsvField(out, AzimuthOriginWords(table.AzimuthOrigin()));
+  out += '\n';
 }
 
 }  // namespace skycalc

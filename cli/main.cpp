@@ -15,6 +15,7 @@
 #include "cli/eclipse_output.h"
 #include "cli/events_output.h"
 #include "cli/output_format.h"
+#include "cli/standard_output.h"
 #include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
@@ -23,11 +24,14 @@
 #include "astro/sky/day_table.h"
 #include "panel/model_messages.h"
 #include "panel/settings_keys.h"
+#include "panel/sky_chart.h"
+#include "panel/svg_writer.h"
 
 namespace {
 
 constexpr int kExitRejected = 2;
 constexpr int kExitUsage = 64;
+constexpr int kExitIoError = 74;  // EX_IOERR of <sysexits.h>: the output could not be written
 
 int UsageError(const std::string& reason) {
   std::cerr << "skycalc-cli: " << reason << " (see skycalc-cli --help)\n";
@@ -83,13 +87,14 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
   skycalc::CivilTime date = session.StoredCivilTime();
   for (std::int64_t i = 0; i < options.count; ++i) {
     if (i > 0) date = skycalc::NextDay(date);
+    if (date.year > skycalc::kLastFieldYear)  // the year field's message, as a table stepping past it says
+      return fail(skycalc::CheckFieldEntry(skycalc::Field::kYear, std::to_string(date.year)).message);
     const skycalc::sky::LocalDayEvents day = table.Day(date.year, date.month, date.day);
     if (const char* refusal = skycalc::CoverageMessage(day.coverage)) return fail(refusal);
     switch (options.format) {
-      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table.IsSun(), table.IsPrecise(), table.Convention().name);
-        break;
-      case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day); break;
-      case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table.IsSun()); break;
+      case skycalc::CliFormat::kJson: skycalc::AppendEventsJson(out.Buffer(), day, table); break;
+      case skycalc::CliFormat::kCsv: skycalc::AppendEventsCsv(out.Buffer(), day, table); break;
+      case skycalc::CliFormat::kText: skycalc::AppendEventsText(out.Buffer(), day, table); break;
     }
     out.Commit();
     progress.Update(i + 1);
@@ -97,6 +102,25 @@ int WriteEvents(const skycalc::CliOptions& options, skycalc::CliSession& session
   progress.Finish();
   out.Flush();
   return 0;
+}
+
+// --chart: the sky chart of the stored fields as SVG or as its display list in
+// JSON (by the file name's ending), --width pixels wide.
+int WriteChart(const skycalc::CliOptions& options, const skycalc::CliSession& session,
+               const std::vector<std::string>& folders) {
+  const skycalc::ChartData data =
+      skycalc::LoadChartData(skycalc::CatalogFolderFor(skycalc::kChartStarsFile, folders),
+                             skycalc::CatalogFolderFor(skycalc::kChartLinesFile, folders));
+  if (data.stars.empty()) std::cerr << "星図の恒星データファイル" << skycalc::kChartStarsFile << "が読み込めません。\n";
+  const std::string& file = *options.chart;
+  const bool json = file.size() >= 5 && file.compare(file.size() - 5, 5, ".json") == 0;
+  const double width = static_cast<double>(options.chartWidth);
+  const skycalc::SkyChart chart = skycalc::MakeSkyChart(session.CurrentObservation(), data, skycalc::ChartView{}, width);
+  const std::string text = json ? skycalc::ChartJson(chart) : skycalc::SvgOf(chart.list, width);
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (out == nullptr) return Rejected("skycalc-cli: cannot write " + file);
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return std::fclose(out) == 0 && written ? 0 : Rejected("skycalc-cli: cannot write " + file);
 }
 
 int Run(const skycalc::CliOptions& options) {
@@ -114,11 +138,12 @@ int Run(const skycalc::CliOptions& options) {
   skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
 
   if (options.bodyKind && !session.ChooseBody(*options.bodyKind, options.bodyText)) {
-    return UsageError("no such body in the list: \"" + options.bodyText + "\"");
+    return UsageError("no such body in the list: " + skycalc::QuoteForMessage(options.bodyText));
   }
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
   if (auto message = StoreFields(session, options)) return Rejected(*message);
+  if (options.holidays) return skycalc::WriteHolidays(session.StoredCivilTime().year, options.count, options.format);
   if (options.almanac || options.calendar) {  // the almanac: always its own accurate model
     const skycalc::CivilTime date = session.StoredCivilTime();
     const int zoneMinutes = skycalc::ZoneMinutesOf(session.Fields());
@@ -139,7 +164,7 @@ int Run(const skycalc::CliOptions& options) {
         out.Buffer(), {f.year, options.count, skycalc::ZoneMinutesOf(f), f.longitude, f.latitude, f.azimuth},
         options.format, [&](std::int64_t years) {
           out.Flush();
-          std::fflush(stdout);
+          skycalc::FlushChecked(stdout);
           progress.Update(years);
         });
     progress.Finish();
@@ -149,6 +174,8 @@ int Run(const skycalc::CliOptions& options) {
   if (options.precise) {
     if (auto message = session.ChoosePreciseModel(true)) return Rejected(*message);
   }
+
+  if (options.chart) return WriteChart(options, session, folders);
 
   // Rows are written as they are made, in blocks, so that a table of any
   // length runs in the same memory; a long one shows its progress on a
@@ -162,6 +189,10 @@ int Run(const skycalc::CliOptions& options) {
     out.Flush();
     return Rejected(message);
   };
+  // Rows are labelled with the date a stored 31 February actually is; said once.
+  const skycalc::CivilTime stored = session.StoredCivilTime();
+  if (const std::string note = skycalc::DateNote(stored.year, stored.month, stored.day); !note.empty())
+    std::cerr << note << "\n";
   if (options.events) return WriteEvents(options, session, out, progress, fail);
 
   if (options.format == skycalc::CliFormat::kCsv) {
@@ -190,11 +221,22 @@ int Run(const skycalc::CliOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (parsed.options.help) {
-    std::cout << skycalc::kCliUsageText;
-    return 0;
+  // Every output, whichever way it is written, is checked here: a failed
+  // write stops the run at once, and the final flush and close are checked.
+  skycalc::StandardOutput output;
+  try {
+    const skycalc::CliParseResult parsed = skycalc::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    int status = 0;
+    if (parsed.options.help) {
+      std::cout << skycalc::kCliUsageText;
+    } else {
+      status = parsed.error.empty() ? Run(parsed.options) : UsageError(parsed.error);
+    }
+    output.Close();
+    return status;
+  } catch (const skycalc::OutputError& error) {
+    output.Abandon();
+    std::cerr << skycalc::OutputErrorMessage(error.Error()) << "\n";
+    return kExitIoError;
   }
-  if (!parsed.error.empty()) return UsageError(parsed.error);
-  return Run(parsed.options);
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "astro/base/constants.h"
+#include "panel/azimuth_words.h"
 
 namespace skycalc {
 
@@ -35,7 +36,7 @@ void AppendJsonFields(std::string& out, const CliFieldValues& f) {
     out += key;
     AppendInt(out, value);
   }
-  const std::pair<const char*, double> decimals[] = {
+  const std::pair<const char*, float> decimals[] = {
       {",\"longitude\":", f.longitude}, {",\"latitude\":", f.latitude}, {",\"azimuth\":", f.azimuth}};
   for (const auto& [key, value] : decimals) {
     out += key;
@@ -57,6 +58,16 @@ void AppendNumber(std::string& out, double value) {
   }
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+void AppendNumber(std::string& out, float value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest round trip of the float
   out.append(buffer, result.ptr);
 }
 
@@ -91,10 +102,16 @@ void AppendCsvField(std::string& out, const std::string& value) {
 }
 
 CivilTime RowCivilTime(const CliRow& row) {
-  return {row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute};
+  return ActualCivilTime({row.fields.year, row.fields.month, row.fields.day, row.fields.hour, row.fields.minute});
 }
 
 std::string FormatJsonNumber(double value) {
+  std::string out;
+  AppendNumber(out, value);
+  return out;
+}
+
+std::string FormatJsonNumber(float value) {
   std::string out;
   AppendNumber(out, value);
   return out;
@@ -128,6 +145,10 @@ void AppendTextTableLine(std::string& out, const CliRow& row) {
     out += '\t';
     out += *text;
   }
+  if (row.horizontal) {
+    out += '\t';
+    out += AzimuthOriginWords(row.fields.azimuth);
+  }
   out += '\n';
 }
 
@@ -146,11 +167,16 @@ void AppendJsonLine(std::string& out, const CliRow& row) {
   AppendJsonString(out, row.decAltText);
   out += ",\"fields\":";
   AppendJsonFields(out, row.fields);
+  out += ",\"azimuth_origin\":";
+  AppendNumber(out, row.fields.azimuth);
+  out += ",\"azimuth_words\":";
+  AppendJsonString(out, AzimuthOriginWords(row.fields.azimuth));
   out += row.precise ? ",\"model\":\"precise\"}\n" : ",\"model\":\"calculator\"}\n";
 }
 
 std::string FormatCsvHeader() {
-  return "date,time,jd,lst_rad,ra_deg,dec_deg,azimuth_deg,altitude_deg,time_text,ra_azm_text,dec_alt_text\n";
+  return "date,time,jd,lst_rad,ra_deg,dec_deg,azimuth_deg,altitude_deg,time_text,ra_azm_text,dec_alt_text,azimuth_origin_deg,"
+         "azimuth_words\n";
 }
 
 void AppendCsvLine(std::string& out, const CliRow& row) {
@@ -172,6 +198,10 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
     out += ',';
     AppendCsvField(out, *text);
   }
+  out += ',';
+  AppendNumber(out, row.fields.azimuth);
+  out += ',';
+  AppendCsvField(out, AzimuthOriginWords(row.fields.azimuth));
   out += '\n';
 }
 

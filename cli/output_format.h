@@ -13,7 +13,7 @@ namespace skycalc {
 struct CliFieldValues {
   std::int32_t year = 0;
   int month = 0, day = 0, hour = 0, minute = 0;
-  double longitude = 0.0, latitude = 0.0, azimuth = 0.0;  // the 32-bit floats, widened
+  float longitude = 0.0f, latitude = 0.0f, azimuth = 0.0f;  // degrees, as stored (32-bit)
   int zoneHour = 0, zoneMinute = 0;
 };
 
@@ -25,9 +25,11 @@ struct CliRow {
   Place place;       // of the chosen body, radians
   std::string timeText, raAzmText, decAltText;  // the three readouts as shown
   bool precise = false;                         // which model computed it
+  bool horizontal = true;                       // raAzmText is an azimuth (else a right ascension)
 };
 
-// The civil date and time of the row's fields.
+// The civil date and time of the row's fields, the date as it actually is
+// (stored 2026-02-30 is 2026-03-02), which labels the row.
 CivilTime RowCivilTime(const CliRow& row);
 
 // Shortest text that reads back to the identical double; "null" for NaN and
@@ -35,6 +37,10 @@ CivilTime RowCivilTime(const CliRow& row);
 // the model has no place for is refused before it is written).
 std::string FormatJsonNumber(double value);
 void AppendNumber(std::string& out, double value);
+// A value stored as a 32-bit float: the shortest text that reads back to the
+// identical float (139.7, not its widened double 139.6999969482422).
+std::string FormatJsonNumber(float value);
+void AppendNumber(std::string& out, float value);
 // value as a JSON string (quoted, with '"', '\\' and control characters escaped).
 void AppendJsonString(std::string& out, const std::string& value);
 // value as a CSV field (quoted when it holds a comma, a quote or a line break).
@@ -44,11 +50,14 @@ std::string FormatJsonString(const std::string& value);
 // value as a CSV field, quoted only when it holds a comma, quote or line break.
 std::string FormatCsvField(const std::string& value);
 
-// One table line: date, time and the three readouts, separated by tabs.
+// One table line: date, time and the three readouts, separated by tabs, and
+// for horizontal readouts how the azimuth counts (AzimuthOriginWords).
 std::string FormatTextTableLine(const CliRow& row);
-// One JSON object on one line.
+// One JSON object on one line; "azimuth_origin" is the origin in degrees
+// (as fields.azimuth) and "azimuth_words" how the horizontal azimuth counts.
 std::string FormatJsonLine(const CliRow& row);
-// The CSV header line and one CSV data line (coordinates in degrees).
+// The CSV header line and one CSV data line (coordinates in degrees), ending
+// with azimuth_origin_deg and azimuth_words.
 std::string FormatCsvHeader();
 std::string FormatCsvLine(const CliRow& row);
 

@@ -4,11 +4,20 @@
 
 #include <cmath>
 
+#include "cli/standard_output.h"
+
 namespace skycalc {
+
+StreamWriter::~StreamWriter() {
+  try {
+    Flush();
+  } catch (const OutputError&) {
+  }
+}
 
 void StreamWriter::Flush() {
   if (m_buffer.empty()) return;
-  std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_stream);
+  WriteChecked(m_stream, m_buffer);
   m_buffer.clear();
 }
 

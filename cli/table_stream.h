@@ -9,11 +9,15 @@
 // made, and a long run shows its progress on a terminal.
 namespace skycalc {
 
-// Collects output text and writes it to a stream in large blocks.
+// Collects output text and writes it to a stream in large blocks, checked:
+// a failed write throws OutputError (cli/standard_output.h), so a table stops
+// at its first block that cannot be written.
 class StreamWriter {
  public:
   explicit StreamWriter(std::FILE* stream) : m_stream(stream) { m_buffer.reserve(kBlock + 1024); }
-  ~StreamWriter() { Flush(); }
+  // Writes what is left; a failure here leaves the stream's error flag for
+  // StandardOutput::Close to report.
+  ~StreamWriter();
   StreamWriter(const StreamWriter&) = delete;
   StreamWriter& operator=(const StreamWriter&) = delete;
 
@@ -23,7 +27,7 @@ class StreamWriter {
   void Commit() {
     if (m_buffer.size() >= kBlock) Flush();
   }
-  // Writes out everything appended so far.
+  // Writes out everything appended so far; OutputError when that fails.
   void Flush();
 
  private:

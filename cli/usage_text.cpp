@@ -5,12 +5,19 @@ namespace skycalc {
 const char* const kCliUsageText =
     R"(Usage: skycalc-cli [FIELD OPTIONS] [BODY] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir DIR]
-       skycalc-cli --eclipses [FIELD OPTIONS] [--count K] [--json|--csv]
-       skycalc-cli [--year Y] [--month M] [ZONE] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir DIR]
+       skycalc-cli --events [DATE] [SITE] [ZONE] [BODY] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year Y] [SITE] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year Y] [ZONE] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year Y] [--month M] [ZONE] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year Y] [--count K] [--json|--csv]
+       skycalc-cli --chart FILE.svg|FILE.json [DATE] [--hour H] [--minute M] [SITE]
+                   [ZONE] [BODY] [--precise] [--width N]
+DATE is --year, --month and --day; SITE --longitude, --latitude and
+--azimuth (the chart takes no --azimuth); ZONE --zone-hour and --zone-minute. An option that would have no
+effect in the chosen mode is refused.
 
 Computes what the skycalc calculator shows, without its window. Each field
 value is keyed on the calculator's keypad and stored with its field button
@@ -55,27 +62,52 @@ Output:
                     K: K years, 1000-2999) with its contacts at the stored
                     site: local time, altitude and azimuth of the Sun or the
                     Moon, magnitude, and whether it is seen there
-  --data-dir DIR    folder of StarData.txt and ConstData.txt (default: each
-                    from the current folder, else from ../share/skycalc
-                    beside the program)
+  --data-dir DIR    folder of StarData.txt, ConstData.txt and the chart's
+                    ChartStars.txt and ChartLines.txt (default: each from the
+                    current folder, else from ../share/skycalc beside the program)
+Sky chart (星図):
+  --chart FILE.svg  the sky above the horizon at the stored site and instant
+                    as a planisphere draws it (zenith at the centre, south at
+                    the bottom, east on the left): stars to magnitude 5.5,
+                    constellation figures and names, the Sun, the Moon and the
+                    planets in the chosen model, the chosen body marked; each
+                    named object a <g> with a <title>
+  --chart FILE.json the same chart as data: the projection (centre, radius,
+                    azimuth at the top) and every object drawn with its name,
+                    magnitude, altitude and azimuth (degrees, from the north
+                    through the east) and its x, y on the chart
+  --width N         the chart's width in pixels, 1 to 20000 (default 800)
 Almanac (暦; always from the accurate Sun and Moon, years 1000-2999, times
 in the stored zone rounded to the minute as the almanac office does):
   --almanac         the stored year's solar terms, Moon phases and 雑節, one a
                     line (date, time, name); --count K for K years
   --calendar        the stored month day by day: the Moon's age at noon, its
                     illuminated fraction, the 旧暦 date, the 六曜 (both
-                    unofficial) and the day's events; --count K for K months
+                    unofficial), the day's events and its holiday; --count K
+                    for K months
+  --holidays        Japan's national holidays of the stored year (from
+                    1948-07-20; 振替休日 and 国民の休日 included), one a line
+                    (date, name); an equinox day not yet announced by the
+                    cabinet is computed and marked (予定); --count K for K
+                    years (JSON: date, name, planned)
 Exit status: 0 success, 2 value rejected by the calculator or a year outside
-the precise model, 64 usage error.
+the model's (or the almanac's) years, 64 usage error, 74 the output could not be written.
 
 使い方: skycalc-cli [項目オプション] [天体] [--equatorial|--horizontal]
                    [--julian-day|--sidereal] [--precise] [--json|--csv]
-                   [--step N(m|h|d) --count K] [--details]
-                   [--events [--count K] [--convention jp|intl]]
-                   [--data-dir フォルダ]
-       skycalc-cli --eclipses [項目オプション] [--count K] [--json|--csv]
-       skycalc-cli [--year 年] [--month 月] [標準時] (--almanac|--calendar)
-                   [--count K] [--json|--csv]
+                   [--step N(m|h|d) --count K] [--details] [--data-dir フォルダ]
+       skycalc-cli --events [日付] [地点] [標準時] [天体] [--precise]
+                   [--convention jp|intl] [--count K] [--json|--csv]
+       skycalc-cli --eclipses [--year 年] [地点] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --almanac [--year 年] [標準時] [--count K] [--json|--csv]
+       skycalc-cli --calendar [--year 年] [--month 月] [標準時] [--count K]
+                   [--json|--csv]
+       skycalc-cli --holidays [--year 年] [--count K] [--json|--csv]
+       skycalc-cli --chart ファイル.svg|ファイル.json [日付] [--hour 時] [--minute 分]
+                   [地点] [標準時] [天体] [--precise] [--width N]
+日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
+標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
+受け付けません。
 
 電卓のウィンドウを開かずに、ウィンドウと同じ計算結果を表示します。各項目の
 値はキーパッドで入力し、項目ボタンとSETで設定するので、ウィンドウと同じ
@@ -113,15 +145,28 @@ the precise model, 64 usage error.
   --eclipses        設定した年 (--count K でK年分、1000年～2999年) の日食と月食
                     すべてを、設定した地点での各接触の時刻・太陽か月の高度と
                     方位・食分・見えるかどうかとともに表示
-  --data-dir フォルダ  StarData.txtとConstData.txtのあるフォルダ (省略時:
-                    現在のフォルダ、なければプログラムの ../share/skycalc)
+  --data-dir フォルダ  StarData.txt・ConstData.txtと星図のChartStars.txt・
+                    ChartLines.txtのあるフォルダ (省略時: 現在のフォルダ、
+                    なければプログラムの ../share/skycalc)
+星図:
+  --chart ファイル.svg   設定した地点・日時の地平線より上の空を星座早見盤と同じ
+                    向き (中心が天頂、南が下、東が左) で描く: 5.5等までの恒星、
+                    星座線と星座名、選んだ計算方式による太陽・月・惑星、選んだ
+                    天体の印。名前のある天体はそれぞれ<title>付きの<g>
+  --chart ファイル.json  同じ星図のデータ: 投影 (中心、半径、上端の方位) と描いた
+                    天体ごとの名前・等級・高度・方位 (度、北から東回り)・星図上の x, y
+  --width N         星図の幅 (ピクセル)、1～20000 (省略時 800)
 暦 (常に高精度の太陽と月で計算、1000年～2999年、設定した標準時で分単位に四捨五入):
   --almanac         設定した年の二十四節気・朔弦望・雑節を1行に1つ (日付、時刻、
                     名称)。--count K でK年分
   --calendar        設定した月の毎日の正午月齢・輝面比・旧暦・六曜 (旧暦と六曜は
-                    非公式) とその日の現象。--count K でKか月分
+                    非公式) とその日の現象・祝日。--count K でKか月分
+  --holidays        設定した年の国民の祝日・休日 (1948年7月20日以降、振替休日と
+                    国民の休日を含む) を1行に1つ (日付、名称)。官報で未発表の
+                    春分の日・秋分の日は計算により (予定) と表示。--count K で
+                    K年分 (JSON: date, name, planned)
 終了コード: 0 成功、2 電卓が値を受け付けない、または高精度計算の範囲外の年、
-64 使い方の誤り。
+64 使い方の誤り、74 出力を書き込めない。
 )";
 
 }  // namespace skycalc

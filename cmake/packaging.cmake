@@ -23,11 +23,17 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A desktop calculator laid out like a pocke
 site and time zone and read the Julian Day or the local sidereal time and
 the place of the Sun, the planets, the Moon, 21 bright stars or the 88
 constellations, in equatorial or horizontal coordinates. A precise model
-gives apparent places good to an arcminute, and the times of rising,
-transit and setting and of twilight are shown for any day.
+gives apparent places good to an arcminute. The times of rising, transit
+and setting and of twilight are shown for any day (出没時刻), with the
+body's magnitude, phase, size, distance and constellation at the stored
+time (この時刻); the Japanese almanac (暦) shows a month with the Moon's
+age, the solar terms, the Moon's phases and the seasonal days; and every
+solar and lunar eclipse of a year (日食・月食) is listed with its contacts
+as seen from the site.
 
-skycalc-cli computes the same readouts and tables from the command line.
-The window's texts are Japanese.")
+skycalc-cli computes the same readouts, tables, events, almanac and
+eclipses from the command line. The window's texts are Japanese; the
+manual pages are in English and Japanese.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillmoor.example/skycalc/")

@@ -16,6 +16,16 @@ void AppendFixed(std::string& text, double value, int precision) {
 
 }  // namespace
 
+std::string DateNote(std::int32_t year, int month, int day) {
+  const events::CalendarDate actual = events::ActualDate(year, month, day);
+  if (actual == events::CalendarDate{year, month, day}) return std::string();
+  if (actual.year != year) {
+    return FormatText("%d年%d月%d日は%d年%d月%d日として計算しました", static_cast<int>(year), month, day,
+                      static_cast<int>(actual.year), actual.month, actual.day);
+  }
+  return FormatText("%d月%d日は%d月%d日として計算しました", month, day, actual.month, actual.day);
+}
+
 std::string FormatEventTime(double jd, double dayStartJd) {
   const long long minutes = std::llround((jd - dayStartJd) * 1440.0);
   const long long hours = minutes / 60;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "astro/events/day_events.h"
+#include "astro/events/local_day.h"
 
 // The texts of the rise, transit, set and twilight readouts, shared by the
 // window's 出没時刻 box and skycalc-cli --events (the events themselves come
@@ -19,6 +20,13 @@ std::string FormatEventTimes(const std::vector<events::Event>& list, double dayS
 // "方位 123.45°" (the azimuth from the origin) and "高度 31.55°" (the transit's altitude).
 std::string FormatEventAzimuth(const events::Event& event);
 std::string FormatEventAltitude(const events::Event& event);
+// The calculator keeps a keyed date that the calendar does not have (31
+// February, 1582 October 10) as keyed and computes the day it counts on to;
+// what labels a day shows that actual date and says once:
+// "2月30日は3月2日として計算しました" ("" for a real date; the years are named
+// when they differ).
+std::string DateNote(std::int32_t year, int month, int day);
+
 // Caption of the kind of event, and of each twilight.
 inline constexpr char kRiseCaption[] = "出";
 inline constexpr char kTransitCaption[] = "南中";

@@ -38,6 +38,9 @@ struct FieldEntry {
 // minute 0..59, latitude -90..90, azimuth 0..359.99, zone hours -23..23,
 // zone minutes 0..59; longitude strictly between -180 and 180. NaN is refused.
 FieldEntry CheckFieldEntry(Field field, const std::string& entry);
+// The last year the year field holds: tables and --events stop before they
+// would pass it, with the year field's message.
+inline constexpr std::int32_t kLastFieldYear = 99999;
 // Stores an accepted value into its field, narrowed to the field's width.
 void StoreFieldValue(StoredFields& fields, Field field, double value);
 

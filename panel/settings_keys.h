@@ -16,6 +16,10 @@ inline constexpr char kLatitudeSetting[] = "Latitude";
 inline constexpr char kAzimuthSetting[] = "Azimuth";
 inline constexpr char kZoneHourSetting[] = "SDHour";
 inline constexpr char kZoneMinuteSetting[] = "SDMinute";
+// The five values the close request writes, and a default no stored value
+// can be (a read that returns it found nothing stored).
+inline constexpr int kSavedSettingCount = 5;
+inline constexpr char kAbsentSetting[] = "\x01" "absent";
 // "1" when the window was closed in the precise model (written by the window only).
 inline constexpr char kPreciseSetting[] = "Precise";
 

@@ -1,11 +1,14 @@
 #include "panel/sky_calc_dlg.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 
 #include "astro/base/body.h"
 #include "catalog/catalog.h"
 #include "catalog/catalog_folders.h"
 #include "catalog/names.h"
+#include "panel/day_events.h"
 #include "panel/fields.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
@@ -45,13 +48,26 @@ const FieldControl kFields[] = {
     {&CSkyCalcDlg::m_bSelZoneMinute, IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::m_stcZoneMinute, Field::kZoneMinute},
 };
 
-// The site settings the close request writes back: value name and field (degrees).
-const struct {
+// The site settings: value name, default text and field (degrees).
+struct SiteSetting {
   const char* name;
-  float CSkyCalcDlg::*field;
-} kSiteSettings[] = {{kLongitudeSetting, &CSkyCalcDlg::m_fLongitude},
-                     {kLatitudeSetting, &CSkyCalcDlg::m_fLatitude},
-                     {kAzimuthSetting, &CSkyCalcDlg::m_fAzimuth}};
+  const char* defaultText;
+  Field field;
+  float StoredFields::*stored;
+};
+const SiteSetting kSiteSettingList[] = {
+    {kLongitudeSetting, "140.0", Field::kLongitude, &StoredFields::longitude},
+    {kLatitudeSetting, "35.0", Field::kLatitude, &StoredFields::latitude},
+    {kAzimuthSetting, "0.0", Field::kAzimuth, &StoredFields::azimuth}};
+
+// The five settings' names in the order the close request writes them, and
+// their texts for fields f as it writes them.
+const char* const kSettingNames[kSavedSettingCount] = {kLongitudeSetting, kLatitudeSetting, kAzimuthSetting,
+                                                       kZoneHourSetting, kZoneMinuteSetting};
+std::array<std::string, kSavedSettingCount> SettingTexts(const StoredFields& f) {
+  return {FormatSetting(f.longitude), FormatSetting(f.latitude), FormatSetting(f.azimuth),
+          FormatText("%d", static_cast<int>(f.zoneHour)), FormatText("%d", static_cast<int>(f.zoneMinute))};
+}
 
 // Shows the entry text in the entry display.
 void ShowEntry(CSkyCalcDlg& dlg) { dlg.m_stcEntry.SetWindowText(dlg.m_strEntry); }
@@ -139,27 +155,36 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
     reset.texts[static_cast<int>(clockField.field)] = FormatText("%d", clockField.value);
     f.*(clockField.stored) = NarrowToUint8(clockField.value);
   }
-  // Stored site and zone, trusted as written: numbers taken as far as they go.
-  const struct {
-    const char* name;
-    const char* defaultText;
-    Field field;
-    float StoredFields::*stored;
-  } siteSettings[] = {{kLongitudeSetting, "140.0", Field::kLongitude, &StoredFields::longitude},
-                      {kLatitudeSetting, "35.0", Field::kLatitude, &StoredFields::latitude},
-                      {kAzimuthSetting, "0.0", Field::kAzimuth, &StoredFields::azimuth}};
-  for (const auto& setting : siteSettings) {
-    const std::string text = store.ReadString(kSettingsSection, setting.name, setting.defaultText) + kDegreeSign;
+  // Stored site and zone, trusted as written (no range check): numbers taken
+  // as far as they go, converted once to the field's type. The display shows
+  // what the field then holds: the stored text itself for a site value (the
+  // design's), the narrowed integer for a zone value (a stored 128 is -128 in
+  // the signed 8-bit field, and shows so). A site value that is not a finite
+  // number once a float (inf, nan, 1e39) cannot be computed with: its
+  // default is used instead, and said in reset.fallbacks.
+  for (const SiteSetting& setting : kSiteSettingList) {
+    const std::string stored = store.ReadString(kSettingsSection, setting.name, setting.defaultText);
+    float value = NarrowToFloat(TextToDouble(stored + kDegreeSign));
+    std::string text = stored + kDegreeSign;
+    if (!std::isfinite(value)) {
+      reset.fallbacks.push_back(FormatText("設定%sの値「%s」は数値として使えないため、%sを使います。", setting.name,
+                                           stored.c_str(), setting.defaultText));
+      value = NarrowToFloat(TextToDouble(setting.defaultText));
+      text = std::string(setting.defaultText) + kDegreeSign;
+    }
     reset.texts[static_cast<int>(setting.field)] = text;
-    f.*(setting.stored) = NarrowToFloat(TextToDouble(text));
+    f.*(setting.stored) = value;
   }
-  const std::string zoneHour = store.ReadString(kSettingsSection, kZoneHourSetting, "9");
-  reset.texts[static_cast<int>(Field::kZoneHour)] = zoneHour;
-  f.zoneHour = NarrowToInt8(TextToLong(zoneHour));
-  const std::string zoneMinute = store.ReadString(kSettingsSection, kZoneMinuteSetting, "0");
-  reset.texts[static_cast<int>(Field::kZoneMinute)] = zoneMinute;
-  f.zoneMinute = NarrowToUint8(TextToLong(zoneMinute));
+  f.zoneHour = NarrowToInt8(TextToLong(store.ReadString(kSettingsSection, kZoneHourSetting, "9")));
+  reset.texts[static_cast<int>(Field::kZoneHour)] = FormatText("%d", static_cast<int>(f.zoneHour));
+  f.zoneMinute = NarrowToUint8(TextToLong(store.ReadString(kSettingsSection, kZoneMinuteSetting, "0")));
+  reset.texts[static_cast<int>(Field::kZoneMinute)] = FormatText("%d", static_cast<int>(f.zoneMinute));
   return reset;
+}
+
+void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now) {
+  const bool absent = store.ReadString(kSettingsSection, name, kAbsentSetting) == kAbsentSetting;
+  if (now != asRead || absent) store.WriteString(kSettingsSection, name, now);
 }
 
 std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o,
@@ -170,7 +195,8 @@ std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o,
 
 std::string EventsTitle(const Observation& o) {
   const StoredFields& f = o.fields;
-  return o.targetName + "　" + FormatText("%d年%d月%d日", static_cast<int>(f.year), f.month, f.day) +
+  const events::CalendarDate date = events::ActualDate(f.year, f.month, f.day);
+  return o.targetName + "　" + FormatText("%d年%d月%d日", static_cast<int>(date.year), date.month, date.day) +
          (o.model->IsPrecise() ? kPreciseModelCaption : "");
 }
 
@@ -178,6 +204,12 @@ std::string EventsSiteLine(const Observation& o) {
   const StoredFields& f = o.fields;
   return FormatText("経度 %.2f°　緯度 %.2f°　標準時 %d時%d分", static_cast<double>(f.longitude),
                     static_cast<double>(f.latitude), static_cast<int>(f.zoneHour), f.zoneMinute);
+}
+
+std::string EventsNote(const Observation& o, const events::DayEvents& e) {
+  const std::string stays = e.alwaysUp ? kAlwaysUp : e.alwaysDown ? kAlwaysDown : "";
+  const std::string date = DateNote(o.fields.year, o.fields.month, o.fields.day);
+  return stays + (stays.empty() || date.empty() ? "" : "　") + date;
 }
 
 std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders) {
@@ -557,6 +589,7 @@ void CSkyCalcDlg::ResetCalculator() {
 
   const ResetValues reset = ReadResetValues(m_clock, m_store);
   SetFields(reset.fields);
+  m_readSettings = SettingTexts(reset.fields);
   for (const FieldControl& field : kFields) (this->*(field.display)).SetWindowText(reset.texts[static_cast<int>(field.field)]);
 
   ShowJulianDay();
@@ -565,12 +598,13 @@ void CSkyCalcDlg::ResetCalculator() {
 
 void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }
 
-// Close request: the site, azimuth origin and zone are written back.
+// Close request: the site, azimuth origin and zone are written back, each
+// only when this window changed it since it read it (another window closed
+// before may have stored its own change, which must stand) or when the store
+// does not hold it yet (the first run writes all five, as the design has it).
 void CSkyCalcDlg::OnClose() {
-  for (const auto& setting : kSiteSettings)
-    m_store.WriteString(kSettingsSection, setting.name, FormatSetting(this->*(setting.field)));
-  m_store.WriteString(kSettingsSection, kZoneHourSetting, FormatText("%d", static_cast<int>(m_nZoneHour)));
-  m_store.WriteString(kSettingsSection, kZoneMinuteSetting, FormatText("%d", static_cast<int>(m_nZoneMinute)));
+  const std::array<std::string, kSavedSettingCount> now = SettingTexts(Fields());
+  for (int i = 0; i < kSavedSettingCount; ++i) SaveChangedSetting(m_store, kSettingNames[i], m_readSettings[i], now[i]);
 }
 
 }  // namespace skycalc

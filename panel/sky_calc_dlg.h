@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "panel/control_ids.h"
 #include "panel/controls.h"
 #include "panel/fields.h"
+#include "panel/settings_keys.h"
 #include "panel/settings_store.h"
 
 // The names here (CSkyCalcDlg, its m_ members with their type tags, the
@@ -48,11 +50,20 @@ struct Observation {
 struct ResetValues {
   StoredFields fields;
   std::string texts[kFieldCount];
+  std::vector<std::string> fallbacks;  // one line for each stored value replaced by its default
 };
 // One clock reading and the five settings (defaults 140.0, 35.0, 0.0, 9, 0),
 // read as the reset reads them: numbers taken as far as they go, narrowed to
-// the fields' widths.
+// the fields' widths; the zone's displays show the narrowed integers; a site
+// value that is no finite float takes its default (and a line in fallbacks).
 ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
+
+// The close request's write of one setting of section Config: now (the text
+// it would write) is written when it differs from asRead (the text it would
+// have written for the value read at the last reset) or when the store holds
+// no value of that name; otherwise the store keeps what it has, which may be
+// another window's later change.
+void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now);
 
 // The rise, transit, set and twilight table of observation's target at its
 // site, in its zone, azimuths from its azimuth origin, rise and set as
@@ -60,10 +71,15 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
 std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(
     const Observation& observation, const events::RiseSetConvention& convention = events::kJapanConvention);
 
-// The 出没時刻 box's heading lines: the body and the date (and the precise
-// model's mark), and the site and zone.
+// The 出没時刻 box's heading lines: the body and the date the stored one
+// actually is (2026年3月2日 for a stored 2026年2月30日; and the precise model's
+// mark), and the site and zone.
 std::string EventsTitle(const Observation& observation);
 std::string EventsSiteLine(const Observation& observation);
+// The box's note line: "一日中地平線上" / "一日中地平線下" for a body that stays up
+// or down, the DateNote of a stored date the calendar does not have, both
+// joined with "　", or "".
+std::string EventsNote(const Observation& observation, const events::DayEvents& events);
 
 // Start-up's catalogue load into StarCatalog and ConstellationCatalog, each
 // file from the first of folders that holds it; the message of each file
@@ -196,6 +212,9 @@ class CSkyCalcDlg {
   IClock& m_clock;
   std::vector<std::string> m_catalogFolders{std::string()};
   bool m_bPrecise = false;
+  // The five settings as the close request would write them, for the values
+  // the last reset read: OnClose writes only those that differ now.
+  std::array<std::string, kSavedSettingCount> m_readSettings;
   // Shows the model's message when it has no place for target in the stored
   // year; returns whether it did.
   bool RefuseUncovered(const sky::Target& target);

@@ -34,7 +34,7 @@ std::string CompleteDecimalEntry(const std::string& text) {
 
 double TextToDouble(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
-long TextToLong(const std::string& text) { return std::strtol(text.c_str(), nullptr, 10); }
+long long TextToLong(const std::string& text) { return std::strtoll(text.c_str(), nullptr, 10); }
 
 float NarrowToFloat(double value) {
   if (std::isfinite(value) && std::fabs(value) > static_cast<double>(FLT_MAX))
@@ -42,9 +42,9 @@ float NarrowToFloat(double value) {
   return static_cast<float>(value);
 }
 
-std::uint8_t NarrowToUint8(long value) { return static_cast<std::uint8_t>(value); }
+std::uint8_t NarrowToUint8(long long value) { return static_cast<std::uint8_t>(value); }
 
-std::int8_t NarrowToInt8(long value) {
+std::int8_t NarrowToInt8(long long value) {
   const int low = NarrowToUint8(value);
   return static_cast<std::int8_t>(low >= 128 ? low - 256 : low);
 }

@@ -16,12 +16,13 @@ std::string CompleteDecimalEntry(const std::string& text);
 // The C library's text-to-double conversion (leading blanks, stops at the first foreign character;
 // no number gives 0.0; overflow gives +-HUGE_VAL).
 double TextToDouble(const std::string& text);
-// The C library's text-to-integer conversion (strtol, base 10): saturates at the long range.
-long TextToLong(const std::string& text);
+// The C library's text-to-integer conversion in 64 bits (strtoll, base 10): saturates at the
+// long long range, the same on every platform (a 32-bit long would saturate sooner).
+long long TextToLong(const std::string& text);
 // A double narrowed to a 32-bit float; beyond the float range it becomes +-infinity as IEEE overflow does.
 float NarrowToFloat(double value);
 // An integer narrowed to 8 bits modulo 256: unsigned 0..255, signed -128..127 (two's complement).
-std::uint8_t NarrowToUint8(long value);
-std::int8_t NarrowToInt8(long value);
+std::uint8_t NarrowToUint8(long long value);
+std::int8_t NarrowToInt8(long long value);
 
 }  // namespace skycalc

@@ -65,7 +65,7 @@ load=$(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo "?")
 awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$cpu" -v load="$load" \
   -v reps="$reps" -v wall="$cli_wall_ms" -v cpums="$cli_cpu_ms" -v rss="$cli_rss_kib" '
   function ns(t, unit) { return unit == "us" ? t * 1000 : unit == "ms" ? t * 1e6 : t }
-  function pretty(t) { return t >= 1000 ? sprintf("%.2f us", t / 1000) : sprintf("%.1f ns", t) }
+  function pretty(t) { return t >= 1e6 ? sprintf("%.2f ms", t / 1e6) : t >= 1000 ? sprintf("%.2f us", t / 1000) : sprintf("%.1f ns", t) }
   /^"BM_/ {
     name = $1; gsub(/"/, "", name)
     if (name ~ /_(mean|stddev|cv)$/) next
@@ -94,6 +94,8 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     printf "| Precise readout through SET (Mars, equatorial) <= 20 us median | %s | %s |\n", pretty(precise), (precise <= 20000 ? "yes" : "no")
     sunday = cpu_ns["DayEvents/precise_sun"]
     printf "| A day of Sun events with twilight, precise model, < 0.1 ms | %s | %s |\n", pretty(sunday), (sunday < 100000 ? "yes" : "no")
+    chart = ("SkyChartPaint" in cpu_ns) ? cpu_ns["SkyChartPaint"] : cpu_ns["SkyChartSvg/0"]
+    printf "| Sky chart, whole sky: display list built and %s < 16 ms | %s | %s |\n", (("SkyChartPaint" in cpu_ns) ? "painted by the window" : "written as SVG"), pretty(chart), (chart < 16e6 ? "yes" : "no")
     if (wall == "n/a") print "| skycalc-cli one readout < 30 ms wall, < 20 MiB peak | not built | - |"
     else printf "| skycalc-cli one readout < 30 ms wall, < 20 MiB peak | %s ms wall (CPU %s ms) median of 21, %.1f MiB peak | %s |\n", wall, cpums, rss / 1024, ((wall < 30 && rss < 20480) ? "yes" : "no")
     print "\n## Place of each body against libnova (same binary)\n"
@@ -116,10 +118,14 @@ awk -F',' -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" -v cores="$cores" -v cpu="$
     print "| Model and body | Median CPU time per day |"
     print "|---|---|"
     for (i = 1; i <= n; i++) if (order[i] ~ /^DayEvents/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
+    print "\n## Sky chart (whole sky, 800 units, 2,851 stars; /0 calculator model, /1 precise)\n"
+    print "| Measure | Median CPU time |"
+    print "|---|---|"
+    for (i = 1; i <= n; i++) if (order[i] ~ /^SkyChart/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
     print "\n## Operations\n"
     print "| Operation | Median CPU time |"
     print "|---|---|"
-    for (i = 1; i <= n; i++) if (order[i] !~ /^(ReadoutThroughSet|LibnovaEquatorial|Precise|DayEvents)/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
+    for (i = 1; i <= n; i++) if (order[i] !~ /^(ReadoutThroughSet|LibnovaEquatorial|Precise|DayEvents|SkyChart)/) printf "| %s | %s |\n", order[i], pretty(cpu_ns[order[i]])
     print "\n## Notes\n"
     print "- A readout through SET writes the time text and both position texts (and the entry); GeocentricPlace/n is body n (1 Sun ... 11 Moon), SolveKeplerElliptic/n has eccentricity n/100, HeliocentricPosition/n and ComputeBodyElements/n are body n."
     print "- Each planet place solves Kepler'"'"'s equation twice (Earth and planet); each Newton step costs a sine and a cosine, and the solver stops at the step that leaves E unchanged, which gives bit for bit the result of the full loop of at least 21 steps. The three texts are formatted with std::to_chars (the same characters as the printf formats)."

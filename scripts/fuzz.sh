@@ -11,7 +11,7 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_catalog_loaders fuzz_panel_events fuzz_settings_reset fuzz_eclipses fuzz_almanac)
+  targets=(fuzz_catalog_loaders fuzz_panel_events fuzz_settings_reset fuzz_eclipses fuzz_almanac fuzz_command_line fuzz_details)
 fi
 build=build-fuzz
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -3,7 +3,7 @@
 # pictures of it to docs/: screenshot.png (the calculator's model),
 # screenshot-precise.png (the precise model), screenshot-riseset.png (the
 # 出没時刻 box for the Sun; screenshot-riseset-moon.png for the Moon), screenshot-almanac.png (the 暦 box for the month
-# of the day) and screenshot-eclipse.png (the 日食・月食 box).
+# of the day), screenshot-eclipse.png (the 日食・月食 box) and screenshot-chart.png (the 星図 box).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
 # The window runs in the build folder beside the catalogue files, with a
 # settings store of its own, and ends by itself after each picture (saving
@@ -34,3 +34,4 @@ shot riseset docs/screenshot-riseset.png 0
 shot riseset-moon docs/screenshot-riseset-moon.png 0
 shot almanac docs/screenshot-almanac.png 0
 shot eclipse docs/screenshot-eclipse.png 0
+shot chart docs/screenshot-chart.png 0

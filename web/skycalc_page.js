@@ -20,7 +20,8 @@
     '4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n\n' +
     '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。' +
     '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気など)を、「日食・月食」でその年の日食と月食を、' +
-    '設定した地点と標準時で表示します(1000年～2999年)。\n\n' +
+    '設定した地点と標準時で表示します(1000年～2999年)。' +
+    '「星図」で設定した地点と日時の空を星座早見盤と同じ向きで表示し、惑星・恒星・星座名のクリックでその天体を選びます。\n\n' +
     '計算方法は2つあります。\n' +
     '・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、惑星で数分角～1度、冥王星で約2度です。\n' +
     '・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます' +
@@ -182,8 +183,11 @@
     } else if (open && event.key === 'Escape') {
       closeList(list);
     } else if (!open && event.key === 'Enter') {
-      // Enter in the text field picks the entry of exactly that text, if there is one.
-      const index = list.entries.indexOf(list.input.value);
+      // Enter in the text field picks the entry of exactly that text, if there is one; the
+      // texts are compared in Unicode NFKC, so the full-width ベガ an input method types is
+      // the star list's half-width ﾍﾞｶﾞ.
+      const typed = list.input.value.normalize('NFKC');
+      const index = list.entries.findIndex((entry) => entry.normalize('NFKC') === typed);
       if (index >= 0) pickList(list, index);
     } else {
       return;
@@ -313,7 +317,7 @@
   function showRiseSet() {
     const names = ['IDC_EVENTS_BODY', 'IDC_EVENTS_SITE', null, 'IDC_EVENTS_RISE_TIME', 'IDC_EVENTS_RISE_DETAIL',
       'IDC_EVENTS_TRANSIT_TIME', 'IDC_EVENTS_TRANSIT_DETAIL', 'IDC_EVENTS_SET_TIME', 'IDC_EVENTS_SET_DETAIL',
-      'IDC_EVENTS_NOTE', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
+      'IDC_EVENTS_NOTE', 'IDC_EVENTS_ORIGIN', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
       'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK',
       'IDC_EVENTS_CONVENTION', 'IDC_MOMENT_CAPTION', 'IDC_MOMENT_MAGNITUDE', 'IDC_MOMENT_FRACTION', 'IDC_MOMENT_PHASE',
       'IDC_MOMENT_ELONGATION', 'IDC_MOMENT_DIAMETER', 'IDC_MOMENT_DISTANCE', 'IDC_MOMENT_CONSTELLATION'];
@@ -421,7 +425,8 @@
       // The days run on without gaps in the week, even across the 1582 reform.
       const start = data.days.length ? data.days[0].weekday : 0;
       for (let slot = 0; slot < 42; ++slot) {
-        const day = data.days[slot - start], cell = make('div', `almanac-cell day${slot % 7}`);
+        const day = data.days[slot - start];
+        const cell = make('div', `almanac-cell day${slot % 7}${day && day.holiday ? ' holiday' : ''}`);
         if (day) {
           cell.dataset.day = day.day;
           const moon = make('canvas', 'almanac-moon');
@@ -429,8 +434,9 @@
           drawMoon(moon, day.fraction, day.waxing);
           const top = make('div', 'almanac-top');
           top.append(make('b', 'almanac-day', String(day.day)), make('span', 'almanac-rokuyo', day.rokuyo));
-          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar),
-            make('div', 'almanac-events', day.events.join(' ')));
+          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar));
+          if (day.holiday) cell.append(make('div', 'almanac-holiday', day.holiday));
+          cell.append(make('div', 'almanac-events', day.events.join(' ')));
         }
         cells.push(cell);
       }
@@ -532,6 +538,115 @@
     }
   }
 
+  // --- The 星図 box -------------------------------------------------------------
+  // The logic's chart of the stored fields (its display list) drawn on a
+  // canvas; its own time steps and facing leave the fields alone, and a click
+  // on a planet, a named star or a constellation name picks it in its list.
+  const CHART_SIZE = 800;  // the display list's box units
+  const CHART_STEPS = [['−1日', -1440], ['−1時間', -60], ['−10分', -10], ['+10分', 10], ['+1時間', 60], ['+1日', 1440]];
+  const CHART_FACINGS = [['北', 0], ['北東', 45], ['東', 90], ['南東', 135], ['南', 180], ['南西', 225], ['西', 270], ['北西', 315]];
+
+  function showChart() {
+    const { dialog, client } = modalBox('星図', 'chart');
+    const view = { offset: 0, facing: 180, ecliptic: true, equator: false };
+    const button = (label, className, run) => {
+      const element = make('button', 'button ' + className, label);
+      element.type = 'button';
+      element.addEventListener('click', run);
+      return element;
+    };
+    const check = (label, on, set) => {
+      const box = make('input');
+      Object.assign(box, { type: 'checkbox', checked: on });
+      box.addEventListener('change', () => { set(box.checked); draw(); });
+      const element = make('label', 'radio');
+      element.append(box, label);
+      return element;
+    };
+    const steps = make('div', 'chart-bar');
+    for (const [label, minutes] of CHART_STEPS) steps.append(button(label, 'chart-step', () => { view.offset += minutes; draw(); }));
+    steps.append(button('現在の設定に戻す', 'chart-reset', () => { view.offset = 0; draw(); }));
+    const facing = make('select', 'chart-facing');
+    for (const [label, azimuth] of CHART_FACINGS) facing.append(Object.assign(make('option', '', label), { value: azimuth }));
+    facing.value = '180';
+    facing.addEventListener('change', () => { view.facing = Number(facing.value); draw(); });
+    const options = make('div', 'chart-bar');
+    options.append(make('span', '', '下にする方位:'), facing, check('黄道', view.ecliptic, (on) => { view.ecliptic = on; }),
+      check('天の赤道', view.equator, (on) => { view.equator = on; }));
+    const canvas = make('canvas', 'chart-canvas');
+    const close = button('閉じる', 'chart-close', () => dialog.close());
+    options.append(close);
+    client.append(steps, options, canvas);
+    function draw() {
+      const side = canvas.getBoundingClientRect().width || 560;
+      canvas.width = canvas.height = Math.round(side * (window.devicePixelRatio || 1));
+      const chart = JSON.parse(module.UTF8ToString(module._skycalc_chart(view.offset, view.facing,
+        view.ecliptic ? 1 : 0, view.equator ? 1 : 0, CHART_SIZE)));
+      canvas.skycalcChart = chart;
+      drawDisplayList(canvas, chart.list);
+    }
+    canvas.addEventListener('click', (event) => {
+      const rect = canvas.getBoundingClientRect();
+      const list = canvas.skycalcChart.list;
+      const x = (event.clientX - rect.left) * list.width / rect.width, y = (event.clientY - rect.top) * list.height / rect.height;
+      let best = null, bestDistance = 12;  // box units: about a name's height
+      for (const o of list.objects) {
+        const d = Math.hypot(o.x - x, o.y - y);
+        if (o.listId && d <= bestDistance) { best = o; bestDistance = d; }
+      }
+      if (!best || !controls[best.listId]) return;
+      pickList(controls[best.listId].element, best.listIndex);
+      draw();
+    });
+    dialog.addEventListener('close', () => dialog.remove());
+    dialog.showModal();
+    draw();
+    close.focus();
+  }
+
+  // Draws a display list (DisplayListJson) to fill canvas, scaled evenly.
+  function drawDisplayList(canvas, list) {
+    const context = canvas.getContext('2d');
+    const scale = Math.min(canvas.width / list.width, canvas.height / list.height);
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.clearRect(0, 0, canvas.width, canvas.height);
+    context.setTransform(scale, 0, 0, scale, (canvas.width - list.width * scale) / 2, (canvas.height - list.height * scale) / 2);
+    if (list.background) {
+      context.fillStyle = list.background;
+      context.fillRect(0, 0, list.width, list.height);
+    }
+    context.lineCap = context.lineJoin = 'round';
+    const anchors = { start: 'left', middle: 'center', end: 'right' };
+    for (const item of list.items) {
+      const p = item.points;
+      if (item.shape === 'text') {
+        context.font = `${item.fontSize}px sans-serif`;
+        context.textAlign = anchors[item.anchor];
+        context.textBaseline = 'middle';
+        context.fillStyle = item.fill;
+        context.fillText(item.text, p[0], p[1]);
+        continue;
+      }
+      context.beginPath();
+      if (item.shape === 'circle') {
+        context.arc(p[0], p[1], item.radius, 0, 2 * Math.PI);
+      } else {
+        context.moveTo(p[0], p[1]);
+        for (let i = 2; i + 1 < p.length; i += 2) context.lineTo(p[i], p[i + 1]);
+        if (item.closed) context.closePath();
+      }
+      if (item.fill) {
+        context.fillStyle = item.fill;
+        context.fill();
+      }
+      if (item.stroke) {
+        context.strokeStyle = item.stroke;
+        context.lineWidth = item.strokeWidth;
+        context.stroke();
+      }
+    }
+  }
+
   // --- The right-click menu -------------------------------------------------
   const menu = (function () {
     const element = make('div', 'menu');
@@ -541,6 +656,7 @@
       { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
       { label: '暦', key: 'K', suffix: '...', run: showAlmanac },
       { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
+      { label: '星図', key: 'M', suffix: '...', run: showChart },
       null,
       { label: '高精度計算', key: 'P', suffix: '', check: () => module._skycalc_is_precise() === 1,
         run: () => setPreciseModel(module._skycalc_is_precise() !== 1) },
@@ -633,7 +749,7 @@
       if (anyBoxOpen() || !module) return;
       if (event.key === 'F1') {
         event.preventDefault();
-        messageBox.showInfo(HELP_TEXT);
+        messageBox.showInfo(HELP_TEXT + '\n\n' + module.UTF8ToString(module._skycalc_azimuth_help()));
         return;
       }
       if (inTextField(event.target) || event.ctrlKey || event.altKey || event.metaKey) return;

@@ -12,9 +12,14 @@
 #include <vector>
 
 #include "astro/almanac/almanac.h"
+#include "astro/almanac/holidays.h"
 #include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
+#include "panel/azimuth_words.h"
+#include "catalog/chart_data.h"
+#include "panel/display_list.h"
+#include "panel/sky_chart.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
 #include "panel/eclipse_list.h"
@@ -117,6 +122,7 @@ struct Page {
   PageSettingsStore store;
   PageClock clock;
   CSkyCalcDlg dlg{host, store, clock};
+  bool readPrecise = false;  // the model the store named when the page opened
 };
 std::unique_ptr<Page> g_page;
 
@@ -172,6 +178,7 @@ std::string AlmanacJson(const almanac::MonthGrid& grid, const std::string& zone)
                    ",\"lunar\":" + Json(FormatText("旧%s%d/%d", l.leap ? "閏" : "", l.month, l.day)) +
                    ",\"rokuyo\":" + Json(day.rokuyo) + ",\"fraction\":" + Json(day.illuminatedFraction) +
                    ",\"waxing\":" + (day.moonAgeNoon < kHalfSynodicMonth ? "true" : "false") +
+                   ",\"holiday\":" + Json(almanac::HolidayLabel(day.holiday, day.holidayPlanned)) +
                    ",\"events\":" + JsonArray(names) + "}");
   }
   std::string note = almanac::kLunarNote;
@@ -218,6 +225,7 @@ EMSCRIPTEN_KEEPALIVE int skycalc_open() {
   g_page->dlg.OnInitDialog();
   if (g_page->store.ReadString(skycalc::kSettingsSection, skycalc::kPreciseSetting, "0") == "1")
     g_page->dlg.SetPreciseModel(true);
+  g_page->readPrecise = g_page->dlg.IsPreciseModel();
   return g_page->dlg.IsPreciseModel() ? 1 : 0;
 }
 
@@ -231,20 +239,23 @@ EMSCRIPTEN_KEEPALIVE void skycalc_set_precise(int precise) { g_page->dlg.SetPrec
 
 EMSCRIPTEN_KEEPALIVE int skycalc_is_precise() { return g_page->dlg.IsPreciseModel() ? 1 : 0; }
 
-// The page is closed: the site, azimuth origin, zone and model are written;
+// The page is closed: the site, azimuth origin, zone and model are written,
+// each only when this page changed it (another tab's later change stands);
 // when the browser refused a write, the window's message says so (seen when
 // the page is shown again from the browser's cache).
 EMSCRIPTEN_KEEPALIVE void skycalc_close() {
   using namespace skycalc;
   g_page->dlg.OnClose();
-  g_page->store.WriteString(kSettingsSection, kPreciseSetting, g_page->dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(g_page->store, kPreciseSetting, g_page->readPrecise ? "1" : "0",
+                     g_page->dlg.IsPreciseModel() ? "1" : "0");
   if (!g_page->store.WritesSucceeded())
     g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }
 
 // The 出没時刻 box's texts for the stored date, one a line: title, site, "1"
 // for the Sun (twilights shown) else "0", rise time and azimuth, transit time
-// and altitude, set time and azimuth, the note, then dawn and dusk of each
+// and altitude, set time and azimuth, the note (EventsNote), how the azimuths
+// count, then dawn and dusk of each
 // twilight, the convention line, the この時刻 caption with the stored time and
 // the figures of the body at that time in their order. "" after the precise
 // model's message when the year is outside it.
@@ -268,7 +279,8 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
       FormatEventTimes(e.rises, day.dayStartJd), Detail(e.rises, false),
       FormatEventTimes(e.transits, day.dayStartJd), Detail(e.transits, true),
       FormatEventTimes(e.sets, day.dayStartJd), Detail(e.sets, false),
-      e.alwaysUp ? kAlwaysUp : e.alwaysDown ? kAlwaysDown : "",
+      EventsNote(observation, e),
+      AzimuthOriginWords(f.azimuth),
   };
   for (const std::string& line : lines) texts += line + "\n";
   for (int t = 0; t < events::kTwilightCount; ++t) {
@@ -315,8 +327,33 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
     g_page->host.ShowMessage(list.refusal);
     return json.c_str();
   }
-  json = EclipsesJson(list, FormatText("%d年の日食・月食", static_cast<int>(f.year)),
+  json = EclipsesJson(list, FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth),
                       EventsSiteLine(g_page->dlg.CurrentObservation()), zone);
+  return json.c_str();
+}
+
+// The help's paragraph on the 方位 field (the window's own words).
+EMSCRIPTEN_KEEPALIVE const char* skycalc_azimuth_help() {
+  static const std::string text = skycalc::AzimuthOriginHelp();
+  return text.c_str();
+}
+
+// The 星図 box's chart of the stored fields, offsetMinutes later, facing
+// (degrees) at the bottom, with the ecliptic and the equator when asked,
+// size x size units: {"title", "list": the display list (DisplayListJson)}.
+// The star field and figures are read once, from where the bundle keeps them.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_chart(int offsetMinutes, double facing, int ecliptic, int equator,
+                                               double size) {
+  using namespace skycalc;
+  static std::string json;
+  static const ChartData data = LoadChartData("/usr/share/skycalc", "/usr/share/skycalc");
+  ChartView view;
+  view.offsetMinutes = offsetMinutes;
+  view.facing = facing;
+  view.ecliptic = ecliptic != 0;
+  view.equator = equator != 0;
+  const SkyChart chart = MakeSkyChart(g_page->dlg.CurrentObservation(), data, view, size);
+  json = "{\"title\":\"" + chart.title + "\",\"list\":" + DisplayListJson(chart.list) + "}";
   return json.c_str();
 }
 

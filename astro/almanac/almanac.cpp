@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "astro/almanac/accurate.h"
+#include "astro/almanac/holidays.h"
 #include "astro/base/vector_state.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
@@ -290,6 +291,16 @@ YearEvents EventsOfYear(int year, int zoneMinutes) {
   return result;
 }
 
+LocalDate SolarTermDate(int year, double longitudeDeg, int zoneMinutes) {
+  if (!InYears(year)) return {};
+  ClearUpperVectorState();
+  const double start = TtOf(LocalMidnight(DayNumber(year, 1, 1), zoneMinutes));
+  const double end = TtOf(LocalMidnight(DayNumber(year + 1, 1, 1), zoneMinutes));
+  const std::vector<double> found = SunCrossings(longitudeDeg, start, end);
+  if (found.empty()) return {};
+  return DateOf(LocalDay(UtcOf(found.front()), zoneMinutes));
+}
+
 namespace {
 
 // The illuminated fraction and phase angle at the TT instant tt (the
@@ -465,6 +476,11 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
   std::vector<double> newMoons;
   const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes, newMoons);
   const std::vector<Event> events = EventsInDays(first, end, zoneMinutes);
+  std::vector<Holiday> holidays;  // Japan's, whatever the zone
+  for (int y2 = year; y2 <= DateOf(end - 1).year; ++y2) {
+    const std::vector<Holiday> ofYear = HolidaysOfYear(y2).holidays;
+    holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+  }
   long day = first;
   for (MonthGrid& grid : grids) {
     for (LocalDate date = DateOf(day); date.month == grid.month; date = DateOf(++day)) {
@@ -487,6 +503,12 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
       }
       for (const Event& e : events) {
         if (e.date.year == date.year && e.date.month == date.month && e.date.day == date.day) d.events.push_back(e);
+      }
+      for (const Holiday& h : holidays) {
+        if (h.date.year == date.year && h.date.month == date.month && h.date.day == date.day) {
+          d.holiday = h.name;
+          d.holidayPlanned = h.planned;
+        }
       }
       grid.days.push_back(d);
     }

@@ -51,6 +51,13 @@ struct YearEvents {
 };
 YearEvents EventsOfYear(int year, int zoneMinutes);
 
+// The local date on which the Sun's apparent longitude reaches longitudeDeg
+// (a solar term: 0 春分, 15 清明, ... 345 啓蟄) within the local year; the
+// date {0, 0, 0} for a year outside kFirstYear..kLastYear. The day of the
+// exact instant (EventsOfYear dates the rounded minute, a day later when the
+// term falls in the last 30 s before local midnight).
+LocalDate SolarTermDate(int year, double longitudeDeg, int zoneMinutes);
+
 // The Moon at an instant: age (days since the last 朔), the illuminated
 // fraction of its disc [0, 1] and the phase angle (Sun-Moon-Earth, radians
 // [0, pi]), geocentric. For an instant outside the years (UT, a day's margin
@@ -89,6 +96,8 @@ struct Day {
   LunarDate lunar;
   std::string rokuyo;
   std::vector<Event> events;       // that day's events, as in EventsOfYear
+  std::string holiday;             // Japan's holiday (holidays.h) on that date, empty if none
+  bool holidayPlanned = false;     // the holiday rests on an equinox not yet announced (予定)
 };
 
 struct MonthGrid {

@@ -244,6 +244,13 @@ const RiseSetConvention* ConventionNamed(const char* name) {
   return nullptr;
 }
 
+double TransitRefraction(double altitude, double horizonRefraction) {
+  if (!(altitude >= -horizonRefraction)) return 0.0;
+  const double h = altitude * kExactRadToDeg;
+  const double arcminutes = 1.02 / std::tan((h + 10.3 / (h + 5.11)) * kExactDegToRad) - 0.0019279;
+  return std::max(0.0, arcminutes / 60.0 * kExactDegToRad);
+}
+
 double FoldAzimuth(double azimuth, double origin) {
   const double a = azimuth - origin;
   const double folded = a - kExactTwoPi * std::floor(a / kExactTwoPi);
@@ -283,6 +290,9 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
   const std::vector<Point> points = SampleDay(sky, firstSample, lastSample, levels);
   for (const Level& level : levels) FindCrossings(sky, points, level, dayStartJd, dayEndJd, azimuthOrigin);
   FindTransits(sky, points, dayStartJd, dayEndJd, azimuthOrigin, out.transits);
+  if (convention.apparentTransit) {
+    for (Event& transit : out.transits) transit.altitude += TransitRefraction(transit.altitude, convention.refraction);
+  }
   if (out.rises.empty() && out.sets.empty()) {
     const bool up = IsUp(levels[0](sky.At(dayStartJd)));
     out.alwaysUp = up;

@@ -33,7 +33,8 @@ struct Event {
   double jd = 0.0;                 // UT Julian Day, to better than 0.1 s of the model's crossing
   double azimuth = 0.0;            // of the centre, from the south point through west, [0, 2pi)
   double azimuthFromOrigin = 0.0;  // azimuth - azimuthOrigin folded into [0, 2pi)
-  double altitude = 0.0;           // geometric altitude of the centre (the useful figure of a transit)
+  double altitude = 0.0;           // altitude of the centre (the useful figure of a transit): geometric,
+                                   // but apparent for a transit in a convention with apparentTransit
 };
 
 // Dawns and dusks of one twilight. Usually at most one each; near the polar

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "astro/events/day_events.h"
+#include "astro/events/local_day.h"
 #include "astro/sky/model.h"
 
 // Rise, transit, set and twilight of one target at one site, local day by
@@ -13,7 +14,8 @@ namespace skycalc::sky {
 // One local day's events.
 struct LocalDayEvents {
   std::int32_t year = 0;
-  int month = 0, day = 0;
+  int month = 0, day = 0;     // as asked for (may be 31 February)
+  events::CalendarDate date;  // the date the day actually is (events::ActualDate), which labels it
   double dayStartJd = 0.0;  // UT Julian Day of local 00:00
   Coverage coverage = Coverage::kCovered;  // otherwise no events (status kOutsideYears or kOutsidePlutoYears)
   events::DayEvents events;
@@ -38,12 +40,15 @@ class DayEventsTable {
   bool IsSun() const { return m_target.IsBody(Body::kSun); }
   bool IsPrecise() const { return m_model.IsPrecise(); }
   const events::RiseSetConvention& Convention() const { return m_convention; }
+  // The azimuth origin as given (degrees).
+  double AzimuthOrigin() const { return m_azimuthOriginDegrees; }
 
  private:
   const SkyModel& m_model;
   Target m_target;
   std::unique_ptr<events::SkyFunction> m_sky;
   int m_zoneHours, m_zoneMinutes;
+  double m_azimuthOriginDegrees;
   double m_azimuthOrigin;  // radians
   events::RiseSetConvention m_convention;
 };

@@ -99,3 +99,19 @@ TEST_F(AlmanacBoxTest, YearsAndTheUncertainLeapMonth) {
               QStringList{QString::fromUtf8("暦は1000年～2999年にだけ計算できます。")}) << year;
   }
 }
+
+// Holidays in red with their names, after the cabinet office's list
+// (2026-09-22 国民の休日).
+TEST_F(AlmanacBoxTest, HolidaysInRed) {
+  Open();
+  SetDate("2026", "9");
+  WithAlmanacBox(*window, [](QDialog& box) {
+    const auto* view = box.findChild<CMonthGridView*>();
+    EXPECT_EQ(Cell(box, 22).last(), QString::fromUtf8("国民の休日"));
+    EXPECT_EQ(Cell(box, 23).last(), QString::fromUtf8("秋分の日"));
+    // A Tuesday and a Sunday red, an ordinary Thursday not.
+    EXPECT_EQ(view->DayColour(22), QColor(0xc0, 0, 0));
+    EXPECT_EQ(view->DayColour(27), QColor(0xc0, 0, 0));
+    EXPECT_NE(view->DayColour(24), QColor(0xc0, 0, 0));
+  });
+}

@@ -72,7 +72,7 @@ TEST_F(WindowTest, EclipseBoxListsTheYearAndShowsTheSelectedEclipse) {
   Open();  // 2001-01-01, 140 E, 35 N, zone +9
   InspectMenuBox(*window, "日食・月食(&E)...", [](QDialog& box) {
     EXPECT_EQ(box.windowTitle(), QString::fromUtf8("日食・月食"));
-    EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text(), QString::fromUtf8("2001年の日食・月食"));
+    EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text(), QString::fromUtf8("2001年の日食・月食　方位は南から西回り"));
     auto* list = box.findChild<QListWidget*>("IDC_ECLIPSE_LIST");
     ASSERT_NE(list, nullptr);
     QStringList rows;

@@ -73,6 +73,24 @@ TEST_F(WindowTest, OnlyTheCloseRequestWritesTheFiveSettings) {
   }
 }
 
+// Two windows on one store: A changes the longitude and the model and is
+// closed, then B, unchanged, is closed. B writes nothing back, so A's
+// changes stand (B used to rewrite all it had read).
+TEST_F(WindowTest, SecondWindowsCloseKeepsTheFirstWindowsChanges) {
+  Open();
+  window->close();  // the first run stores all five (and the model)
+  Open();
+  skycalc::CSkyCalcWindow other(*store, clock, {SKYCALC_DATA_DIR});
+  Click(IDC_FIELD_LONGITUDE);
+  Keys("135.5");
+  Click(IDC_SET);
+  window->SetPreciseModel(true);
+  window->close();
+  other.close();
+  EXPECT_EQ(Stored("Longitude"), "135.50");
+  EXPECT_EQ(Stored("Precise"), "1");
+}
+
 // Regression: a close request whose settings cannot be written (here a
 // read-only folder) said nothing and lost the site; now it says so, with the
 // file, and the window still ends.
@@ -111,18 +129,20 @@ TEST_F(WindowTest, RestartReadsBackWhatTheCloseWrote) {
   EXPECT_EQ(shown(), QString::fromUtf8("140.00°|35.00°| 0.00°|9|0").split('|'));
 }
 
-// A value edited by hand is shown as written, unchecked, and as plain text:
-// a stored "<b>9</b>" is not read as markup.
+// A value edited by hand is shown as written (a zone value as the integer
+// its field holds), unchecked, and as plain text: a stored "<b>9</b>" is not
+// read as markup.
 TEST_F(WindowTest, HandWrittenValueIsShownUncheckedAsPlainText) {
   QDir().mkpath(config.path() + "/Quillmoor");
   QFile file(config.path() + "/Quillmoor/skycalc.conf");
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[Config]\nLatitude=123\nSDHour=<b>9</b>\n");
+  file.write("[Config]\nLatitude=123\nLongitude=<b>9</b>\nSDHour=<b>9</b>\n");
   file.close();
   Open();
   EXPECT_EQ(Text(IDC_LATITUDE), QString::fromUtf8("123°"));
-  EXPECT_EQ(Text(IDC_ZONEHOUR), "<b>9</b>");
-  for (int id : {IDC_ZONEHOUR, IDC_TIME, IDC_RAAZM, IDC_DECALT, IDC_ENTRY, IDC_YEAR})
+  EXPECT_EQ(Text(IDC_LONGITUDE), QString::fromUtf8("<b>9</b>°"));
+  EXPECT_EQ(Text(IDC_ZONEHOUR), "0");
+  for (int id : {IDC_LONGITUDE, IDC_ZONEHOUR, IDC_TIME, IDC_RAAZM, IDC_DECALT, IDC_ENTRY, IDC_YEAR})
     EXPECT_EQ(qobject_cast<QLabel*>(Control(id))->textFormat(), Qt::PlainText) << id;
 }
 

@@ -66,7 +66,35 @@ TEST_F(CliProgramTest, CalendarDaysInEachFormat) {
   const RunResult csv = Run("--year 2026 --month 1 --count 2 --calendar --csv" + kJst);
   ASSERT_EQ(csv.status, 0) << csv.err;
   EXPECT_EQ(Lines(csv.out).size(), 1u + 31u + 28u);
-  EXPECT_EQ(Lines(csv.out)[0], "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events");
+  EXPECT_EQ(Lines(csv.out)[0],
+            "date,moon_age_noon,illuminated_fraction,lunar_month,lunar_day,lunar_leap,lunar_uncertain,rokuyo,events,holiday,"
+              "holiday_planned");
+}
+
+// Holidays after the cabinet office's list (syukujitsu.csv): 2026-09-22 is a
+// 国民の休日, 2026-01-12 成人の日; 2028's equinox days are not announced yet.
+TEST_F(CliProgramTest, HolidaysInEachFormatAndInTheCalendar) {
+  const std::pair<std::string, std::string> cases[] = {  // arguments, a part of the output
+      {"--year 2026 --holidays", "2026-01-01\t元日\n2026-01-12\t成人の日\n"},
+      {"--year 2026 --holidays", "2026-09-21\t敬老の日\n2026-09-22\t国民の休日\n2026-09-23\t秋分の日\n"},
+      {"--year 2027 --holidays --count 2", "2028-03-20\t春分の日(予定)\n"},
+      {"--year 2019 --holidays --json", "{\"date\":\"2019-05-01\",\"name\":\"天皇の即位の日\",\"planned\":false}\n"},
+      {"--year 2028 --holidays --json", "{\"date\":\"2028-09-22\",\"name\":\"秋分の日\",\"planned\":true}\n"},
+      {"--year 2019 --holidays --csv", "date,name,planned\n2019-01-01,元日,false\n"},
+      // The holiday closes the calendar's text line, as JSON "holiday" and the CSV's last columns.
+      {"--year 2026 --month 9 --calendar", "2026-09-22\t11.0\t0.793\t旧8月12日\t先勝\t\t国民の休日\n"},
+      {"--year 2026 --month 9 --calendar --json", "\"rokuyo\":\"先勝\",\"holiday\":\"国民の休日\",\"holiday_planned\":false,\"events\":[]}"},
+      {"--year 2026 --month 9 --calendar --json", "\"holiday\":null"},
+      {"--year 2028 --month 3 --calendar --json", "\"holiday\":\"春分の日\",\"holiday_planned\":true,"},
+      {"--year 2028 --month 3 --calendar --csv", ",春分 11:17,春分の日,true\n"},
+  };
+  for (const auto& [args, expected] : cases) {
+    // The holidays are Japan's whatever the zone: --holidays takes none.
+    const RunResult r = Run(args + (Has(args, "--holidays") ? "" : kJst));
+    EXPECT_EQ(r.status, 0) << args << "\n" << r.err;
+    EXPECT_TRUE(Has(r.out, expected)) << args << " lacks " << expected;
+  }
+  EXPECT_EQ(Run("--year 1947 --holidays").out, "");  // the law from 1948-07-20
 }
 
 TEST_F(CliProgramTest, AlmanacExitStatus) {
@@ -80,9 +108,12 @@ TEST_F(CliProgramTest, AlmanacExitStatus) {
       {"--almanac --almanac", 64},          {"--calendar --count 0", 64},
       {"--year 3000 --almanac", 2},         {"--year 999 --month 12 --calendar", 2},
       {"--year 2999 --month 12 --calendar --count 2", 2},
+      {"--holidays --calendar", 64},        {"--holidays --step 1d --count 2", 64},
+      {"--holidays --events", 64},          {"--year 3000 --holidays", 2},
+      {"--holidays --zone-hour 0", 64},
   };
   for (const Case& c : cases) {
-    const RunResult r = Run(c.args + kJst);
+    const RunResult r = Run(c.args + (Has(c.args, "--holidays") ? "" : kJst));
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
     if (c.status == 2) {
       EXPECT_TRUE(Has(r.err, "1000年～2999年")) << c.args;

@@ -15,6 +15,9 @@ using namespace clitest;
 const std::string kAt =
     "--year 2025 --month 1 --day 10 --hour 18 --minute 0 --zone-hour 9 --zone-minute 0 --longitude 139.7 "
     "--latitude 35.7 --azimuth 180 --data-dir '" + kDataDir + "'";
+// The same day for --events, which takes no time of day.
+const std::string kDay = "--year 2025 --month 1 --day 10 --zone-hour 9 --zone-minute 0 --longitude 139.7 "
+                         "--latitude 35.7 --azimuth 180 --data-dir '" + kDataDir + "'";
 
 TEST_F(CliProgramTest, ConventionAndDetailsRefusals) {
   const char* bad[] = {"--convention jpn --events", "--convention intl --convention jp --events",
@@ -69,14 +72,35 @@ TEST_F(CliProgramTest, DetailsOfBodies) {
   EXPECT_NE(moon.find(" km)  星座 おうし (Tau)"), std::string::npos) << moon;
 }
 
+// The CSV's two constellation columns at 2025-01-10 09:00 UTC against astropy 5.2
+// (get_body, then get_constellation): Venus and Saturn in Aquarius, Mars in Cancer,
+// Jupiter and the Moon in Taurus, the Sun in Sagittarius; Sirius in Canis Major. The
+// Japanese names are the official ones (みずがめ, かに, おうし, いて, おおいぬ).
+TEST_F(CliProgramTest, DetailsCsvConstellationColumns) {
+  const struct {
+    const char* target;
+    const char* columns;
+  } cases[] = {{"--planet venus", ",みずがめ,Aqr"},   {"--planet mars", ",かに,Cnc"},
+               {"--planet jupiter", ",おうし,Tau"},   {"--planet saturn --precise", ",みずがめ,Aqr"},
+               {"--planet moon", ",おうし,Tau"},      {"--planet sun --precise", ",いて,Sgr"},
+               {"--star sirius", ",おおいぬ,CMa"}};
+  for (const auto& c : cases) {
+    const std::vector<std::string> csv = Lines(Run(kAt + " " + c.target + " --csv --details").out);
+    ASSERT_EQ(csv.size(), 2u) << c.target;
+    const std::string columns = c.columns;
+    ASSERT_GE(csv[1].size(), columns.size()) << c.target;
+    EXPECT_EQ(csv[1].substr(csv[1].size() - columns.size()), columns) << c.target;
+  }
+}
+
 // Event days in JSON name their convention; jp is the default.
 TEST_F(CliProgramTest, EventDaysNameTheirConvention) {
-  EXPECT_NE(Run(kAt + " --events --json").out.find("\"model\":\"calculator\",\"convention\":\"jp\""),
+  EXPECT_NE(Run(kDay + " --events --json").out.find("\"model\":\"calculator\",\"convention\":\"jp\""),
             std::string::npos);
-  EXPECT_NE(Run(kAt + " --events --json --convention intl").out.find("\"convention\":\"intl\""), std::string::npos);
+  EXPECT_NE(Run(kDay + " --events --json --convention intl").out.find("\"convention\":\"intl\""), std::string::npos);
   // The Moon's rise moves by its semidiameter between the two: later in jp (centre) than intl (upper limb).
-  const std::string jp = Run(kAt + " --planet moon --events --json").out;
-  const std::string intl = Run(kAt + " --planet moon --events --json --convention intl").out;
+  const std::string jp = Run(kDay + " --planet moon --events --json").out;
+  const std::string intl = Run(kDay + " --planet moon --events --json --convention intl").out;
   const double delay = (JsonNumber(jp, "jd") - JsonNumber(intl, "jd")) * 86400.0;
   EXPECT_GT(delay, 50.0);
   EXPECT_LT(delay, 150.0);

@@ -159,7 +159,7 @@ TEST(CliCalendar, Advance) {
       {{1582, 10, 4, 0, 0}, "1d", {1582, 10, 15, 0, 0}},
       {{1582, 10, 4, 23, 30}, "45m", {1582, 10, 15, 0, 15}},
       {{1582, 10, 1, 0, 0}, "10d", {1582, 10, 21, 0, 0}},
-      {{2023, 2, 30, 23, 0}, "1h", {2023, 3, 1, 0, 0}},
+      {{2023, 2, 30, 23, 0}, "1h", {2023, 3, 3, 0, 0}},  // 30 February is 2 March
       {{-1, 12, 31, 12, 0}, "1d", {0, 1, 1, 12, 0}},
       {{2000, 1, 1, 0, 0}, "1440m", {2000, 1, 2, 0, 0}},
       {{2000, 1, 1, 0, 0}, "366d", {2001, 1, 1, 0, 0}},
@@ -219,17 +219,13 @@ TEST(CliFormat, JsonAndCsvLines) {
             "{\"jd\":2451545,\"lst\":0.5,\"equatorial\":[1,0],\"horizontal\":[0,-0.25],"
             "\"time_text\":\"2451545.000000\",\"ra_azm_text\":\"Azm 1.00°\",\"dec_alt_text\":\"say \\\"hi\\\"\\u000a\","
             "\"fields\":{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"longitude\":0,"
-            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0},\"model\":\"calculator\"}\n");
+            "\"latitude\":35,\"azimuth\":0,\"zone_hour\":0,\"zone_minute\":0},\"azimuth_origin\":0,"
+            "\"azimuth_words\":\"方位は南から西回り\",\"model\":\"calculator\"}\n");
   EXPECT_EQ(FormatCsvLine(row), "2000-01-01,12:00,2451545,0.5,57.29577951471995,0,0,-14.323944878679988,"
-                                "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\"\n");
+                                "2451545.000000,Azm 1.00°,\"say \"\"hi\"\"\n\",0,方位は南から西回り\n");
   EXPECT_EQ(FormatTextTableLine(row).substr(0, 32), "2000-01-01\t12:00\t2451545.000000\t");
 }
 
-}  // namespace
-}  // namespace skycalc
-
-namespace skycalc {
-namespace {
 
 TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(500, 1000, 0.5), "");
@@ -237,6 +233,114 @@ TEST(TableProgress, LineAfterTheFirstSecond) {
   EXPECT_EQ(TableProgress::Line(500, 1000, 2.0), "500/1000 行 (50%)  250 行/秒  残り 0:02");
   EXPECT_EQ(TableProgress::Line(1000, 1000000, 1.0), "1000/1000000 行 (0%)  1000 行/秒  残り 16:39");
   EXPECT_EQ(TableProgress::Line(500, 1000, 2.6), "500/1000 行 (50%)  192 行/秒  残り 0:03");  // 2.6 s rounds up
+}
+
+
+// Each mode refuses what it would ignore; what the usage lines and the
+// README's examples give stays accepted.
+TEST(CliParse, OptionsWithoutEffectAreRefused) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;  // the whole message; "" when accepted
+  } const cases[] = {
+      {{"--almanac", "--planet", "moon"}, "--planet cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--calendar", "--precise"}, "--precise cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--equatorial"}, "--equatorial cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--calendar", "--convention", "jp"}, "--convention cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--calendar", "--latitude", "35"}, "--latitude cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--day", "1"}, "--day cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--hour", "3", "--calendar"}, "--hour cannot be given with --calendar (it uses only the year, the month, the zone and --count)"},
+      {{"--almanac", "--month", "2"}, "--month cannot be given with --almanac (it uses only the year, the zone and --count)"},
+      {{"--eclipses", "--convention", "intl"}, "--convention cannot be given with --eclipses (it uses only the year, the site, the zone and --count)"},
+      {{"--eclipses", "--day", "3"}, "--day cannot be given with --eclipses (it uses only the year, the site, the zone and --count)"},
+      {{"--convention", "intl"}, "--convention goes only with --events"},
+      {{"--events", "--sidereal"}, "--sidereal cannot be given with --events (it uses only the date, the site, the zone, the body, --precise, --convention and --count)"},
+      {{"--events", "--minute", "5"}, "--minute cannot be given with --events (it uses only the date, the site, the zone, the body, --precise, --convention and --count)"},
+      {{"--events", "--step", "1h", "--count", "2"}, "--step cannot be given with --events (--count gives days)"},
+      {{"--almanac", "--calendar"}, "--calendar cannot be given with --almanac"},
+      {{"--events", "--eclipses"}, "--eclipses cannot be given with --events"},
+      {{"--year", "2026", "--zone-hour", "9", "--zone-minute", "0", "--almanac", "--json", "--data-dir", "d"}, ""},
+      {{"--year", "2026", "--month", "2", "--zone-hour", "9", "--calendar", "--count", "3"}, ""},
+      {{"--eclipses", "--year", "2022", "--longitude", "139.7", "--latitude", "35.7", "--azimuth", "180"}, ""},
+      {{"--events", "--year", "2025", "--day", "1", "--star", "vega", "--precise", "--convention", "intl", "--csv"}, ""},
+      {{"--planet", "venus", "--details", "--equatorial", "--sidereal", "--precise", "--step", "1h", "--count", "2"}, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
+// The next option is not taken as the value of one given without it, and a
+// number past twelve digits is called too large, not malformed.
+TEST(CliParse, MissingValuesAndHugeNumbersAreNamedAsSuch) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  } const cases[] = {
+      {{"--year", "--zone-hour", "9"}, "--year needs a value"},
+      {{"--star", "--json"}, "--star needs a value"},
+      {{"--year", "--help=x"}, "--year needs a value"},
+      {{"--year", "-5", "--data-dir", "--x"}, ""},
+      {{"--step", "9223372036854775807m", "--count", "2"}, "--step 9223372036854775807m is too large (at most 999999999999)"},
+      {{"--step", "1h", "--count", "99999999999999999999"}, "--count 99999999999999999999 is too large (at most 999999999999)"},
+      {{"--step", "999999999999d", "--count", "000000000000002"}, ""},
+      {{"--step", "99999999999999x", "--count", "2"}, "--step needs a positive whole number followed by m, h or d, not \"99999999999999x\""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
+// A usage error is one line whatever the argument holds (found by fuzzing:
+// "-\n" broke the message in two, and an escape sequence reached the terminal).
+TEST(CliParse, UsageErrorsQuoteControlCharactersOnOneLine) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  } const cases[] = {
+      {{"-\n"}, "unknown argument \"-\\n\""},
+      {{"--year", "20\x1b[2J"}, "--year: the keypad cannot key \"20\\x1b[2J\""},
+      {{"--convention", "a\"b\\\t"}, "--convention needs jp or intl, not \"a\\\"b\\\\\\t\""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.args).error, c.error) << c.args[0] << " " << c.args[1];
+}
+
+
+// The site is stored as 32-bit floats; JSON gives each the shortest decimal
+// that reads back to that float (as printf's %.9g text does after trimming
+// digits), not the widened double's seventeen digits.
+TEST(CliFormat, StoredFloatsPrintShortestNotNoise) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {{139.7f, "139.7"}, {35.7f, "35.7"}, {-70.25f, "-70.25"}, {359.99f, "359.99"},
+               {-179.99f, "-179.99"}, {0.01f, "0.01"}, {0.0f, "0"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatJsonNumber(c.value), c.text);
+    EXPECT_EQ(std::strtof(c.text, nullptr), c.value);
+    CliRow row;
+    row.fields.longitude = c.value;
+    EXPECT_NE(FormatJsonLine(row).find(std::string("\"longitude\":") + c.text + ","), std::string::npos) << c.text;
+  }
+}
+
+// Names typed with an input method are full-width; the star list's are
+// half-width katakana. Both are one text in Unicode NFKC (UAX #15: the
+// half-width forms decompose <narrow> to the full-width ones, the
+// full-width Latin letters and digits <wide> to ASCII).
+TEST(CliBodies, FullWidthNamesFindHalfWidthEntries) {
+  const std::vector<std::string> stars = {"ｱｰｸﾄｩﾙｽ(うしかい座α星)", "ｱｸﾙｸｽ(みなみじゅうじ座α星)", "ﾍﾞｶﾞ(こと座α星)"};
+  struct Case {
+    BodyKind kind;
+    const char* text;
+    int index;
+  } const cases[] = {
+      {BodyKind::kStar, "ベガ", 2},
+      {BodyKind::kStar, "アークトゥルス", 0},
+      {BodyKind::kStar, "アクルクス（みなみじゅうじ座α星）", 1},
+      {BodyKind::kStar, "ｱｰｸﾄｩﾙｽ", 0},
+      {BodyKind::kStar, "ｓｉｒｉｕｓ", 9},
+      {BodyKind::kStar, "２０", 20},
+      {BodyKind::kStar, "ヘガ", -1},
+      {BodyKind::kConstellation, "ＵＭａ", 13},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolveBody(c.kind, c.text, stars), c.index) << c.text;
 }
 
 }  // namespace

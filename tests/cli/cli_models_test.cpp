@@ -23,6 +23,8 @@ using namespace clitest;
 const char kInstant[] =
     "--year 2024 --month 3 --day 20 --hour 21 --minute 30 --zone-hour 9 --zone-minute 0 --longitude 139.7 "
     "--latitude 35.7";
+// The same day for --events, which takes no time of day.
+const char kDay[] = "--year 2024 --month 3 --day 20 --zone-hour 9 --zone-minute 0 --longitude 139.7 --latitude 35.7";
 
 void KeyInstant(Window& w) {
   w.Key(IDC_FIELD_YEAR, "2024");
@@ -100,7 +102,7 @@ TEST_F(CliProgramTest, PreciseModelRefusesYearsOutsideIt) {
 // --events: each format carries the events the window's 出没時刻 box shows for
 // the same fields (the logic's DayEventsTable), day after day.
 TEST_F(CliProgramTest, EventsInEveryFormatAreTheWindowsEvents) {
-  const std::string args = std::string(kInstant) + " --events --count 3 --data-dir '" + kDataDir + "'";
+  const std::string args = std::string(kDay) + " --events --count 3 --data-dir '" + kDataDir + "'";
   for (const bool precise : {false, true}) {
     SCOPED_TRACE(precise ? "precise" : "calculator");
     const std::string model = precise ? " --precise" : "";
@@ -114,7 +116,9 @@ TEST_F(CliProgramTest, EventsInEveryFormatAreTheWindowsEvents) {
     ASSERT_EQ(lines.size(), 3u);
     ASSERT_EQ(objects.size(), 3u);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], "date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down");
+    EXPECT_EQ(rows[0].rfind("date,rise,transit,set,rise_jd,transit_jd,set_jd,transit_altitude_deg,always_up,always_down,",
+                            0),
+              0u);
 
     Window w;
     KeyInstant(w);
@@ -155,7 +159,7 @@ TEST_F(CliProgramTest, EventsForBodiesThatStayUpOrDown) {
   EXPECT_EQ(up.out.find("薄明"), std::string::npos);
   const RunResult down = Run(site + " --star 1 --csv");
   ASSERT_EQ(down.status, 0) << down.err;
-  EXPECT_EQ(Lines(down.out).at(1).substr(Lines(down.out).at(1).size() - 11), ",false,true");
+  EXPECT_NE(Lines(down.out).at(1).find(",false,true,,,"), std::string::npos);  // always_up, always_down, no azimuths
   // The polar night: the Sun never rises, its noon altitude below the horizon.
   const RunResult night = Run(site + " --planet sun --json");
   EXPECT_EQ(JsonValue(night.out, "always_down"), "true");
@@ -189,7 +193,7 @@ long PeakKib(const std::string& args, const std::string& home) {
 }
 
 TEST_F(CliProgramTest, PreciseTablesAndEventsRunInConstantMemory) {
-  const std::string base = std::string(kInstant) + " --data-dir '" + kDataDir + "' ";
+  const std::string data = " --data-dir '" + kDataDir + "' ";
   const struct {
     const char* shortRun;
     const char* longRun;
@@ -200,6 +204,7 @@ TEST_F(CliProgramTest, PreciseTablesAndEventsRunInConstantMemory) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.longRun);
+    const std::string base = (std::string(c.shortRun).rfind("--events", 0) == 0 ? kDay : kInstant) + data;
     const long shortPeak = PeakKib(base + c.shortRun, root_.string());
     const long longPeak = PeakKib(base + c.longRun, root_.string());
     ASSERT_GT(shortPeak, 0);

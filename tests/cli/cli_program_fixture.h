@@ -86,15 +86,26 @@ class CliProgramTest : public ::testing::Test {
 
   // Runs the tool with args in folder cwd (default: an empty folder).
   RunResult Run(const std::string& args, const fs::path& cwd = fs::path()) const {
+    return RunWithOutput(args, ">'" + (root_ / "stdout.txt").string() + "'", cwd);
+  }
+
+  // The same with standard output redirected as the shell text redirect says
+  // (">/dev/full", ">&-", "| head -1"); a run is stopped after a minute.
+  RunResult RunWithOutput(const std::string& args, const std::string& redirect, const fs::path& cwd = fs::path()) const {
     const fs::path dir = cwd.empty() ? root_ / "work" : cwd;
     const fs::path out = root_ / "stdout.txt";
     const fs::path err = root_ / "stderr.txt";
-    const std::string command = "cd '" + dir.string() + "' && env HOME='" + root_.string() + "' XDG_CONFIG_HOME='" +
-                                (root_ / "config").string() + "' '" + SKYCALC_CLI_PATH + "' " + args + " >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
+    const fs::path status = root_ / "status.txt";
+    fs::remove(out);
+    fs::remove(status);
+    // The tool's own status, even when its output goes into a pipe.
+    const std::string command = "cd '" + dir.string() + "' && { env HOME='" + root_.string() + "' XDG_CONFIG_HOME='" +
+                                (root_ / "config").string() + "' timeout 60 '" + SKYCALC_CLI_PATH + "' " + args +
+                                " 2>'" + err.string() + "'; echo $? >'" + status.string() + "'; } " + redirect;
     RunResult result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::system(command.c_str());
+    const std::string code = ReadAll(status);
+    result.status = code.empty() ? -1 : std::atoi(code.c_str());
     result.out = ReadAll(out);
     result.err = ReadAll(err);
     return result;

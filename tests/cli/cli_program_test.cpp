@@ -2,6 +2,7 @@
 // this process: same texts, same numbers, same refusals, the store left alone.
 
 #include <cstdio>
+#include <map>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -129,8 +130,10 @@ TEST_F(CliProgramTest, JsonNumbersAreTheLibrarysDoubles) {
     EXPECT_EQ(JsonNumber(line, "lst"), LocalSiderealTime(jd, static_cast<double>(longitude) * kDegToRad));
     EXPECT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << c.args;
     EXPECT_EQ(JsonPair(line, "horizontal"), std::make_pair(place.horizontal[0], place.horizontal[1])) << c.args;
-    EXPECT_EQ(JsonNumber(line, "longitude"), static_cast<double>(longitude));
-    EXPECT_EQ(JsonNumber(line, "latitude"), static_cast<double>(42.36f));
+    // The stored 32-bit floats: their shortest texts, which read back to them.
+    EXPECT_EQ(JsonValue(line, "longitude"), "-71.05");
+    EXPECT_EQ(std::strtof(JsonValue(line, "longitude").c_str(), nullptr), longitude);
+    EXPECT_EQ(JsonValue(line, "latitude"), "42.36");
     EXPECT_EQ(JsonValue(line, "zone_hour"), "-4");
     EXPECT_EQ(JsonValue(line, "ra_azm_text"), "\"" + w.host.Text(IDC_RAAZM) + "\"");
   }
@@ -270,6 +273,65 @@ TEST_F(CliProgramTest, SettingsAreReadAsTheWindowReadsThem) {
   EXPECT_EQ(JsonNumber(r.out, "longitude"), 135.0);
   EXPECT_EQ(JsonNumber(r.out, "latitude"), 0.0);
   EXPECT_EQ(JsonValue(r.out, "zone_minute"), "30");
+}
+
+// PyEphem 4.1.4 at the office's Tokyo point (139°44'28.8869"E 35°39'29.1572"N),
+// 1010 hPa and 10 °C: the centre's altitude at transit, apparent (the office's
+// 南中高度, which shows 54.2 where the geometric altitude is 54.16) and geometric.
+TEST_F(CliProgramTest, TransitAltitudeIncludesRefractionInTheOfficeConvention) {
+  const struct { const char* body; const char* date; double apparent, geometric; } cases[] = {
+      {"sun", "--year 2024 --month 12 --day 21", 30.9286, 30.9017}, {"sun", "--year 2025 --month 9 --day 23", 54.2184, 54.2068},
+      {"moon", "--year 2024 --month 6 --day 21", 25.3809, 25.3469}, {"moon", "--year 2025 --month 1 --day 29", 30.2534, 30.2257}};
+  for (const auto& c : cases) {
+    for (const std::string convention : {"jp", "intl"}) {
+      const RunResult r = Run(std::string("--precise --events --json --longitude 139.741080 --latitude 35.658099 ") +
+                              c.date + " --planet " + c.body + " --convention " + convention + " --data-dir '" + kDataDir + "'");
+      EXPECT_NEAR(JsonNumber(r.out.substr(r.out.find("\"transit\"")), "altitude_deg"),
+                  convention == "jp" ? c.apparent : c.geometric, 0.003) << c.body << " " << c.date << " " << convention;
+    }
+  }
+}
+
+// --events labels each day with the date it is, moves forward, and stops
+// with the year field's message at the last day that field can hold.
+TEST_F(CliProgramTest, EventsFromThirtyFirstOfFebruaryRunForwardAndStopAtTheLastYear) {
+  const RunResult feb = Run("--events --count 2 --year 2026 --month 2 --day 31 --data-dir '" + kDataDir + "'");
+  const std::vector<std::string> days = Lines(feb.out);
+  ASSERT_EQ(days.size(), 2u);
+  EXPECT_EQ(days[0].substr(0, 11) + days[1].substr(0, 11), "2026-03-03\t2026-03-04\t");
+  EXPECT_EQ(feb.err, "2月31日は3月3日として計算しました\n");
+  const RunResult last = Run("--events --count 3 --csv --year 99999 --month 12 --day 30 --data-dir '" + kDataDir + "'");
+  EXPECT_EQ(last.status, 2);
+  EXPECT_EQ(Lines(last.out).size(), 3u);  // header and two days
+  EXPECT_EQ(Lines(last.out).back().substr(0, 12), "99999-12-31,");
+  EXPECT_EQ(last.err, "年は-99999～99999にしてください。\n");
+}
+
+// The CSV has the rise and set azimuths and the twilights: PyEphem 4.1.4
+// (horizon -35'08", upper limb, no refraction) gives sunrise at north-based
+// azimuth 89.5173, sunset at 270.7286; civil dawn 05:19:27, astronomical dusk 19:18:21 JST.
+TEST_F(CliProgramTest, EventsCsvHasTheAzimuthsAndTwilightsOfTheJson) {
+  const RunResult csv = Run("--csv --events --precise --year 2024 --month 3 --day 20 --longitude 139.7 --latitude 35.7 "
+                            "--azimuth 37.5 --data-dir '" + kDataDir + "'");
+  std::map<std::string, std::string> cells;
+  std::istringstream names(Lines(csv.out).at(0)), values(Lines(csv.out).at(1));
+  for (std::string name, value; std::getline(names, name, ',') && std::getline(values, value, ',');) cells[name] = value;
+  EXPECT_NEAR(std::strtod(cells["rise_azimuth_deg"].c_str(), nullptr), 89.5173 + 180.0 - 37.5, 0.01);
+  EXPECT_NEAR(std::strtod(cells["set_azimuth_deg"].c_str(), nullptr), 270.7286 - 180.0 - 37.5, 0.01);
+  EXPECT_EQ(cells["civil_dawn"], "05:19");
+  EXPECT_EQ(cells["astronomical_dusk"], "19:18");
+  EXPECT_EQ(cells["azimuth_words"], "方位0°は南から西へ37.50°、西回り");
+}
+
+// A stored site that is no finite number takes its default, and the tool says so.
+TEST_F(CliProgramTest, NonFiniteStoredSiteFallsBackToItsDefaultWithAWarning) {
+  fs::create_directories(fs::path(StorePath()).parent_path());
+  std::ofstream(StorePath()) << "[Config]\nLongitude=inf\nLatitude=nan\n";
+  const RunResult r = Run("--events --json --year 2024 --month 3 --day 20 --data-dir '" + kDataDir + "'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.err.find("設定Longitudeの値「inf」は数値として使えないため、140.0を使います。"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("設定Latitudeの値「nan」"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("\"always_down\":false"), std::string::npos) << r.out;
 }
 
 }  // namespace

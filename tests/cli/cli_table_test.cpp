@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/base/constants.h"
 #include "cli/civil_calendar.h"
 #include "cli_program_fixture.h"
 
@@ -158,6 +159,42 @@ TEST_F(CliProgramTest, ProgressLineOnATerminal) {
   const std::string erase = "\r\x1b[K";
   ASSERT_GE(r.err.size(), erase.size());
   EXPECT_EQ(r.err.substr(r.err.size() - erase.size()), erase);
+}
+
+// Rows from a keyed 30 February are labelled with the day it is and move forward.
+TEST_F(CliProgramTest, StepFromThirtiethOfFebruaryRunsForward) {
+  const std::string at = " --step 1d --count 2 --year 2026 --month 2 --day 30 --hour 15 --minute 0 --data-dir '" + kDataDir + "'";
+  const std::vector<std::string> rows = Lines(Run("--json" + at).out), lines = Lines(Run(at).out);
+  ASSERT_EQ(rows.size() + lines.size(), 4u);
+  // 2026-03-02 06:00 UT is JD 2461101.75 (ERFA eraCal2jd: MJD 61101.0 at 0h).
+  for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(JsonNumber(rows[i], "jd"), 2461101.75 + i) << rows[i];
+  EXPECT_EQ(lines[0].substr(0, 16) + lines[1].substr(0, 16), "2026-03-02\t15:002026-03-03\t15:00");
+  EXPECT_EQ(Run(at).err, "2月30日は3月2日として計算しました\n");
+}
+
+// The Sun at 139.7E 35.7N, 2024-03-20 06:00 UT: PyEphem 4.1.4 gives north-based
+// azimuth 242.2016, south-based 62.2016, shown less the origin. Origins 0 and
+// 180 alone cannot tell a subtracted origin from an added one.
+TEST_F(CliProgramTest, AzimuthOriginIsSubtractedAtAnyOrigin) {
+  const struct { const char* origin; double azimuth; const char* words; } cases[] = {
+      {"0", 62.2016, "方位は南から西回り"}, {"180", 242.2016, "方位は北から東回り"}, {"90", 332.2016, "方位は西から北回り"},
+      {"37.5", 24.7016, "方位0°は南から西へ37.50°、西回り"}};
+  for (const auto& c : cases) {
+    const std::string args = std::string(" --year 2024 --month 3 --day 20 --hour 15 --minute 0 --longitude 139.7 ") +
+                             "--latitude 35.7 --azimuth " + c.origin + " --data-dir '" + kDataDir + "'";
+    EXPECT_NEAR(std::strtod(Lines(Run(args).out).at(1).c_str() + 4, nullptr), c.azimuth, 0.02) << c.origin;
+    const std::string csv = Lines(Run("--step 1h --count 1 --csv" + args).out).at(1);
+    std::vector<std::string> cells;
+    std::istringstream in(csv);
+    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+    EXPECT_NEAR(std::strtod(cells.at(6).c_str(), nullptr), c.azimuth, 0.02) << csv;  // azimuth_deg
+    EXPECT_EQ(csv.substr(csv.rfind(',') + 1), c.words);
+    const std::string json = Run("--step 1h --count 1 --json" + args).out;
+    EXPECT_NEAR(JsonPair(json, "horizontal").first * 180.0 / kExactPi, c.azimuth, 0.02) << c.origin;
+    EXPECT_EQ(JsonValue(json, "azimuth_words"), "\"" + std::string(c.words) + "\"");
+    const std::string text = Run("--step 1h --count 1" + args).out;
+    EXPECT_EQ(text.substr(text.rfind('\t') + 1), std::string(c.words) + "\n");
+  }
 }
 
 }  // namespace

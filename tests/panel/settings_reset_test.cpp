@@ -178,6 +178,8 @@ TEST_F(PanelTest, AllClearFromEachKindOfBody) {
 
 struct StoreCase {
   const char *longitude, *latitude, *azimuth, *zoneHour, *zoneMinute;
+  const char* latitudeShown;  // a value that is no finite float shows (and uses) the default
+  const char* zoneHourShown;  // the integer the field holds
   std::int8_t zoneHourField;
   std::uint8_t zoneMinuteField;
   const char* sidereal;  // time readout in 地方恒星時 mode ("" = any clock text)
@@ -186,12 +188,13 @@ struct StoreCase {
 
 // Values written by hand into the store are trusted; none may lead to undefined behaviour.
 const StoreCase kStoreCases[] = {
-    {"140.0", "nan", "0.0", "300", "0", 44, 0, "", "Alt --.--°"},
-    {"1e308", "35", "0", "-999", "300", 25, 44, "--:--", "Alt --.--°"},
-    {"-999", "inf", "-inf", "99999999999999999999999", "-1", -1, 255, "", "Alt --.--°"},
-    {"nan", "-1e308", "1e-400", "-99999999999999999999999", "256", 0, 0, "--:--", "Alt --.--°"},
-    {" 12.5abc", "", "1e308", "+7", "  8", 7, 8, "", ""},
-    {"0x10", "12e1", "abc", "", "x", 0, 0, "", ""},
+    {"140.0", "nan", "0.0", "300", "0", "35.0°", "44", 44, 0, "", ""},
+    {"1e308", "35", "0", "-999", "300", "35°", "25", 25, 44, "", ""},
+    {"-999", "inf", "-inf", "99999999999999999999999", "-1", "35.0°", "-1", -1, 255, "", ""},
+    {"nan", "-1e308", "1e-400", "-99999999999999999999999", "256", "35.0°", "0", 0, 0, "", ""},
+    {" 12.5abc", "", "1e308", "+7", "  8", "°", "7", 7, 8, "", ""},
+    {"0x10", "12e1", "abc", "", "x", "12e1°", "0", 0, 0, "", ""},
+    {"140.0", "35", "0", "128", "-5", "35°", "-128", -128, 251, "", ""},  // shown as 128, computed as -128
 };
 
 TEST_F(PanelTest, HostileStoreValues) {
@@ -203,8 +206,8 @@ TEST_F(PanelTest, HostileStoreValues) {
                                                           {"SDMinute", c.zoneMinute}};
     for (const auto& [name, value] : values) store.WriteString("Config", name, value);
     Open();
-    EXPECT_EQ(Text(IDC_LATITUDE), std::string(c.latitude) + "°");
-    EXPECT_EQ(Text(IDC_ZONEHOUR), c.zoneHour);
+    EXPECT_EQ(Text(IDC_LATITUDE), c.latitudeShown);
+    EXPECT_EQ(Text(IDC_ZONEHOUR), c.zoneHourShown);
     EXPECT_EQ(dlg->m_nZoneHour, c.zoneHourField);
     EXPECT_EQ(dlg->m_nZoneMinute, c.zoneMinuteField);
     if (*c.altitude) {

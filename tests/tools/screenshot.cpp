@@ -1,9 +1,11 @@
 // skycalc-screenshot: the real calculator window, as the program starts it,
 // pictured for the documentation and then ended like Esc (nothing saved).
 //   skycalc-screenshot window FILE.png    the calculator
-//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (riseset-moon: the Moon's; likewise almanac: the 暦 box)
+//   skycalc-screenshot riseset FILE.png   its 出没時刻 box (riseset-moon: the Moon's; likewise almanac: the 暦 box,
+//                                         about: the version box)
 //   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
 //                                         seen from the site selected
+//   skycalc-screenshot chart FILE.png     its 星図 box, the Moon chosen
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
 
@@ -20,6 +22,7 @@
 #include "app/qt_settings_store.h"
 #include "app/sky_calc_app.h"
 #include "app/sky_calc_window.h"
+#include "app/sky_chart_dlg.h"
 #include "catalog/catalog_folders.h"
 #include "panel/clock.h"
 #include "panel/settings_keys.h"
@@ -29,21 +32,26 @@ namespace {
 // A picture of a top-level widget with a plain caption bar drawn above it
 // (icon and title), since a virtual screen without a window manager draws no
 // frames: the documentation's pictures show the caption too.
+// The picture has the client's device pixels (twice the widget's size at a
+// scale of 2); the caption is drawn in the widget's own units.
 QPixmap GrabWithCaption(QWidget* widget) {
   const QPixmap client = widget->grab();
   const QFont font = widget->font();
   const int barHeight = QFontMetrics(font).height() + 10;
-  QPixmap picture(client.width(), client.height() + barHeight);
+  const QSize size = widget->size();
+  const qreal ratio = client.devicePixelRatio();
+  QPixmap picture(qRound(size.width() * ratio), qRound((size.height() + barHeight) * ratio));
+  picture.setDevicePixelRatio(ratio);
   picture.fill(widget->palette().color(QPalette::Window));
   QPainter painter(&picture);
-  painter.fillRect(QRect(0, 0, client.width(), barHeight), QColor(0x00, 0x00, 0x80));
+  painter.fillRect(QRect(0, 0, size.width(), barHeight), QColor(0x00, 0x00, 0x80));
   const int iconSize = barHeight - 6;
   painter.drawPixmap(4, 3, widget->windowIcon().pixmap(iconSize, iconSize));
   painter.setPen(Qt::white);
   QFont bold = font;
   bold.setBold(true);
   painter.setFont(bold);
-  painter.drawText(QRect(iconSize + 10, 0, client.width() - iconSize - 14, barHeight), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(iconSize + 10, 0, size.width() - iconSize - 14, barHeight), Qt::AlignVCenter | Qt::AlignLeft,
                    widget->windowTitle());
   painter.drawPixmap(0, barHeight, client);
   return picture;
@@ -74,14 +82,16 @@ struct Box {
 const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, -1},
                       {"riseset-moon", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr, 9},
                       {"almanac", &skycalc::CSkyCalcWindow::ShowAlmanac, nullptr, -1},
-                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1}};
+                      {"about", &skycalc::CSkyCalcWindow::ShowAbout, nullptr, -1},
+                      {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1},
+                      {"chart", &skycalc::CSkyCalcWindow::ShowChart, nullptr, 9}};
 
 int main(int argc, char** argv) {
   const Box* chosen = nullptr;
   for (const Box& box : kBoxes)
     if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
   if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse FILE.png\n");
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|eclipse|about|chart FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);
@@ -99,7 +109,9 @@ int main(int argc, char** argv) {
   } else {
     QTimer::singleShot(500, &window, [&window, file, chosen] {
       QTimer::singleShot(1000, &window, [&window, file, chosen] {
-        if (QWidget* box = QApplication::activeModalWidget(); box && box != &window) {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || box == &window) box = window.Chart();  // the one modeless box
+        if (box && box != &window) {
           if (chosen->ready) chosen->ready(box);
           GrabWithCaption(box).save(file);
           box->close();

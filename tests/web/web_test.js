@@ -1,5 +1,5 @@
 // Browser tests of the web page (run by CTest after scripts/web.sh):
-//   node web_test.js sequences|settings|input|robustness --dist DIR --replay REPLAY
+//   node web_test.js sequences|settings|input|boxes|fit|robustness --dist DIR --replay REPLAY
 // sequences: 1,000 random sequences keyed on the page and replayed on the
 // headless calculator; every text, check and message must agree.
 'use strict';
@@ -150,6 +150,8 @@ const TESTS = {
       .map((name) => document.querySelector(`[data-name=${name}]`).textContent).concat(document.title));
     assert.deepStrictEqual(shown, ['135.50°', '-33.25°', '180.00°', '-5', '30', '星空ポケット「ほしよみ君」 (高精度)']);
     // A browser that refuses the writes (storage full): the window's message, with where the settings go.
+    // Only what changed is written, so something changes first.
+    await page.evaluate(runOnPage, [['precise', 0]]);
     const refused = await page.evaluate(() => {
       Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
       window.dispatchEvent(new Event('pagehide'));
@@ -234,31 +236,34 @@ const TESTS = {
     const fields = { year: ['2033', 1018], month: ['11', 1019], longitude: ['-70.25', 1012], latitude: ['-33.5', 1013],
       'zone-hour': ['-4', 1021], 'zone-minute': ['0', 1022], azimuth: ['180', 1014] };
     await page.evaluate(runOnPage, Object.values(fields).flatMap(([value, button]) => key(button, value)));
-    const cli = (...args) => execFileSync(CLI, [...Object.entries(fields).flatMap(([name, [value]]) => [`--${name}`, value]), ...args, '--data-dir', DATA],
+    // The fields each mode uses (the tool refuses the others).
+    const cli = (names, ...args) => execFileSync(CLI, [...names.flatMap((name) => [`--${name}`, fields[name][0]]), ...args, '--data-dir', DATA],
       { encoding: 'utf8', env: { ...process.env, HOME: '/nonexistent' }, stdio: ['ignore', 'pipe', 'inherit'] }).split('\n').slice(0, -1);
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '日食・月食(E)...', '', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
     // 暦: every day's cell and the events, month by month with 翌月 (2033-11 to 2034-01, the uncertain leap month).
     await openFromMenu('暦');
-    const days = cli('--calendar', '--count', '3');
+    const days = cli(['year', 'month', 'zone-hour', 'zone-minute'], '--calendar', '--count', '3');
     for (let m = 0; m < 3; ++m) {
       const shown = await page.$eval('dialog.almanac[open]', (d) => ({
         title: d.querySelector('[data-name=IDC_ALMANAC_MONTH]').textContent,
         cells: [...d.querySelectorAll('.almanac-cell[data-day]')].map((c) => [c.querySelector('.almanac-day').textContent,
           c.querySelector('.almanac-age').textContent, c.querySelector('.almanac-lunar').textContent,
-          c.querySelector('.almanac-rokuyo').textContent, c.querySelector('.almanac-events').textContent]),
+          c.querySelector('.almanac-rokuyo').textContent, c.querySelector('.almanac-events').textContent,
+          c.querySelector('.almanac-holiday')?.textContent ?? '', c.classList.contains('holiday')]),
         lines: [1, 2, 3].map((c) => d.querySelector(`[data-name=IDC_ALMANAC_EVENTS${c}]`).textContent).filter((t) => t).join('\n'),
         note: d.querySelector('[data-name=IDC_ALMANAC_NOTE]').textContent }));
       const [year, month] = [2033 + Math.floor((10 + m) / 12), (10 + m) % 12 + 1];
       assert.strictEqual(shown.title, `${year}年${month}月　標準時 -4時0分`);
       const expected = days.filter((line) => line.startsWith(`${year}-${String(month).padStart(2, '0')}-`)).map((line) => line.split('\t'));
-      assert.deepStrictEqual(shown.cells, expected.map(([date, age, , lunar, rokuyo, events]) => [String(Number(date.slice(8))), age,
-        lunar.replace(/月/, '/').replace(/日$/, ''), rokuyo, events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' ')]));
+      assert.deepStrictEqual(shown.cells, expected.map(([date, age, , lunar, rokuyo, events, holiday = '']) => [String(Number(date.slice(8))), age,
+        lunar.replace(/月/, '/').replace(/日$/, ''), rokuyo, events.split(', ').filter((e) => e).map((e) => e.split(' ')[0]).join(' '),
+        holiday, holiday !== '']));
       assert.strictEqual(shown.lines, expected.flatMap(([date, , , , , events]) =>
         events.split(', ').filter((e) => e).map((e) => `${Number(date.slice(8))}日 ${e}`)).join('\n'));
       assert.strictEqual(shown.note, days.filter((l) => l.startsWith('※')).map((l) => l.slice(1)).slice(0, shown.note.includes('\n') ? 2 : 1).join('\n'));
@@ -268,11 +273,11 @@ const TESTS = {
     await page.click('dialog.almanac [data-name=IDOK]');
     // 日食・月食: the list and each eclipse's contact lines.
     await openFromMenu('日食・月食');
-    const eclipses = cli('--eclipses').map((line) => line.split('\t'));
+    const eclipses = cli(['year', 'longitude', 'latitude', 'zone-hour', 'zone-minute', 'azimuth'], '--eclipses').map((line) => line.split('\t').slice(0, -1));  // less the azimuth words
     const shown = await page.$eval('dialog.eclipse[open]', (d) => [d.querySelector('[data-name=IDC_ECLIPSE_TITLE]').textContent,
       ...[...d.querySelectorAll('.eclipse-entry')].map((row) => { row.click(); return [row.textContent,
         d.querySelector('[data-name=IDC_ECLIPSE_DETAIL]').textContent]; })]);
-    assert.strictEqual(shown[0], '2033年の日食・月食');
+    assert.strictEqual(shown[0], '2033年の日食・月食　方位は北から東回り');
     assert.strictEqual(shown.length - 1, eclipses.length);
     eclipses.forEach(([date, title, , seen, ...contacts], i) => {
       assert(shown[i + 1][0].startsWith(`${date}　${title}　`) && shown[i + 1][0].endsWith(`　${seen}`), shown[i + 1][0]);
@@ -282,6 +287,20 @@ const TESTS = {
     });
     assert(shown.slice(1).some(([, detail]) => /地平線下/.test(detail)) && eclipses.length >= 2, 'a full year with an eclipse below the horizon');
     await page.click('dialog.eclipse [data-name=IDOK]');
+    // 星図: the logic's chart of the stored date drawn; a click on a constellation name picks it in its list.
+    await openFromMenu('星図');
+    const chart = await page.$eval('dialog.chart[open] canvas', (c) => {
+      const rect = c.getBoundingClientRect(), list = c.skycalcChart.list;
+      const o = list.objects.find((x) => x.kind === 'constellation');
+      const centre = c.getContext('2d').getImageData(c.width / 2, c.height / 2, 1, 1).data;
+      return { title: c.skycalcChart.title, name: o.name, x: rect.left + o.x * rect.width / list.width,
+        y: rect.top + o.y * rect.height / list.height, sky: [...centre] };
+    });
+    assert.match(chart.title, /^2033年11月/);
+    assert.strictEqual(chart.sky[3], 255, 'the chart is drawn');
+    await page.mouse.click(chart.x, chart.y);
+    assert.strictEqual(await page.$eval('[data-name=IDC_CONSTLIST] input', (e) => e.value), chart.name);
+    await page.click('dialog.chart .chart-close');
     // Outside the years: the message, and no box.
     await page.evaluate(runOnPage, key(1018, '3000'));
     for (const [label, message] of [['暦', '暦は1000年～2999年にだけ計算できます。'], ['日食・月食', '日食・月食は1000年～2999年にだけ計算できます。']]) {
@@ -290,6 +309,47 @@ const TESTS = {
       await page.click('dialog.message .message-ok');
       assert.strictEqual(await page.$('dialog.almanac, dialog.eclipse'), null);
     }
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // At desktop size no text runs out of its box, in the main form and in each
+  // box: the 出没時刻 box of the Sun, the Moon and the longest star name, every month of the
+  // 暦 box, every eclipse of the 日食・月食 box (a year with contacts below the
+  // horizon) and the version box. A text field scrolls and is left out.
+  async fit(browser, url) {
+    const page = await openPage(browser, url);
+    await page.setViewport({ width: 1280, height: 960 });
+    const overflowing = (root) => page.$eval(root, (r) => [...r.querySelectorAll('*')]
+      .filter((e) => e.offsetParent !== null && !(e instanceof HTMLInputElement) && !(e instanceof HTMLCanvasElement) &&
+        (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
+      .map((e) => `${e.dataset.name || e.className} "${e.textContent}" ${e.scrollWidth}x${e.scrollHeight} in ${e.clientWidth}x${e.clientHeight}`));
+    const openFromMenu = async (label) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
+    };
+    const misfits = [...await overflowing('.window')];
+    for (const [scene, actions] of [['the Sun', []], ['the Moon', [['pick', ID.PLANETLIST, 9]]], ['the longest star name', [['press', 1053], ['pick', ID.STARLIST, 13]]]]) {
+      await page.evaluate(runOnPage, actions);
+      await openFromMenu('出没時刻');
+      misfits.push(...(await overflowing('dialog.rise-set[open]')).map((m) => `出没時刻, ${scene}: ${m}`));
+      await page.click('dialog.rise-set [data-name=IDOK]');
+    }
+    await openFromMenu('暦');
+    for (let month = 1; month <= 12; ++month) {
+      misfits.push(...(await overflowing('dialog.almanac[open]')).map((m) => `暦, month ${month}: ${m}`));
+      await page.click('dialog.almanac [data-name=IDC_ALMANAC_NEXT]');
+    }
+    await page.click('dialog.almanac [data-name=IDOK]');
+    await openFromMenu('日食・月食');  // 2026 from 140 E: the partial lunar eclipse of 08-28 below the horizon
+    for (let row = 0; row < await page.$$eval('.eclipse-entry', (rows) => rows.length); ++row) {
+      await page.$$eval('.eclipse-entry', (rows, i) => rows[i].click(), row);
+      misfits.push(...(await overflowing('dialog.eclipse[open]')).map((m) => `日食・月食, entry ${row}: ${m}`));
+    }
+    assert.match(await page.$eval('dialog.eclipse [data-name=IDC_ECLIPSE_DETAIL]', (e) => e.textContent), /地平線下/);
+    await page.click('dialog.eclipse [data-name=IDOK]');
+    await openFromMenu('「ほしよみ君」');
+    misfits.push(...await overflowing('dialog.about[open]'));
+    assert.deepStrictEqual(misfits, []);
     assert.deepStrictEqual(page.errors, []);
   },
 

@@ -1,7 +1,7 @@
 // The constellation of 10,000 directions against astropy's get_constellation
 // (Roman's table, the bias-precession to B1875): 7,500 anywhere, 2,391
-// within 1' of a boundary, the catalogues' 21 stars and 88 points
-// (scripts/make_details_reference.py).
+// within 1' of a boundary, the catalogues' 21 stars and 88 points; and
+// directions of date near boundaries (scripts/make_details_reference.py).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -43,6 +43,29 @@ TEST(Constellation, FromTheEquatorOfDate) {
                "Gem");
   EXPECT_EQ(ConstellationAbbreviation(88), nullptr);
   EXPECT_EQ(ConstellationOfB1875(std::nan(""), 0.0), -1);
+}
+
+// Directions 1"-12" from a boundary on the true equator and equinox of date
+// (astropy's TETE, IAU 2006/2000A), each one where reading it on the mean
+// equator of date, without the nutation, gives another constellation; and
+// on the mean equator of date, each one where reading it on the GCRS gives
+// another (scripts/make_details_reference.py).
+TEST(Constellation, OfDateWhereNutationOrPrecessionDecides) {
+  std::ifstream in(SKYCALC_CONSTELLATION_OF_DATE_REFERENCE);
+  std::string line;
+  int rows[2] = {0, 0};
+  while (std::getline(in, line)) {
+    std::istringstream f(line);
+    std::string cell[5];
+    for (std::string& c : cell) std::getline(f, c, ',');
+    const bool apparent = cell[3] == "1";
+    const char* mine = ConstellationAbbreviation(
+        ConstellationOfDate(std::stod(cell[0]) * kDeg, std::stod(cell[1]) * kDeg, std::stod(cell[2]), apparent));
+    EXPECT_STREQ(mine, cell[4].c_str()) << line;
+    ++rows[apparent];
+  }
+  EXPECT_EQ(rows[0], 40);
+  EXPECT_EQ(rows[1], 40);
 }
 
 }  // namespace
