@@ -65,7 +65,9 @@ __attribute__((always_inline)) inline void SinCos4(const V4& x, V4& s, V4& c) {
 // four lanes in one AVX2 register where there is one, else two SSE2
 // registers. Products and sums are the same IEEE operations either way
 // (contraction into fused multiply-adds stays off), so the results are too.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+// Clang 14 leaves a cloned member function undefined at link time, so
+// only GCC clones them.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
 #define SKYCALC_SERIES_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define SKYCALC_SERIES_CLONES
