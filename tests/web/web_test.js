@@ -5,6 +5,9 @@
 'use strict';
 const assert = require('assert');
 const { execFileSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
 const { serve, launch } = require('./browser');
 
 const [what] = process.argv.slice(2);
@@ -350,6 +353,79 @@ const TESTS = {
     await openFromMenu('「ほしよみ君」');
     misfits.push(...await overflowing('dialog.about[open]'));
     assert.deepStrictEqual(misfits, []);
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // 星図: a drag by mouse or finger carries the sky under the pointer round the
+  // centre (a quarter turn leaves the object dragged under the pointer), a tap
+  // picks; and the page's canvas draws the same display list as the SVG
+  // (rasterised by rsvg-convert) for a day, a twilight with the Moon and a
+  // moonless night: glyphs alone give a mean of at most about 4 (of 255, the
+  // largest channel difference), while the same canvas one pixel to the side
+  // or with red and blue swapped gives 6-30.
+  async chart(browser, url) {
+    const page = await openPage(browser, url);
+    await page.setViewport({ width: 1280, height: 960, hasTouch: true });
+    const scenes = [['day', '10', '12', '0', 'moon'], ['twilight and Moon', '10', '17', '15', 'moon'], ['moonless night', '29', '22', '0', 'moon']];
+    const figures = [];
+    for (const [name, day, hour, minute] of scenes) {
+      const keyed = [[1018, '2025'], [1019, '1'], [1020, day], [1015, hour], [1016, minute], [1012, '139.7'], [1013, '35.7'], [1021, '9'], [1022, '0']];
+      await page.evaluate(runOnPage, [...keyed.flatMap(([button, value]) => [['press', button], ...[...value].map((c) => ['press', c === '.' ? ID.POINT : DIGITS[c]]),
+        ['press', ID.SET]]), ['pick', ID.PLANETLIST, 9]]);
+      const svg = path.join(os.tmpdir(), `skycalc-chart-${process.pid}.svg`);
+      execFileSync(CLI, ['--year', '2025', '--month', '1', '--day', day, '--hour', hour, '--minute', minute, '--longitude', '139.7', '--latitude', '35.7',
+        '--zone-hour', '9', '--zone-minute', '0', '--planet', 'moon', '--width', '400', '--chart', svg, '--data-dir', DATA]);
+      const png = execFileSync('rsvg-convert', [svg]).toString('base64');
+      fs.rmSync(svg);
+      figures.push([name, ...await page.evaluate(async (png) => {
+        const canvas = (n) => Object.assign(document.createElement('canvas'), { width: n, height: n });
+        const pixels = (c) => c.getContext('2d').getImageData(0, 0, 400, 400).data;
+        const drawn = canvas(400), shifted = canvas(400), svg = canvas(400), image = new Image();
+        window.skycalcPage.drawDisplayList(drawn, window.skycalcPage.chart({ offset: 0, facing: 180, ecliptic: true, equator: false }, 400).list);
+        shifted.getContext('2d').drawImage(drawn, 1, 0);
+        image.src = 'data:image/png;base64,' + png;
+        await image.decode();
+        svg.getContext('2d').drawImage(image, 0, 0);
+        const mean = (a, b, swap = [0, 1, 2]) => {
+          let total = 0;
+          for (let i = 0; i < a.length; i += 4) total += Math.max(...swap.map((c, k) => Math.abs(a[i + c] - b[i + k])));
+          return total / (a.length / 4);
+        };
+        const [d, s, v] = [drawn, shifted, svg].map(pixels);
+        return [mean(d, v), mean(s, v), mean(d, v, [2, 1, 0])];
+      }, png)]);
+    }
+    console.log(figures.map(([name, ...f]) => `${name}: mean difference ${f.map((x) => x.toFixed(2)).join(', shifted ')} swapped`).join('\n'));
+    for (const [name, same, shifted, swapped] of figures) {
+      assert(same < 5, `${name}: the canvas and the SVG differ by ${same}`);
+      assert(shifted > 5 && swapped > 5, `${name}: a shifted (${shifted}) or swapped (${swapped}) picture passes`);
+    }
+    // Drag a constellation name a quarter turn round the centre, with the mouse and with a finger; then tap it.
+    await page.click('[data-name=IDC_TIME]', { button: 'right' });
+    await page.evaluate(() => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith('星図')).click());
+    const place = (name) => page.$eval('dialog.chart[open] canvas', (c, name) => {
+      const rect = c.getBoundingClientRect(), chart = c.skycalcChart, k = rect.width / chart.list.width;
+      const o = chart.list.objects.find((x) => x.kind === 'constellation' && (name ? x.name === name : Math.hypot(x.x - chart.centre[0], x.y - chart.centre[1]) > 150));
+      return { name: o.name, x: rect.left + o.x * k, y: rect.top + o.y * k, cx: rect.left + chart.centre[0] * k, cy: rect.top + chart.centre[1] * k };
+    }, name);
+    for (const [input, down, move, up] of [['mouse', (p) => page.mouse.move(p.x, p.y).then(() => page.mouse.down()), (x, y) => page.mouse.move(x, y), () => page.mouse.up()],
+      ['touch', (p) => page.touchscreen.touchStart(p.x, p.y), (x, y) => page.touchscreen.touchMove(x, y), () => page.touchscreen.touchEnd()]]) {
+      const start = await place();
+      const [dx, dy] = [start.x - start.cx, start.y - start.cy];
+      await down(start);
+      for (let step = 1; step <= 9; ++step) {
+        const a = step * Math.PI / 18;  // clockwise on the screen
+        await move(start.cx + dx * Math.cos(a) - dy * Math.sin(a), start.cy + dx * Math.sin(a) + dy * Math.cos(a));
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+      }
+      await up();
+      const end = await place(start.name);
+      assert(Math.hypot(end.x - (start.cx - dy), end.y - (start.cy + dx)) < 3, `${input}: ${start.name} not under the pointer: ${JSON.stringify([start, end])}`);
+      assert.strictEqual(await page.$eval('dialog.chart .chart-facing', (e) => e.selectedIndex), -1, `${input}: the facing list still names a direction`);
+    }
+    const target = await place();
+    await page.touchscreen.tap(target.x, target.y);
+    assert.strictEqual(await page.$eval('[data-name=IDC_CONSTLIST] input', (e) => e.value), target.name, 'a tap picks');
     assert.deepStrictEqual(page.errors, []);
   },
 
