@@ -590,7 +590,9 @@
     client.append(steps, options, canvas);
     function draw() {
       const side = canvas.getBoundingClientRect().width || 560;
-      canvas.width = canvas.height = Math.round(side * (window.devicePixelRatio || 1));
+      // A new size only when it changes: setting it even to the same clears and reallocates the canvas.
+      const pixels = Math.round(side * (window.devicePixelRatio || 1));
+      if (canvas.width !== pixels || canvas.height !== pixels) canvas.width = canvas.height = pixels;
       const chart = chartOf(view, CHART_SIZE);
       canvas.skycalcChart = chart;
       drawDisplayList(canvas, chart.list);
