@@ -658,6 +658,8 @@
   }
 
   // Draws a display list (DisplayListJson) to fill canvas, scaled evenly.
+  // The canvas parses every font and colour it is given, so each is given
+  // only when it changes (the stars of a whole sky share a few dozen).
   function drawDisplayList(canvas, list) {
     const context = canvas.getContext('2d');
     const scale = Math.min(canvas.width / list.width, canvas.height / list.height);
@@ -669,14 +671,17 @@
       context.fillRect(0, 0, list.width, list.height);
     }
     context.lineCap = context.lineJoin = 'round';
+    context.textBaseline = 'middle';
     const anchors = { start: 'left', middle: 'center', end: 'right' };
+    let fill = null, stroke = null, width = null, font = null, align = null;
+    const setFill = (colour) => { if (colour !== fill) context.fillStyle = fill = colour; };
     for (const item of list.items) {
       const p = item.points;
       if (item.shape === 'text') {
-        context.font = `${item.fontSize}px sans-serif`;
-        context.textAlign = anchors[item.anchor];
-        context.textBaseline = 'middle';
-        context.fillStyle = item.fill;
+        const itemFont = `${item.fontSize}px sans-serif`;
+        if (itemFont !== font) context.font = font = itemFont;
+        if (anchors[item.anchor] !== align) context.textAlign = align = anchors[item.anchor];
+        setFill(item.fill);
         context.fillText(item.text, p[0], p[1]);
         continue;
       }
@@ -689,12 +694,12 @@
         if (item.closed) context.closePath();
       }
       if (item.fill) {
-        context.fillStyle = item.fill;
+        setFill(item.fill);
         context.fill();
       }
       if (item.stroke) {
-        context.strokeStyle = item.stroke;
-        context.lineWidth = item.strokeWidth;
+        if (item.stroke !== stroke) context.strokeStyle = stroke = item.stroke;
+        if (item.strokeWidth !== width) context.lineWidth = width = item.strokeWidth;
         context.stroke();
       }
     }
