@@ -65,10 +65,12 @@ struct DisplayList {
 
 // The list as JSON for a renderer in another language (the page's canvas):
 // {"width", "height", "background", "items": [{"shape": "circle"|"polyline"|
-// "text", "points", "radius", "closed", "stroke", "strokeWidth", "fill",
-// "text", "fontSize", "anchor": "start"|"middle"|"end"}], "objects": [{"kind",
-// "name", "x", "y", "listId", "listIndex", "chosen"}]}; colours as CSS
-// "rgba(r,g,b,a)" strings, "" for none.
+// "text", "points", "radius" (circles), "closed": true (closed polylines),
+// "stroke" and "strokeWidth" (with an outline), "fill" (filled, or a text's
+// colour), "text", "fontSize", "anchor": "start"|"middle"|"end" (texts)}],
+// "objects": [{"kind", "name", "x", "y", "listId", "listIndex", "chosen"}]};
+// an item leaves out what its shape does not use, numbers as "%.2f" writes
+// them, colours as CSS "rgba(r,g,b,a)" strings (the background "" for none).
 std::string DisplayListJson(const DisplayList& list);
 
 // The "body", "star" and "constellation" of a kind, for listings.

@@ -143,5 +143,10 @@ if grep -q '<!-- web page' "$out" 2>/dev/null; then
   echo >> "$out.new"
   sed -n '/<!-- web page/,/<!-- end of web page -->/p' "$out" >> "$out.new"
 fi
+# And the web page's 星図 (scripts/bench_chart_web.sh).
+if grep -q '<!-- web chart' "$out" 2>/dev/null; then
+  echo >> "$out.new"
+  sed -n '/<!-- web chart/,/<!-- end of web chart -->/p' "$out" >> "$out.new"
+fi
 mv "$out.new" "$out"
 echo "wrote $out"

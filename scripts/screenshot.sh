@@ -3,7 +3,10 @@
 # pictures of it to docs/: screenshot.png (the calculator's model),
 # screenshot-precise.png (the precise model), screenshot-riseset.png (the
 # 出没時刻 box for the Sun; screenshot-riseset-moon.png for the Moon), screenshot-almanac.png (the 暦 box for the month
-# of the day; screenshot-almanac-2026-09.png for 2026年9月), screenshot-phenomena.png (the 天象 box), screenshot-eclipse.png (the 日食・月食 box) and screenshot-chart.png (the 星図 box).
+# of the day), screenshot-eclipse.png (the 日食・月食 box), screenshot-chart.png (the 星図 box) and
+# screenshot-chart-2x.png (the 星図 box at twice the scale on 2026-12-07 21:30, with faketime);
+# at twice the scale, screenshot-almanac-2026-09.png (the 暦 box for 2026年9月) and
+# screenshot-phenomena.png (the 天象 box of the year of the day).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
 # The window runs in the build folder beside the catalogue files, with a
 # settings store of its own, and ends by itself after each picture (saving
@@ -33,7 +36,18 @@ shot window docs/screenshot-precise.png 1
 shot riseset docs/screenshot-riseset.png 0
 shot riseset-moon docs/screenshot-riseset-moon.png 0
 shot almanac docs/screenshot-almanac.png 0
-shot almanac-2026-09 docs/screenshot-almanac-2026-09.png 0
-shot phenomena docs/screenshot-phenomena.png 0
 shot eclipse docs/screenshot-eclipse.png 0
 shot chart docs/screenshot-chart.png 0
+# The 星図 box at twice the scale, at the instant of the page's and astropy's
+# pictures (web/tools/page_figures.js chart-screenshot, scripts/make_chart_astropy.py).
+if command -v faketime >/dev/null; then
+  (cd "$build" && env XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 TZ=UTC \
+    faketime '2026-12-07 21:30:00' xvfb-run -a -s "-screen 0 2048x1600x24 -dpi 96" ./skycalc-screenshot chart "$root/docs/screenshot-chart-2x.png")
+  echo "saved docs/screenshot-chart-2x.png"
+fi
+# The 暦 box for 2026年9月 and the 天象 box at twice the scale.
+for what in almanac-2026-09 phenomena; do
+  (cd "$build" && env XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
+    xvfb-run -a -s "-screen 0 2048x1600x24 -dpi 96" ./skycalc-screenshot "$what" "$root/docs/screenshot-$what.png")
+  echo "saved docs/screenshot-$what.png"
+done

@@ -606,11 +606,21 @@
 
   // --- The 星図 box -------------------------------------------------------------
   // The logic's chart of the stored fields (its display list) drawn on a
-  // canvas; its own time steps and facing leave the fields alone, and a click
-  // on a planet, a named star or a constellation name picks it in its list.
+  // canvas; its own time steps and facing leave the fields alone. A drag
+  // (mouse, pen or finger) turns the chart about its centre as the window's
+  // drag does; a click or tap on a planet, a named star or a constellation
+  // name picks it in its list.
   const CHART_SIZE = 800;  // the display list's box units
   const CHART_STEPS = [['−1日', -1440], ['−1時間', -60], ['−10分', -10], ['+10分', 10], ['+1時間', 60], ['+1日', 1440]];
   const CHART_FACINGS = [['北', 0], ['北東', 45], ['東', 90], ['南東', 135], ['南', 180], ['南西', 225], ['西', 270], ['北西', 315]];
+  const CHART_REACH = 12;  // box units a click may land from an object: about a name's height
+  const DRAG_THRESHOLD = 4;  // CSS pixels a press moves before it is a drag, not a click (the window's)
+
+  // The chart of the stored fields as the logic gives it: {title, centre, list}.
+  function chartOf(view, size) {
+    return JSON.parse(module.UTF8ToString(module._skycalc_chart(view.offset, view.facing,
+      view.ecliptic ? 1 : 0, view.equator ? 1 : 0, size)));
+  }
 
   function showChart() {
     const { dialog, client } = modalBox('星図', 'chart');
@@ -637,7 +647,8 @@
     facing.value = '180';
     facing.addEventListener('change', () => { view.facing = Number(facing.value); draw(); });
     const options = make('div', 'chart-bar');
-    options.append(make('span', '', '下にする方位:'), facing, check('黄道', view.ecliptic, (on) => { view.ecliptic = on; }),
+    const whole = button('全天(南を下に)', 'chart-whole', () => { facing.value = '180'; view.facing = 180; draw(); });
+    options.append(make('span', '', '下にする方位:'), facing, whole, check('黄道', view.ecliptic, (on) => { view.ecliptic = on; }),
       check('天の赤道', view.equator, (on) => { view.equator = on; }));
     const canvas = make('canvas', 'chart-canvas');
     const close = button('閉じる', 'chart-close', () => dialog.close());
@@ -645,17 +656,57 @@
     client.append(steps, options, canvas);
     function draw() {
       const side = canvas.getBoundingClientRect().width || 560;
-      canvas.width = canvas.height = Math.round(side * (window.devicePixelRatio || 1));
-      const chart = JSON.parse(module.UTF8ToString(module._skycalc_chart(view.offset, view.facing,
-        view.ecliptic ? 1 : 0, view.equator ? 1 : 0, CHART_SIZE)));
+      // A new size only when it changes: setting it even to the same clears and reallocates the canvas.
+      const pixels = Math.round(side * (window.devicePixelRatio || 1));
+      if (canvas.width !== pixels || canvas.height !== pixels) canvas.width = canvas.height = pixels;
+      const chart = chartOf(view, CHART_SIZE);
       canvas.skycalcChart = chart;
       drawDisplayList(canvas, chart.list);
     }
-    canvas.addEventListener('click', (event) => {
-      const rect = canvas.getBoundingClientRect();
+    // One redraw a frame however many moves the pointer reports.
+    let pending = false;
+    function drawSoon() {
+      if (pending) return;
+      pending = true;
+      requestAnimationFrame(() => { pending = false; draw(); });
+    }
+    // The box point under a pointer event.
+    const boxPoint = (event) => {
+      const rect = canvas.getBoundingClientRect(), list = canvas.skycalcChart.list;
+      return [(event.clientX - rect.left) * list.width / rect.width, (event.clientY - rect.top) * list.height / rect.height];
+    };
+    // Its angle about the chart's centre, degrees, measured as the window measures it.
+    const angleAt = (event) => {
+      const [x, y] = boxPoint(event), [cx, cy] = canvas.skycalcChart.centre;
+      return Math.atan2(x - cx, y - cy) * 180 / Math.PI;
+    };
+    let press = null;  // the pointer held down: {id, x, y, angle, moved}
+    canvas.addEventListener('pointerdown', (event) => {
+      if (press || event.button !== 0) return;
+      canvas.setPointerCapture(event.pointerId);
+      press = { id: event.pointerId, x: event.clientX, y: event.clientY, angle: angleAt(event), moved: false };
+      event.preventDefault();
+    });
+    canvas.addEventListener('pointermove', (event) => {
+      if (!press || event.pointerId !== press.id) return;
+      if (!press.moved && Math.hypot(event.clientX - press.x, event.clientY - press.y) < DRAG_THRESHOLD) return;
+      press.moved = true;
+      const angle = angleAt(event);
+      const turn = ((angle - press.angle + 540) % 360) - 180;
+      press.angle = angle;
+      if (turn === 0) return;
+      view.facing = (((view.facing - turn) % 360) + 360) % 360;
+      facing.selectedIndex = -1;  // between the named directions
+      drawSoon();
+    });
+    const release = (event) => {
+      if (!press || event.pointerId !== press.id) return;
+      const clicked = !press.moved && event.type === 'pointerup';
+      press = null;
+      if (!clicked) return;
+      const [x, y] = boxPoint(event);
       const list = canvas.skycalcChart.list;
-      const x = (event.clientX - rect.left) * list.width / rect.width, y = (event.clientY - rect.top) * list.height / rect.height;
-      let best = null, bestDistance = 12;  // box units: about a name's height
+      let best = null, bestDistance = CHART_REACH * list.width / CHART_SIZE;
       for (const o of list.objects) {
         const d = Math.hypot(o.x - x, o.y - y);
         if (o.listId && d <= bestDistance) { best = o; bestDistance = d; }
@@ -663,7 +714,9 @@
       if (!best || !controls[best.listId]) return;
       pickList(controls[best.listId].element, best.listIndex);
       draw();
-    });
+    };
+    canvas.addEventListener('pointerup', release);
+    canvas.addEventListener('pointercancel', release);
     dialog.addEventListener('close', () => dialog.remove());
     dialog.showModal();
     draw();
@@ -671,6 +724,8 @@
   }
 
   // Draws a display list (DisplayListJson) to fill canvas, scaled evenly.
+  // The canvas parses every font and colour it is given, so each is given
+  // only when it changes (the stars of a whole sky share a few dozen).
   function drawDisplayList(canvas, list) {
     const context = canvas.getContext('2d');
     const scale = Math.min(canvas.width / list.width, canvas.height / list.height);
@@ -682,14 +737,17 @@
       context.fillRect(0, 0, list.width, list.height);
     }
     context.lineCap = context.lineJoin = 'round';
+    context.textBaseline = 'middle';
     const anchors = { start: 'left', middle: 'center', end: 'right' };
+    let fill = null, stroke = null, width = null, font = null, align = null;
+    const setFill = (colour) => { if (colour !== fill) context.fillStyle = fill = colour; };
     for (const item of list.items) {
       const p = item.points;
       if (item.shape === 'text') {
-        context.font = `${item.fontSize}px sans-serif`;
-        context.textAlign = anchors[item.anchor];
-        context.textBaseline = 'middle';
-        context.fillStyle = item.fill;
+        const itemFont = `${item.fontSize}px sans-serif`;
+        if (itemFont !== font) context.font = font = itemFont;
+        if (anchors[item.anchor] !== align) context.textAlign = align = anchors[item.anchor];
+        setFill(item.fill);
         context.fillText(item.text, p[0], p[1]);
         continue;
       }
@@ -702,12 +760,12 @@
         if (item.closed) context.closePath();
       }
       if (item.fill) {
-        context.fillStyle = item.fill;
+        setFill(item.fill);
         context.fill();
       }
       if (item.stroke) {
-        context.strokeStyle = item.stroke;
-        context.lineWidth = item.strokeWidth;
+        if (item.stroke !== stroke) context.strokeStyle = stroke = item.stroke;
+        if (item.strokeWidth !== width) context.lineWidth = width = item.strokeWidth;
         context.stroke();
       }
     }
@@ -907,6 +965,8 @@
   if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
   }
-  // For measurements (web/tools/page_figures.js): the start-up and the logic itself.
-  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id) };
+  // For measurements and tests (web/tools/page_figures.js, tests/web): the start-up, the logic itself,
+  // and the 星図 box's chart of a view and its drawing.
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id),
+    chart: (view, size) => chartOf(view, size), drawDisplayList };
 })();

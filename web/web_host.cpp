@@ -396,7 +396,8 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_azimuth_help() {
 
 // The 星図 box's chart of the stored fields, offsetMinutes later, facing
 // (degrees) at the bottom, with the ecliptic and the equator when asked,
-// size x size units: {"title", "list": the display list (DisplayListJson)}.
+// size x size units: {"title", "centre": [x, y] the zenith in box units (a
+// drag turns the chart about it), "list": the display list (DisplayListJson)}.
 // The star field and figures are read once, from where the bundle keeps them.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_chart(int offsetMinutes, double facing, int ecliptic, int equator,
                                                double size) {
@@ -409,7 +410,9 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_chart(int offsetMinutes, double facing,
   view.ecliptic = ecliptic != 0;
   view.equator = equator != 0;
   const SkyChart chart = MakeSkyChart(g_page->dlg.CurrentObservation(), data, view, size);
-  json = "{\"title\":\"" + chart.title + "\",\"list\":" + DisplayListJson(chart.list) + "}";
+  json = "{\"title\":\"" + chart.title + "\",\"centre\":[" + FormatText("%.2f,%.2f", chart.projection.centreX,
+                                                                       chart.projection.centreY) +
+         "],\"list\":" + DisplayListJson(chart.list) + "}";
   return json.c_str();
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "astro/almanac/elpmpp02.h"
+#include "astro/almanac/nutation.h"
+#include "astro/almanac/series.h"
 #include "astro/almanac/vsop87b_earth.h"
 #include "astro/precise/vsop87.h"
 
@@ -45,15 +47,15 @@ constexpr double kVsopToFk5Psi = -0.0000275 * ERFA_DD2R;
 constexpr double kLaskarP[5] = {0.10180391e-4, 0.47020439e-6, -0.5417367e-9, -0.2507948e-11, 0.463486e-14};
 constexpr double kLaskarQ[5] = {-0.113469002e-3, 0.12372674e-6, 0.12654170e-8, -0.1371808e-11, -0.320334e-14};
 
-const precise::detail::VsopTheory& Earth() {
-  static const precise::detail::VsopTheory earth(detail::FullEarth());
+const detail::VsopEvaluator& Earth() {
+  static const detail::VsopEvaluator earth(detail::FullEarth());
   return earth;
 }
 
 // The Earth from the terms of amplitude 1e-6 (radians, AU) and more, for the
 // coarse steps of a search: within 2" of the whole theory from 1000 to 3000.
-const precise::detail::VsopTheory& CoarseEarth() {
-  static const precise::detail::VsopTheory earth = [] {
+const detail::VsopEvaluator& CoarseEarth() {
+  static const detail::VsopEvaluator earth = [] {
     constexpr double kCut = 1e-6;
     std::vector<precise::detail::VsopTerm> kept[3][precise::detail::kVsopPowers];  // copied by the theory
     const precise::detail::VsopBody& full = detail::FullEarth();
@@ -71,7 +73,7 @@ const precise::detail::VsopTheory& CoarseEarth() {
         (*cutCoordinates[c])[k] = {kept[c][k].data(), kept[c][k].size()};
       }
     }
-    return precise::detail::VsopTheory(cut);
+    return detail::VsopEvaluator(cut);
   }();
   return earth;
 }
@@ -86,7 +88,7 @@ struct DateFrame {
 
 DateFrame MakeFrame(double jdTt) {
   double dpsi, deps;
-  eraNut00b(ERFA_DJ00, jdTt - ERFA_DJ00, &dpsi, &deps);
+  detail::Nutation2000B((jdTt - ERFA_DJ00) / kDaysPerCentury, dpsi, deps);
   double epsa, rb[3][3], rp[3][3], rbp[3][3], rn[3][3], rbpn[3][3];
   eraPn06(ERFA_DJ00, jdTt - ERFA_DJ00, dpsi, deps, &epsa, rb, rp, rbp, rn, rbpn);
   DateFrame frame;
@@ -160,54 +162,17 @@ void SunEcliptic(double jdTt, double sun[3], double& longitudeRate, bool coarse 
   longitudeRate = rate[0] / kDaysPerMillennium;
 }
 
-// The terms that go into the rates: those of 1" (1 km) and more give them to
-// 1e-4 of themselves, enough for Newton steps and the light-time.
-constexpr double kRateCut = 1.0;
-
-// Sums A sin(phase) over a series (A cos(phase) times the phase's rate into
-// rateSum, for the terms of kRateCut and more), stopping at the first term
-// below cut.
-void SumSeries(const detail::ElpSeries& series, double t, double cut, double& sum, double& rateSum) {
-  std::size_t i = 0;
-  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= kRateCut; ++i) {
-    const detail::ElpTerm& term = series.terms[i];
-    const double phase = term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4)));
-    const double phaseRate = term.c1 + t * (2.0 * term.c2 + t * (3.0 * term.c3 + t * 4.0 * term.c4));
-    sum += term.amplitude * std::sin(phase);
-    rateSum += term.amplitude * std::cos(phase) * phaseRate;
-  }
-  for (; i < series.count && std::fabs(series.terms[i].amplitude) >= cut; ++i) {
-    const detail::ElpTerm& term = series.terms[i];
-    sum += term.amplitude * std::sin(term.c0 + t * (term.c1 + t * (term.c2 + t * (term.c3 + t * term.c4))));
-  }
-}
-
-// One coordinate of ELP: sum over k of T^k times series k, and its rate per century.
-void SumCoordinate(const detail::ElpSeries (&series)[detail::kElpPowers], double t, double cut, double& value,
-                   double& rate) {
-  value = rate = 0.0;
-  double tk = 1.0, dtk = 0.0;
-  for (std::size_t k = 0; k < detail::kElpPowers; ++k) {
-    double sum = 0.0, rateSum = 0.0;
-    SumSeries(series[k], t, cut, sum, rateSum);
-    value += tk * sum;
-    rate += dtk * sum + tk * rateSum;
-    dtk = dtk * t + tk;
-    tk *= t;
-  }
-}
-
 // The geocentric Moon where its light left it, on the ecliptic of J2000.0
 // (km), and the rate of its longitude of date (radians per day).
-// (each coordinate with its own cut: longitude, latitude, distance).
-void MoonEcliptic(double jdTt, const double (&cuts)[3], double moon[3], double& longitudeRate) {
-  const detail::ElpTheory& elp = detail::ElpMpp02();
+// (each coordinate whole or from the coarse terms only: longitude, latitude, distance).
+void MoonEcliptic(double jdTt, const bool (&coarse)[3], double moon[3], double& longitudeRate) {
+  static const detail::ElpEvaluator evaluator(detail::ElpMpp02());
   const double t = (jdTt - ERFA_DJ00) / kDaysPerCentury;
   double l, lRate, b, bRate, r, rRate;
-  SumCoordinate(elp.longitude, t, cuts[0], l, lRate);
-  SumCoordinate(elp.latitude, t, cuts[1], b, bRate);
-  SumCoordinate(elp.distance, t, cuts[2], r, rRate);
-  const double* w = elp.meanLongitude;
+  evaluator.Coordinate(0, t, coarse[0], l, lRate);
+  evaluator.Coordinate(1, t, coarse[1], b, bRate);
+  evaluator.Coordinate(2, t, coarse[2], r, rRate);
+  const double* w = detail::ElpMpp02().meanLongitude;
   l = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4]))) + l * ERFA_DAS2R;
   lRate = w[1] + t * (2.0 * w[2] + t * (3.0 * w[3] + t * 4.0 * w[4])) + lRate * ERFA_DAS2R;
   b *= ERFA_DAS2R;
@@ -231,13 +196,9 @@ void MoonEcliptic(double jdTt, const double (&cuts)[3], double moon[3], double& 
   longitudeRate = lRate / kDaysPerCentury;
 }
 
-void MoonEcliptic(double jdTt, double cut, double moon[3], double& longitudeRate) {
-  MoonEcliptic(jdTt, {cut, cut, cut}, moon, longitudeRate);
+void MoonEcliptic(double jdTt, bool coarse, double moon[3], double& longitudeRate) {
+  MoonEcliptic(jdTt, {coarse, coarse, coarse}, moon, longitudeRate);
 }
-
-// The cut of the coarse lunar series: 1" in L and B, 1 km in R.
-constexpr double kCoarseCut = 1.0;
-constexpr double kFullCut = 0.0;  // every term the tables hold (0.001" and more)
 
 double LongitudeOf(const double ecliptic[3], const double (&toTrue)[3][3], const DateFrame& frame) {
   return PlaceOf(ecliptic, toTrue, frame).longitude;
@@ -254,9 +215,10 @@ ApparentPlace SunApparent(double jdTt) {
 
 namespace {
 
-ApparentPlace MoonPlace(double jdTt, double cut) {
+// coarse: the lunar terms of 1" (1 km) and more only.
+ApparentPlace MoonPlace(double jdTt, bool coarse) {
   double moon[3], rate;
-  MoonEcliptic(jdTt, cut, moon, rate);
+  MoonEcliptic(jdTt, coarse, moon, rate);
   eraSxp(1.0 / kKmPerAu, moon, moon);
   const DateFrame frame = MakeFrame(jdTt);
   return PlaceOf(moon, frame.moonToTrue, frame);
@@ -264,16 +226,26 @@ ApparentPlace MoonPlace(double jdTt, double cut) {
 
 }  // namespace
 
-ApparentPlace MoonApparent(double jdTt) { return MoonPlace(jdTt, kFullCut); }
+ApparentPlace MoonApparent(double jdTt) { return MoonPlace(jdTt, false); }
 
-ApparentPlace MoonApparentCoarse(double jdTt) { return MoonPlace(jdTt, kCoarseCut); }
+void SunMoonApparent(double jdTt, ApparentPlace& sunPlace, ApparentPlace& moonPlace) {
+  const DateFrame frame = MakeFrame(jdTt);
+  double sun[3], moon[3], rate;
+  SunEcliptic(jdTt, sun, rate);
+  sunPlace = PlaceOf(sun, frame.sunToTrue, frame);
+  MoonEcliptic(jdTt, false, moon, rate);
+  eraSxp(1.0 / kKmPerAu, moon, moon);
+  moonPlace = PlaceOf(moon, frame.moonToTrue, frame);
+}
+
+ApparentPlace MoonApparentCoarse(double jdTt) { return MoonPlace(jdTt, true); }
 
 Longitudes ApparentLongitudes(double jdTt, bool coarse) {
   const DateFrame frame = MakeFrame(jdTt);
   double sun[3], moon[3];
   Longitudes result;
   SunEcliptic(jdTt, sun, result.sunRate, coarse);
-  MoonEcliptic(jdTt, coarse ? kCoarseCut : kFullCut, moon, result.moonRate);
+  MoonEcliptic(jdTt, coarse, moon, result.moonRate);
   result.sun = LongitudeOf(sun, frame.sunToTrue, frame);
   result.moon = LongitudeOf(moon, frame.moonToTrue, frame);
   return result;
@@ -289,9 +261,7 @@ double SunApparentLongitude(double jdTt, double* ratePerDay, bool coarse) {
 
 ApparentPlace MoonApparentMixed(double jdTt, bool wholeLongitude, bool wholeLatitude, bool wholeDistance) {
   double moon[3], rate;
-  MoonEcliptic(jdTt,
-               {wholeLongitude ? kFullCut : kCoarseCut, wholeLatitude ? kFullCut : kCoarseCut,
-                wholeDistance ? kFullCut : kCoarseCut},
+  MoonEcliptic(jdTt, {!wholeLongitude, !wholeLatitude, !wholeDistance},
                moon, rate);
   eraSxp(1.0 / kKmPerAu, moon, moon);
   const DateFrame frame = MakeFrame(jdTt);

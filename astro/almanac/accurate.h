@@ -41,6 +41,8 @@ ApparentPlace SunApparent(double jdTt);
 // geometric, when the light left (within 0.2 km of that at jdTt). Otherwise
 // as SunApparent.
 ApparentPlace MoonApparent(double jdTt);
+// SunApparent and MoonApparent at one instant, the turns of frame taken once.
+void SunMoonApparent(double jdTt, ApparentPlace& sun, ApparentPlace& moon);
 // The same from the lunar terms of 1" (1 km) and more only: within 27" of
 // MoonApparent over 1000-3000 (9" over 1900-2100), a tenth of the cost.
 ApparentPlace MoonApparentCoarse(double jdTt);

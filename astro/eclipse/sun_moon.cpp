@@ -28,6 +28,16 @@ ApparentPlace Nowhere() {
 
 ApparentPlace SunApparent(double jdTt) { return InsideYears(jdTt) ? From(accurate::SunApparent(jdTt)) : Nowhere(); }
 ApparentPlace MoonApparent(double jdTt) { return InsideYears(jdTt) ? From(accurate::MoonApparent(jdTt)) : Nowhere(); }
+void SunMoonApparent(double jdTt, ApparentPlace& sun, ApparentPlace& moon) {
+  if (!InsideYears(jdTt)) {
+    sun = moon = Nowhere();
+    return;
+  }
+  accurate::ApparentPlace s, m;
+  accurate::SunMoonApparent(jdTt, s, m);
+  sun = From(s);
+  moon = From(m);
+}
 ApparentPlace MoonApparentCoarse(double jdTt) {
   return InsideYears(jdTt) ? From(accurate::MoonApparentCoarse(jdTt)) : Nowhere();
 }

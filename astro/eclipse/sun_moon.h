@@ -1,8 +1,8 @@
 #pragma once
 
 // The geocentric Sun and Moon the eclipse computation is built on. Every
-// place the eclipse code takes of the two bodies comes through these two
-// functions (sun_moon.cpp), so that another ephemeris of the same shape can
+// place the eclipse code takes of the two bodies comes through the
+// functions below (sun_moon.cpp), so that another ephemeris of the same shape can
 // stand in for them by editing that one file.
 namespace skycalc::eclipse {
 
@@ -18,6 +18,8 @@ struct ApparentPlace {
 // number is NaN.
 ApparentPlace SunApparent(double jdTt);
 ApparentPlace MoonApparent(double jdTt);
+// Both at once (each as above), for a cost below the two calls.
+void SunMoonApparent(double jdTt, ApparentPlace& sun, ApparentPlace& moon);
 // The Moon from its larger terms only: within 30" of MoonApparent, a tenth of
 // its cost. Good enough to find a syzygy and screen it; never for a contact.
 ApparentPlace MoonApparentCoarse(double jdTt);

@@ -39,8 +39,8 @@ Track::Track(double centreTt, double halfSpan) : m_centre(centreTt), m_half(half
   for (int j = 0; j < kNodes; ++j) {
     const double x = std::cos(ERFA_DPI * (j + 0.5) / kNodes);
     const double tt = centreTt + halfSpan * x;
-    const ApparentPlace sun = SunApparent(tt);
-    const ApparentPlace moon = MoonApparent(tt);
+    ApparentPlace sun, moon;
+    SunMoonApparent(tt, sun, moon);
     double s[3], m[3];
     ToVector(sun, s);
     ToVector(moon, m);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -187,6 +188,21 @@ TEST_F(SkyChartTest, NamedObjectsAreGroupsAndClicksFindTheirListEntries) {
     chosen += o.chosen;
   }
   EXPECT_EQ(chosen, chart.list.objects.size() > 0 && dlg->TargetPlace(sky::Target::OfBody(Body::kMoon)).horizontal[1] > 0 ? 1 : 0);
+}
+
+
+// The page's JSON writes its numbers in integers for speed: each must be the
+// C library's "%.2f", the ties of binary fractions (0.125, 2.675) included.
+TEST(DisplayListJsonNumbers, HalfHundredthsRoundAsPrintfDoes) {
+  const double kValues[] = {0.0,    -0.0,    0.125,  0.375,     2.675, 1.005,  -0.004, -0.005, -0.125,
+                            399.995, 799.999, 12.345, -57.2958, 1e7 + 0.125, 1e12,   3e20,   NAN};
+  for (const double v : kValues) {
+    DisplayList list;
+    list.Circle(v, 1.0, 2.0, {1, 2, 3, 255});
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "\"points\":[%.2f,1.00]", v);
+    EXPECT_NE(DisplayListJson(list).find(expected), std::string::npos) << expected << " in " << DisplayListJson(list);
+  }
 }
 
 }  // namespace
