@@ -20,14 +20,23 @@ const char* const kDefaults[] = {"140.0", "35.0", "0.0", "9", "0"};
 const int kDisplays[] = {IDC_LONGITUDE, IDC_LATITUDE, IDC_AZIMUTH, IDC_ZONEHOUR, IDC_ZONEMINUTE};
 constexpr int kSiteValues = 3;  // the first three are shown with a degree sign
 
-// The settings are shown as read: the site values followed by "°".
-void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store) {
-  for (int v = 0; v < 5; ++v) {
+// The settings are shown as the fields hold them: a site value as its stored
+// text followed by "°" (or its default's, when the text is no finite number
+// once a float, and the field then holds that default); a zone value as the
+// integer its narrow field holds (a stored 128 is -128).
+void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store, const CSkyCalcDlg& d) {
+  const float site[] = {d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth};
+  for (int v = 0; v < kSiteValues; ++v) {
     const bool present = store.Has("Config", kNames[v]);
-    std::string shown = present ? store.Get("Config", kNames[v]) : kDefaults[v];
-    if (v < kSiteValues) shown += "°";
-    FUZZ_CHECK(host.Text(kDisplays[v]) == shown, "a setting is shown as read");
+    const std::string read = (present ? store.Get("Config", kNames[v]) : std::string(kDefaults[v])) + "°";
+    const std::string fallback = std::string(kDefaults[v]) + "°";
+    const std::string& shown = host.Text(kDisplays[v]);
+    FUZZ_CHECK(std::isfinite(site[v]), "a site value computed with is finite");
+    FUZZ_CHECK(shown == read || (shown == fallback && site[v] == std::strtof(kDefaults[v], nullptr)),
+               "a site value is shown as read, or as its default when it is used instead");
   }
+  FUZZ_CHECK(host.Text(kDisplays[3]) == std::to_string(d.m_nZoneHour), "the zone hours shown as held");
+  FUZZ_CHECK(host.Text(kDisplays[4]) == std::to_string(d.m_nZoneMinute), "the zone minutes shown as held");
 }
 
 // Every readout the panel can show, for the time modes, both frames, all ten
@@ -98,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   calc.Open();
   CheckReadoutLengths(calc.host);
-  CheckDisplays(calc.host, calc.store);
+  CheckDisplays(calc.host, calc.store, *calc.dlg);
   ShowEverything(calc, star, constellation);
 
   calc.dlg->OnClose();
@@ -106,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int8_t zoneHour = calc.dlg->m_nZoneHour;
   const std::uint8_t zoneMinute = calc.dlg->m_nZoneMinute;
   calc.dlg->OnAllClear();
-  CheckDisplays(calc.host, calc.store);
+  CheckDisplays(calc.host, calc.store, *calc.dlg);
   FUZZ_CHECK(calc.dlg->m_nZoneHour == zoneHour && calc.dlg->m_nZoneMinute == zoneMinute, "the zone survives a close");
   ShowEverything(calc, star, constellation);
   return 0;
