@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,23 +67,28 @@ void ShowEverything(HeadlessCalculator& calc, int star, int constellation) {
   }
 }
 
-// What the close request wrote: "%5.2f" of each site value (at least five
-// characters, reading back to the value within the rounding) and "%d" of
-// each zone value (reading back exactly).
-void CheckWritten(const CSkyCalcDlg& d, const MemorySettingsStore& store) {
+// What the close request left: a setting this window did not change keeps
+// the text it had (earlier), any other is written: "%5.2f" of each site
+// value (at least five characters, reading back to the value within the
+// rounding) and "%d" of each zone value (reading back exactly).
+void CheckWritten(const CSkyCalcDlg& d, const MemorySettingsStore& store, const std::vector<std::optional<std::string>>& earlier) {
   const float site[] = {d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth};
+  for (int v = 0; v < 5; ++v) {
+    FUZZ_CHECK(store.Has("Config", kNames[v]), "every setting is in the store after a close");
+  }
   for (int v = 0; v < kSiteValues; ++v) {
     const std::string text = store.Get("Config", kNames[v]);
+    if (earlier[v] && text == *earlier[v]) continue;  // unchanged, not rewritten
     FUZZ_CHECK(text.size() >= 5, "a site value is written in at least five characters");
-    if (std::isfinite(site[v])) {
-      const double back = std::strtod(text.c_str(), nullptr);
-      FUZZ_CHECK(std::fabs(back - site[v]) <= 0.005 + std::fabs(site[v]) * 1e-15, "a site value reads back");
-    }
+    const double back = std::strtod(text.c_str(), nullptr);
+    FUZZ_CHECK(std::fabs(back - site[v]) <= 0.005 + std::fabs(site[v]) * 1e-15, "a site value reads back");
   }
-  FUZZ_CHECK(std::strtol(store.Get("Config", "SDHour").c_str(), nullptr, 10) == d.m_nZoneHour,
-             "the zone hours read back");
-  FUZZ_CHECK(std::strtol(store.Get("Config", "SDMinute").c_str(), nullptr, 10) == d.m_nZoneMinute,
-             "the zone minutes read back");
+  const std::int64_t zone[] = {d.m_nZoneHour, d.m_nZoneMinute};
+  for (int v = kSiteValues; v < 5; ++v) {
+    const std::string text = store.Get("Config", kNames[v]);
+    if (earlier[v] && text == *earlier[v]) continue;
+    FUZZ_CHECK(std::strtoll(text.c_str(), nullptr, 10) == zone[v - kSiteValues], "a zone value reads back");
+  }
 }
 
 }  // namespace
@@ -110,8 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckDisplays(calc.host, calc.store, *calc.dlg);
   ShowEverything(calc, star, constellation);
 
+  std::vector<std::optional<std::string>> earlier(5);  // the texts before the close
+  for (int v = 0; v < 5; ++v) {
+    if (calc.store.Has("Config", kNames[v])) earlier[v] = calc.store.Get("Config", kNames[v]);
+  }
   calc.dlg->OnClose();
-  CheckWritten(*calc.dlg, calc.store);
+  CheckWritten(*calc.dlg, calc.store, earlier);
   const std::int8_t zoneHour = calc.dlg->m_nZoneHour;
   const std::uint8_t zoneMinute = calc.dlg->m_nZoneMinute;
   calc.dlg->OnAllClear();
