@@ -167,7 +167,6 @@ VsopEvaluator::VsopEvaluator(const precise::detail::VsopBody& body) {
   // One frequency is printed as one figure wherever it recurs.
   std::sort(frequencies_.begin(), frequencies_.end());
   frequencies_.erase(std::unique(frequencies_.begin(), frequencies_.end()), frequencies_.end());
-  if (frequencies_.size() > kMaxFrequencies) throw std::length_error("VsopEvaluator: too many frequencies");
   for (std::size_t c = 0; c < 3; ++c) {
     for (std::size_t k = 0; k < precise::detail::kVsopPowers; ++k) {
       const precise::detail::VsopSeries& series = coordinates[c][k];
@@ -187,7 +186,16 @@ VsopEvaluator::VsopEvaluator(const precise::detail::VsopBody& body) {
 }
 
 SKYCALC_SERIES_CLONES void VsopEvaluator::Evaluate(double t, double value[3], double rate[3]) const {
-  double cosines[kMaxFrequencies], sines[kMaxFrequencies];
+  // On the stack for a body of up to kStackFrequencies (the Earth's 728),
+  // else on the heap (a planet's whole series).
+  double stackCosines[kStackFrequencies], stackSines[kStackFrequencies];
+  std::vector<double> heap;
+  double *cosines = stackCosines, *sines = stackSines;
+  if (frequencies_.size() > kStackFrequencies) {
+    heap.resize(2 * frequencies_.size());
+    cosines = heap.data();
+    sines = heap.data() + frequencies_.size();
+  }
   for (std::size_t i = 0; i < frequencies_.size(); i += 4) {
     V4 frequency, s, c;
     Load(frequency, &frequencies_[i]);

@@ -12,8 +12,9 @@
 // four doubles, with no call and no branch per term. GCC and Clang turn
 // the four lanes into SSE2 (or wider) instructions. Against a sum of the C
 // library's sines the results differ by rounding only: 1e-15 of a term's
-// amplitude per term (series_test.cpp). Not for callers outside
-// accurate.cpp; the precise model keeps its own evaluator (astro/precise).
+// amplitude per term (series_test.cpp). For the almanac's and the sky
+// events' searches (accurate.cpp, astro/phenomena); the precise model keeps
+// its own evaluator (astro/precise), so that a readout stays bit-identical.
 namespace skycalc::accurate::detail {
 
 // sin x and cos x for |x| < 2^20 pi/2 (about 1.6e6 rad), within 2 units in
@@ -58,7 +59,7 @@ class VsopEvaluator {
   // and their rates per millennium at t Julian millennia of TT from J2000.0.
   void Evaluate(double t, double value[3], double rate[3]) const;
 
-  static constexpr std::size_t kMaxFrequencies = 1024;  // the constructor throws beyond
+  static constexpr std::size_t kStackFrequencies = 1024;  // beyond, Evaluate takes its buffers from the heap
 
  private:
   static constexpr std::size_t kSlots = 3 * precise::detail::kVsopPowers;  // coordinate * powers + power

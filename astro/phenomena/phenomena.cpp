@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "astro/almanac/accurate.h"
+#include "astro/almanac/series.h"
 #include "astro/almanac/vsop87b_earth.h"
 #include "astro/details/magnitude.h"
 #include "astro/phenomena/vsop87b_planets.h"
@@ -37,7 +38,11 @@ double Wrap(double angle) { return std::remainder(angle, kTwoPi); }
 
 constexpr double kCoarseCut = 1e-5;
 
-VsopTheory CutTheory(const VsopBody& full, double cut) {
+// A body's series, summed by the almanac's kernel four frequencies at a
+// time (the precise model keeps its own evaluator).
+using Series = accurate::detail::VsopEvaluator;
+
+Series CutTheory(const VsopBody& full, double cut) {
   std::vector<VsopTerm> kept[3][precise::detail::kVsopPowers];  // copied by the theory
   const VsopSeries* coordinates[3] = {full.longitude, full.latitude, full.radius};
   VsopBody body;
@@ -51,17 +56,17 @@ VsopTheory CutTheory(const VsopBody& full, double cut) {
       cutCoordinates[c][k] = {kept[c][k].data(), kept[c][k].size()};
     }
   }
-  return VsopTheory(body);
+  return Series(body);
 }
 
 struct Theories {
-  VsopTheory earth[2];                 // [coarse, whole]
-  std::vector<VsopTheory> planets[2];  // Mercury..Neptune
+  Series earth[2];                 // [coarse, whole]
+  std::vector<Series> planets[2];  // Mercury..Neptune
   Theories()
-      : earth{CutTheory(accurate::detail::FullEarth(), kCoarseCut), VsopTheory(accurate::detail::FullEarth())} {
+      : earth{CutTheory(accurate::detail::FullEarth(), kCoarseCut), Series(accurate::detail::FullEarth())} {
     for (int p = 0; p < kPlanetCount; ++p) {
       planets[0].push_back(CutTheory(detail::FullPlanet(p), kCoarseCut));
-      planets[1].push_back(VsopTheory(detail::FullPlanet(p)));
+      planets[1].push_back(Series(detail::FullPlanet(p)));
     }
   }
 };
@@ -72,7 +77,7 @@ const Theories& Theory() {
 }
 
 // Heliocentric position (AU) and velocity (AU/day) on the ecliptic of J2000.0.
-void Heliocentric(const VsopTheory& theory, double jdTt, double p[3], double v[3]) {
+void Heliocentric(const Series& theory, double jdTt, double p[3], double v[3]) {
   double value[3], rate[3];
   theory.Evaluate((jdTt - ERFA_DJ00) / kDaysPerMillennium, value, rate);
   const double l = value[0], b = value[1], r = value[2];
