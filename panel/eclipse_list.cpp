@@ -6,6 +6,7 @@
 
 #include "astro/base/constants.h"
 #include "astro/sky/model.h"
+#include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
@@ -21,25 +22,16 @@ struct LocalClock {
   double dayMinutes;  // minutes since local midnight, [0, 1440)
 };
 
-// Reference: J. Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7:
-// calendar date from the Julian Day (Julian calendar before JD 2299161).
+// The local date (astro/time/calendar.h) and time of day of a UTC instant.
 LocalClock ToLocal(double jdUtc, int zoneMinutes) {
   const double jd = jdUtc + zoneMinutes / 1440.0 + 0.5;
   const double z = std::floor(jd);
+  const CalendarDate date = DateOfDayNumber(static_cast<std::int64_t>(z));
   LocalClock c{};
   c.dayMinutes = (jd - z) * 1440.0;
-  double a = z;
-  if (z >= 2299161.0) {
-    const double alpha = std::floor((z - 1867216.25) / 36524.25);
-    a = z + 1.0 + alpha - std::floor(alpha / 4.0);
-  }
-  const double b = a + 1524.0;
-  const double cc = std::floor((b - 122.1) / 365.25);
-  const double d = std::floor(365.25 * cc);
-  const double e = std::floor((b - d) / 30.6001);
-  c.day = static_cast<int>(b - d - std::floor(30.6001 * e));
-  c.month = static_cast<int>(e < 14.0 ? e - 1.0 : e - 13.0);
-  c.year = static_cast<std::int32_t>(c.month > 2 ? cc - 4716.0 : cc - 4715.0);
+  c.year = date.year;
+  c.month = date.month;
+  c.day = date.day;
   return c;
 }
 

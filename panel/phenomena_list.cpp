@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/time/calendar.h"
 #include "panel/readout_format.h"
 
 namespace skycalc {
@@ -47,22 +48,6 @@ constexpr const char* kObjectNames[] = {"水星", "金星", "火星", "木星", 
 
 const char* NameOf(Object o) { return kObjectNames[static_cast<int>(o)]; }
 
-// Reference: J. Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7:
-// the calendar date of a Julian Day Number (Julian calendar before 2299161).
-void DateOf(long jdn, int& year, int& month, int& day) {
-  long a = jdn;
-  if (jdn >= 2299161) {
-    const long alpha = static_cast<long>(std::floor((jdn - 1867216.25) / 36524.25));
-    a = jdn + 1 + alpha - alpha / 4;
-  }
-  const long b = a + 1524;
-  const long c = static_cast<long>(std::floor((b - 122.1) / 365.25));
-  const long d = static_cast<long>(std::floor(365.25 * c));
-  const long e = static_cast<long>(std::floor((b - d) / 30.6001));
-  day = static_cast<int>(b - d - static_cast<long>(std::floor(30.6001 * e)));
-  month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-  year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
-}
 
 std::string Figure(const Event& e) {
   switch (e.unit) {
@@ -93,9 +78,8 @@ PhenomenaRow RowOf(const Event& e, int zoneMinutes) {
   const double minutes = std::floor(e.jdUtc * 1440.0 + 720.0 + zoneMinutes + 0.5);
   const long jdn = static_cast<long>(std::floor(minutes / 1440.0));
   const long minuteOfDay = static_cast<long>(minutes - 1440.0 * jdn);
-  int y, m, d;
-  DateOf(jdn, y, m, d);
-  row.date = FormatText("%04d-%02d-%02d", y, m, d);
+  const CalendarDate date = DateOfDayNumber(jdn);
+  row.date = FormatText("%04d-%02d-%02d", static_cast<int>(date.year), date.month, date.day);
   row.time = FormatText("%02ld:%02ld", minuteOfDay / 60, minuteOfDay % 60);
   const KindText& text = kKindTexts[static_cast<int>(e.kind)];
   row.kindKey = text.key;

@@ -6,6 +6,7 @@
 
 #include "astro/base/constants.h"
 #include "astro/precise/star_field.h"
+#include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
 #include "catalog/catalog.h"
 #include "catalog/names.h"
@@ -108,23 +109,6 @@ void AltAzOf(const double v[3], double& altitude, double& azimuth) {
   azimuth = FoldDegrees(std::atan2(v[1], v[0]) * kExactRadToDeg);
 }
 
-// Calendar date of the Julian Day jd (Julian before JD 2299161).
-// Reference: Meeus, Astronomical Algorithms (1998), chapter 7.
-void DateOfJd(double jd, std::int32_t& year, int& month, int& day) {
-  const double z = std::floor(jd + 0.5);
-  double a = z;
-  if (z >= 2299161.0) {
-    const double alpha = std::floor((z - 1867216.25) / 36524.25);
-    a = z + 1.0 + alpha - std::floor(alpha / 4.0);
-  }
-  const double b = a + 1524.0;
-  const double c = std::floor((b - 122.1) / 365.25);
-  const double d = std::floor(365.25 * c);
-  const double e = std::floor((b - d) / 30.6001);
-  day = static_cast<int>(b - d - std::floor(30.6001 * e));
-  month = static_cast<int>(e < 14.0 ? e - 1.0 : e - 13.0);
-  year = static_cast<std::int32_t>(month > 2 ? c - 4716.0 : c - 4715.0);
-}
 
 // Builds the chart's list: holds the projection and clips lines to the rim.
 class ChartBuilder {
@@ -278,10 +262,10 @@ StoredFields ShiftedFields(const StoredFields& fields, int minutes) {
   const long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
   const long rest = total - days * 1440;
   StoredFields shifted = fields;
-  int month = 0, day = 0;
-  DateOfJd(CalendarToJD(fields.year, fields.month, fields.day) + static_cast<double>(days), shifted.year, month, day);
-  shifted.month = static_cast<std::uint8_t>(month);
-  shifted.day = static_cast<std::uint8_t>(day);
+  const CalendarDate date = DateOfJd(CalendarToJD(fields.year, fields.month, fields.day) + static_cast<double>(days));
+  shifted.year = date.year;
+  shifted.month = static_cast<std::uint8_t>(date.month);
+  shifted.day = static_cast<std::uint8_t>(date.day);
   shifted.hour = static_cast<std::uint8_t>(rest / 60);
   shifted.minute = static_cast<std::uint8_t>(rest % 60);
   return shifted;

@@ -10,6 +10,7 @@
 #include "astro/almanac/holidays.h"
 #include "astro/base/vector_state.h"
 #include "astro/precise/precise.h"
+#include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
 
 namespace skycalc::almanac {
@@ -67,24 +68,10 @@ long DayNumber(int year, int month, int day) {
   return std::lround(CalendarToJD(year, month, day) + 0.5);
 }
 
-// Reference: J. Meeus, Astronomical Algorithms (2nd ed. 1998), chapter 7:
-// the calendar date of a Julian Day Number, Julian calendar before 2299161
-// (1582-10-15), Gregorian from it.
+// The calendar date of a Julian Day Number (astro/time/calendar.h).
 LocalDate DateOf(long jdn) {
-  long a = jdn;
-  if (jdn >= 2299161) {
-    const long alpha = static_cast<long>(std::floor((jdn - 1867216.25) / 36524.25));
-    a = jdn + 1 + alpha - alpha / 4;
-  }
-  const long b = a + 1524;
-  const long c = static_cast<long>(std::floor((b - 122.1) / 365.25));
-  const long d = static_cast<long>(std::floor(365.25 * c));
-  const long e = static_cast<long>(std::floor((b - d) / 30.6001));
-  LocalDate date;
-  date.day = static_cast<int>(b - d - static_cast<long>(std::floor(30.6001 * e)));
-  date.month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-  date.year = static_cast<int>(date.month > 2 ? c - 4716 : c - 4715);
-  return date;
+  const CalendarDate d = DateOfDayNumber(jdn);
+  return LocalDate{d.year, d.month, d.day};
 }
 
 // The local day (its Julian Day Number) of a UTC instant.

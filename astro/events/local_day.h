@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "astro/time/calendar.h"
+
 // The local calendar day as a span of UT Julian Days.
 namespace skycalc::events {
 
@@ -18,18 +20,10 @@ struct DaySpan {
 // date alone, so that no zone can move a date across the 1582 reform.
 DaySpan LocalDay(std::int32_t year, int month, int day, int zoneHours, int zoneMinutes);
 
-// A date of the calendar LocalDay counts in.
-struct CalendarDate {
-  std::int32_t year = 0;  // astronomical
-  int month = 1;          // 1-12
-  int day = 1;            // 1 to the month's length
-};
-bool operator==(const CalendarDate& a, const CalendarDate& b);
-
-// The date of the Julian Day jd (UT; its calendar day runs from x.5 to x+1.5):
-// Julian calendar before JD 2299160.5 (1582 October 15), Gregorian from it.
-// Any finite jd of the years -200000..200000.
-CalendarDate DateOfJd(double jd);
+// A date of the calendar LocalDay counts in, and the date of a Julian Day
+// (astro/time/calendar.h).
+using ::skycalc::CalendarDate;
+using ::skycalc::DateOfJd;
 // The date a keyed date stands for, the day LocalDay computes: a day beyond
 // its month's end counts on (2026 February 30 is March 2) and 1582 October
 // 5-14, Julian dates, are Gregorian October 15-24. A real date is itself.
