@@ -116,7 +116,7 @@ void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, const sk
     }
   }
   out += '\t';
-  out += AzimuthOriginWords(table.AzimuthOrigin());
+  AppendAzimuthOriginWords(out, table.AzimuthOrigin());
   out += '\n';
 }
 
@@ -138,8 +138,9 @@ void AppendEventsJson(std::string& out, const sky::LocalDayEvents& day, const sk
   out += '"';
   out += ",\"azimuth_origin\":";
   AppendNumber(out, table.AzimuthOrigin());
-  out += ",\"azimuth_words\":";
-  AppendJsonString(out, AzimuthOriginWords(table.AzimuthOrigin()));
+  out += ",\"azimuth_words\":\"";
+  AppendAzimuthOriginWords(out, table.AzimuthOrigin());
+  out += '"';
   if (sun) {
     for (int t = 0; t < events::kTwilightCount; ++t) {
       out += ",\"";
@@ -196,7 +197,7 @@ void AppendEventsCsv(std::string& out, const sky::LocalDayEvents& day, const sky
   out += ',';
   AppendNumber(out, table.AzimuthOrigin());
   out += ',';
-  AppendCsvField(out, AzimuthOriginWords(table.AzimuthOrigin()));
+  AppendAzimuthOriginWords(out, table.AzimuthOrigin());
   out += '\n';
 }
 

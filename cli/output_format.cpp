@@ -147,7 +147,7 @@ void AppendTextTableLine(std::string& out, const CliRow& row) {
   }
   if (row.horizontal) {
     out += '\t';
-    out += AzimuthOriginWords(row.fields.azimuth);
+    AppendAzimuthOriginWords(out, row.fields.azimuth);
   }
   out += '\n';
 }
@@ -169,8 +169,9 @@ void AppendJsonLine(std::string& out, const CliRow& row) {
   AppendJsonFields(out, row.fields);
   out += ",\"azimuth_origin\":";
   AppendNumber(out, row.fields.azimuth);
-  out += ",\"azimuth_words\":";
-  AppendJsonString(out, AzimuthOriginWords(row.fields.azimuth));
+  out += ",\"azimuth_words\":\"";
+  AppendAzimuthOriginWords(out, row.fields.azimuth);
+  out += '"';
   out += row.precise ? ",\"model\":\"precise\"}\n" : ",\"model\":\"calculator\"}\n";
 }
 
@@ -201,7 +202,7 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
   out += ',';
   AppendNumber(out, row.fields.azimuth);
   out += ',';
-  AppendCsvField(out, AzimuthOriginWords(row.fields.azimuth));
+  AppendAzimuthOriginWords(out, row.fields.azimuth);
   out += '\n';
 }
 

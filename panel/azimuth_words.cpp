@@ -13,17 +13,38 @@ const char* const kCardinals[4] = {"南", "西", "北", "東"};
 
 }  // namespace
 
-std::string AzimuthOriginWords(double originDegrees) {
+void AppendAzimuthOriginWords(std::string& out, double originDegrees) {
   // The fields never hold a non-finite origin (a stored one falls back to its default).
   double folded = std::isfinite(originDegrees) ? std::fmod(originDegrees, 360.0) : 0.0;
   if (folded < 0.0) folded += 360.0;
   if (!(folded < 360.0)) folded = 0.0;  // -0.0...01 folds to 360 in floating point
   const int quadrant = static_cast<int>(folded / 90.0);
   const double past = folded - 90.0 * quadrant;
-  const std::string from = kCardinals[quadrant];
-  const std::string toward = kCardinals[(quadrant + 1) % 4];
-  if (past == 0.0) return "方位は" + from + "から" + toward + "回り";
-  return "方位0°は" + from + "から" + toward + "へ" + FormatText("%.2f", past) + "°、" + toward + "回り";
+  const char* const from = kCardinals[quadrant];
+  const char* const toward = kCardinals[(quadrant + 1) % 4];
+  if (past == 0.0) {
+    out += "方位は";
+    out += from;
+    out += "から";
+    out += toward;
+    out += "回り";
+    return;
+  }
+  out += "方位0°は";
+  out += from;
+  out += "から";
+  out += toward;
+  out += "へ";
+  out += FormatText("%.2f", past);
+  out += "°、";
+  out += toward;
+  out += "回り";
+}
+
+std::string AzimuthOriginWords(double originDegrees) {
+  std::string words;
+  AppendAzimuthOriginWords(words, originDegrees);
+  return words;
 }
 
 std::string AzimuthOriginHelp() {

@@ -16,6 +16,11 @@ namespace skycalc {
 // cardinal point before it, "方位0°は南から西へ37.50°、西回り" (short
 // enough for a box's title line).
 std::string AzimuthOriginWords(double originDegrees);
+// The same words appended to out, without a string of their own for the
+// four cardinal origins (a table of any length then writes them without
+// allocating). The words never hold a quote, a backslash, an ASCII comma or a
+// control character, so they go into JSON strings and CSV fields as they are.
+void AppendAzimuthOriginWords(std::string& out, double originDegrees);
 // The paragraph of the calculator's help on the 方位 field, with the words
 // of the origins 0, 180 and 90.
 std::string AzimuthOriginHelp();
