@@ -193,6 +193,7 @@ long PeakKib(const std::string& args, const std::string& home) {
 }
 
 TEST_F(CliProgramTest, PreciseTablesAndEventsRunInConstantMemory) {
+  ChildrenWithoutSanitizerQuarantine();
   const std::string data = " --data-dir '" + kDataDir + "' ";
   const struct {
     const char* shortRun;

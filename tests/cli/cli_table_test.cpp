@@ -76,6 +76,7 @@ std::vector<std::string> TableArgs(long rows, const char* body) {
 }
 
 TEST_F(CliProgramTest, PeakMemoryDoesNotGrowWithTheTable) {
+  ChildrenWithoutSanitizerQuarantine();
   const ChildResult shortTable = RunChild(TableArgs(10000, "mars"), false, root_.string());
   const ChildResult longTable = RunChild(TableArgs(200000, "mars"), false, root_.string());
   ASSERT_EQ(shortTable.status, 0);
