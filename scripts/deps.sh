@@ -12,6 +12,7 @@ packages=(
   liberfa-dev libnova-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  librsvg2-bin
 )
 # Extra packages a caller asks for (e.g. imagemagick for screenshots).
 packages+=("$@")
