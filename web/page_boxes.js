@@ -365,35 +365,35 @@
     const element = make('div', 'menu');
     element.setAttribute('role', 'menu');
     element.hidden = true;
-    const items = [
-      { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
-      { label: '暦', key: 'K', suffix: '...', run: showAlmanac },
-      { label: '天象', key: 'T', suffix: '...', run: showPhenomena },
-      { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
-      { label: '星図', key: 'M', suffix: '...', run: showChart },
-      null,
-      { label: '高精度計算', key: 'P', suffix: '', check: () => logic()._skycalc_is_precise() === 1,
-        run: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) },
-      null,
-      { label: '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報', key: 'A', suffix: '...', run: showAbout },
-    ];
-    for (const item of items) {
-      if (!item) { element.append(make('div', 'menu-separator')); continue; }
-      const row = make('div', 'menu-item');
-      row.setAttribute('role', 'menuitem');
-      const mark = make('span', 'menu-check');
-      const key = make('u', '', item.key);
-      const label = make('span', 'menu-label', item.label + '(');
-      label.append(key, ')' + item.suffix);
-      row.append(mark, label);
-      element.append(row);
-      row.addEventListener('click', () => { hide(); item.run(); });
-      Object.assign(item, { row, mark });
+    // The logic's entries (the window's), each run by the box or switch of its key.
+    const actions = { riseSet: showRiseSet, almanac: showAlmanac, phenomena: showPhenomena, eclipses: showEclipses,
+      chart: showChart, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) };
+    const checks = { precise: () => logic()._skycalc_is_precise() === 1 };
+    let items = [];
+    // Built from the logic's entries once it has loaded.
+    function build() {
+      items = JSON.parse(logic().UTF8ToString(logic()._skycalc_menu())).map((entry) => entry &&
+        { label: entry.label, key: entry.accessKey, suffix: entry.suffix, run: actions[entry.key], check: checks[entry.key] });
+      element.replaceChildren();
+      for (const item of items) {
+        if (!item) { element.append(make('div', 'menu-separator')); continue; }
+        const row = make('div', 'menu-item');
+        row.setAttribute('role', 'menuitem');
+        const mark = make('span', 'menu-check');
+        const key = make('u', '', item.key);
+        const label = make('span', 'menu-label', item.label + '(');
+        label.append(key, ')' + item.suffix);
+        row.append(mark, label);
+        element.append(row);
+        row.addEventListener('click', () => { hide(); item.run(); });
+        Object.assign(item, { row, mark });
+      }
     }
     document.body.append(element);
     function hide() { element.hidden = true; }
     return {
       show(x, y) {
+        if (!items.length) build();
         for (const item of items) if (item && item.check) item.mark.textContent = item.check() ? '✓' : '';
         element.hidden = false;
         const width = element.offsetWidth, height = element.offsetHeight;

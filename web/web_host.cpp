@@ -16,6 +16,7 @@
 #include "astro/time/julian_day.h"
 
 #include "catalog/catalog_folders.h"
+#include "panel/box_menu.h"
 #include "panel/azimuth_words.h"
 #include "catalog/chart_data.h"
 #include "panel/display_list.h"
@@ -385,6 +386,12 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_phenomena(int year) {
     return json.c_str();
   }
   json = PhenomenaJson(YearPhenomena(shown, ZoneMinutesOf(f)), shown, f);
+  return json.c_str();
+}
+
+// The menu's entries (MenuJson): the same entries, captions and keys as the window's.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_menu() {
+  static const std::string json = skycalc::MenuJson();
   return json.c_str();
 }
 
