@@ -131,23 +131,23 @@
   function showPhenomena() {
     const first = logic().UTF8ToString(logic()._skycalc_phenomena(0));
     if (!first) return;  // refused: the logic has shown its message
-    const { dialog, client, ok } = plainBox('天象', 'phenomena', [560, 320], [503, 7, 50, 14]);
+    const data0 = JSON.parse(first);
+    const { dialog, client, ok } = plainBox(data0.caption, 'phenomena', [560, 320], [503, 7, 50, 14]);
     const title = unitLabel(client, 'IDC_PHENOMENA_TITLE', [11, 10, 250, 10]);
-    const stepButton = (name, text, rect, years) => {
-      const button = make('button', 'button control', text);
+    const stepButton = (name, step, rect) => {
+      const button = make('button', 'button control', data0[step].text);
       button.type = 'button';
       button.dataset.name = name;
       place(button, rect);
       button.addEventListener('click', () => {
-        const json = logic().UTF8ToString(logic()._skycalc_phenomena(shown.year + years));
+        const json = logic().UTF8ToString(logic()._skycalc_phenomena(shown[step].year));
         if (json) show(JSON.parse(json));
       });
       client.append(button);
       return button;
     };
-    const previous = stepButton('IDC_PHENOMENA_PREVIOUS', '前年', [395, 7, 50, 14], -1);
-    const next = stepButton('IDC_PHENOMENA_NEXT', '翌年', [449, 7, 50, 14], 1);
-    const data0 = JSON.parse(first);
+    const previous = stepButton('IDC_PHENOMENA_PREVIOUS', 'previous', [395, 7, 50, 14]);
+    const next = stepButton('IDC_PHENOMENA_NEXT', 'next', [449, 7, 50, 14]);
     const boxes = data0.groups.map((group, g) => {
       const label = make('label', 'radio control');
       label.dataset.name = `IDC_PHENOMENA_${group.key.toUpperCase()}`;
@@ -182,8 +182,8 @@
     function show(data) {
       shown = data;
       title.firstChild.textContent = data.title;
-      previous.disabled = !data.previous;
-      next.disabled = !data.next;
+      previous.disabled = !data.previous.enabled;
+      next.disabled = !data.next.enabled;
       fill();
     }
     show(data0);
