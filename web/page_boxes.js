@@ -247,11 +247,9 @@
   // (mouse, pen or finger) turns the chart about its centre as the window's
   // drag does; a click or tap on a planet, a named star or a constellation
   // name picks it in its list.
-  const CHART_SIZE = 800;  // the display list's box units
-  const CHART_STEPS = [['−1日', -1440], ['−1時間', -60], ['−10分', -10], ['+10分', 10], ['+1時間', 60], ['+1日', 1440]];
-  const CHART_FACINGS = [['北', 0], ['北東', 45], ['東', 90], ['南東', 135], ['南', 180], ['南西', 225], ['西', 270], ['北西', 315]];
-  const CHART_REACH = 12;  // box units a click may land from an object: about a name's height
-  const DRAG_THRESHOLD = 4;  // CSS pixels a press moves before it is a drag, not a click (the window's)
+  // The box's texts, steps, facings and click reach, as the window has them (ChartBoxJson).
+  let chartBox = null;
+  const chartBoxOf = () => chartBox || (chartBox = JSON.parse(logic().UTF8ToString(logic()._skycalc_chart_box())));
 
   // The chart of the stored fields as the logic gives it: {title, centre, list}.
   function chartOf(view, size) {
@@ -260,8 +258,9 @@
   }
 
   function showChart() {
-    const { dialog, client } = modalBox('星図', 'chart');
-    const view = { offset: 0, facing: 180, ecliptic: true, equator: false };
+    const box = chartBoxOf();
+    const { dialog, client } = modalBox(box.caption, 'chart');
+    const view = { offset: 0, ...box.view };
     const button = (label, className, run) => {
       const element = make('button', 'button ' + className, label);
       element.type = 'button';
@@ -277,18 +276,19 @@
       return element;
     };
     const steps = make('div', 'chart-bar');
-    for (const [label, minutes] of CHART_STEPS) steps.append(button(label, 'chart-step', () => { view.offset += minutes; draw(); }));
-    steps.append(button('現在の設定に戻す', 'chart-reset', () => { view.offset = 0; draw(); }));
+    for (const [label, minutes] of box.steps) steps.append(button(label, 'chart-step', () => { view.offset += minutes; draw(); }));
+    steps.append(button(box.reset, 'chart-reset', () => { view.offset = 0; draw(); }));
     const facing = make('select', 'chart-facing');
-    for (const [label, azimuth] of CHART_FACINGS) facing.append(Object.assign(make('option', '', label), { value: azimuth }));
-    facing.value = '180';
+    for (const [label, azimuth] of box.facings) facing.append(Object.assign(make('option', '', label), { value: azimuth }));
+    const south = box.facings[box.southFacing][1];
+    facing.value = String(south);
     facing.addEventListener('change', () => { view.facing = Number(facing.value); draw(); });
     const options = make('div', 'chart-bar');
-    const whole = button('全天(南を下に)', 'chart-whole', () => { facing.value = '180'; view.facing = 180; draw(); });
-    options.append(make('span', '', '下にする方位:'), facing, whole, check('黄道', view.ecliptic, (on) => { view.ecliptic = on; }),
-      check('天の赤道', view.equator, (on) => { view.equator = on; }));
+    const whole = button(box.whole, 'chart-whole', () => { facing.value = String(south); view.facing = south; draw(); });
+    options.append(make('span', '', box.facingLabel), facing, whole, check(box.ecliptic, view.ecliptic, (on) => { view.ecliptic = on; }),
+      check(box.equator, view.equator, (on) => { view.equator = on; }));
     const canvas = make('canvas', 'chart-canvas');
-    const close = button('閉じる', 'chart-close', () => dialog.close());
+    const close = button(box.close, 'chart-close', () => dialog.close());
     options.append(close);
     client.append(steps, options, canvas);
     function draw() {
@@ -296,7 +296,7 @@
       // A new size only when it changes: setting it even to the same clears and reallocates the canvas.
       const pixels = Math.round(side * (window.devicePixelRatio || 1));
       if (canvas.width !== pixels || canvas.height !== pixels) canvas.width = canvas.height = pixels;
-      const chart = chartOf(view, CHART_SIZE);
+      const chart = chartOf(view, box.unitsWide);
       canvas.skycalcChart = chart;
       drawDisplayList(canvas, chart.list);
     }
@@ -326,7 +326,7 @@
     });
     canvas.addEventListener('pointermove', (event) => {
       if (!press || event.pointerId !== press.id) return;
-      if (!press.moved && Math.hypot(event.clientX - press.x, event.clientY - press.y) < DRAG_THRESHOLD) return;
+      if (!press.moved && Math.hypot(event.clientX - press.x, event.clientY - press.y) < box.dragThreshold) return;
       press.moved = true;
       const angle = angleAt(event);
       const turn = ((angle - press.angle + 540) % 360) - 180;
@@ -343,7 +343,7 @@
       if (!clicked) return;
       const [x, y] = boxPoint(event);
       const list = canvas.skycalcChart.list;
-      let best = null, bestDistance = CHART_REACH * list.width / CHART_SIZE;
+      let best = null, bestDistance = box.reach * list.width / box.unitsWide;
       for (const o of list.objects) {
         const d = Math.hypot(o.x - x, o.y - y);
         if (o.listId && d <= bestDistance) { best = o; bestDistance = d; }

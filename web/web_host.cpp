@@ -17,6 +17,7 @@
 
 #include "catalog/catalog_folders.h"
 #include "panel/box_menu.h"
+#include "panel/chart_box.h"
 #include "panel/azimuth_words.h"
 #include "catalog/chart_data.h"
 #include "panel/display_list.h"
@@ -394,6 +395,12 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_phenomena(int year) {
   }
   json = PhenomenaJson(MakePhenomenaBox(YearPhenomena(shown, ZoneMinutesOf(f)), shown, static_cast<int>(f.zoneHour),
                                         f.zoneMinute));
+  return json.c_str();
+}
+
+// The 星図 box's controls (ChartBoxJson): the window's texts, steps and facings.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_chart_box() {
+  static const std::string json = skycalc::ChartBoxJson();
   return json.c_str();
 }
 
