@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "panel/memory_host.h"
+#include "tests/support/memory_host.h"
 #include "panel/sky_calc_dlg.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/memory_settings_store.h"
