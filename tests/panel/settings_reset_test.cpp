@@ -123,6 +123,33 @@ TEST_F(PanelTest, SettingsRoundTrip) {
   EXPECT_EQ(dlg->Fields().longitude, -5.5f);
 }
 
+// The model the store names is the model after start-up; the close writes it
+// back only when this calculator changed it or the store lacks it, so that
+// another window's later choice stands (as the site settings do).
+TEST_F(PanelTest, PreciseModelSettingReadAtOpenWrittenAtClose) {
+  const struct {
+    const char* stored;     // nullptr: absent
+    int toggles;            // model switches while open
+    const char* otherLater; // another window's write before the close, nullptr for none
+    bool openPrecise;
+    const char* afterClose;
+  } kCases[] = {{nullptr, 0, nullptr, false, "0"}, {"1", 0, nullptr, true, "1"}, {"1", 1, nullptr, true, "0"},
+                {"0", 2, nullptr, false, "0"},     {"0", 0, "1", false, "1"},    {"0", 1, "0", false, "1"},
+                {"yes", 0, nullptr, false, "yes"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.stored ? c.stored : "absent");
+    store.values.clear();
+    if (c.stored) store.WriteString("Config", "Precise", c.stored);
+    Open();
+    EXPECT_EQ(dlg->IsPreciseModel(), c.openPrecise);
+    for (int i = 0; i < c.toggles; ++i) dlg->SetPreciseModel(!dlg->IsPreciseModel());
+    if (c.otherLater) store.WriteString("Config", "Precise", c.otherLater);
+    dlg->Close();
+    EXPECT_EQ(store.Get("Config", "Precise"), c.afterClose);
+    EXPECT_EQ(store.Get("Config", "SDHour"), "9");  // Close is also the site's close request
+  }
+}
+
 // Ending without the close request (Esc) writes nothing; AC reads the store again.
 TEST_F(PanelTest, StoreIsWrittenOnlyOnClose) {
   store.WriteString("Config", "Latitude", "123");

@@ -41,7 +41,7 @@ class HeadlessCalculator {
 
   // Starts the calculator afresh on the same store and clock: a new window
   // with empty lists (keeping its list capacity), catalogues from dataDir,
-  // then the start-up of the window logic.
+  // then the start-up of the window logic with the settings (Open).
   void Open(const std::string& dataDir = kSourceDataDir);
   // The same, each catalogue read from the first of folders that holds it.
   void Open(const std::vector<std::string>& folders);
