@@ -172,10 +172,9 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
 
   m_catalogFolders = catalogFolders;
   m_dlg.SetCatalogFolders(catalogFolders);
-  m_dlg.OnInitDialog();
+  m_dlg.Open();
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
-  if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
-  m_readPrecise = m_dlg.IsPreciseModel();
+  ShowCaption(m_dlg.IsPreciseModel());
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -267,11 +266,6 @@ void CSkyCalcWindow::SetCheck(int id, bool checked) {
   button->setChecked(checked);
 }
 
-bool CSkyCalcWindow::IsChecked(int id) const {
-  const QAbstractButton* button = Button(id);
-  return button && button->isChecked();
-}
-
 void CSkyCalcWindow::SetListText(int id, const std::string& text) {
   if (QComboBox* list = List(id)) list->setEditText(QString::fromStdString(text));
   ShowListTextStart(id);
@@ -353,8 +347,7 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 }
 
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
-  m_dlg.OnClose();
-  SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
+  m_dlg.Close();
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);
@@ -390,10 +383,14 @@ void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CSkyCalcWindow::SetPreciseModel(bool precise) {
-  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
+  ShowCaption(precise);
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
   if (m_chart) m_chart->Refresh();
+}
+
+void CSkyCalcWindow::ShowCaption(bool precise) {
+  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
 }
 
 void CSkyCalcWindow::ShowRiseSet() {

@@ -41,7 +41,6 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   // IControlHost
   void SetText(int id, const std::string& text) override;
   void SetCheck(int id, bool checked) override;
-  bool IsChecked(int id) const override;
   void SetListText(int id, const std::string& text) override;
   int GetListSelection(int id) const override;
   bool AddListEntry(int id, const std::string& text) override;
@@ -91,6 +90,8 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   void OnListPicked(int id, int index);
   // Scrolls a list's text field to the start of its text (long star names).
   void ShowListTextStart(int id);
+  // The form's caption, with the precise model's mark when precise.
+  void ShowCaption(bool precise);
   // Applies the logic's white backgrounds (readouts, entry, 年 while it is the target).
   void RefreshColours();
   // A keyboard key pressed the keypad button: click it and show it pressed.
@@ -100,7 +101,6 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
 
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
   ISettingsStore& m_store;
-  bool m_readPrecise = false;  // the model the store named at start-up (written back only when changed)
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;

@@ -7,9 +7,6 @@
 
 namespace skycalc {
 
-CatalogEntry StarCatalog[kStarCount];
-CatalogEntry ConstellationCatalog[kConstellationCount];
-
 namespace {
 
 // Where the two numeric columns of one file stand (0-based byte offsets).

@@ -14,9 +14,13 @@ struct CatalogEntry {
 inline constexpr std::size_t kStarCount = 21;
 inline constexpr std::size_t kConstellationCount = 88;
 
-// All zero at start.
-extern CatalogEntry StarCatalog[kStarCount];
-extern CatalogEntry ConstellationCatalog[kConstellationCount];
+// The two position tables a calculator reads its named stars and
+// constellations from: row n belongs to the n-th name of its list. All zero
+// until loaded; a table whose file cannot be read stays so.
+struct Catalogs {
+  CatalogEntry stars[kStarCount] = {};
+  CatalogEntry constellations[kConstellationCount] = {};
+};
 
 // Fills table (21 rows) from StarData.txt in directory ("" = current directory; a '/' is added when
 // missing). Row i takes the ra and dec columns of line i, read as strtod reads them in the C locale

@@ -24,7 +24,7 @@ CliSession::CliSession(ISettingsStore& store, IClock& clock, const std::vector<s
     : m_store(store), m_clock(clock), m_catalogFolders(catalogFolders) {}
 
 std::vector<std::string> CliSession::Start() {
-  std::vector<std::string> messages = LoadCatalogs(m_catalogFolders);
+  std::vector<std::string> messages = LoadCatalogs(m_catalogs, m_catalogFolders);
   const ResetValues reset = ReadResetValues(m_clock, m_store);
   m_fields = reset.fields;
   messages.insert(messages.end(), reset.fallbacks.begin(), reset.fallbacks.end());
@@ -36,8 +36,8 @@ bool CliSession::ChooseBody(BodyKind kind, const std::string& text) {
   if (index < 0) return false;
   switch (kind) {
     case BodyKind::kPlanet: m_target = sky::Target::OfBody(BodyOfListPosition(index)); break;
-    case BodyKind::kStar: m_target = StarTarget(index); break;
-    case BodyKind::kConstellation: m_target = ConstellationTarget(index); break;
+    case BodyKind::kStar: m_target = StarTarget(m_catalogs, index); break;
+    case BodyKind::kConstellation: m_target = ConstellationTarget(m_catalogs, index); break;
   }
   return true;
 }

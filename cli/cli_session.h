@@ -75,12 +75,15 @@ class CliSession {
   const sky::SkyModel& Model() const { return sky::ModelOf(m_precise); }
   const sky::Target& Target() const { return m_target; }
   const StoredFields& Fields() const { return m_fields; }
-  Observation CurrentObservation() const { return Observation{&Model(), m_target, std::string(), m_fields}; }
+  Observation CurrentObservation() const {
+    return Observation{&Model(), m_target, std::string(), m_fields, &m_catalogs};
+  }
 
  private:
   ISettingsStore& m_store;
   IClock& m_clock;
   std::vector<std::string> m_catalogFolders;
+  Catalogs m_catalogs;  // the star and constellation tables, read by Start
   StoredFields m_fields;
   sky::Target m_target;  // the Sun until a body is chosen
   CliFrame m_frame = CliFrame::kDefault;

@@ -77,30 +77,35 @@ bool EntryWellFormed(const std::string& e, bool pointAllowed, bool signAllowed) 
 }
 
 void CheckTargetAndEntry(const CSkyCalcDlg& d, const MemoryHost& host) {
-  const int targets = (d.m_bSelYear != 0) + (d.m_bSelMonth != 0) + (d.m_bSelDay != 0) + (d.m_bSelHour != 0) +
-                      (d.m_bSelMinute != 0) + (d.m_bSelLongitude != 0) + (d.m_bSelLatitude != 0) +
-                      (d.m_bSelAzimuth != 0) + (d.m_bSelZoneHour != 0) + (d.m_bSelZoneMinute != 0);
+  int targets = 0;
+  for (int f = 0; f < kFieldCount; ++f) targets += d.IsTarget(static_cast<Field>(f)) ? 1 : 0;
   FUZZ_CHECK(targets <= 1, "at most one target");
-  const bool pointAllowed = d.m_bSelLongitude || d.m_bSelLatitude || d.m_bSelAzimuth;
-  const bool signAllowed = d.m_bSelYear || d.m_bSelLongitude || d.m_bSelLatitude || d.m_bSelZoneHour;
-  FUZZ_CHECK(EntryWellFormed(d.m_strEntry, pointAllowed, signAllowed), "entry form");
-  FUZZ_CHECK(host.Text(IDC_ENTRY) == d.m_strEntry, "entry display shows the entry");
+  auto any = [&d](std::initializer_list<Field> fields) {
+    for (Field f : fields)
+      if (d.IsTarget(f)) return true;
+    return false;
+  };
+  const bool pointAllowed = any({Field::kLongitude, Field::kLatitude, Field::kAzimuth});
+  const bool signAllowed = any({Field::kYear, Field::kLongitude, Field::kLatitude, Field::kZoneHour});
+  FUZZ_CHECK(EntryWellFormed(d.Entry(), pointAllowed, signAllowed), "entry form");
+  FUZZ_CHECK(host.Text(IDC_ENTRY) == d.Entry(), "entry display shows the entry");
 }
 
 // The ranges SET accepts, on the stored widths. The decimal fields are checked
 // after narrowing to float, which is monotonic: an accepted longitude just
 // below 180 (179.99999999) narrows to 180.0f, so its bounds are closed here.
 void CheckFieldRanges(const CSkyCalcDlg& d) {
-  FUZZ_CHECK(d.m_nYear >= -99999 && d.m_nYear <= 99999, "year range");
-  FUZZ_CHECK(d.m_nMonth >= 1 && d.m_nMonth <= 12, "month range");
-  FUZZ_CHECK(d.m_nDay >= 1 && d.m_nDay <= 31, "day range");
-  FUZZ_CHECK(d.m_nHour <= 23, "hour range");
-  FUZZ_CHECK(d.m_nMinute <= 59, "minute range");
-  FUZZ_CHECK(d.m_fLongitude >= -180.0f && d.m_fLongitude <= 180.0f, "longitude range");
-  FUZZ_CHECK(d.m_fLatitude >= -90.0f && d.m_fLatitude <= 90.0f, "latitude range");
-  FUZZ_CHECK(d.m_fAzimuth >= 0.0f && d.m_fAzimuth <= static_cast<float>(359.99), "azimuth range");
-  FUZZ_CHECK(d.m_nZoneHour >= -23 && d.m_nZoneHour <= 23, "zone hour range");
-  FUZZ_CHECK(d.m_nZoneMinute <= 59, "zone minute range");
+  const StoredFields f = d.Fields();
+  FUZZ_CHECK(f.year >= -99999 && f.year <= 99999, "year range");
+  FUZZ_CHECK(f.month >= 1 && f.month <= 12, "month range");
+  FUZZ_CHECK(f.day >= 1 && f.day <= 31, "day range");
+  FUZZ_CHECK(f.hour <= 23, "hour range");
+  FUZZ_CHECK(f.minute <= 59, "minute range");
+  FUZZ_CHECK(f.longitude >= -180.0f && f.longitude <= 180.0f, "longitude range");
+  FUZZ_CHECK(f.latitude >= -90.0f && f.latitude <= 90.0f, "latitude range");
+  FUZZ_CHECK(f.azimuth >= 0.0f && f.azimuth <= static_cast<float>(359.99), "azimuth range");
+  FUZZ_CHECK(f.zoneHour >= -23 && f.zoneHour <= 23, "zone hour range");
+  FUZZ_CHECK(f.zoneMinute <= 59, "zone minute range");
 }
 
 // The stored fields, for comparing before and after an event.
@@ -110,10 +115,10 @@ struct Fields {
   float longitude, latitude, azimuth;
   std::int8_t zoneHour;
   std::uint8_t zoneMinute;
-  explicit Fields(const CSkyCalcDlg& d)
-      : year(d.m_nYear), month(d.m_nMonth), day(d.m_nDay), hour(d.m_nHour), minute(d.m_nMinute),
-        longitude(d.m_fLongitude), latitude(d.m_fLatitude), azimuth(d.m_fAzimuth), zoneHour(d.m_nZoneHour),
-        zoneMinute(d.m_nZoneMinute) {}
+  explicit Fields(const CSkyCalcDlg& d) : Fields(d.Fields()) {}
+  explicit Fields(const StoredFields& f)
+      : year(f.year), month(f.month), day(f.day), hour(f.hour), minute(f.minute), longitude(f.longitude),
+        latitude(f.latitude), azimuth(f.azimuth), zoneHour(f.zoneHour), zoneMinute(f.zoneMinute) {}
   // How many fields differ (a float compared by its bits, so NaN equals NaN).
   int Differences(const Fields& o) const {
     auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
@@ -127,7 +132,7 @@ struct Fields {
 // that stays up or down has no rise or set, and only the Sun has twilights.
 void CheckDayEvents(const CSkyCalcDlg& d) {
   const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(d.CurrentObservation());
-  const sky::LocalDayEvents day = table->Day(d.m_nYear, d.m_nMonth, d.m_nDay);
+  const sky::LocalDayEvents day = table->Day(d.Fields().year, d.Fields().month, d.Fields().day);
   const events::DayEvents& e = day.events;
   FUZZ_CHECK((day.coverage != sky::Coverage::kCovered) == (e.status != events::Status::kOk), "a refusal and only then no events");
   FUZZ_CHECK(!(e.alwaysUp && e.alwaysDown), "not up and down all day");
@@ -206,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "one message, and only when SET refuses");
     if (event.kind == Kind::kClick && event.id == IDC_SET) {
       FUZZ_CHECK(Fields(dlg).Differences(before) <= (refused ? 0 : 1), "SET changes its target field only");
-      FUZZ_CHECK(dlg.m_strEntry == "0", "SET leaves the entry at 0");
+      FUZZ_CHECK(dlg.Entry() == "0", "SET leaves the entry at 0");
     } else if (!(event.kind == Kind::kClick && event.id == IDC_ALLCLEAR)) {
       FUZZ_CHECK(Fields(dlg).Differences(before) == 0, "only SET and AC change the fields");
     }

@@ -26,7 +26,7 @@ constexpr int kSiteValues = 3;  // the first three are shown with a degree sign
 // once a float, and the field then holds that default); a zone value as the
 // integer its narrow field holds (a stored 128 is -128).
 void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store, const CSkyCalcDlg& d) {
-  const float site[] = {d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth};
+  const float site[] = {d.Fields().longitude, d.Fields().latitude, d.Fields().azimuth};
   for (int v = 0; v < kSiteValues; ++v) {
     const bool present = store.Has("Config", kNames[v]);
     const std::string read = (present ? store.Get("Config", kNames[v]) : std::string(kDefaults[v])) + "°";
@@ -36,8 +36,8 @@ void CheckDisplays(const MemoryHost& host, const MemorySettingsStore& store, con
     FUZZ_CHECK(shown == read || (shown == fallback && site[v] == std::strtof(kDefaults[v], nullptr)),
                "a site value is shown as read, or as its default when it is used instead");
   }
-  FUZZ_CHECK(host.Text(kDisplays[3]) == std::to_string(d.m_nZoneHour), "the zone hours shown as held");
-  FUZZ_CHECK(host.Text(kDisplays[4]) == std::to_string(d.m_nZoneMinute), "the zone minutes shown as held");
+  FUZZ_CHECK(host.Text(kDisplays[3]) == std::to_string(d.Fields().zoneHour), "the zone hours shown as held");
+  FUZZ_CHECK(host.Text(kDisplays[4]) == std::to_string(d.Fields().zoneMinute), "the zone minutes shown as held");
 }
 
 // Every readout the panel can show, for the time modes, both frames, all ten
@@ -72,7 +72,7 @@ void ShowEverything(HeadlessCalculator& calc, int star, int constellation) {
 // value (at least five characters, reading back to the value within the
 // rounding) and "%d" of each zone value (reading back exactly).
 void CheckWritten(const CSkyCalcDlg& d, const MemorySettingsStore& store, const std::vector<std::optional<std::string>>& earlier) {
-  const float site[] = {d.m_fLongitude, d.m_fLatitude, d.m_fAzimuth};
+  const float site[] = {d.Fields().longitude, d.Fields().latitude, d.Fields().azimuth};
   for (int v = 0; v < 5; ++v) {
     FUZZ_CHECK(store.Has("Config", kNames[v]), "every setting is in the store after a close");
   }
@@ -83,7 +83,7 @@ void CheckWritten(const CSkyCalcDlg& d, const MemorySettingsStore& store, const 
     const double back = std::strtod(text.c_str(), nullptr);
     FUZZ_CHECK(std::fabs(back - site[v]) <= 0.005 + std::fabs(site[v]) * 1e-15, "a site value reads back");
   }
-  const std::int64_t zone[] = {d.m_nZoneHour, d.m_nZoneMinute};
+  const std::int64_t zone[] = {d.Fields().zoneHour, d.Fields().zoneMinute};
   for (int v = kSiteValues; v < 5; ++v) {
     const std::string text = store.Get("Config", kNames[v]);
     if (earlier[v] && text == *earlier[v]) continue;
@@ -122,11 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   calc.dlg->OnClose();
   CheckWritten(*calc.dlg, calc.store, earlier);
-  const std::int8_t zoneHour = calc.dlg->m_nZoneHour;
-  const std::uint8_t zoneMinute = calc.dlg->m_nZoneMinute;
+  const std::int8_t zoneHour = calc.dlg->Fields().zoneHour;
+  const std::uint8_t zoneMinute = calc.dlg->Fields().zoneMinute;
   calc.dlg->OnAllClear();
   CheckDisplays(calc.host, calc.store, *calc.dlg);
-  FUZZ_CHECK(calc.dlg->m_nZoneHour == zoneHour && calc.dlg->m_nZoneMinute == zoneMinute, "the zone survives a close");
+  FUZZ_CHECK(calc.dlg->Fields().zoneHour == zoneHour && calc.dlg->Fields().zoneMinute == zoneMinute, "the zone survives a close");
   ShowEverything(calc, star, constellation);
   return 0;
 }

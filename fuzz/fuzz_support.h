@@ -7,7 +7,7 @@
 #include <string>
 
 #include "panel/control_ids.h"
-#include "panel/memory_host.h"
+#include "tests/support/memory_host.h"
 #include "tests/support/headless_calculator.h"
 
 // What the fuzz targets share: a failing check that stops the run with the

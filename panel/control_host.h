@@ -11,10 +11,9 @@ class IControlHost {
   virtual ~IControlHost() = default;
   // Sets the string of a static text (readouts, displays, entry).
   virtual void SetText(int id, const std::string& text) = 0;
-  // Sets or clears the check of a radio button.
+  // Sets or clears the check of a radio button. The logic keeps which are
+  // checked itself and never asks the window.
   virtual void SetCheck(int id, bool checked) = 0;
-  // Whether a radio button is checked.
-  virtual bool IsChecked(int id) const = 0;
   // Sets a drop-down list's text field; selects nothing, notifies nothing.
   virtual void SetListText(int id, const std::string& text) = 0;
   // A list's current selection, or -1 when it has none.

@@ -59,10 +59,5 @@ enum ControlId : int {
 
 // The key of digit 0-9 ("1" to "9" are consecutive IDs, "0" follows "9").
 constexpr int DigitKeyId(int digit) { return digit == 0 ? IDC_DIGIT0 : IDC_DIGIT1 + (digit - 1); }
-// The digit 0-9 of a digit key, or -1 for any other ID.
-constexpr int DigitOfKey(int id) {
-  if (id == IDC_DIGIT0) return 0;
-  return id >= IDC_DIGIT1 && id <= IDC_DIGIT9 ? id - IDC_DIGIT1 + 1 : -1;
-}
 
 }  // namespace skycalc

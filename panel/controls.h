@@ -27,7 +27,6 @@ class CButton : public CControlHandle {
  public:
   using CControlHandle::CControlHandle;
   void SetCheck(bool checked) { m_host.SetCheck(m_id, checked); }
-  bool GetCheck() const { return m_host.IsChecked(m_id); }
 };
 
 class CComboBox : public CControlHandle {

@@ -26,28 +26,6 @@ namespace {
 
 const char kDegreeSign[] = "°";
 
-// One stored field as the dialog binds it: target flag, button and display.
-struct FieldControl {
-  std::int32_t CSkyCalcDlg::*flag;
-  int buttonId;
-  CStatic CSkyCalcDlg::*display;
-  Field field;
-};
-
-// The ten fields in the order SET examines them.
-const FieldControl kFields[] = {
-    {&CSkyCalcDlg::m_bSelYear, IDC_FIELD_YEAR, &CSkyCalcDlg::m_stcYear, Field::kYear},
-    {&CSkyCalcDlg::m_bSelMonth, IDC_FIELD_MONTH, &CSkyCalcDlg::m_stcMonth, Field::kMonth},
-    {&CSkyCalcDlg::m_bSelDay, IDC_FIELD_DAY, &CSkyCalcDlg::m_stcDay, Field::kDay},
-    {&CSkyCalcDlg::m_bSelHour, IDC_FIELD_HOUR, &CSkyCalcDlg::m_stcHour, Field::kHour},
-    {&CSkyCalcDlg::m_bSelMinute, IDC_FIELD_MINUTE, &CSkyCalcDlg::m_stcMinute, Field::kMinute},
-    {&CSkyCalcDlg::m_bSelLongitude, IDC_FIELD_LONGITUDE, &CSkyCalcDlg::m_stcLongitude, Field::kLongitude},
-    {&CSkyCalcDlg::m_bSelLatitude, IDC_FIELD_LATITUDE, &CSkyCalcDlg::m_stcLatitude, Field::kLatitude},
-    {&CSkyCalcDlg::m_bSelAzimuth, IDC_FIELD_AZIMUTH, &CSkyCalcDlg::m_stcAzimuth, Field::kAzimuth},
-    {&CSkyCalcDlg::m_bSelZoneHour, IDC_FIELD_ZONEHOUR, &CSkyCalcDlg::m_stcZoneHour, Field::kZoneHour},
-    {&CSkyCalcDlg::m_bSelZoneMinute, IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::m_stcZoneMinute, Field::kZoneMinute},
-};
-
 // The site settings: value name, default text and field (degrees).
 struct SiteSetting {
   const char* name;
@@ -69,50 +47,6 @@ std::array<std::string, kSavedSettingCount> SettingTexts(const StoredFields& f) 
           FormatText("%d", static_cast<int>(f.zoneHour)), FormatText("%d", static_cast<int>(f.zoneMinute))};
 }
 
-// Shows the entry text in the entry display.
-void ShowEntry(CSkyCalcDlg& dlg) { dlg.m_stcEntry.SetWindowText(dlg.m_strEntry); }
-
-// Sets the entry back to the lone "0".
-void ClearEntry(CSkyCalcDlg& dlg) {
-  dlg.m_strEntry = "0";
-  ShowEntry(dlg);
-}
-
-// Digit key 0-9.
-void KeyDigit(CSkyCalcDlg& dlg, char digit) {
-  dlg.m_strEntry = EntryAfterDigit(dlg.m_strEntry, digit);
-  ShowEntry(dlg);
-}
-
-// The field whose flag is set, if any.
-const FieldControl* TargetField(const CSkyCalcDlg& dlg) {
-  for (const FieldControl& field : kFields)
-    if (dlg.*(field.flag)) return &field;
-  return nullptr;
-}
-
-// Field button: makes flag the only target and clears the entry.
-void SelectField(CSkyCalcDlg& dlg, std::int32_t CSkyCalcDlg::*flag) {
-  for (const FieldControl& field : kFields) dlg.*(field.flag) = 0;
-  dlg.*flag = 1;
-  ClearEntry(dlg);
-}
-
-// SET for one field: converts the entry, stores and shows it, or rejects it with the message.
-bool StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldControl& control) {
-  const FieldEntry entry = CheckFieldEntry(control.field, dlg.m_strEntry);
-  if (!entry.accepted) {
-    ClearEntry(dlg);
-    host.ShowMessage(entry.message);
-    return false;
-  }
-  StoredFields fields = dlg.Fields();
-  StoreFieldValue(fields, control.field, entry.value);
-  dlg.SetFields(fields);
-  (dlg.*(control.display)).SetWindowText(entry.shown);
-  return true;
-}
-
 // A list's current position, counted as the first entry when it has none or one beyond count.
 int ListPosition(const CComboBox& list, std::size_t count) {
   const int position = list.GetCurSel();
@@ -123,10 +57,12 @@ int ListPosition(const CComboBox& list, std::size_t count) {
 // Planet list position 0-9 -> body number: the list starts with the Sun and never offers the Earth.
 int PlanetBodyOfPosition(int position) { return BodyNumber(BodyOfListPosition(position)); }
 
-// Checks one kind-of-body radio button (惑星, 恒星, 星座) and clears the other two.
-void CheckKind(IControlHost& host, int kindId) {
-  for (int id : {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION}) host.SetCheck(id, id == kindId);
-}
+// The three groups of radio buttons, each of which has one checked.
+constexpr int kRadioGroups[][3] = {{IDC_JULIANDAY, IDC_SIDEREAL, 0},
+                                   {IDC_EQUATORIAL, IDC_HORIZONTAL, 0},
+                                   {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION}};
+
+const Catalogs kUnreadCatalogs{};
 
 // A catalogue row as a target; an index beyond the table is the zero row of an unread catalogue.
 sky::Target CatalogTarget(const CatalogEntry table[], std::size_t count, int index) {
@@ -135,6 +71,31 @@ sky::Target CatalogTarget(const CatalogEntry table[], std::size_t count, int ind
 }
 
 }  // namespace
+
+// One stored field as the dialog binds it: target flag, button and display.
+struct CSkyCalcDlg::FieldControl {
+  std::int32_t CSkyCalcDlg::*flag;
+  int buttonId;
+  CStatic CSkyCalcDlg::*display;
+  Field field;
+};
+
+const CSkyCalcDlg::FieldControl CSkyCalcDlg::kFields[kFieldCount] = {
+    {&CSkyCalcDlg::m_bSelYear, IDC_FIELD_YEAR, &CSkyCalcDlg::m_stcYear, Field::kYear},
+    {&CSkyCalcDlg::m_bSelMonth, IDC_FIELD_MONTH, &CSkyCalcDlg::m_stcMonth, Field::kMonth},
+    {&CSkyCalcDlg::m_bSelDay, IDC_FIELD_DAY, &CSkyCalcDlg::m_stcDay, Field::kDay},
+    {&CSkyCalcDlg::m_bSelHour, IDC_FIELD_HOUR, &CSkyCalcDlg::m_stcHour, Field::kHour},
+    {&CSkyCalcDlg::m_bSelMinute, IDC_FIELD_MINUTE, &CSkyCalcDlg::m_stcMinute, Field::kMinute},
+    {&CSkyCalcDlg::m_bSelLongitude, IDC_FIELD_LONGITUDE, &CSkyCalcDlg::m_stcLongitude, Field::kLongitude},
+    {&CSkyCalcDlg::m_bSelLatitude, IDC_FIELD_LATITUDE, &CSkyCalcDlg::m_stcLatitude, Field::kLatitude},
+    {&CSkyCalcDlg::m_bSelAzimuth, IDC_FIELD_AZIMUTH, &CSkyCalcDlg::m_stcAzimuth, Field::kAzimuth},
+    {&CSkyCalcDlg::m_bSelZoneHour, IDC_FIELD_ZONEHOUR, &CSkyCalcDlg::m_stcZoneHour, Field::kZoneHour},
+    {&CSkyCalcDlg::m_bSelZoneMinute, IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::m_stcZoneMinute, Field::kZoneMinute},
+};
+
+const Catalogs& CatalogsOf(const Observation& observation) {
+  return observation.catalogs ? *observation.catalogs : kUnreadCatalogs;
+}
 
 ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
   ResetValues reset;
@@ -212,19 +173,21 @@ std::string EventsNote(const Observation& o, const events::DayEvents& e) {
   return stays + (stays.empty() || date.empty() ? "" : "　") + date;
 }
 
-std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders) {
+std::vector<std::string> LoadCatalogs(Catalogs& catalogs, const std::vector<std::string>& folders) {
   std::vector<std::string> messages;
-  if (!LoadStarCatalog(StarCatalog, CatalogFolderFor(kStarCatalogFile, folders)))
+  if (!LoadStarCatalog(catalogs.stars, CatalogFolderFor(kStarCatalogFile, folders)))
     messages.emplace_back("恒星データファイルStarData.txtが読み込めません。");
-  if (!LoadConstellationCatalog(ConstellationCatalog, CatalogFolderFor(kConstellationCatalogFile, folders)))
+  if (!LoadConstellationCatalog(catalogs.constellations, CatalogFolderFor(kConstellationCatalogFile, folders)))
     messages.emplace_back("星座データファイルConstData.txtが読み込めません。");
   return messages;
 }
 
-sky::Target StarTarget(int index) { return CatalogTarget(StarCatalog, kStarCount, index); }
+sky::Target StarTarget(const Catalogs& catalogs, int index) {
+  return CatalogTarget(catalogs.stars, kStarCount, index);
+}
 
-sky::Target ConstellationTarget(int index) {
-  return CatalogTarget(ConstellationCatalog, kConstellationCount, index);
+sky::Target ConstellationTarget(const Catalogs& catalogs, int index) {
+  return CatalogTarget(catalogs.constellations, kConstellationCount, index);
 }
 
 CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock)
@@ -253,9 +216,20 @@ CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& cloc
       m_stcAzimuth(host, IDC_AZIMUTH),
       m_stcYear(host, IDC_YEAR) {}
 
+void CSkyCalcDlg::Open() {
+  OnInitDialog();
+  if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
+  m_bReadPrecise = m_bPrecise;
+}
+
+void CSkyCalcDlg::Close() {
+  OnClose();
+  SaveChangedSetting(m_store, kPreciseSetting, m_bReadPrecise ? "1" : "0", m_bPrecise ? "1" : "0");
+}
+
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.
 bool CSkyCalcDlg::OnInitDialog() {
-  for (const std::string& message : LoadCatalogs(m_catalogFolders)) m_host.ShowMessage(message);
+  for (const std::string& message : LoadCatalogs(m_catalogs, m_catalogFolders)) m_host.ShowMessage(message);
   for (const FieldControl& field : kFields) this->*(field.flag) = 0;
   ResetCalculator();
   struct ListFill {
@@ -274,25 +248,34 @@ bool CSkyCalcDlg::OnInitDialog() {
 }
 
 bool CSkyCalcDlg::OnCommand(int id) {
-  if (const int digit = DigitOfKey(id); digit > 0) {
-    KeyDigit(*this, static_cast<char>('0' + digit));
-    return true;
-  }
-  for (const FieldControl& field : kFields) {
-    if (field.buttonId == id) {
-      SelectField(*this, field.flag);
-      return true;
-    }
-  }
   struct Route {
     int id;
     void (CSkyCalcDlg::*handler)();
   };
   static const Route kRoutes[] = {
+      {IDC_DIGIT1, &CSkyCalcDlg::OnDigit1},
+      {IDC_DIGIT2, &CSkyCalcDlg::OnDigit2},
+      {IDC_DIGIT3, &CSkyCalcDlg::OnDigit3},
+      {IDC_DIGIT4, &CSkyCalcDlg::OnDigit4},
+      {IDC_DIGIT5, &CSkyCalcDlg::OnDigit5},
+      {IDC_DIGIT6, &CSkyCalcDlg::OnDigit6},
+      {IDC_DIGIT7, &CSkyCalcDlg::OnDigit7},
+      {IDC_DIGIT8, &CSkyCalcDlg::OnDigit8},
+      {IDC_DIGIT9, &CSkyCalcDlg::OnDigit9},
       {IDC_DIGIT0, &CSkyCalcDlg::OnDigit0},
       {IDC_POINT, &CSkyCalcDlg::OnPoint},
       {IDC_SIGN, &CSkyCalcDlg::OnSign},
       {IDC_CLEAR, &CSkyCalcDlg::OnClearEntry},
+      {IDC_FIELD_YEAR, &CSkyCalcDlg::OnFieldYear},
+      {IDC_FIELD_MONTH, &CSkyCalcDlg::OnFieldMonth},
+      {IDC_FIELD_DAY, &CSkyCalcDlg::OnFieldDay},
+      {IDC_FIELD_HOUR, &CSkyCalcDlg::OnFieldHour},
+      {IDC_FIELD_MINUTE, &CSkyCalcDlg::OnFieldMinute},
+      {IDC_FIELD_LONGITUDE, &CSkyCalcDlg::OnFieldLongitude},
+      {IDC_FIELD_LATITUDE, &CSkyCalcDlg::OnFieldLatitude},
+      {IDC_FIELD_AZIMUTH, &CSkyCalcDlg::OnFieldAzimuth},
+      {IDC_FIELD_ZONEHOUR, &CSkyCalcDlg::OnFieldZoneHour},
+      {IDC_FIELD_ZONEMINUTE, &CSkyCalcDlg::OnFieldZoneMinute},
       {IDC_SET, &CSkyCalcDlg::OnSet},
       {IDC_ALLCLEAR, &CSkyCalcDlg::OnAllClear},
       {IDC_JULIANDAY, &CSkyCalcDlg::OnJulianDayMode},
@@ -308,6 +291,7 @@ bool CSkyCalcDlg::OnCommand(int id) {
   };
   for (const Route& route : kRoutes) {
     if (route.id == id) {
+      CheckRadio(id);  // a radio button is checked by its click
       (this->*(route.handler))();
       return true;
     }
@@ -315,56 +299,131 @@ bool CSkyCalcDlg::OnCommand(int id) {
   return false;
 }
 
-void CSkyCalcDlg::OnDigit0() { KeyDigit(*this, '0'); }
-void CSkyCalcDlg::OnDigit1() { KeyDigit(*this, '1'); }
-void CSkyCalcDlg::OnDigit2() { KeyDigit(*this, '2'); }
-void CSkyCalcDlg::OnDigit3() { KeyDigit(*this, '3'); }
-void CSkyCalcDlg::OnDigit4() { KeyDigit(*this, '4'); }
-void CSkyCalcDlg::OnDigit5() { KeyDigit(*this, '5'); }
-void CSkyCalcDlg::OnDigit6() { KeyDigit(*this, '6'); }
-void CSkyCalcDlg::OnDigit7() { KeyDigit(*this, '7'); }
-void CSkyCalcDlg::OnDigit8() { KeyDigit(*this, '8'); }
-void CSkyCalcDlg::OnDigit9() { KeyDigit(*this, '9'); }
+bool CSkyCalcDlg::CheckRadio(int id) {
+  int* const checked[] = {&m_nTimeRadio, &m_nFrameRadio, &m_nKindRadio};
+  for (std::size_t g = 0; g < std::size(kRadioGroups); ++g) {
+    for (int member : kRadioGroups[g]) {
+      if (member != 0 && member == id) {
+        *checked[g] = id;
+        ShowRadios();
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The design's bound radio buttons are set through their members, the others by ID.
+void CSkyCalcDlg::ShowRadios() {
+  m_radJulianDay.SetCheck(m_nTimeRadio == IDC_JULIANDAY);
+  m_host.SetCheck(IDC_SIDEREAL, m_nTimeRadio == IDC_SIDEREAL);
+  m_radEquatorial.SetCheck(m_nFrameRadio == IDC_EQUATORIAL);
+  m_host.SetCheck(IDC_HORIZONTAL, m_nFrameRadio == IDC_HORIZONTAL);
+  m_radPlanet.SetCheck(m_nKindRadio == IDC_PLANET);
+  m_host.SetCheck(IDC_STAR, m_nKindRadio == IDC_STAR);
+  m_host.SetCheck(IDC_CONSTELLATION, m_nKindRadio == IDC_CONSTELLATION);
+}
+
+// Shows the entry text in the entry display.
+void CSkyCalcDlg::ShowEntry() { m_stcEntry.SetWindowText(m_strEntry); }
+
+// Sets the entry back to the lone "0".
+void CSkyCalcDlg::ClearEntry() {
+  m_strEntry = "0";
+  ShowEntry();
+}
+
+// Digit key 0-9.
+void CSkyCalcDlg::KeyDigit(char digit) {
+  m_strEntry = EntryAfterDigit(m_strEntry, digit);
+  ShowEntry();
+}
+
+// The field whose flag is set, if any.
+const CSkyCalcDlg::FieldControl* CSkyCalcDlg::TargetField() const {
+  for (const FieldControl& field : kFields)
+    if (this->*(field.flag)) return &field;
+  return nullptr;
+}
+
+bool CSkyCalcDlg::IsTarget(Field field) const {
+  for (const FieldControl& control : kFields)
+    if (control.field == field) return this->*(control.flag) != 0;
+  return false;
+}
+
+// Field button: makes flag the only target and clears the entry.
+void CSkyCalcDlg::SelectField(std::int32_t CSkyCalcDlg::*flag) {
+  for (const FieldControl& field : kFields) this->*(field.flag) = 0;
+  this->*flag = 1;
+  ClearEntry();
+}
+
+// SET for one field: converts the entry, stores and shows it, or rejects it with the message.
+bool CSkyCalcDlg::StoreField(const FieldControl& control) {
+  const FieldEntry entry = CheckFieldEntry(control.field, m_strEntry);
+  if (!entry.accepted) {
+    ClearEntry();
+    m_host.ShowMessage(entry.message);
+    return false;
+  }
+  StoredFields fields = Fields();
+  StoreFieldValue(fields, control.field, entry.value);
+  SetFields(fields);
+  (this->*(control.display)).SetWindowText(entry.shown);
+  return true;
+}
+
+void CSkyCalcDlg::OnDigit0() { KeyDigit('0'); }
+void CSkyCalcDlg::OnDigit1() { KeyDigit('1'); }
+void CSkyCalcDlg::OnDigit2() { KeyDigit('2'); }
+void CSkyCalcDlg::OnDigit3() { KeyDigit('3'); }
+void CSkyCalcDlg::OnDigit4() { KeyDigit('4'); }
+void CSkyCalcDlg::OnDigit5() { KeyDigit('5'); }
+void CSkyCalcDlg::OnDigit6() { KeyDigit('6'); }
+void CSkyCalcDlg::OnDigit7() { KeyDigit('7'); }
+void CSkyCalcDlg::OnDigit8() { KeyDigit('8'); }
+void CSkyCalcDlg::OnDigit9() { KeyDigit('9'); }
 
 // Point key: one "." at most, only for longitude, latitude and azimuth.
 void CSkyCalcDlg::OnPoint() {
-  if (const FieldControl* target = TargetField(*this)) m_strEntry = EntryAfterPoint(m_strEntry, target->field);
-  ShowEntry(*this);
+  if (const FieldControl* target = TargetField()) m_strEntry = EntryAfterPoint(m_strEntry, target->field);
+  ShowEntry();
 }
 
 // Sign key: toggles a leading "-" for year, longitude, latitude and zone hours; zero takes none.
 void CSkyCalcDlg::OnSign() {
-  if (const FieldControl* target = TargetField(*this)) m_strEntry = EntryAfterSign(m_strEntry, target->field);
-  ShowEntry(*this);
+  if (const FieldControl* target = TargetField()) m_strEntry = EntryAfterSign(m_strEntry, target->field);
+  ShowEntry();
 }
 
-void CSkyCalcDlg::OnClearEntry() { ClearEntry(*this); }
+void CSkyCalcDlg::OnClearEntry() { ClearEntry(); }
 
-void CSkyCalcDlg::OnFieldYear() { SelectField(*this, &CSkyCalcDlg::m_bSelYear); }
-void CSkyCalcDlg::OnFieldMonth() { SelectField(*this, &CSkyCalcDlg::m_bSelMonth); }
-void CSkyCalcDlg::OnFieldDay() { SelectField(*this, &CSkyCalcDlg::m_bSelDay); }
-void CSkyCalcDlg::OnFieldHour() { SelectField(*this, &CSkyCalcDlg::m_bSelHour); }
-void CSkyCalcDlg::OnFieldMinute() { SelectField(*this, &CSkyCalcDlg::m_bSelMinute); }
-void CSkyCalcDlg::OnFieldLongitude() { SelectField(*this, &CSkyCalcDlg::m_bSelLongitude); }
-void CSkyCalcDlg::OnFieldLatitude() { SelectField(*this, &CSkyCalcDlg::m_bSelLatitude); }
-void CSkyCalcDlg::OnFieldAzimuth() { SelectField(*this, &CSkyCalcDlg::m_bSelAzimuth); }
-void CSkyCalcDlg::OnFieldZoneHour() { SelectField(*this, &CSkyCalcDlg::m_bSelZoneHour); }
-void CSkyCalcDlg::OnFieldZoneMinute() { SelectField(*this, &CSkyCalcDlg::m_bSelZoneMinute); }
+void CSkyCalcDlg::OnFieldYear() { SelectField(&CSkyCalcDlg::m_bSelYear); }
+void CSkyCalcDlg::OnFieldMonth() { SelectField(&CSkyCalcDlg::m_bSelMonth); }
+void CSkyCalcDlg::OnFieldDay() { SelectField(&CSkyCalcDlg::m_bSelDay); }
+void CSkyCalcDlg::OnFieldHour() { SelectField(&CSkyCalcDlg::m_bSelHour); }
+void CSkyCalcDlg::OnFieldMinute() { SelectField(&CSkyCalcDlg::m_bSelMinute); }
+void CSkyCalcDlg::OnFieldLongitude() { SelectField(&CSkyCalcDlg::m_bSelLongitude); }
+void CSkyCalcDlg::OnFieldLatitude() { SelectField(&CSkyCalcDlg::m_bSelLatitude); }
+void CSkyCalcDlg::OnFieldAzimuth() { SelectField(&CSkyCalcDlg::m_bSelAzimuth); }
+void CSkyCalcDlg::OnFieldZoneHour() { SelectField(&CSkyCalcDlg::m_bSelZoneHour); }
+void CSkyCalcDlg::OnFieldZoneMinute() { SelectField(&CSkyCalcDlg::m_bSelZoneMinute); }
 
 // SET: stores the entry into the target, recomputes the time readout and the
 // position of the body chosen in the lists, and clears the entry.
 void CSkyCalcDlg::OnSet() {
-  if (const FieldControl* target = TargetField(*this)) StoreField(*this, m_host, *target);
+  if (const FieldControl* target = TargetField()) StoreField(*target);
   RefreshReadouts();
-  ClearEntry(*this);
+  ClearEntry();
 }
 
 bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
   for (const FieldControl& field : kFields) {
     if (field.buttonId != fieldButtonId) continue;
     m_strEntry = entry;
-    if (!StoreField(*this, m_host, field)) return false;  // refused: the entry is already cleared
-    ClearEntry(*this);
+    if (!StoreField(field)) return false;  // refused: the entry is already cleared
+    ClearEntry();
     return true;
   }
   return false;
@@ -373,19 +432,19 @@ bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
 // The position follows the lists' current selections, as SET reads them; a
 // kind of body with no radio button checked leaves the position readout as it is.
 ReadoutValues CSkyCalcDlg::RefreshReadouts() {
-  if (m_radJulianDay.GetCheck())
+  if (m_nTimeRadio == IDC_JULIANDAY)
     ShowJulianDay();
   else
     ShowSiderealTime();
   ReadoutValues values;
-  const bool shown = m_radPlanet.GetCheck() || m_host.IsChecked(IDC_STAR) || m_host.IsChecked(IDC_CONSTELLATION);
+  const bool shown = m_nKindRadio != 0;
   sky::Target target;
-  if (m_radPlanet.GetCheck())
+  if (m_nKindRadio == IDC_PLANET)
     target = sky::Target::OfBody(BodyOfListPosition(ListPosition(m_cmbPlanet, kPlanetNameCount)));
-  else if (m_host.IsChecked(IDC_STAR))
-    target = StarTarget(ListPosition(m_cmbStar, kStarCount));
-  else if (m_host.IsChecked(IDC_CONSTELLATION))
-    target = ConstellationTarget(ListPosition(m_cmbConstellation, kConstellationCount));
+  else if (m_nKindRadio == IDC_STAR)
+    target = StarTarget(m_catalogs, ListPosition(m_cmbStar, kStarCount));
+  else if (m_nKindRadio == IDC_CONSTELLATION)
+    target = ConstellationTarget(m_catalogs, ListPosition(m_cmbConstellation, kConstellationCount));
   if (shown) {
     values.place = TargetPlace(target);
     RefuseUncovered(target);
@@ -394,12 +453,6 @@ ReadoutValues CSkyCalcDlg::RefreshReadouts() {
   values.julianDay = m_dJulianDay;
   values.siderealTime = Model().SiderealTime(InstantOf(Fields()), SiteOf(Fields()));
   return values;
-}
-
-int CSkyCalcDlg::CheckedBodyKind() const {
-  for (int id : {IDC_PLANET, IDC_STAR, IDC_CONSTELLATION})
-    if (m_host.IsChecked(id)) return id;
-  return 0;
 }
 
 const sky::SkyModel& CSkyCalcDlg::Model() const { return sky::ModelOf(m_bPrecise); }
@@ -412,7 +465,7 @@ bool CSkyCalcDlg::RefuseUncovered(const sky::Target& target) {
 
 void CSkyCalcDlg::SetPreciseModel(bool precise) {
   m_bPrecise = precise;
-  if (m_radJulianDay.GetCheck())
+  if (m_nTimeRadio == IDC_JULIANDAY)
     ShowJulianDay();
   else
     ShowSiderealTime();
@@ -449,8 +502,8 @@ void CSkyCalcDlg::SetFields(const StoredFields& f) {
 
 sky::Target CSkyCalcDlg::RememberedTarget() const {
   switch (CheckedBodyKind()) {
-    case IDC_STAR: return StarTarget(g_nStarIndex);
-    case IDC_CONSTELLATION: return ConstellationTarget(g_nConstIndex);
+    case IDC_STAR: return StarTarget(m_catalogs, g_nStarIndex);
+    case IDC_CONSTELLATION: return ConstellationTarget(m_catalogs, g_nConstIndex);
     default: return sky::Target::OfBody(BodyOfNumber(g_nPlanetBody));
   }
 }
@@ -466,7 +519,7 @@ std::string CSkyCalcDlg::RememberedTargetName() const {
 }
 
 Observation CSkyCalcDlg::CurrentObservation() const {
-  Observation o{&Model(), RememberedTarget(), RememberedTargetName(), Fields()};
+  Observation o{&Model(), RememberedTarget(), RememberedTargetName(), Fields(), &m_catalogs};
   return o;
 }
 
@@ -498,12 +551,14 @@ void CSkyCalcDlg::ShowTargetPosition(const sky::Target& target) {
 }
 
 void CSkyCalcDlg::ShowPlanetPosition(int body) { ShowTargetPosition(sky::Target::OfBody(BodyOfNumber(body))); }
-void CSkyCalcDlg::ShowStarPosition(int index) { ShowTargetPosition(StarTarget(index)); }
-void CSkyCalcDlg::ShowConstellationPosition(int index) { ShowTargetPosition(ConstellationTarget(index)); }
+void CSkyCalcDlg::ShowStarPosition(int index) { ShowTargetPosition(StarTarget(m_catalogs, index)); }
+void CSkyCalcDlg::ShowConstellationPosition(int index) {
+  ShowTargetPosition(ConstellationTarget(m_catalogs, index));
+}
 
 // Writes a place into the two coordinate readouts in the frame the radio buttons choose.
 void CSkyCalcDlg::ShowPosition(const double equatorial[2], const double horizontal[2]) {
-  if (m_radEquatorial.GetCheck()) {
+  if (m_nFrameRadio == IDC_EQUATORIAL) {
     m_stcRaAzm.SetWindowText(FormatRightAscension(equatorial[0]));
     m_stcDecAlt.SetWindowText(FormatDeclination(equatorial[1]));
   } else {
@@ -513,39 +568,39 @@ void CSkyCalcDlg::ShowPosition(const double equatorial[2], const double horizont
 }
 
 void CSkyCalcDlg::OnJulianDayMode() {
-  if (m_radJulianDay.GetCheck()) ShowJulianDay();
+  if (m_nTimeRadio == IDC_JULIANDAY) ShowJulianDay();
 }
 
 void CSkyCalcDlg::OnSiderealMode() {
-  if (m_host.IsChecked(IDC_SIDEREAL)) ShowSiderealTime();
+  if (m_nTimeRadio == IDC_SIDEREAL) ShowSiderealTime();
 }
 
 // The remembered choice of the checked kind of body, shown again (in the frame now chosen).
 void CSkyCalcDlg::OnEquatorial() {
-  if (m_radPlanet.GetCheck())
+  if (m_nKindRadio == IDC_PLANET)
     ShowPlanetPosition(g_nPlanetBody);
-  else if (m_host.IsChecked(IDC_STAR))
+  else if (m_nKindRadio == IDC_STAR)
     ShowStarPosition(g_nStarIndex);
-  else if (m_host.IsChecked(IDC_CONSTELLATION))
+  else if (m_nKindRadio == IDC_CONSTELLATION)
     ShowConstellationPosition(g_nConstIndex);
 }
 
 void CSkyCalcDlg::OnHorizontal() { OnEquatorial(); }
 
 void CSkyCalcDlg::OnSelPlanet() {
-  CheckKind(m_host, IDC_PLANET);
+  CheckRadio(IDC_PLANET);
   g_nPlanetBody = PlanetBodyOfPosition(ListPosition(m_cmbPlanet, kPlanetNameCount));
   ShowPlanetPosition(g_nPlanetBody);
 }
 
 void CSkyCalcDlg::OnSelStar() {
-  CheckKind(m_host, IDC_STAR);
+  CheckRadio(IDC_STAR);
   g_nStarIndex = ListPosition(m_cmbStar, kStarCount);
   ShowStarPosition(g_nStarIndex);
 }
 
 void CSkyCalcDlg::OnSelConstellation() {
-  CheckKind(m_host, IDC_CONSTELLATION);
+  CheckRadio(IDC_CONSTELLATION);
   g_nConstIndex = ListPosition(m_cmbConstellation, kConstellationCount);
   ShowConstellationPosition(g_nConstIndex);
 }
@@ -571,13 +626,10 @@ bool CSkyCalcDlg::OnCtlColor(int id) const {
 // Start values: radio buttons, list texts, remembered choices, entry, the clock's
 // date and time, the stored site and zone, then the Julian Day and the Sun.
 void CSkyCalcDlg::ResetCalculator() {
-  m_radJulianDay.SetCheck(true);
-  m_radEquatorial.SetCheck(false);
-  m_radPlanet.SetCheck(true);
-  m_host.SetCheck(IDC_SIDEREAL, false);
-  m_host.SetCheck(IDC_HORIZONTAL, true);
-  m_host.SetCheck(IDC_STAR, false);
-  m_host.SetCheck(IDC_CONSTELLATION, false);
+  m_nTimeRadio = IDC_JULIANDAY;
+  m_nFrameRadio = IDC_HORIZONTAL;
+  m_nKindRadio = IDC_PLANET;
+  ShowRadios();
 
   m_cmbPlanet.SetWindowText(PlanetNames[0]);
   m_cmbStar.SetWindowText(StarNames[0]);
@@ -585,7 +637,7 @@ void CSkyCalcDlg::ResetCalculator() {
   g_nPlanetBody = kSunBody;
   g_nStarIndex = 0;
   g_nConstIndex = 0;
-  ClearEntry(*this);
+  ClearEntry();
 
   const ResetValues reset = ReadResetValues(m_clock, m_store);
   SetFields(reset.fields);

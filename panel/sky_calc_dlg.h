@@ -9,6 +9,7 @@
 #include "astro/frames/place.h"
 #include "astro/sky/day_table.h"
 #include "astro/sky/model.h"
+#include "catalog/catalog.h"
 #include "panel/clock.h"
 #include "panel/control_host.h"
 #include "panel/control_ids.h"
@@ -37,13 +38,17 @@ struct ReadoutValues {
 
 // What the dialog shows now, for a box that computes from it: the model in
 // use, the remembered choice of the checked kind of body with its list name,
-// and the stored fields (site, zone, azimuth origin, date).
+// and the stored fields (site, zone, azimuth origin, date), with the
+// catalogues its named stars and constellations come from.
 struct Observation {
   const sky::SkyModel* model = nullptr;
   sky::Target target;
   std::string targetName;
   StoredFields fields;
+  const Catalogs* catalogs = nullptr;  // none: every row zero, as before a load
 };
+// The catalogues of observation (all-zero tables when it names none).
+const Catalogs& CatalogsOf(const Observation& observation);
 
 // What the reset stores: the clock's date and time and the saved site,
 // azimuth origin and zone, each with the text its display shows (indexed by Field).
@@ -81,17 +86,20 @@ std::string EventsSiteLine(const Observation& observation);
 // joined with "　", or "".
 std::string EventsNote(const Observation& observation, const events::DayEvents& events);
 
-// Start-up's catalogue load into StarCatalog and ConstellationCatalog, each
-// file from the first of folders that holds it; the message of each file
-// that cannot be read, the star catalogue's first.
-std::vector<std::string> LoadCatalogs(const std::vector<std::string>& folders);
+// Start-up's catalogue load into catalogs, each file from the first of
+// folders that holds it; the message of each file that cannot be read, the
+// star catalogue's first.
+std::vector<std::string> LoadCatalogs(Catalogs& catalogs, const std::vector<std::string>& folders);
 // A catalogue row of the star or constellation list position as a target;
 // a position beyond the table is the zero row.
-sky::Target StarTarget(int index);
-sky::Target ConstellationTarget(int index);
+sky::Target StarTarget(const Catalogs& catalogs, int index);
+sky::Target ConstellationTarget(const Catalogs& catalogs, int index);
 
 // The calculator's logic: its state, keypad, field buttons and SET, readouts,
-// selectors, reset and settings. It reaches its window only through the host.
+// selectors, reset and settings. It reaches its window only through the host,
+// and the front ends reach it only through the calls below: start and close
+// with the settings, a command by control ID, and the getters; what a control
+// shows is read from the host.
 class CSkyCalcDlg {
  public:
   CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& clock);
@@ -99,10 +107,20 @@ class CSkyCalcDlg {
   // Folders to look in, in order, for each catalogue file (see CatalogFolderFor).
   void SetCatalogFolders(const std::vector<std::string>& folders) { m_catalogFolders = folders; }
 
+  // Start-up with the settings: OnInitDialog, then the model the store names
+  // (setting kPreciseSetting "1": the precise one, with its message when it has
+  // no place for the Sun in the clock's year).
+  void Open();
+  // The close request with the settings: OnClose, then the model written back
+  // as SaveChangedSetting writes ("1" precise, "0" the calculator's).
+  void Close();
+
   // Start-up: loads the catalogues (reporting unreadable ones), resets, fills the lists.
   bool OnInitDialog();
-  // Routes a click (buttons, radios) or a selection change (lists) by control ID.
-  // Returns false for an ID that has no handler.
+  // Routes a click (buttons, radios) or a selection change (lists) by control
+  // ID to its handler; a radio button clicked is checked first, and the others
+  // of its group cleared. Returns false, changing nothing, for an ID that has
+  // no handler.
   bool OnCommand(int id);
 
   // Keypad.
@@ -147,10 +165,18 @@ class CSkyCalcDlg {
   // The stored fields, and all ten stored at once (the displays untouched).
   StoredFields Fields() const;
   void SetFields(const StoredFields& fields);
+  // The entry as keyed so far ("0" when cleared).
+  const std::string& Entry() const { return m_strEntry; }
+  // Whether field is the target of the keypad (its field button was the last pressed).
+  bool IsTarget(Field field) const;
+  // The Julian Day (UT) the last readout computed; 0 before the first.
+  double JulianDay() const { return m_dJulianDay; }
   // The dialog's target, site, zone and model, for the 出没時刻 box.
   Observation CurrentObservation() const;
   // The model in use.
   const sky::SkyModel& Model() const;
+  // The star and constellation tables read at start-up.
+  const Catalogs& CatalogTables() const { return m_catalogs; }
 
   // For tools that drive the calculator row by row (skycalc-cli). StoreEntry
   // stores entry into the field of button fieldButtonId exactly as SET does
@@ -168,7 +194,7 @@ class CSkyCalcDlg {
   void SetPreciseModel(bool precise);
   bool IsPreciseModel() const { return m_bPrecise; }
   // The kind-of-body radio button checked (IDC_PLANET, IDC_STAR or IDC_CONSTELLATION), 0 for none.
-  int CheckedBodyKind() const;
+  int CheckedBodyKind() const { return m_nKindRadio; }
 
   // Mode selectors.
   void OnJulianDayMode();
@@ -189,6 +215,11 @@ class CSkyCalcDlg {
   void OnAllClear();
   void OnClose();
 
+ private:
+  struct FieldControl;
+  // The ten fields in the order SET examines them.
+  static const FieldControl kFields[kFieldCount];
+
   // Calculation state.
   std::string m_strEntry;
   std::int32_t m_bSelYear = 0, m_bSelMonth = 0, m_bSelDay = 0, m_bSelHour = 0, m_bSelMinute = 0,
@@ -205,16 +236,36 @@ class CSkyCalcDlg {
   std::int8_t m_nZoneHour = 0;
   std::uint8_t m_nZoneMinute = 0;
   double m_dJulianDay = 0.0;
+  // The checked radio button of each group, kept here and shown by the host:
+  // time readout (IDC_JULIANDAY, IDC_SIDEREAL), coordinate system
+  // (IDC_EQUATORIAL, IDC_HORIZONTAL) and kind of body (IDC_PLANET, IDC_STAR,
+  // IDC_CONSTELLATION); 0 before the first reset.
+  int m_nTimeRadio = 0;
+  int m_nFrameRadio = 0;
+  int m_nKindRadio = 0;
 
- private:
   IControlHost& m_host;
   ISettingsStore& m_store;
   IClock& m_clock;
   std::vector<std::string> m_catalogFolders{std::string()};
+  Catalogs m_catalogs;
   bool m_bPrecise = false;
+  bool m_bReadPrecise = false;  // the model the store named at Open
   // The five settings as the close request would write them, for the values
   // the last reset read: OnClose writes only those that differ now.
   std::array<std::string, kSavedSettingCount> m_readSettings;
+
+  // Checks radio button id in its group (the others cleared) and has the host
+  // show the three groups; false, changing nothing, for an ID in no group.
+  bool CheckRadio(int id);
+  void ShowRadios();
+  // Entry and keypad.
+  void ShowEntry();
+  void ClearEntry();
+  void KeyDigit(char digit);
+  const FieldControl* TargetField() const;
+  void SelectField(std::int32_t CSkyCalcDlg::*flag);
+  bool StoreField(const FieldControl& control);
   // Shows the model's message when it has no place for target in the stored
   // year; returns whether it did.
   bool RefuseUncovered(const sky::Target& target);
@@ -223,7 +274,6 @@ class CSkyCalcDlg {
   sky::Target RememberedTarget() const;
   std::string RememberedTargetName() const;
 
- public:
   // Control members, bound to their IDs.
   CButton m_radPlanet;
   CComboBox m_cmbStar;

@@ -333,6 +333,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     builder.Path(altAz, kFigure, 1.0, false);
   }
 
+  const Catalogs& catalogs = CatalogsOf(observation);
   const bool chosenIsCatalog = observation.target.kind == sky::Target::Kind::kCatalog;
   auto isChosenRow = [&](const CatalogEntry& e) {
     return chosenIsCatalog && e.ra == observation.target.ra2000 && e.dec == observation.target.dec2000;
@@ -340,7 +341,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   // Names keep clear of each other and of the rim: the constellations' first, then the stars', then the bodies'.
   LabelPlacer labels(p.centreX, p.centreY, p.radius);
   for (std::size_t row = 0; row < kConstellationCount; ++row) {
-    const CatalogEntry& e = ConstellationCatalog[row];
+    const CatalogEntry& e = catalogs.constellations[row];
     const precise::Horizontal h = field.OfCatalog(e.ra, e.dec);
     if (h.altitude < 0.0) continue;
     const bool chosen = isChosenRow(e);
@@ -358,7 +359,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   std::vector<int> rowOfStar(data.stars.size(), -1);
   bool rowFound[kStarCount] = {};
   for (std::size_t row = 0; row < kStarCount; ++row) {
-    const CatalogEntry& e = StarCatalog[row];
+    const CatalogEntry& e = catalogs.stars[row];
     double best = kNamedStarMatch;
     int nearest = -1;
     for (std::size_t i = 0; i < data.stars.size(); ++i) {
@@ -376,7 +377,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   auto drawStar = [&](const ChartStar& star, double magnitude, int row, std::string name) {
     const precise::Horizontal h = field.OfCatalog(star.ra, star.dec, star.properMotionRa, star.properMotionDec);
     if (h.altitude < 0.0) return;
-    const bool chosen = row >= 0 && isChosenRow(StarCatalog[row]);
+    const bool chosen = row >= 0 && isChosenRow(catalogs.stars[row]);
     const int object = builder.AddObject(DisplayObject::Kind::kStar, row >= 0 ? StarNames[row] : std::move(name),
                                          magnitude, h.altitude, h.azimuth, row >= 0 ? IDC_STARLIST : 0, row, chosen);
     const DisplayObject& o = list.objects[object];
@@ -397,8 +398,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   }
   for (std::size_t row = 0; row < kStarCount; ++row) {  // a named star the star file lacks
     ChartStar star;
-    star.ra = StarCatalog[row].ra;
-    star.dec = StarCatalog[row].dec;
+    star.ra = catalogs.stars[row].ra;
+    star.dec = catalogs.stars[row].dec;
     if (!rowFound[row]) drawStar(star, kNaN, static_cast<int>(row), "");
   }
 

@@ -36,7 +36,6 @@
 // is allocated with malloc and freed here).
 EM_JS(void, PageSetText, (int id, const char* text), { Module.skycalcHost.setText(id, UTF8ToString(text)); });
 EM_JS(void, PageSetCheck, (int id, int checked), { Module.skycalcHost.setCheck(id, checked !== 0); });
-EM_JS(int, PageIsChecked, (int id), { return Module.skycalcHost.isChecked(id) ? 1 : 0; });
 EM_JS(void, PageSetListText, (int id, const char* text), { Module.skycalcHost.setListText(id, UTF8ToString(text)); });
 EM_JS(int, PageGetListSelection, (int id), { return Module.skycalcHost.getListSelection(id); });
 EM_JS(int, PageAddListEntry, (int id, const char* text), {
@@ -74,7 +73,6 @@ class PageHost : public IControlHost {
  public:
   void SetText(int id, const std::string& text) override { PageSetText(id, text.c_str()); }
   void SetCheck(int id, bool checked) override { PageSetCheck(id, checked ? 1 : 0); }
-  bool IsChecked(int id) const override { return PageIsChecked(id) != 0; }
   void SetListText(int id, const std::string& text) override { PageSetListText(id, text.c_str()); }
   int GetListSelection(int id) const override { return PageGetListSelection(id); }
   bool AddListEntry(int id, const std::string& text) override { return PageAddListEntry(id, text.c_str()) != 0; }
@@ -126,7 +124,6 @@ struct Page {
   PageSettingsStore store;
   PageClock clock;
   CSkyCalcDlg dlg{host, store, clock};
-  bool readPrecise = false;  // the model the store named when the page opened
 };
 std::unique_ptr<Page> g_page;
 
@@ -270,10 +267,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int skycalc_open() {
   g_page = std::make_unique<skycalc::Page>();
   g_page->dlg.SetCatalogFolders(skycalc::CatalogSearchFolders(skycalc::kProgramFolder));
-  g_page->dlg.OnInitDialog();
-  if (g_page->store.ReadString(skycalc::kSettingsSection, skycalc::kPreciseSetting, "0") == "1")
-    g_page->dlg.SetPreciseModel(true);
-  g_page->readPrecise = g_page->dlg.IsPreciseModel();
+  g_page->dlg.Open();
   return g_page->dlg.IsPreciseModel() ? 1 : 0;
 }
 
@@ -293,9 +287,7 @@ EMSCRIPTEN_KEEPALIVE int skycalc_is_precise() { return g_page->dlg.IsPreciseMode
 // the page is shown again from the browser's cache).
 EMSCRIPTEN_KEEPALIVE void skycalc_close() {
   using namespace skycalc;
-  g_page->dlg.OnClose();
-  SaveChangedSetting(g_page->store, kPreciseSetting, g_page->readPrecise ? "1" : "0",
-                     g_page->dlg.IsPreciseModel() ? "1" : "0");
+  g_page->dlg.Close();
   if (!g_page->store.WritesSucceeded())
     g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }

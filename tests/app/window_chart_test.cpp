@@ -88,7 +88,8 @@ TEST_F(WindowTest, PainterAndSvgDrawTheSameChart) {
                            {"moonless night", {2025, 1, 29, 22, 0, 139.7f, 35.7f, 0.0f, 9, 0}}};
   constexpr int kSize = 400;
   for (const Scene& scene : kScenes) {
-    const Observation observation{&sky::CalculatorModel(), sky::Target::OfBody(Body::kMoon), "", scene.fields};
+    const Observation observation{&sky::CalculatorModel(), sky::Target::OfBody(Body::kMoon), "", scene.fields,
+                                  &window->Logic().CatalogTables()};
     const SkyChart chart = MakeSkyChart(observation, data, ChartView{}, kSize);
     QImage painted(kSize, kSize, QImage::Format_RGB32);
     painted.fill(Qt::black);

@@ -47,12 +47,13 @@ TEST(ChartData, StarsAreHipparcosToMagnitudeFiveAndAHalf) {
 // points lie near that row's label point (Hydra's tail, the farthest, is
 // 70 degrees from its label).
 TEST(ChartData, EachConstellationHasItsFigureUnderItsRow) {
-  ASSERT_TRUE(LoadConstellationCatalog(ConstellationCatalog, SKYCALC_DATA_DIR));
+  CatalogEntry constellations[kConstellationCount];
+  ASSERT_TRUE(LoadConstellationCatalog(constellations, SKYCALC_DATA_DIR));
   const ChartData data = LoadChartData(SKYCALC_DATA_DIR, SKYCALC_DATA_DIR);
   bool has[kConstellationCount] = {};
   for (const ChartFigureLine& line : data.lines) {
     has[line.constellation] = true;
-    const CatalogEntry& label = ConstellationCatalog[line.constellation];
+    const CatalogEntry& label = constellations[line.constellation];
     for (std::size_t i = 0; i + 1 < line.points.size(); i += 2) {
       const double d = M_PI / 180.0;
       const double c = std::sin(label.dec * d) * std::sin(line.points[i + 1] * d) +

@@ -124,8 +124,8 @@ TEST_F(CliProgramTest, JsonNumbersAreTheLibrarysDoubles) {
     LocalTimeToJD(1957, 10, 4, 19, 26, -4, 30, jd);
     const float longitude = -71.05f;
     const Place place = c.list == IDC_PLANETLIST ? w.dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(g_nPlanetBody)))
-                        : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(c.index))
-                                                 : w.dlg->TargetPlace(ConstellationTarget(c.index));
+                        : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(w.dlg->CatalogTables(), c.index))
+                                                 : w.dlg->TargetPlace(ConstellationTarget(w.dlg->CatalogTables(), c.index));
     EXPECT_EQ(JsonNumber(line, "jd"), jd);
     EXPECT_EQ(JsonNumber(line, "lst"), LocalSiderealTime(jd, static_cast<double>(longitude) * kDegToRad));
     EXPECT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << c.args;

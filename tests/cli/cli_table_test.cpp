@@ -130,10 +130,10 @@ TEST_F(CliProgramTest, YearOfHourlyRowsMatchesTheWindow) {
         if (i == 0 || fields[f].second != before[f]) w.Key(fields[f].first, std::to_string(fields[f].second));
       keyed = at;
       const Place place = c.list == IDC_PLANETLIST ? w.dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(g_nPlanetBody)))
-                          : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(g_nStarIndex))
-                                                   : w.dlg->TargetPlace(ConstellationTarget(g_nConstIndex));
+                          : c.list == IDC_STARLIST ? w.dlg->TargetPlace(StarTarget(w.dlg->CatalogTables(), g_nStarIndex))
+                                                   : w.dlg->TargetPlace(ConstellationTarget(w.dlg->CatalogTables(), g_nConstIndex));
       const std::string& line = lines[static_cast<std::size_t>(i)];
-      ASSERT_EQ(JsonNumber(line, "jd"), w.dlg->m_dJulianDay) << line;
+      ASSERT_EQ(JsonNumber(line, "jd"), w.dlg->JulianDay()) << line;
       ASSERT_EQ(JsonPair(line, "equatorial"), std::make_pair(place.equatorial[0], place.equatorial[1])) << line;
       ASSERT_EQ(JsonPair(line, "horizontal"), std::make_pair(place.horizontal[0], place.horizontal[1])) << line;
       ASSERT_EQ(JsonValue(line, "time_text"), "\"" + w.host.Text(IDC_TIME) + "\"") << line;

@@ -7,16 +7,16 @@ namespace skycalc {
 namespace {
 
 using Getter = double (*)(const CSkyCalcDlg&);
-const Getter kYear = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nYear); };
-const Getter kMonth = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nMonth); };
-const Getter kDay = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nDay); };
-const Getter kHour = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nHour); };
-const Getter kMinute = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nMinute); };
-const Getter kLongitude = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_fLongitude); };
-const Getter kLatitude = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_fLatitude); };
-const Getter kAzimuth = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_fAzimuth); };
-const Getter kZoneHour = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nZoneHour); };
-const Getter kZoneMinute = [](const CSkyCalcDlg& d) { return static_cast<double>(d.m_nZoneMinute); };
+const Getter kYear = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().year); };
+const Getter kMonth = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().month); };
+const Getter kDay = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().day); };
+const Getter kHour = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().hour); };
+const Getter kMinute = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().minute); };
+const Getter kLongitude = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().longitude); };
+const Getter kLatitude = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().latitude); };
+const Getter kAzimuth = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().azimuth); };
+const Getter kZoneHour = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().zoneHour); };
+const Getter kZoneMinute = [](const CSkyCalcDlg& d) { return static_cast<double>(d.Fields().zoneMinute); };
 
 const char kYearMsg[] = "年は-99999～99999にしてください。";
 const char kMonthMsg[] = "月は1～12にしてください。";
@@ -104,15 +104,15 @@ TEST_F(PanelTest, SetStoresOrRejectsEachField) {
     EXPECT_EQ(c.field(*dlg), c.value);
     EXPECT_EQ(host.messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
     EXPECT_EQ(Text(IDC_ENTRY), "0");
-    EXPECT_EQ(dlg->m_strEntry, "0");
+    EXPECT_EQ(dlg->Entry(), "0");
     // The readouts follow whatever the outcome, and the target stays.
     int readouts = 0;
     for (const auto& logged : host.textLog)
       readouts += logged.first == IDC_TIME || logged.first == IDC_RAAZM || logged.first == IDC_DECALT;
     EXPECT_EQ(readouts, 3);
-    EXPECT_TRUE(dlg->m_bSelYear || dlg->m_bSelMonth || dlg->m_bSelDay || dlg->m_bSelHour || dlg->m_bSelMinute ||
-                dlg->m_bSelLongitude || dlg->m_bSelLatitude || dlg->m_bSelAzimuth || dlg->m_bSelZoneHour ||
-                dlg->m_bSelZoneMinute);
+    bool targeted = false;
+    for (int f = 0; f < kFieldCount; ++f) targeted = targeted || dlg->IsTarget(static_cast<Field>(f));
+    EXPECT_TRUE(targeted);
   }
 }
 
@@ -124,10 +124,10 @@ TEST_F(PanelTest, HundredDigitYearIsRejected) {
   std::string keys = "年";
   for (int i = 0; i < 100; ++i) keys += i % 10 == 0 ? " 1" : " 9";
   Press(keys);
-  EXPECT_EQ(dlg->m_strEntry.size(), 100u);
+  EXPECT_EQ(dlg->Entry().size(), 100u);
   Press("SET");
   EXPECT_EQ(host.messages, std::vector<std::string>{kYearMsg});
-  EXPECT_EQ(dlg->m_nYear, 2001);
+  EXPECT_EQ(dlg->Fields().year, 2001);
   EXPECT_EQ(Text(IDC_YEAR), "2001");
   EXPECT_EQ(Text(IDC_TIME), jd);
   EXPECT_EQ(Text(IDC_ENTRY), "0");
@@ -162,10 +162,10 @@ TEST_F(PanelTest, SetUsesTheListSelection) {
   EXPECT_NE(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(sky::Target::OfBody(BodyOfNumber(1))).equatorial[0]));
   // With a star chosen, SET shows the star list's selection; with none, its first entry.
   Press("stars:9 SET");
-  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(StarTarget(9)).equatorial[0]));
-  host.ClickRadio(IDC_CONSTELLATION);
-  Press("SET");
-  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(ConstellationTarget(0)).equatorial[0]));
+  EXPECT_EQ(Text(IDC_RAAZM), FormatRightAscension(dlg->TargetPlace(StarTarget(dlg->CatalogTables(), 9)).equatorial[0]));
+  Press("星座 SET");
+  EXPECT_EQ(Text(IDC_RAAZM),
+            FormatRightAscension(dlg->TargetPlace(ConstellationTarget(dlg->CatalogTables(), 0)).equatorial[0]));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_F(PanelTest, KeypadBuildsTheEntry) {
     SCOPED_TRACE(c.keys);
     Open();
     Press(c.keys);
-    EXPECT_EQ(dlg->m_strEntry, c.entry);
+    EXPECT_EQ(dlg->Entry(), c.entry);
     EXPECT_EQ(Text(IDC_ENTRY), c.entry);
   }
 }
@@ -65,11 +65,11 @@ TEST_F(PanelTest, ClearKeepsTheTargetAndYearButtonColour) {
   Open();
   EXPECT_FALSE(dlg->OnCtlColor(IDC_FIELD_YEAR));
   Press("年 1 C");
-  EXPECT_EQ(dlg->m_bSelYear, 1);
+  EXPECT_TRUE(dlg->IsTarget(Field::kYear));
   EXPECT_TRUE(dlg->OnCtlColor(IDC_FIELD_YEAR));
   Press("月");
-  EXPECT_EQ(dlg->m_bSelYear, 0);
-  EXPECT_EQ(dlg->m_bSelMonth, 1);
+  EXPECT_FALSE(dlg->IsTarget(Field::kYear));
+  EXPECT_TRUE(dlg->IsTarget(Field::kMonth));
   EXPECT_FALSE(dlg->OnCtlColor(IDC_FIELD_YEAR));
   for (int id : {IDC_TIME, IDC_RAAZM, IDC_DECALT, IDC_ENTRY}) EXPECT_TRUE(dlg->OnCtlColor(id)) << id;
   for (int id : {IDC_YEAR, IDC_LONGITUDE, IDC_SET, IDC_FIELD_MONTH, IDC_PLANETLIST}) EXPECT_FALSE(dlg->OnCtlColor(id));
@@ -78,18 +78,17 @@ TEST_F(PanelTest, ClearKeepsTheTargetAndYearButtonColour) {
 // Only the field buttons set a target, and at most one at a time.
 TEST_F(PanelTest, FieldButtonsKeepOneTarget) {
   Open();
-  const std::pair<const char*, std::int32_t CSkyCalcDlg::*> buttons[] = {
-      {"年", &CSkyCalcDlg::m_bSelYear},         {"月", &CSkyCalcDlg::m_bSelMonth},
-      {"日", &CSkyCalcDlg::m_bSelDay},          {"時", &CSkyCalcDlg::m_bSelHour},
-      {"分", &CSkyCalcDlg::m_bSelMinute},       {"経度", &CSkyCalcDlg::m_bSelLongitude},
-      {"緯度", &CSkyCalcDlg::m_bSelLatitude},   {"方位", &CSkyCalcDlg::m_bSelAzimuth},
-      {"標時", &CSkyCalcDlg::m_bSelZoneHour},   {"標分", &CSkyCalcDlg::m_bSelZoneMinute}};
-  for (const auto& [caption, flag] : buttons) {
+  const std::pair<const char*, Field> buttons[] = {
+      {"年", Field::kYear},         {"月", Field::kMonth},         {"日", Field::kDay},
+      {"時", Field::kHour},         {"分", Field::kMinute},        {"経度", Field::kLongitude},
+      {"緯度", Field::kLatitude},   {"方位", Field::kAzimuth},     {"標時", Field::kZoneHour},
+      {"標分", Field::kZoneMinute}};
+  for (const auto& [caption, field] : buttons) {
     Press(std::string("1 ") + caption);
     int set = 0;
-    for (const auto& other : buttons) set += (*dlg).*(other.second);
+    for (const auto& other : buttons) set += dlg->IsTarget(other.second) ? 1 : 0;
     EXPECT_EQ(set, 1) << caption;
-    EXPECT_EQ((*dlg).*flag, 1) << caption;
+    EXPECT_TRUE(dlg->IsTarget(field)) << caption;
     EXPECT_EQ(Text(IDC_ENTRY), "0");
   }
   EXPECT_FALSE(dlg->OnCommand(IDC_FIELD_BLANK1));

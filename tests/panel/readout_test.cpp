@@ -189,7 +189,7 @@ TEST_F(PanelTest, PositionReadouts) {
   EXPECT_EQ(Text(IDC_RAAZM), "2h46.2m");
   EXPECT_EQ(Text(IDC_DECALT), "49°20′");
   Press("地平座標系");
-  const Place place = dlg->TargetPlace(ConstellationTarget(0));
+  const Place place = dlg->TargetPlace(ConstellationTarget(dlg->CatalogTables(), 0));
   EXPECT_EQ(Text(IDC_RAAZM), FormatAzimuth(place.horizontal[0]));
   EXPECT_EQ(Text(IDC_DECALT), FormatAltitude(place.horizontal[1]));
   Press("赤道座標系");

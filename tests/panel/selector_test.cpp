@@ -132,5 +132,36 @@ TEST_F(PanelTest, UncheckedModesAndEmptySelections) {
   EXPECT_TRUE(ShowsBody(Text(IDC_RAAZM), Text(IDC_DECALT), kPlanet, 5));
 }
 
+// A window that draws checks but keeps none (a page whose radio buttons are
+// rebuilt, say): the calculator's modes are its own, so every readout is the
+// same as on a window that keeps them.
+TEST_F(PanelTest, ModesAreThePanelsOwnNotTheWindowsChecks) {
+  struct CheckBlindHost : MemoryHost {
+    void SetCheck(int, bool) override {}
+  } blind;
+  CSkyCalcDlg blindDlg(blind, store, clock);
+  blindDlg.SetCatalogFolders({kSourceDataDir});
+  blindDlg.Open();
+  Open();
+  const struct {
+    int id;
+    int index;  // the entry picked in list id; -1 for a click
+  } kSteps[] = {{IDC_SIDEREAL, -1}, {IDC_EQUATORIAL, -1}, {IDC_STARLIST, 9},  {IDC_SET, -1},
+                {IDC_CONSTELLATION, -1}, {IDC_CONSTLIST, 40}, {IDC_JULIANDAY, -1}, {IDC_HORIZONTAL, -1},
+                {IDC_PLANETLIST, 3}, {IDC_STAR, -1}, {IDC_SET, -1}, {IDC_ALLCLEAR, -1}};
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.id);
+    if (step.index >= 0) {
+      Select(step.id, step.index);
+      blind.SelectListEntry(step.id, step.index);
+    } else {
+      HeadlessCalculator::Press(step.id);
+    }
+    blindDlg.OnCommand(step.id);
+    for (int id : {IDC_TIME, IDC_RAAZM, IDC_DECALT}) EXPECT_EQ(blind.Text(id), Text(id)) << id;
+    EXPECT_EQ(blindDlg.CheckedBodyKind(), dlg->CheckedBodyKind());
+  }
+}
+
 }  // namespace
 }  // namespace skycalc

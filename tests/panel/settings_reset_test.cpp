@@ -37,8 +37,8 @@ TEST_F(PanelTest, StartUpResetsFromClockAndDefaults) {
     clock.reading = c.reading;
     Open();
     EXPECT_EQ(FieldTexts(host), c.texts);
-    EXPECT_EQ(dlg->m_nHour, c.reading.hour);
-    EXPECT_EQ(dlg->m_nMinute, c.reading.minute);
+    EXPECT_EQ(dlg->Fields().hour, c.reading.hour);
+    EXPECT_EQ(dlg->Fields().minute, c.reading.minute);
     EXPECT_EQ(Text(IDC_ENTRY), "0");
     EXPECT_TRUE(host.messages.empty());
   }
@@ -119,8 +119,35 @@ TEST_F(PanelTest, SettingsRoundTrip) {
   Open();
   EXPECT_EQ(Text(IDC_LONGITUDE), "-5.50°");
   EXPECT_EQ(Text(IDC_ZONEHOUR), "-5");
-  EXPECT_EQ(dlg->m_nZoneHour, -5);
-  EXPECT_EQ(dlg->m_fLongitude, -5.5f);
+  EXPECT_EQ(dlg->Fields().zoneHour, -5);
+  EXPECT_EQ(dlg->Fields().longitude, -5.5f);
+}
+
+// The model the store names is the model after start-up; the close writes it
+// back only when this calculator changed it or the store lacks it, so that
+// another window's later choice stands (as the site settings do).
+TEST_F(PanelTest, PreciseModelSettingReadAtOpenWrittenAtClose) {
+  const struct {
+    const char* stored;     // nullptr: absent
+    int toggles;            // model switches while open
+    const char* otherLater; // another window's write before the close, nullptr for none
+    bool openPrecise;
+    const char* afterClose;
+  } kCases[] = {{nullptr, 0, nullptr, false, "0"}, {"1", 0, nullptr, true, "1"}, {"1", 1, nullptr, true, "0"},
+                {"0", 2, nullptr, false, "0"},     {"0", 0, "1", false, "1"},    {"0", 1, "0", false, "1"},
+                {"yes", 0, nullptr, false, "yes"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.stored ? c.stored : "absent");
+    store.values.clear();
+    if (c.stored) store.WriteString("Config", "Precise", c.stored);
+    Open();
+    EXPECT_EQ(dlg->IsPreciseModel(), c.openPrecise);
+    for (int i = 0; i < c.toggles; ++i) dlg->SetPreciseModel(!dlg->IsPreciseModel());
+    if (c.otherLater) store.WriteString("Config", "Precise", c.otherLater);
+    dlg->Close();
+    EXPECT_EQ(store.Get("Config", "Precise"), c.afterClose);
+    EXPECT_EQ(store.Get("Config", "SDHour"), "9");  // Close is also the site's close request
+  }
 }
 
 // Ending without the close request (Esc) writes nothing; AC reads the store again.
@@ -129,12 +156,12 @@ TEST_F(PanelTest, StoreIsWrittenOnlyOnClose) {
   store.writeCount = 0;
   Open();
   EXPECT_EQ(Text(IDC_LATITUDE), "123°");
-  EXPECT_EQ(dlg->m_fLatitude, 123.0f);
+  EXPECT_EQ(dlg->Fields().latitude, 123.0f);
   Press("緯度 4 5 SET 経度 1 3 5 SET");
   EXPECT_EQ(Text(IDC_LONGITUDE), "135.0°");
   Press("AC");
   EXPECT_EQ(Text(IDC_LONGITUDE), "140.0°");
-  EXPECT_EQ(dlg->m_fLongitude, 140.0f);
+  EXPECT_EQ(dlg->Fields().longitude, 140.0f);
   EXPECT_EQ(Text(IDC_LATITUDE), "123°");
   dlg.reset();  // Esc: the dialog ends without OnClose
   EXPECT_EQ(store.writeCount, 0);
@@ -146,7 +173,7 @@ TEST_F(PanelTest, StoreIsWrittenOnlyOnClose) {
 TEST_F(PanelTest, AllClear) {
   Open();
   Press("planets:4 赤道座標系 地方恒星時 緯度 4 5 AC");
-  EXPECT_EQ(dlg->m_bSelLatitude, 1);
+  EXPECT_TRUE(dlg->IsTarget(Field::kLatitude));
   EXPECT_EQ(Text(IDC_ENTRY), "0");
   EXPECT_EQ(host.ListText(IDC_PLANETLIST), "太陽");
   EXPECT_EQ(host.GetListSelection(IDC_PLANETLIST), 4);
@@ -208,8 +235,8 @@ TEST_F(PanelTest, HostileStoreValues) {
     Open();
     EXPECT_EQ(Text(IDC_LATITUDE), c.latitudeShown);
     EXPECT_EQ(Text(IDC_ZONEHOUR), c.zoneHourShown);
-    EXPECT_EQ(dlg->m_nZoneHour, c.zoneHourField);
-    EXPECT_EQ(dlg->m_nZoneMinute, c.zoneMinuteField);
+    EXPECT_EQ(dlg->Fields().zoneHour, c.zoneHourField);
+    EXPECT_EQ(dlg->Fields().zoneMinute, c.zoneMinuteField);
     if (*c.altitude) {
       EXPECT_EQ(Text(IDC_DECALT), c.altitude);
     }

@@ -25,7 +25,7 @@ void HeadlessCalculator::Open(const std::vector<std::string>& folders) {
   host.listCapacity = capacity;
   dlg = std::make_unique<CSkyCalcDlg>(host, store, clock);
   dlg->SetCatalogFolders(folders);
-  dlg->OnInitDialog();
+  dlg->Open();
 }
 
 void HeadlessCalculator::Press(int id) {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "panel/memory_host.h"
+#include "tests/support/memory_host.h"
 #include "panel/sky_calc_dlg.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/memory_settings_store.h"
@@ -41,7 +41,7 @@ class HeadlessCalculator {
 
   // Starts the calculator afresh on the same store and clock: a new window
   // with empty lists (keeping its list capacity), catalogues from dataDir,
-  // then the start-up of the window logic.
+  // then the start-up of the window logic with the settings (Open).
   void Open(const std::string& dataDir = kSourceDataDir);
   // The same, each catalogue read from the first of folders that holds it.
   void Open(const std::vector<std::string>& folders);

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
       calc.dlg->SetPreciseModel(id != 0);
     } else if (verb == "events") {
       const sky::LocalDayEvents day =
-          MakeDayEventsTable(calc.dlg->CurrentObservation())->Day(calc.dlg->m_nYear, calc.dlg->m_nMonth, calc.dlg->m_nDay);
+          MakeDayEventsTable(calc.dlg->CurrentObservation())->Day(calc.dlg->Fields().year, calc.dlg->Fields().month, calc.dlg->Fields().day);
       for (const auto* list : {&day.events.rises, &day.events.transits, &day.events.sets})
         std::cout << FormatEventTimes(*list, day.dayStartJd) << '|';
       std::cout << '\n';

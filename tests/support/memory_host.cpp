@@ -1,4 +1,4 @@
-#include "panel/memory_host.h"
+#include "tests/support/memory_host.h"
 
 #include <initializer_list>
 

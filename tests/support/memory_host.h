@@ -9,9 +9,9 @@
 #include "panel/control_host.h"
 
 // A window without a toolkit: holds the current text, check, list and
-// selection of each control and the messages shown. The command-line tool and
-// the tests drive the calculator through it; it keeps no history of texts, so
-// a long run stays in constant memory.
+// selection of each control and the messages shown. The tests, benchmarks and
+// fuzz targets drive the calculator through it; it keeps no history of texts,
+// so a long run stays in constant memory.
 namespace skycalc {
 
 class MemoryHost : public IControlHost {
@@ -19,13 +19,14 @@ class MemoryHost : public IControlHost {
   // IControlHost
   void SetText(int id, const std::string& text) override;
   void SetCheck(int id, bool checked) override;
-  bool IsChecked(int id) const override;
   void SetListText(int id, const std::string& text) override;
   int GetListSelection(int id) const override;
   bool AddListEntry(int id, const std::string& text) override;
   void ShowMessage(const std::string& text) override;
 
   // Driver side.
+  // Whether a radio or field button is shown checked.
+  bool IsChecked(int id) const;
   // Current text of a static text ("" when never set).
   std::string Text(int id) const;
   // Current text field of a list ("" when never set).
