@@ -12,6 +12,7 @@
 #include "astro/precise/precise.h"
 #include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::almanac {
 
@@ -59,9 +60,9 @@ constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRissh
 
 double Wrap(double angle) { return std::remainder(angle, 2.0 * ERFA_DPI); }
 
-double TtOf(double jdUtc) { return precise::MakeInstant(jdUtc).jdTt; }
+double TtOf(double jdUtc) { return timescale::MakeInstant(jdUtc).jdTt; }
 
-double UtcOf(double jdTt) { return precise::InstantOfTt(jdTt).jdUtc; }
+double UtcOf(double jdTt) { return timescale::InstantOfTt(jdTt).jdUtc; }
 
 // Julian Day Number (the day's noon) of a local date.
 long DayNumber(int year, int month, int day) {

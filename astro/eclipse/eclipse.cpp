@@ -13,6 +13,7 @@
 #include "astro/eclipse/sun_moon.h"
 #include "astro/eclipse/track.h"
 #include "astro/events/convention.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::eclipse {
 
@@ -135,7 +136,7 @@ double HorizonGap(bool sun, const precise::TopocentricPlace& topo) {
 Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site,
              bool sun) {
   const precise::TopocentricPlace topo = TopocentricOf(p, gast, site);
-  Contact c{name, precise::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
+  Contact c{name, timescale::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
   c.belowHorizon = HorizonGap(sun, topo) < 0.0;
   return c;
 }
@@ -249,7 +250,7 @@ std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise:
   const ShadowGeometry g = Shadow(track.At(greatestTt), c);
   Eclipse e;
   e.kind = Kind::kLunar;
-  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
+  e.greatestJdUtc = timescale::InstantOfTt(greatestTt).jdUtc;
   e.magnitude = (g.umbra + g.moon - g.distance) / (2.0 * g.moon);
   e.penumbralMagnitude = (g.penumbra + g.moon - g.distance) / (2.0 * g.moon);
   if (e.penumbralMagnitude <= 0.0) return std::nullopt;
@@ -505,7 +506,7 @@ std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise:
   Eclipse e;
   e.kind = Kind::kSolar;
   e.type = *type;
-  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
+  e.greatestJdUtc = timescale::InstantOfTt(greatestTt).jdUtc;
   LocalSolar(track, greatestTt, site, c, e);
   return e;
 }
@@ -552,7 +553,7 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     list.status = precise::Status::kOutsideYears;
     return list;
   }
-  const double firstTt = precise::MakeInstant(firstJdUtc).jdTt, endTt = precise::MakeInstant(endJdUtc).jdTt;
+  const double firstTt = timescale::MakeInstant(firstJdUtc).jdTt, endTt = timescale::MakeInstant(endJdUtc).jdTt;
   const double kFirst = std::floor((firstTt - kMeanNewMoonEpoch) / kSynodicMonth) - 1.0;
   const double kLast = std::ceil((endTt - kMeanNewMoonEpoch) / kSynodicMonth) + 1.0;
   for (double k = kFirst; k <= kLast; k += 0.5) {
@@ -561,7 +562,7 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     if (std::fabs(std::sin(f)) > kScreenSinF) continue;
     // The instant of syzygy is within a day of the mean one; keep clear of the model's ends.
     if (meanTt < firstTt - 2.0 || meanTt > endTt + 2.0) continue;
-    const double meanUtc = precise::InstantOfTt(meanTt).jdUtc;
+    const double meanUtc = timescale::InstantOfTt(meanTt).jdUtc;
     if (meanUtc - 1.5 < precise::kFirstJdUtc || meanUtc + 1.5 >= precise::kEndJdUtc) continue;
     const bool lunar = k != std::floor(k);
     std::optional<Eclipse> e = Candidate(meanTt, lunar, site, conventions);

@@ -50,7 +50,7 @@ TopocentricPlace PlaceAndVectors(Body body, double jdUtc, const Observer& site, 
     if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
     return NaNPlace(status);
   }
-  const Instant t = MakeInstant(jdUtc);
+  const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   return Topocentric(detail::BodyGeocentric(body, t, frame, vectors), frame.gast, site);
 }
@@ -68,7 +68,7 @@ TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site, SolarS
 TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site) {
   const Status status = detail::YearsStatus(jdUtc, false);
   if (status != Status::kOk) return NaNPlace(status);
-  const Instant t = MakeInstant(jdUtc);
+  const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   return Topocentric(detail::StarGeocentric(ra2000, dec2000, t, frame), frame.gast, site);
 }

@@ -11,6 +11,7 @@
 #include "astro/sky/precise_sky.h"
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::sky {
 
@@ -84,7 +85,7 @@ class PreciseSkyModel final : public SkyModel {
 
   double SiderealTime(const Instant& instant, const Site& site) const override {
     if (instant.localYear < kFirstYear || instant.localYear > kLastYear) return kNaN;
-    const double lst = std::fmod(precise::ApparentSiderealTime(precise::MakeInstant(instant.jd)) +
+    const double lst = std::fmod(precise::ApparentSiderealTime(timescale::MakeInstant(instant.jd)) +
                                      site.longitude * kExactDegToRad,
                                  kExactTwoPi);
     return lst < 0.0 ? lst + kExactTwoPi : lst;
@@ -118,7 +119,7 @@ class PreciseSkyModel final : public SkyModel {
           vectors->geo[i] = v.body[i];
           vectors->helio[i] = v.earth[i] + v.body[i];
         }
-        vectors->jd = precise::MakeInstant(instant.jd).jdTt;
+        vectors->jd = timescale::MakeInstant(instant.jd).jdTt;
       }
     }
     if (topo.status != precise::Status::kOk) return NaNPlace();

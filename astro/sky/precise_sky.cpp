@@ -7,6 +7,7 @@
 
 #include "astro/sky/calculator_sky.h"
 #include "astro/events/day_events.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::sky {
 
@@ -79,11 +80,11 @@ PreciseSky::PreciseSky(double ra2000, double dec2000, const events::Site& site, 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
-  const precise::Instant t = precise::MakeInstant(index * spacing_);
+  const timescale::Instant t = timescale::MakeInstant(index * spacing_);
   Node node;
   node.place = star_ ? precise::StarGeocentric(ra2000_, dec2000_, t) : precise::BodyGeocentric(body_, t);
   node.gast = precise::ApparentSiderealTime(t);
-  node.deltaT = precise::DeltaT(t.jdUtc) / kSecondsPerDay;
+  node.deltaT = timescale::DeltaT(t.jdUtc) / kSecondsPerDay;
   return node;
 }
 
@@ -127,7 +128,7 @@ const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
 precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
   double u = 0.0;
   const Node* n = Nodes(jd, u);
-  const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
+  const double deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n[i].deltaT);
   LagrangeWeights(x, w);

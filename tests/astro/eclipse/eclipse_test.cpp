@@ -14,6 +14,7 @@
 #include "astro/eclipse/eclipse.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::eclipse {
 namespace {
@@ -189,7 +190,7 @@ TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
     ASSERT_NE(e, nullptr);
     EXPECT_TRUE(e->visible);
     // The two time scales differ by a second or two; an instant moves with them.
-    const double slack = std::fabs(precise::DeltaT(maxJd) - std::stod(f[10])) / 60.0;
+    const double slack = std::fabs(timescale::DeltaT(maxJd) - std::stod(f[10])) / 60.0;
     const std::pair<ContactName, int> columns[] = {{ContactName::kC1, 3}, {ContactName::kC2, 4},
                                                    {ContactName::kMax, 5}, {ContactName::kC3, 6},
                                                    {ContactName::kC4, 7}};

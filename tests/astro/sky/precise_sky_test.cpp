@@ -14,6 +14,7 @@
 
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
+#include "astro/time/time_scales.h"
 #include "events_test_util.h"
 
 #ifndef SKYCALC_EVENTS_REFERENCE
@@ -61,7 +62,7 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
           const precise::TopocentricPlace exact = c.star ? precise::StarPlace(kSiriusRa, kSiriusDec, jd, observer)
                                                          : precise::BodyPlace(c.body, jd, observer);
           // Within 3 degrees of the Sun the light deflection is beyond any spacing.
-          const precise::GeocentricApparent sun = precise::BodyGeocentric(Body::kSun, precise::MakeInstant(jd));
+          const precise::GeocentricApparent sun = precise::BodyGeocentric(Body::kSun, timescale::MakeInstant(jd));
           const double elongation = std::acos(std::sin(sun.declination) * std::sin(exact.declination) +
                                               std::cos(sun.declination) * std::cos(exact.declination) *
                                                   std::cos(sun.rightAscension - exact.rightAscension));
