@@ -31,6 +31,10 @@ struct LocalDate {
   int year = 0, month = 0, day = 0;
 };
 
+// The date of the civil day number jdn (the day whose noon is JD jdn;
+// astro/time/calendar.h's DateOfDayNumber, in the almanac's type).
+LocalDate LocalDateOfDay(long jdn);
+
 struct Event {
   EventKind kind = EventKind::kSolarTerm;
   std::string name;        // 春分, 朔, 土用の入り, 節分 ...
