@@ -29,6 +29,7 @@ Place NaNPlace() {
 class CalculatorSkyModel final : public SkyModel {
  public:
   bool IsPrecise() const override { return false; }
+  double DegreesPerRadian() const override { return kRadToDeg; }
   Coverage Covers(const Target&, std::int32_t) const override { return Coverage::kCovered; }
 
   double SiderealTime(const Instant& instant, const Site& site) const override {
@@ -75,6 +76,7 @@ class PreciseSkyModel final : public SkyModel {
   static constexpr std::int32_t kFirstPlutoYear = 1885, kLastPlutoYear = 2099;
 
   bool IsPrecise() const override { return true; }
+  double DegreesPerRadian() const override { return kExactRadToDeg; }
 
   Coverage Covers(const Target& target, std::int32_t year) const override {
     if (year < kFirstYear || year > kLastYear) return Coverage::kOutsideYears;
