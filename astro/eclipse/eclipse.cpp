@@ -102,7 +102,7 @@ double Angle(const double a[3], const double b[3]) {
 }
 
 // The body at geocentric position p (AU, true equator of date) seen from site.
-precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const precise::Observer& site) {
+precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const GeoSite& site) {
   precise::GeocentricApparent place;
   eraP2s(const_cast<double*>(p), &place.rightAscension, &place.declination, &place.distance);
   place.rightAscension = eraAnp(place.rightAscension);
@@ -133,7 +133,7 @@ double HorizonGap(bool sun, const precise::TopocentricPlace& topo) {
 
 // Altitude and azimuth of the body (the Sun when sun, else the Moon) at
 // geocentric position p, and whether it is below the office's horizon.
-Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site,
+Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const GeoSite& site,
              bool sun) {
   const precise::TopocentricPlace topo = TopocentricOf(p, gast, site);
   Contact c{name, timescale::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
@@ -144,7 +144,7 @@ Contact Seen(ContactName name, double jdTt, const double p[3], double gast, cons
 // The Moon's centre seen from site relative to a reference point (both
 // geocentric positions, AU), as View's x (along increasing azimuth) and y.
 void Offset(const double moon[3], const double reference[3], double gast,
-            const precise::Observer& site, Eclipse::View& view) {
+            const GeoSite& site, Eclipse::View& view) {
   const precise::TopocentricPlace m = TopocentricOf(moon, gast, site);
   const precise::TopocentricPlace r = TopocentricOf(reference, gast, site);
   view.moonX = std::remainder(m.azimuth - r.azimuth, ERFA_D2PI) * std::cos(r.altitude);
@@ -243,7 +243,7 @@ ShadowGeometry Shadow(const SunMoonState& s, const Conventions& c) {
   return g;
 }
 
-std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise::Observer& site, const Conventions& c,
+std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const GeoSite& site, const Conventions& c,
                              double& greatestTt) {
   const auto distance = [&](double t) { return Shadow(track.At(t), c).distance; };
   greatestTt = Minimum(distance, syzygyTt - kPhaseReach, syzygyTt + kPhaseReach);
@@ -355,7 +355,7 @@ struct SiteShadow {
   double m, l1, l2;
 };
 
-SiteShadow AtSite(const Elements& e, const precise::Observer& site) {
+SiteShadow AtSite(const Elements& e, const GeoSite& site) {
   const double b = 1.0 - conv::kEarthFlattening;
   const double c = 1.0 / std::sqrt(std::cos(site.latitude) * std::cos(site.latitude) +
                                    b * b * std::sin(site.latitude) * std::sin(site.latitude));
@@ -414,7 +414,7 @@ std::optional<Type> GlobalType(const Track& track, double greatestTt, const Conv
   return total && annular ? Type::kHybrid : total ? Type::kTotal : Type::kAnnular;
 }
 
-void LocalSolar(const Track& track, double greatestTt, const precise::Observer& site, const Conventions& c,
+void LocalSolar(const Track& track, double greatestTt, const GeoSite& site, const Conventions& c,
                 Eclipse& e) {
   const auto shadow = [&](double t) { return AtSite(Besselian(track.At(t), c), site); };
   const auto outside = [&](double t) {
@@ -493,7 +493,7 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
   }
 }
 
-std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise::Observer& site, const Conventions& c,
+std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const GeoSite& site, const Conventions& c,
                              double& greatestTt) {
   greatestTt = Minimum(
       [&](double t) {
@@ -527,7 +527,7 @@ bool CloseEnough(const Syzygy& s, bool lunar, const Conventions& c) {
   return std::fabs(s.moon.latitude) * std::cos(5.3 * ERFA_DD2R) < reach + 0.0015;
 }
 
-std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Observer& site, const Conventions& c) {
+std::optional<Eclipse> Candidate(double meanTt, bool lunar, const GeoSite& site, const Conventions& c) {
   const std::optional<Syzygy> s = FindSyzygy(meanTt, lunar ? ERFA_DPI : 0.0);
   if (!s || !CloseEnough(*s, lunar, c)) return std::nullopt;
   double centre = s->jdTt, greatestTt = centre;
@@ -545,7 +545,7 @@ std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Obser
 
 }  // namespace
 
-EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Observer& site,
+EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const GeoSite& site,
                          const Conventions& conventions) {
   ClearUpperVectorState();
   EclipseList list;

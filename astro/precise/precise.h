@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astro/base/body.h"
+#include "astro/base/site.h"
 #include "astro/time/time_scales.h"
 
 // The precise model: apparent places good to an arcminute, beside the
@@ -30,12 +31,6 @@ inline constexpr double kFirstJdUtc = 2086295.5;
 inline constexpr double kEndJdUtc = 2816799.5;
 inline constexpr double kFirstPlutoJdUtc = 2409530.5;
 inline constexpr double kEndPlutoJdUtc = 2488081.5;
-
-// A site on the WGS84 ellipsoid at sea level.
-struct Observer {
-  double longitude = 0.0;  // radians, east positive
-  double latitude = 0.0;   // radians, geodetic, north positive
-};
 
 // The instants the model takes (astro/time/time_scales.h).
 using timescale::Instant;
@@ -106,14 +101,14 @@ double ApparentSiderealTime(const Instant& t);
 // The geocentric place seen from site when the Greenwich apparent sidereal
 // time is gast: parallax removed (for distance > 0), then azimuth and altitude.
 // A status other than kOk is passed on with every number NaN.
-TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site);
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const GeoSite& site);
 
 // Everything a readout needs, at the UTC instant jdUtc.
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site);
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site);
 // The same, and the vectors it was made from into vectors (every number NaN
 // where the status is not kOk). For the Moon the Earth is computed for the
 // vectors alone.
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site, SolarSystemVectors& vectors);
-TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site);
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site, SolarSystemVectors& vectors);
+TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const GeoSite& site);
 
 }  // namespace skycalc::precise

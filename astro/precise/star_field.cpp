@@ -11,7 +11,7 @@ namespace skycalc::precise {
 
 using detail::ErfaIn;
 
-StarField::StarField(double jdUtc, const Observer& site) {
+StarField::StarField(double jdUtc, const GeoSite& site) {
   const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   eraCr(ErfaIn(frame.gcrsToTrue), gcrsToTrue_);

@@ -30,6 +30,7 @@ class CalculatorSkyModel final : public SkyModel {
  public:
   bool IsPrecise() const override { return false; }
   double DegreesPerRadian() const override { return kRadToDeg; }
+  double RadiansPerDegree() const override { return kDegToRad; }
   Coverage Covers(const Target&, std::int32_t) const override { return Coverage::kCovered; }
 
   double SiderealTime(const Instant& instant, const Site& site) const override {
@@ -37,7 +38,7 @@ class CalculatorSkyModel final : public SkyModel {
   }
 
   std::unique_ptr<events::SkyFunction> Sky(const Target& target, const Site& site) const override {
-    const events::Site radians{site.longitude * kDegToRad, site.latitude * kDegToRad};
+    const GeoSite radians = SiteRadians(site);
     if (target.kind == Target::Kind::kCatalog)
       return std::make_unique<CalculatorCatalogSky>(target.ra2000 * kDegToRad, target.dec2000 * kDegToRad, radians);
     return std::make_unique<CalculatorBodySky>(BodyNumber(target.body), radians);
@@ -77,6 +78,7 @@ class PreciseSkyModel final : public SkyModel {
 
   bool IsPrecise() const override { return true; }
   double DegreesPerRadian() const override { return kExactRadToDeg; }
+  double RadiansPerDegree() const override { return kExactDegToRad; }
 
   Coverage Covers(const Target& target, std::int32_t year) const override {
     if (year < kFirstYear || year > kLastYear) return Coverage::kOutsideYears;
@@ -94,7 +96,7 @@ class PreciseSkyModel final : public SkyModel {
   }
 
   std::unique_ptr<events::SkyFunction> Sky(const Target& target, const Site& site) const override {
-    const events::Site radians{site.longitude * kExactDegToRad, site.latitude * kExactDegToRad};
+    const GeoSite radians = SiteRadians(site);
     if (target.kind == Target::Kind::kCatalog)
       return std::make_unique<PreciseSky>(target.ra2000 * kExactDegToRad, target.dec2000 * kExactDegToRad, radians);
     return std::make_unique<PreciseSky>(target.body, radians);
@@ -104,7 +106,7 @@ class PreciseSkyModel final : public SkyModel {
   Place Locate(const Target& target, const Instant& instant, const Site& site, double azimuthOrigin,
                BodyVectors* vectors) const override {
     if (Covers(target, instant.localYear) != Coverage::kCovered) return NaNPlace();
-    const precise::Observer observer{site.longitude * kExactDegToRad, site.latitude * kExactDegToRad};
+    const GeoSite observer = SiteRadians(site);
     precise::TopocentricPlace topo;
     if (target.kind == Target::Kind::kCatalog) {
       topo = precise::StarPlace(target.ra2000 * kExactDegToRad, target.dec2000 * kExactDegToRad, instant.jd, observer);

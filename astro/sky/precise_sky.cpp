@@ -51,11 +51,11 @@ double Interpolate(const double w[4], const double v[4]) {
   return w[0] * v[0] + w[1] * v[1] + w[2] * v[2] + w[3] * v[3];
 }
 
-// The sea-level point of geodetic latitude on the WGS84 ellipsoid: its
-// distance from the axis and from the equator plane, AU.
-void SiteOnEllipsoid(double latitude, double& x, double& z) {
+// The site's point on (or above) the WGS84 ellipsoid: its distance from the
+// axis and from the equator plane, AU.
+void SiteOnEllipsoid(const GeoSite& site, double& x, double& z) {
   double p[3];
-  eraGd2gc(ERFA_WGS84, 0.0, latitude, 0.0, p);
+  eraGd2gc(ERFA_WGS84, 0.0, site.latitude, site.height, p);
   x = p[0] / ERFA_DAU;
   z = p[2] / ERFA_DAU;
 }
@@ -65,16 +65,16 @@ double Unwrapped(double a, double b) { return a + events::WrapHourAngle(b - a); 
 
 }  // namespace
 
-PreciseSky::PreciseSky(Body body, const events::Site& site, double nodeSpacing)
+PreciseSky::PreciseSky(Body body, const GeoSite& site, double nodeSpacing)
     : star_(false), body_(body), ra2000_(0.0), dec2000_(0.0), site_(site), siteX_(0.0), siteZ_(0.0),
       spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseNodeSpacing[static_cast<int>(body)]) {
-  SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  SiteOnEllipsoid(site, siteX_, siteZ_);
 }
 
-PreciseSky::PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing)
+PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, double nodeSpacing)
     : star_(true), body_(Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
       siteZ_(0.0), spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseStarNodeSpacing) {
-  SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  SiteOnEllipsoid(site, siteX_, siteZ_);
 }
 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }

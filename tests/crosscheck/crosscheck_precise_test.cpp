@@ -108,7 +108,7 @@ TEST(CrossCheckPrecise, StarsMatchErfaPipeline) {
     const double ra0 = star.ra * ERFA_DD2R, dec0 = star.dec * ERFA_DD2R;
     for (int i = 0; i < 20; ++i) {
       const double jd = 2442413.5 + rng.Unit() * 36524.0;
-      const precise::Observer site{(rng.Unit() * 2.0 - 1.0) * ERFA_DPI, (rng.Unit() * 2.0 - 1.0) * 1.2};
+      const GeoSite site{(rng.Unit() * 2.0 - 1.0) * ERFA_DPI, (rng.Unit() * 2.0 - 1.0) * 1.2};
       const timescale::Instant t = timescale::MakeInstant(jd);
       const precise::GeocentricApparent geo = precise::StarGeocentric(ra0, dec0, t);
       double ri = 0.0, di = 0.0, eo = 0.0, aob = 0.0, zob = 0.0, hob = 0.0, dob = 0.0, rob = 0.0;

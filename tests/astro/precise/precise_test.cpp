@@ -38,7 +38,7 @@ const struct {
 // Every entry point gives the same status, and with it nothing but NaN;
 // Topocentric passes a bad status on instead of computing on its numbers.
 TEST(PreciseStatus, OutsideTheYearsEveryNumberIsNaN) {
-  const Observer site{0.3, -0.6};
+  const GeoSite site{0.3, -0.6};
   for (const auto& c : kStatusCases) {
     SCOPED_TRACE(testing::Message() << "body " << static_cast<int>(c.body) << " jd " << c.jdUtc);
     const GeocentricApparent geocentric = BodyGeocentric(c.body, timescale::MakeInstant(c.jdUtc));
@@ -77,7 +77,7 @@ TEST(PreciseTopocentric, AzimuthFromTheSouthThroughTheWest) {
   for (const auto& c : cases) {
     const GeocentricApparent star{Status::kOk, gast + longitude - c.hourAngle * 15.0 * ERFA_DD2R,
                                c.declination * ERFA_DD2R, 0.0};
-    const TopocentricPlace p = Topocentric(star, gast, Observer{longitude, c.latitude * ERFA_DD2R});
+    const TopocentricPlace p = Topocentric(star, gast, GeoSite{longitude, c.latitude * ERFA_DD2R});
     EXPECT_NEAR(std::remainder(p.azimuth - c.azimuth * ERFA_DD2R, ERFA_D2PI), 0.0, 1e-9) << c.hourAngle;
     EXPECT_NEAR(p.altitude, c.altitude * ERFA_DD2R, 1e-9) << c.hourAngle;
     EXPECT_EQ(p.rightAscension, star.rightAscension) << "a star has no parallax";
@@ -98,11 +98,24 @@ TEST(PreciseTopocentric, MoonParallaxIsAboutADegreeAtTheHorizon) {
                {0.0, ERFA_DPI / 2.0, 0.0, distance - radius}};
   for (const auto& c : cases) {
     const GeocentricApparent moon{Status::kOk, 0.7 - c.hourAngle * 15.0 * ERFA_DD2R, 0.0, distance};
-    const TopocentricPlace p = Topocentric(moon, 0.7, Observer{0.0, 0.0});
+    const TopocentricPlace p = Topocentric(moon, 0.7, GeoSite{0.0, 0.0});
     EXPECT_NEAR(p.altitude, c.geocentricAltitude - c.shift, 1e-9) << c.hourAngle;
     EXPECT_NEAR(eraSeps(p.rightAscension, p.declination, moon.rightAscension, 0.0), c.shift, 1e-9);
     EXPECT_NEAR(p.distance, c.distance, 1e-15);
   }
+}
+
+// A site's height lifts the observer along the vertical: on the equator the
+// Moon at the zenith comes nearer by the height, and at the horizon its
+// parallax grows to atan((a + h) / d) (a the WGS84 equatorial radius).
+TEST(PreciseTopocentric, HeightLiftsTheObserver) {
+  const double distance = 384400e3 / ERFA_DAU, height = 3776.0;  // 富士山's summit, metres
+  const double lifted = (6378137.0 + height) / ERFA_DAU;
+  const GeoSite summit{0.0, 0.0, height};
+  const GeocentricApparent zenith{Status::kOk, 0.7, 0.0, distance};
+  EXPECT_NEAR(Topocentric(zenith, 0.7, summit).distance, distance - lifted, 1e-15);
+  const GeocentricApparent horizon{Status::kOk, 0.7 + ERFA_DPI / 2.0, 0.0, distance};
+  EXPECT_NEAR(Topocentric(horizon, 0.7, summit).altitude, -std::atan(lifted / distance), 1e-9);
 }
 
 // Stars at the celestial poles seen from the geographic poles, where right
@@ -112,7 +125,7 @@ TEST(PrecisePoles, StarsAndSitesAtThePoles) {
   for (double dec2000 : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {
     for (double latitude : {ERFA_DPI / 2.0, -ERFA_DPI / 2.0}) {
       for (double jd : {2086400.0, 2451545.0, 2816700.0}) {
-        const TopocentricPlace p = StarPlace(0.0, dec2000, jd, Observer{1.0, latitude});
+        const TopocentricPlace p = StarPlace(0.0, dec2000, jd, GeoSite{1.0, latitude});
         EXPECT_TRUE(InTurn(p.rightAscension) && InTurn(p.azimuth)) << dec2000 << " " << latitude << " " << jd;
         EXPECT_NEAR(p.altitude, latitude > 0.0 ? p.declination : -p.declination, 1e-9);
       }

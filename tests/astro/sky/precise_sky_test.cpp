@@ -54,8 +54,8 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
     for (double epoch : {2086350.0, 2305448.0, 2451545.0, 2460000.0, 2816740.0}) {
       if (c.body == Body::kPluto && !c.star && (epoch < 2409000.0 || epoch > 2488000.0)) epoch = 2415020.0;
       for (double latitude : {0.0, 48.0, -69.9}) {
-        const Site site{(unit(rng) * 360.0 - 180.0) * kDeg, latitude * kDeg};
-        const precise::Observer observer{site.longitude, site.latitude};
+        const GeoSite site{(unit(rng) * 360.0 - 180.0) * kDeg, latitude * kDeg};
+        const GeoSite observer{site.longitude, site.latitude};
         const PreciseSky sky = c.star ? PreciseSky(kSiriusRa, kSiriusDec, site) : PreciseSky(c.body, site);
         for (int i = 0; i < 12; ++i) {
           const double jd = epoch - 30.0 + unit(rng) * 60.0;
@@ -82,7 +82,7 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
 // Regression: interpolating the place against UTC smoothed the 1 s jump of
 // TT at a leap second over the nodes around it, half an arcsecond for the Moon.
 TEST(PreciseSky, MoonAcrossALeapSecondStaysExact) {
-  const Site site{0.2, 0.6};
+  const GeoSite site{0.2, 0.6};
   const PreciseSky sky(Body::kMoon, site);
   for (double jd = 2457754.5 - 0.3; jd < 2457754.5 + 0.3; jd += 0.0071) {  // 2017 January 1, 0h UTC
     EXPECT_NEAR(sky.At(jd).altitude, precise::BodyPlace(Body::kMoon, jd, {site.longitude, site.latitude}).altitude,
@@ -94,7 +94,7 @@ TEST(PreciseSky, MoonAcrossALeapSecondStaysExact) {
 // left behind; now the grid is fixed, so a day's events do not depend on the
 // days asked before it.
 TEST(PreciseSky, EventsDoNotDependOnTheDaysAskedBefore) {
-  const Site site{18.96 * kDeg, 69.65 * kDeg};
+  const GeoSite site{18.96 * kDeg, 69.65 * kDeg};
   const DaySpan day = LocalDay(2025, 5, 18, 1, 0);
   for (Body body : {Body::kSun, Body::kMoon}) {
     const DayEvents fresh = FindDayEvents(PreciseSky(body, site), day.startJd, day.endJd);
@@ -121,7 +121,7 @@ const YearsCase kYears[] = {
 };
 
 TEST(PreciseSky, OutsideTheModelsYearsGivesItsStatusAndNoEvents) {
-  const Site site{0.0, 45.0 * kDeg};
+  const GeoSite site{0.0, 45.0 * kDeg};
   for (const YearsCase& c : kYears) {
     const DaySpan day = LocalDay(c.year, 6, 1, 0, 0);
     const DayEvents e = FindDayEvents(PreciseSky(c.body, site), day.startJd, day.endJd);
@@ -181,7 +181,7 @@ double Tolerance(const SkyFunction& sky, double jd, int column) {
 TEST(PreciseSky, AgreesWithPyEphemOnEveryDay) {
   std::ifstream file(SKYCALC_EVENTS_REFERENCE);
   ASSERT_TRUE(file) << SKYCALC_EVENTS_REFERENCE;
-  std::map<std::string, std::pair<Site, std::pair<int, int>>> sites;  // site, zone hours and minutes
+  std::map<std::string, std::pair<GeoSite, std::pair<int, int>>> sites;  // site, zone hours and minutes
   std::map<std::string, std::pair<double, double>> stars;
   std::map<std::string, Agreement> agreement;
   static const char* const kColumns[] = {"rise", "set", "transit", "dawn6", "dusk6",
