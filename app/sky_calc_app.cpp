@@ -5,11 +5,11 @@
 #include <clocale>
 
 #include "app/app_icon.h"
-#include "app/qt_settings_store.h"
 #include "app/sky_calc_window.h"
 #include "catalog/catalog_folders.h"
 #include "panel/clock.h"
 #include "panel/settings_keys.h"
+#include "store/qt_settings_store.h"
 
 namespace skycalc {
 

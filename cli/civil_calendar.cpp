@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "astro/events/local_day.h"
+#include "astro/time/calendar.h"
 
 namespace skycalc {
 
@@ -41,19 +41,8 @@ bool operator==(const CivilTime& a, const CivilTime& b) {
          a.minute == b.minute;
 }
 
-bool IsLeapYear(std::int32_t year) {
-  if (year <= 1582) return year % 4 == 0;  // % keeps the sign; 0 is still 0 for -4, -8, ...
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(std::int32_t year, int month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && IsLeapYear(year)) return 29;
-  return kDays[(month - 1) % 12];
-}
-
 CivilTime ActualCivilTime(CivilTime t) {
-  const events::CalendarDate date = events::ActualDate(t.year, t.month, t.day);
+  const CalendarDate date = ActualDate(t.year, t.month, t.day);
   t.year = date.year;
   t.month = date.month;
   t.day = date.day;

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/time/calendar.h"
+
 // Civil date and time of the calculator's fields, stepped the way a calendar
-// runs: Julian up to 1582 October 4, Gregorian from 1582 October 15 on.
+// runs: Julian up to 1582 October 4, Gregorian from 1582 October 15 on (the
+// calendar itself: astro/time/calendar.h).
 namespace skycalc {
 
 struct CivilTime {
@@ -24,13 +27,7 @@ struct TableStep {
   StepUnit unit = StepUnit::kHour;
 };
 
-// Whether year has a 29 February: every fourth year before 1583 (Julian, also
-// for years before 0), the Gregorian rule from 1583 on.
-bool IsLeapYear(std::int32_t year);
-// Days of month (1-12) in year; 1582 October is numbered up to 31 although
-// it has only 21 days.
-int DaysInMonth(std::int32_t year, int month);
-// t with its date replaced by the date it actually is (events::ActualDate):
+// t with its date replaced by the date it actually is (astro/time/calendar.h):
 // a day past the end of its month (31 February, as the calculator accepts)
 // counts on into the next month (3 March 2026), 1582 October 5-14 are the
 // Julian dates of October 15-24; a real date stays.

@@ -20,13 +20,13 @@
 #include "cli/table_stream.h"
 #include "cli/usage_text.h"
 #include "panel/clock.h"
-#include "app/qt_settings_store.h"
 #include "catalog/catalog_folders.h"
 #include "astro/sky/day_table.h"
 #include "panel/model_messages.h"
 #include "panel/settings_keys.h"
 #include "panel/sky_chart.h"
 #include "panel/svg_writer.h"
+#include "store/qt_settings_store.h"
 
 namespace {
 

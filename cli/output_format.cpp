@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "astro/base/constants.h"
+#include "astro/sky/model.h"
 #include "panel/azimuth_words.h"
 
 namespace skycalc {
@@ -192,8 +192,7 @@ void AppendCsvLine(std::string& out, const CliRow& row) {
   for (const double radians : {row.place.equatorial[0], row.place.equatorial[1], row.place.horizontal[0],
                                row.place.horizontal[1]}) {
     out += ',';
-    // Each model's own degrees: the calculator's truncated factor, the precise model's true one.
-    AppendNumber(out, radians * (row.precise ? kExactRadToDeg : kRadToDeg));
+    AppendNumber(out, sky::ModelOf(row.precise).Degrees(radians));  // each model's own degrees
   }
   for (const std::string* text : {&row.timeText, &row.raAzmText, &row.decAltText}) {
     out += ',';

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double first = in.Number(precise::kFirstJdUtc - 100.0, precise::kEndJdUtc + 100.0);
     const double length = in.Number(0.0, 60.0);
     const double end = first + (length > 60.0 ? 60.0 : length);  // NaN, -inf and negative lengths kept
-    const precise::Observer site{longitude * M_PI / 180.0, latitude * M_PI / 180.0};
+    const GeoSite site{longitude * M_PI / 180.0, latitude * M_PI / 180.0};
     const eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
     FUZZ_CHECK(list.status == precise::Status::kOk || list.eclipses.empty(), "a refused span has no eclipses");
     CheckEclipses(list.eclipses, first, end, 0);

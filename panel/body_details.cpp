@@ -9,6 +9,7 @@
 #include "astro/base/constants.h"
 #include "astro/details/constellation.h"
 #include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 #include "catalog/names.h"
 #include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
@@ -24,7 +25,7 @@ BodyDetailsReadout ReadBodyDetails(const sky::SkyModel& model, const sky::Target
   r.moon = target.IsBody(Body::kMoon);
   if (body) r.figures = details::DetailsOf(details::GeometryOf(target.body, vectors));
   // The constellation on the equator of date of the model's time scale.
-  const double jdOfDate = body ? vectors.jd : model.IsPrecise() ? precise::MakeInstant(instant.jd).jdTt : instant.jd;
+  const double jdOfDate = body ? vectors.jd : model.IsPrecise() ? timescale::MakeInstant(instant.jd).jdTt : instant.jd;
   if (std::isfinite(place.equatorial[0]) && std::isfinite(place.equatorial[1]))
     r.constellation = details::ConstellationOfDate(place.equatorial[0], place.equatorial[1], jdOfDate, model.IsPrecise());
   return r;

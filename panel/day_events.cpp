@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/base/constants.h"
+#include "astro/time/calendar.h"
 #include "panel/readout_format.h"
 
 namespace skycalc {
@@ -17,8 +18,8 @@ void AppendFixed(std::string& text, double value, int precision) {
 }  // namespace
 
 std::string DateNote(std::int32_t year, int month, int day) {
-  const events::CalendarDate actual = events::ActualDate(year, month, day);
-  if (actual == events::CalendarDate{year, month, day}) return std::string();
+  const CalendarDate actual = ActualDate(year, month, day);
+  if (actual == CalendarDate{year, month, day}) return std::string();
   if (actual.year != year) {
     return FormatText("%d年%d月%d日は%d年%d月%d日として計算しました", static_cast<int>(year), month, day,
                       static_cast<int>(actual.year), actual.month, actual.day);

@@ -70,7 +70,7 @@ EclipseListResult ListEclipses(const EclipseListRequest& request) {
   const double zoneDays = request.zoneMinutes / 1440.0;
   const double first = CalendarToJD(request.year, 1, 1) - zoneDays;
   const double end = CalendarToJD(static_cast<double>(request.year + request.years), 1, 1) - zoneDays;
-  const precise::Observer site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
+  const GeoSite site{request.longitudeDeg * kExactDegToRad, request.latitudeDeg * kExactDegToRad};
   eclipse::EclipseList list = eclipse::FindEclipses(first, end, site);
   if (list.status != precise::Status::kOk) {
     result.refusal = kEclipseYearsMessage;

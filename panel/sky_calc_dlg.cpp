@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "astro/base/body.h"
+#include "astro/time/calendar.h"
 #include "catalog/catalog.h"
 #include "catalog/catalog_folders.h"
 #include "catalog/names.h"
@@ -156,7 +157,7 @@ std::unique_ptr<sky::DayEventsTable> MakeDayEventsTable(const Observation& o,
 
 std::string EventsTitle(const Observation& o) {
   const StoredFields& f = o.fields;
-  const events::CalendarDate date = events::ActualDate(f.year, f.month, f.day);
+  const CalendarDate date = ActualDate(f.year, f.month, f.day);
   return o.targetName + "　" + FormatText("%d年%d月%d日", static_cast<int>(date.year), date.month, date.day) +
          (o.model->IsPrecise() ? kPreciseModelCaption : "");
 }

@@ -6,6 +6,7 @@
 
 #include "astro/base/constants.h"
 #include "astro/precise/star_field.h"
+#include "astro/sky/model.h"
 #include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
 #include "catalog/catalog.h"
@@ -304,8 +305,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   const SkyShade shade = bodies[0].shown ? ShadeOfSky(chart.sunAltitude) : SkyShade::kNight;
   list.Circle(p.centreX, p.centreY, p.radius, kSkyColours[static_cast<int>(shade)]);
 
-  const precise::StarField field(instant.jd, precise::Observer{site.longitude * kExactDegToRad,
-                                                               site.latitude * kExactDegToRad});
+  const precise::StarField field(instant.jd, sky::PreciseModel().SiteRadians(site));
   // The equator and the ecliptic of date, a point every 2 degrees.
   auto circle = [&](double tilt, Rgba colour) {
     std::vector<double> altAz;

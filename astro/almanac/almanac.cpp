@@ -12,6 +12,7 @@
 #include "astro/precise/precise.h"
 #include "astro/time/calendar.h"
 #include "astro/time/julian_day.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::almanac {
 
@@ -59,25 +60,9 @@ constexpr double kSpring = 0.0, kAutumn = 180.0, kWinterSolstice = 270.0, kRissh
 
 double Wrap(double angle) { return std::remainder(angle, 2.0 * ERFA_DPI); }
 
-double TtOf(double jdUtc) { return precise::MakeInstant(jdUtc).jdTt; }
+double TtOf(double jdUtc) { return timescale::MakeInstant(jdUtc).jdTt; }
 
-double UtcOf(double jdTt) { return precise::InstantOfTt(jdTt).jdUtc; }
-
-// Julian Day Number (the day's noon) of a local date.
-long DayNumber(int year, int month, int day) {
-  return std::lround(CalendarToJD(year, month, day) + 0.5);
-}
-
-// The calendar date of a Julian Day Number (astro/time/calendar.h).
-LocalDate DateOf(long jdn) {
-  const CalendarDate d = DateOfDayNumber(jdn);
-  return LocalDate{d.year, d.month, d.day};
-}
-
-// The local day (its Julian Day Number) of a UTC instant.
-long LocalDay(double jdUtc, int zoneMinutes) {
-  return static_cast<long>(std::floor(jdUtc + zoneMinutes / 1440.0 + 0.5));
-}
+double UtcOf(double jdTt) { return timescale::InstantOfTt(jdTt).jdUtc; }
 
 // UTC Julian Day of the local 00:00 of a day.
 double LocalMidnight(long jdn, int zoneMinutes) { return jdn - 0.5 - zoneMinutes / 1440.0; }
@@ -174,7 +159,7 @@ Event TimedEvent(EventKind kind, const char* name, double jdUtc, int zoneMinutes
     minutes -= 1440;
     ++jdn;
   }
-  e.date = DateOf(jdn);
+  e.date = LocalDateOfDay(jdn);
   e.hour = static_cast<int>(minutes / 60);
   e.minute = static_cast<int>(minutes % 60);
   return e;
@@ -184,7 +169,7 @@ Event DayEvent(const char* name, long jdn, int zoneMinutes) {
   Event e;
   e.kind = EventKind::kZassetsu;
   e.name = name;
-  e.date = DateOf(jdn);
+  e.date = LocalDateOfDay(jdn);
   e.jdUtc = LocalMidnight(jdn, zoneMinutes);
   return e;
 }
@@ -196,7 +181,7 @@ Event DayEvent(const char* name, long jdn, int zoneMinutes) {
 // the earlier one if the instant is before local noon, else the later one
 // (the rule since the almanac of 1881). Day stems: (JDN + 9) mod 10, 戊 = 4.
 long Shanichi(double equinoxUtc, int zoneMinutes) {
-  const long day = LocalDay(equinoxUtc, zoneMinutes);
+  const long day = LocalDayNumber(equinoxUtc, zoneMinutes);
   const long stem = ((day + 9) % 10 + 10) % 10;
   long offset = 4 - stem;  // to the 戊 of the same ten days, -5..4
   if (offset == -5) {
@@ -209,7 +194,7 @@ long Shanichi(double equinoxUtc, int zoneMinutes) {
 bool InYears(int year) { return year >= kFirstYear && year <= kLastYear; }
 
 bool EventBefore(const Event& a, const Event& b) {
-  const long da = DayNumber(a.date.year, a.date.month, a.date.day), db = DayNumber(b.date.year, b.date.month, b.date.day);
+  const long da = DayNumberOfDate(a.date.year, a.date.month, a.date.day), db = DayNumberOfDate(b.date.year, b.date.month, b.date.day);
   if (da != db) return da < db;
   if (a.hasTime != b.hasTime) return !a.hasTime;
   return a.jdUtc < b.jdUtc;
@@ -241,24 +226,24 @@ std::vector<Event> EventsInDays(long first, long end, int zoneMinutes) {
     all.push_back(TimedEvent(EventKind::kMoonPhase, kPhaseNames[c.index], UtcOf(c.jdTt), zoneMinutes));
   }
   // The 雑節 counted in days from 立春, 春分 and 秋分 of each year touched.
-  for (int year = DateOf(first).year; year <= DateOf(end - 1).year; ++year) {
-    const double yearStart = TtOf(LocalMidnight(DayNumber(year, 1, 1), zoneMinutes));
-    const double yearEnd = TtOf(LocalMidnight(DayNumber(year + 1, 1, 1), zoneMinutes));
+  for (int year = LocalDateOfDay(first).year; year <= LocalDateOfDay(end - 1).year; ++year) {
+    const double yearStart = TtOf(LocalMidnight(DayNumberOfDate(year, 1, 1), zoneMinutes));
+    const double yearEnd = TtOf(LocalMidnight(DayNumberOfDate(year + 1, 1, 1), zoneMinutes));
     const auto instant = [&](double longitude) { return UtcOf(SunCrossings(longitude, yearStart, yearEnd).front()); };
-    const long risshunDay = LocalDay(instant(kRisshun), zoneMinutes);
+    const long risshunDay = LocalDayNumber(instant(kRisshun), zoneMinutes);
     all.push_back(DayEvent("節分", risshunDay - 1, zoneMinutes));
     for (const CountedZassetsu& z : kCountedZassetsu) {
       all.push_back(DayEvent(z.name, risshunDay + z.day - 1, zoneMinutes));
     }
     for (const double longitude : {kSpring, kAutumn}) {
       const double equinox = instant(longitude);
-      all.push_back(DayEvent("彼岸の入り", LocalDay(equinox, zoneMinutes) - 3, zoneMinutes));
+      all.push_back(DayEvent("彼岸の入り", LocalDayNumber(equinox, zoneMinutes) - 3, zoneMinutes));
       all.push_back(DayEvent("社日", Shanichi(equinox, zoneMinutes), zoneMinutes));
     }
   }
   std::vector<Event> events;
   for (Event& e : all) {
-    const long day = DayNumber(e.date.year, e.date.month, e.date.day);
+    const long day = DayNumberOfDate(e.date.year, e.date.month, e.date.day);
     if (day >= first && day < end) events.push_back(std::move(e));
   }
   std::sort(events.begin(), events.end(), EventBefore);
@@ -274,18 +259,18 @@ YearEvents EventsOfYear(int year, int zoneMinutes) {
     result.status = Status::kOutsideYears;
     return result;
   }
-  result.events = EventsInDays(DayNumber(year, 1, 1), DayNumber(year + 1, 1, 1), zoneMinutes);
+  result.events = EventsInDays(DayNumberOfDate(year, 1, 1), DayNumberOfDate(year + 1, 1, 1), zoneMinutes);
   return result;
 }
 
 LocalDate SolarTermDate(int year, double longitudeDeg, int zoneMinutes) {
   if (!InYears(year)) return {};
   ClearUpperVectorState();
-  const double start = TtOf(LocalMidnight(DayNumber(year, 1, 1), zoneMinutes));
-  const double end = TtOf(LocalMidnight(DayNumber(year + 1, 1, 1), zoneMinutes));
+  const double start = TtOf(LocalMidnight(DayNumberOfDate(year, 1, 1), zoneMinutes));
+  const double end = TtOf(LocalMidnight(DayNumberOfDate(year + 1, 1, 1), zoneMinutes));
   const std::vector<double> found = SunCrossings(longitudeDeg, start, end);
   if (found.empty()) return {};
-  return DateOf(LocalDay(UtcOf(found.front()), zoneMinutes));
+  return LocalDateOfDay(LocalDayNumber(UtcOf(found.front()), zoneMinutes));
 }
 
 namespace {
@@ -342,7 +327,7 @@ long NewMoonDay(double tt, int zoneMinutes) {
   const double local = UtcOf(tt) + zoneMinutes / 1440.0 + 0.5;
   const double fraction = local - std::floor(local);
   if (fraction < 2.0 / 1440.0 || fraction > 1.0 - 2.0 / 1440.0) tt = SolvePhase(0.0, tt);
-  return LocalDay(UtcOf(tt), zoneMinutes);
+  return LocalDayNumber(UtcOf(tt), zoneMinutes);
 }
 
 // Reference (the leap month of 2033): 日本カレンダー暦文化振興協会, view of
@@ -365,11 +350,11 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::
   const std::vector<double> solstices = SunCrossings(kWinterSolstice, ttFirst - 400.0, ttEnd + 800.0);
   double before = solstices.front(), after = solstices.back();
   for (const double t : solstices) {
-    if (LocalDay(UtcOf(t), zoneMinutes) <= first) before = t;
+    if (LocalDayNumber(UtcOf(t), zoneMinutes) <= first) before = t;
   }
   int afterEnd = 0;  // the solstices on or after the end day so far
   for (const double t : solstices) {
-    if (LocalDay(UtcOf(t), zoneMinutes) >= end && ++afterEnd == 2) {
+    if (LocalDayNumber(UtcOf(t), zoneMinutes) >= end && ++afterEnd == 2) {
       after = t;
       break;
     }
@@ -384,7 +369,7 @@ std::vector<LunarMonth> LunarMonths(long first, long end, int zoneMinutes, std::
   std::vector<int> chuki(starts.size(), 0);
   std::vector<std::size_t> solsticeMonths;
   for (const Crossing& c : SolarTerms(tt0, tt1, 2)) {
-    const long day = LocalDay(UtcOf(c.jdTt), zoneMinutes);
+    const long day = LocalDayNumber(UtcOf(c.jdTt), zoneMinutes);
     const auto it = std::upper_bound(starts.begin(), starts.end(), day);
     if (it == starts.begin() || it == starts.end()) continue;
     const std::size_t month = static_cast<std::size_t>(it - starts.begin()) - 1;
@@ -458,19 +443,19 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
     for (MonthGrid& each : grids) each.status = Status::kOutsideYears;
     return grids;
   }
-  const long first = DayNumber(year, month, 1);
-  const long end = DayNumber(static_cast<int>(y), m, 1);
+  const long first = DayNumberOfDate(year, month, 1);
+  const long end = DayNumberOfDate(static_cast<int>(y), m, 1);
   std::vector<double> newMoons;
   const std::vector<LunarMonth> lunar = LunarMonths(first, end, zoneMinutes, newMoons);
   const std::vector<Event> events = EventsInDays(first, end, zoneMinutes);
   std::vector<Holiday> holidays;  // Japan's, whatever the zone
-  for (int y2 = year; y2 <= DateOf(end - 1).year; ++y2) {
+  for (int y2 = year; y2 <= LocalDateOfDay(end - 1).year; ++y2) {
     const std::vector<Holiday> ofYear = HolidaysOfYear(y2).holidays;
     holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
   }
   long day = first;
   for (MonthGrid& grid : grids) {
-    for (LocalDate date = DateOf(day); date.month == grid.month; date = DateOf(++day)) {
+    for (LocalDate date = LocalDateOfDay(day); date.month == grid.month; date = LocalDateOfDay(++day)) {
       Day d;
       d.date = date;
       const double noon = static_cast<double>(day) - zoneMinutes / 1440.0;
@@ -501,6 +486,11 @@ std::vector<MonthGrid> Months(int year, int month, int count, int zoneMinutes) {
     }
   }
   return grids;
+}
+
+LocalDate LocalDateOfDay(long jdn) {
+  const CalendarDate d = DateOfDayNumber(jdn);
+  return LocalDate{d.year, d.month, d.day};
 }
 
 }  // namespace skycalc::almanac

@@ -9,7 +9,7 @@
 // almanac office defines them. Dates are local dates in a zone given as
 // minutes east of Greenwich; the calendar is Julian up to 1582-10-04 and
 // Gregorian from 1582-10-15, as the calculator's. Instants are UTC Julian
-// Days (TT from precise::DeltaT). Years 1000 to 2999 only.
+// Days (TT from timescale::DeltaT). Years 1000 to 2999 only.
 //
 // Reference: 国立天文台 暦計算室, 暦要項 (each year's edition) and its 暦Wiki,
 // for the definitions of the terms, phases and 雑節.
@@ -30,6 +30,10 @@ enum class EventKind { kSolarTerm, kMoonPhase, kZassetsu };
 struct LocalDate {
   int year = 0, month = 0, day = 0;
 };
+
+// The date of the civil day number jdn (the day whose noon is JD jdn;
+// astro/time/calendar.h's DateOfDayNumber, in the almanac's type).
+LocalDate LocalDateOfDay(long jdn);
 
 struct Event {
   EventKind kind = EventKind::kSolarTerm;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "astro/time/calendar.h"
+
 namespace skycalc::almanac {
 
 namespace {
@@ -126,36 +128,10 @@ constexpr RestRule kRestRules[] = {
     {"国民の休日", Rest::kBetween, 20070101, kForever},
 };
 
-// Reference: H. Hinnant, "chrono-Compatible Low-Level Date Algorithms"
-// (howardhinnant.github.io/date_algorithms.html), days_from_civil and
-// civil_from_days: proleptic Gregorian dates and days from 1970-01-01.
-long DaysFromCivil(int year, int month, int day) {
-  const int y = year - (month <= 2 ? 1 : 0);
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const int yoe = y - era * 400;
-  const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return static_cast<long>(era) * 146097 + doe - 719468;
-}
-
-LocalDate CivilFromDays(long days) {
-  days += 719468;
-  const long era = (days >= 0 ? days : days - 146096) / 146097;
-  const long doe = days - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
-}
-
-// 0 Sunday to 6 Saturday (1970-01-01 was a Thursday).
-int Weekday(long days) { return static_cast<int>(((days + 4) % 7 + 7) % 7); }
-
 int Stamp(const LocalDate& d) { return d.year * 10000 + d.month * 100 + d.day; }
 
-// A day off being put together: its day number and whether it is a 祝日.
+// A day off being put together: its civil day number (astro/time/calendar.h)
+// and whether it is a 祝日.
 struct Entry {
   long days;
   Holiday holiday;
@@ -167,7 +143,7 @@ LocalDate DateOf(const LawDay& law, int year) {
   switch (law.rule) {
     case Rule::kFixed: return {year, law.month, law.day};
     case Rule::kNthMonday: {
-      const int first = Weekday(DaysFromCivil(year, law.month, 1));
+      const int first = Weekday(DayNumberOfDate(year, law.month, 1));
       return {year, law.month, 1 + (8 - first) % 7 + 7 * (law.day - 1)};
     }
     case Rule::kSpringEquinox: return SolarTermDate(year, 0.0, kJapanZoneMinutes);
@@ -181,7 +157,7 @@ LocalDate DateOf(const LawDay& law, int year) {
 std::vector<Entry> Shukujitsu(int year) {
   std::vector<Entry> days;
   const auto add = [&](const LocalDate& date, const char* name, bool planned) {
-    days.push_back({DaysFromCivil(date.year, date.month, date.day), {date, name, planned}, true});
+    days.push_back({DayNumberOfDate(date.year, date.month, date.day), {date, name, planned}, true});
   };
   for (const LawDay& law : kLawDays) {
     LocalDate date = DateOf(law, year);
@@ -199,7 +175,7 @@ std::vector<Entry> Shukujitsu(int year) {
 }
 
 bool InForce(const RestRule& rule, long days) {
-  const int stamp = Stamp(CivilFromDays(days));
+  const int stamp = Stamp(LocalDateOfDay(days));
   return stamp >= rule.from && stamp <= rule.to;
 }
 
@@ -243,7 +219,7 @@ YearHolidays HolidaysOfYear(int year) {
         }
       }
       if (find(day) != days.end()) continue;  // a 祝日 already, or a 振替休日 before a 国民の休日
-      days.push_back({day, {CivilFromDays(day), rule.name, planned}, false});
+      days.push_back({day, {LocalDateOfDay(day), rule.name, planned}, false});
     }
   }
   std::sort(days.begin(), days.end(), [](const Entry& a, const Entry& b) { return a.days < b.days; });

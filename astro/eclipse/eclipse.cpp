@@ -13,6 +13,7 @@
 #include "astro/eclipse/sun_moon.h"
 #include "astro/eclipse/track.h"
 #include "astro/events/convention.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::eclipse {
 
@@ -101,7 +102,7 @@ double Angle(const double a[3], const double b[3]) {
 }
 
 // The body at geocentric position p (AU, true equator of date) seen from site.
-precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const precise::Observer& site) {
+precise::TopocentricPlace TopocentricOf(const double p[3], double gast, const GeoSite& site) {
   precise::GeocentricApparent place;
   eraP2s(const_cast<double*>(p), &place.rightAscension, &place.declination, &place.distance);
   place.rightAscension = eraAnp(place.rightAscension);
@@ -132,10 +133,10 @@ double HorizonGap(bool sun, const precise::TopocentricPlace& topo) {
 
 // Altitude and azimuth of the body (the Sun when sun, else the Moon) at
 // geocentric position p, and whether it is below the office's horizon.
-Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const precise::Observer& site,
+Contact Seen(ContactName name, double jdTt, const double p[3], double gast, const GeoSite& site,
              bool sun) {
   const precise::TopocentricPlace topo = TopocentricOf(p, gast, site);
-  Contact c{name, precise::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
+  Contact c{name, timescale::InstantOfTt(jdTt).jdUtc, topo.altitude, topo.azimuth};
   c.belowHorizon = HorizonGap(sun, topo) < 0.0;
   return c;
 }
@@ -143,7 +144,7 @@ Contact Seen(ContactName name, double jdTt, const double p[3], double gast, cons
 // The Moon's centre seen from site relative to a reference point (both
 // geocentric positions, AU), as View's x (along increasing azimuth) and y.
 void Offset(const double moon[3], const double reference[3], double gast,
-            const precise::Observer& site, Eclipse::View& view) {
+            const GeoSite& site, Eclipse::View& view) {
   const precise::TopocentricPlace m = TopocentricOf(moon, gast, site);
   const precise::TopocentricPlace r = TopocentricOf(reference, gast, site);
   view.moonX = std::remainder(m.azimuth - r.azimuth, ERFA_D2PI) * std::cos(r.altitude);
@@ -242,14 +243,14 @@ ShadowGeometry Shadow(const SunMoonState& s, const Conventions& c) {
   return g;
 }
 
-std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const precise::Observer& site, const Conventions& c,
+std::optional<Eclipse> Lunar(const Track& track, double syzygyTt, const GeoSite& site, const Conventions& c,
                              double& greatestTt) {
   const auto distance = [&](double t) { return Shadow(track.At(t), c).distance; };
   greatestTt = Minimum(distance, syzygyTt - kPhaseReach, syzygyTt + kPhaseReach);
   const ShadowGeometry g = Shadow(track.At(greatestTt), c);
   Eclipse e;
   e.kind = Kind::kLunar;
-  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
+  e.greatestJdUtc = timescale::InstantOfTt(greatestTt).jdUtc;
   e.magnitude = (g.umbra + g.moon - g.distance) / (2.0 * g.moon);
   e.penumbralMagnitude = (g.penumbra + g.moon - g.distance) / (2.0 * g.moon);
   if (e.penumbralMagnitude <= 0.0) return std::nullopt;
@@ -354,7 +355,7 @@ struct SiteShadow {
   double m, l1, l2;
 };
 
-SiteShadow AtSite(const Elements& e, const precise::Observer& site) {
+SiteShadow AtSite(const Elements& e, const GeoSite& site) {
   const double b = 1.0 - conv::kEarthFlattening;
   const double c = 1.0 / std::sqrt(std::cos(site.latitude) * std::cos(site.latitude) +
                                    b * b * std::sin(site.latitude) * std::sin(site.latitude));
@@ -413,7 +414,7 @@ std::optional<Type> GlobalType(const Track& track, double greatestTt, const Conv
   return total && annular ? Type::kHybrid : total ? Type::kTotal : Type::kAnnular;
 }
 
-void LocalSolar(const Track& track, double greatestTt, const precise::Observer& site, const Conventions& c,
+void LocalSolar(const Track& track, double greatestTt, const GeoSite& site, const Conventions& c,
                 Eclipse& e) {
   const auto shadow = [&](double t) { return AtSite(Besselian(track.At(t), c), site); };
   const auto outside = [&](double t) {
@@ -492,7 +493,7 @@ void LocalSolar(const Track& track, double greatestTt, const precise::Observer& 
   }
 }
 
-std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise::Observer& site, const Conventions& c,
+std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const GeoSite& site, const Conventions& c,
                              double& greatestTt) {
   greatestTt = Minimum(
       [&](double t) {
@@ -505,7 +506,7 @@ std::optional<Eclipse> Solar(const Track& track, double syzygyTt, const precise:
   Eclipse e;
   e.kind = Kind::kSolar;
   e.type = *type;
-  e.greatestJdUtc = precise::InstantOfTt(greatestTt).jdUtc;
+  e.greatestJdUtc = timescale::InstantOfTt(greatestTt).jdUtc;
   LocalSolar(track, greatestTt, site, c, e);
   return e;
 }
@@ -526,7 +527,7 @@ bool CloseEnough(const Syzygy& s, bool lunar, const Conventions& c) {
   return std::fabs(s.moon.latitude) * std::cos(5.3 * ERFA_DD2R) < reach + 0.0015;
 }
 
-std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Observer& site, const Conventions& c) {
+std::optional<Eclipse> Candidate(double meanTt, bool lunar, const GeoSite& site, const Conventions& c) {
   const std::optional<Syzygy> s = FindSyzygy(meanTt, lunar ? ERFA_DPI : 0.0);
   if (!s || !CloseEnough(*s, lunar, c)) return std::nullopt;
   double centre = s->jdTt, greatestTt = centre;
@@ -544,7 +545,7 @@ std::optional<Eclipse> Candidate(double meanTt, bool lunar, const precise::Obser
 
 }  // namespace
 
-EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Observer& site,
+EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const GeoSite& site,
                          const Conventions& conventions) {
   ClearUpperVectorState();
   EclipseList list;
@@ -552,7 +553,7 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     list.status = precise::Status::kOutsideYears;
     return list;
   }
-  const double firstTt = precise::MakeInstant(firstJdUtc).jdTt, endTt = precise::MakeInstant(endJdUtc).jdTt;
+  const double firstTt = timescale::MakeInstant(firstJdUtc).jdTt, endTt = timescale::MakeInstant(endJdUtc).jdTt;
   const double kFirst = std::floor((firstTt - kMeanNewMoonEpoch) / kSynodicMonth) - 1.0;
   const double kLast = std::ceil((endTt - kMeanNewMoonEpoch) / kSynodicMonth) + 1.0;
   for (double k = kFirst; k <= kLast; k += 0.5) {
@@ -561,7 +562,7 @@ EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Obse
     if (std::fabs(std::sin(f)) > kScreenSinF) continue;
     // The instant of syzygy is within a day of the mean one; keep clear of the model's ends.
     if (meanTt < firstTt - 2.0 || meanTt > endTt + 2.0) continue;
-    const double meanUtc = precise::InstantOfTt(meanTt).jdUtc;
+    const double meanUtc = timescale::InstantOfTt(meanTt).jdUtc;
     if (meanUtc - 1.5 < precise::kFirstJdUtc || meanUtc + 1.5 >= precise::kEndJdUtc) continue;
     const bool lunar = k != std::floor(k);
     std::optional<Eclipse> e = Candidate(meanTt, lunar, site, conventions);

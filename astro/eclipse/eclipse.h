@@ -104,7 +104,7 @@ struct EclipseList {
 // its circumstances at site. The span must lie inside the precise model's
 // years (precise::kFirstJdUtc to precise::kEndJdUtc); otherwise the status
 // says so and the list is empty.
-EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const precise::Observer& site,
+EclipseList FindEclipses(double firstJdUtc, double endJdUtc, const GeoSite& site,
                          const Conventions& conventions = Conventions{});
 
 }  // namespace skycalc::eclipse

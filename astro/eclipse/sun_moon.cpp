@@ -4,6 +4,7 @@
 
 #include "astro/almanac/accurate.h"
 #include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 
 // The almanac's accurate Sun (the whole VSOP87 Earth) and Moon (ELP/MPP02).
 namespace skycalc::eclipse {
@@ -11,7 +12,7 @@ namespace skycalc::eclipse {
 namespace {
 
 bool InsideYears(double jdTt) {
-  const double jdUtc = precise::InstantOfTt(jdTt).jdUtc;
+  const double jdUtc = timescale::InstantOfTt(jdTt).jdUtc;
   return jdUtc >= precise::kFirstJdUtc && jdUtc < precise::kEndJdUtc;
 }
 

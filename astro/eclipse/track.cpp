@@ -8,6 +8,7 @@
 #include "astro/eclipse/conventions.h"
 #include "astro/eclipse/sun_moon.h"
 #include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::eclipse::detail {
 
@@ -45,7 +46,7 @@ Track::Track(double centreTt, double halfSpan) : m_centre(centreTt), m_half(half
     ToVector(sun, s);
     ToVector(moon, m);
     ToCentreOfFigure(tt, moon, m);
-    double gast = precise::ApparentSiderealTime(precise::InstantOfTt(tt));
+    double gast = precise::ApparentSiderealTime(timescale::InstantOfTt(tt));
     // Nodes run from the end backwards; unwrap so that the series sees a smooth angle.
     if (j > 0) gast = previousGast + std::remainder(gast - previousGast, ERFA_D2PI);
     previousGast = gast;

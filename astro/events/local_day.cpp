@@ -17,8 +17,4 @@ DaySpan LocalDay(std::int32_t year, int month, int day, int zoneHours, int zoneM
   return span;
 }
 
-CalendarDate ActualDate(std::int32_t year, int month, int day) {
-  return DateOfJd(CalendarToJD(year, month, day));
-}
-
 }  // namespace skycalc::events

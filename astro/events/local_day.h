@@ -20,13 +20,4 @@ struct DaySpan {
 // date alone, so that no zone can move a date across the 1582 reform.
 DaySpan LocalDay(std::int32_t year, int month, int day, int zoneHours, int zoneMinutes);
 
-// A date of the calendar LocalDay counts in, and the date of a Julian Day
-// (astro/time/calendar.h).
-using ::skycalc::CalendarDate;
-using ::skycalc::DateOfJd;
-// The date a keyed date stands for, the day LocalDay computes: a day beyond
-// its month's end counts on (2026 February 30 is March 2) and 1582 October
-// 5-14, Julian dates, are Gregorian October 15-24. A real date is itself.
-CalendarDate ActualDate(std::int32_t year, int month, int day);
-
 }  // namespace skycalc::events

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/base/site.h"
+
 // What the rise, transit, set and twilight search needs to know of a body:
 // where its centre stands at an instant. The search is the same for every
 // model; each model supplies one of these.
@@ -12,12 +14,6 @@ enum class Status {
   kInvalidBody,        // no such body in the model
   kOutsideYears,       // the model has no place for some instant of the day
   kOutsidePlutoYears,  // likewise, for Pluto's narrower span
-};
-
-// An observer at sea level. Radians.
-struct Site {
-  double longitude = 0.0;  // east positive
-  double latitude = 0.0;   // north positive
 };
 
 // The body's centre seen from the site at one instant. Angles in radians.

@@ -15,6 +15,7 @@
 #include "astro/precise/precise.h"
 #include "astro/precise/vsop87.h"
 #include "astro/time/julian_day.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::phenomena {
 
@@ -291,7 +292,7 @@ double Elongation(const Geo& planet, const Geo& sun) {
   return eraSepp(a, b);
 }
 
-double UtcOf(double jdTt) { return precise::InstantOfTt(jdTt).jdUtc; }
+double UtcOf(double jdTt) { return timescale::InstantOfTt(jdTt).jdUtc; }
 
 struct Sample {
   double tt;
@@ -544,8 +545,8 @@ YearPhenomena PhenomenaOfYear(int year, int zoneMinutes) {
     return result;
   }
   const double zoneDays = zoneMinutes / 1440.0;
-  const double tt0 = precise::MakeInstant(CalendarToJD(year, 1, 1) - zoneDays).jdTt;
-  const double tt1 = precise::MakeInstant(CalendarToJD(year + 1, 1, 1) - zoneDays).jdTt;
+  const double tt0 = timescale::MakeInstant(CalendarToJD(year, 1, 1) - zoneDays).jdTt;
+  const double tt1 = timescale::MakeInstant(CalendarToJD(year + 1, 1, 1) - zoneDays).jdTt;
   // Daily samples from four days before the year to four after it, on the
   // coarse theories: each event lies between two samples (crossings) or
   // about one (turns), with two more on either side for the quartic.

@@ -115,8 +115,6 @@ constexpr BodyPolynomials kPolynomials[9] = {
 double Evaluate(const ElementPolynomial& p, double d, double t, double t2) {
   return p.constant + p.perDay * d + p.perCentury * t + p.perT2 * t2;
 }
-// The same at the module's T and T2.
-double Evaluate(const ElementPolynomial& p, double d) { return Evaluate(p, d, T, T2); }
 
 // Degrees -> radians folded into [0, kTwoPi].
 double DegreesToReducedRadians(double degrees) { return ReduceRadians(degrees * kDegToRad); }
@@ -130,32 +128,21 @@ double EarthPerihelion(const ElementPolynomial& p, double d, double t2) {
 // In-plane angle of a point theta [0, kHalfPi] past the node: arctan(tan theta / cosI).
 double ProjectedQuarter(double theta, double cosI) { return AngleOfXY(cosI, std::tan(theta)); }
 
-}  // namespace
-
-void ComputeBodyElements(int body, double jd) {
-  T = (jd - kJD2000) * kInvCentury;
-  T2 = T * T;
-  EvaluateElements(body);
-  if (body < 2 || body > kOrbitBodies) return;
-  OrbitRecord& r = orbitTable[body - 1];
-  OrbitOrientation(r.argPerihelion, r.node, r.inclination, r.orientP, r.orientQ);
-}
-
-void EvaluateElements(int body) {
-  if (body < 2 || body > kOrbitBodies) return;
+// Writes a, e, omega, Omega, i and M of body (2-10) into r from centuries t since J2000.0 and
+// t2 = t * t, leaving r's orientation alone.
+void EvaluateInto(int body, double t, double t2, OrbitRecord& r) {
   const BodyPolynomials& p = kPolynomials[body - 2];
-  OrbitRecord& r = orbitTable[body - 1];
-  // The day count of the mean-longitude rates is taken back from T: only T and T2 come in.
-  const double d = T * kDaysPerCentury;
+  // The day count of the mean-longitude rates is taken back from t: only t and t2 come in.
+  const double d = t * kDaysPerCentury;
   const bool earth = body == kEarthBody;
 
   const double perihelion =
-      DegreesToReducedRadians(earth ? EarthPerihelion(p.perihelionLongitude, d, T2) : Evaluate(p.perihelionLongitude, d));
-  const double node = DegreesToReducedRadians(Evaluate(p.node, d));
-  const double inclination = earth ? 0.0 : DegreesToReducedRadians(Evaluate(p.inclination, d));
+      DegreesToReducedRadians(earth ? EarthPerihelion(p.perihelionLongitude, d, t2) : Evaluate(p.perihelionLongitude, d, t, t2));
+  const double node = DegreesToReducedRadians(Evaluate(p.node, d, t, t2));
+  const double inclination = earth ? 0.0 : DegreesToReducedRadians(Evaluate(p.inclination, d, t, t2));
 
-  r.semiMajorAxis = Evaluate(p.semiMajorAxis, d);
-  r.eccentricity = Evaluate(p.eccentricity, d);
+  r.semiMajorAxis = Evaluate(p.semiMajorAxis, d, t, t2);
+  r.eccentricity = Evaluate(p.eccentricity, d, t, t2);
   r.node = node;
   r.inclination = inclination;
 
@@ -166,13 +153,38 @@ void EvaluateElements(int body) {
   r.argPerihelion = omega;
 
   if (earth) {
-    r.meanAnomaly = DegreesToReducedRadians(Evaluate(p.meanLongitude, d));
+    r.meanAnomaly = DegreesToReducedRadians(Evaluate(p.meanLongitude, d, t, t2));
     return;
   }
-  const double longitude = DegreesToReducedRadians(Evaluate(p.meanLongitude, d));
+  const double longitude = DegreesToReducedRadians(Evaluate(p.meanLongitude, d, t, t2));
   double meanAnomaly = OrbitPlaneAngle(longitude - node, cosI) - omega;
   if (meanAnomaly < 0.0) meanAnomaly += kTwoPi;
   r.meanAnomaly = meanAnomaly;
+}
+
+double CenturiesOf(double jd) { return (jd - kJD2000) * kInvCentury; }
+
+}  // namespace
+
+OrbitRecord BodyElements(int body, double jd) {
+  OrbitRecord r;
+  if (body < 2 || body > kOrbitBodies) return r;
+  const double t = CenturiesOf(jd);
+  EvaluateInto(body, t, t * t, r);
+  OrbitOrientation(r.argPerihelion, r.node, r.inclination, r.orientP, r.orientQ);
+  return r;
+}
+
+void ComputeBodyElements(int body, double jd) {
+  T = CenturiesOf(jd);
+  T2 = T * T;
+  if (body < 2 || body > kOrbitBodies) return;
+  orbitTable[body - 1] = BodyElements(body, jd);
+}
+
+void EvaluateElements(int body) {
+  if (body < 2 || body > kOrbitBodies) return;
+  EvaluateInto(body, T, T2, orbitTable[body - 1]);
 }
 
 EarthElements EarthElementsAt(double jd) {

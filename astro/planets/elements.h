@@ -19,15 +19,19 @@ struct OrbitRecord {
 inline constexpr int kOrbitBodies = 10;
 
 // Julian centuries since J2000.0 of the last ComputeBodyElements call (jd as given, UT), and its
-// square; zero at start.
+// square; zero at start. These and orbitTable are the record of the last ComputeBodyElements call
+// alone: the places (orbit.h, geocentric.h) compute their records by value.
 extern double T;
 extern double T2;
 // Records of bodies 1 to 10 at orbitTable[body - 1]; all zero at start. The Sun's record is never
 // written.
 extern OrbitRecord orbitTable[kOrbitBodies];
 
-// Sets T and T2 from jd (days, UT, used as is) and evaluates body's (2-10) record with its orientation;
-// for any other body number only T and T2 change. A NaN or infinite jd gives NaN angles.
+// The record of body 2-10 at jd (days, UT, used as is), orientation included; a zero record for any
+// other body number. A NaN or infinite jd gives NaN angles. T, T2 and orbitTable are left alone.
+OrbitRecord BodyElements(int body, double jd);
+// Sets T and T2 from jd as BodyElements takes it and stores BodyElements(body, jd) at
+// orbitTable[body - 1] (body 2-10); for any other body number only T and T2 change.
 void ComputeBodyElements(int body, double jd);
 // Overwrites a, e, omega, Omega, i and M of body 2-10 from the current T and T2, leaving orientP and
 // orientQ as they were; any other body number does nothing.

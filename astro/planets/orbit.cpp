@@ -24,8 +24,7 @@ void HeliocentricPosition(int body, double jd, double position[3]) {
     position[0] = position[1] = position[2] = std::numeric_limits<double>::quiet_NaN();
     return;
   }
-  ComputeBodyElements(body, jd);
-  const OrbitRecord& r = orbitTable[body - 1];
+  const OrbitRecord r = BodyElements(body, jd);
   const double a = r.semiMajorAxis;
   const double e = r.eccentricity;
   double E = 0.0;

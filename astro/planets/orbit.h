@@ -3,8 +3,8 @@
 // Places a body in its orbit.
 namespace skycalc {
 
-// Heliocentric ecliptic-of-date position of body 1-10 at jd (days, UT), AU. The Sun is (0, 0, 0) and
-// leaves T, T2 and orbitTable alone; bodies 2-10 go through ComputeBodyElements. Any other body number
+// Heliocentric ecliptic-of-date position of body 1-10 at jd (days, UT), AU, from BodyElements (T, T2
+// and orbitTable are left alone). The Sun is (0, 0, 0). Any other body number
 // gives NaN coordinates (nothing is read past the table); so do a NaN or infinite jd and an orbit whose
 // eccentricity polynomial has reached |e| >= 1.
 void HeliocentricPosition(int body, double jd, double position[3]);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "astro/base/body.h"
+#include "astro/base/site.h"
+#include "astro/time/time_scales.h"
 
 // The precise model: apparent places good to an arcminute, beside the
 // calculator's own model and independent of it. Built on ERFA (the open copy
-// of the IAU's SOFA library) for the time scales, the Moon,
-// precession-nutation, light deflection, aberration and sidereal time; the
+// of the IAU's SOFA library) for the Moon, precession-nutation, light
+// deflection, aberration and sidereal time, with TT from
+// astro/time/time_scales.h; the
 // Earth and the planets from cut VSOP87 series and Pluto from Meeus's
 // series, all written out here. Angles in radians, distances in astronomical
 // units, instants as Julian Days. Nothing here uses the calculator's
@@ -29,36 +32,8 @@ inline constexpr double kEndJdUtc = 2816799.5;
 inline constexpr double kFirstPlutoJdUtc = 2409530.5;
 inline constexpr double kEndPlutoJdUtc = 2488081.5;
 
-// A site on the WGS84 ellipsoid at sea level.
-struct Observer {
-  double longitude = 0.0;  // radians, east positive
-  double latitude = 0.0;   // radians, geodetic, north positive
-};
-
-// One instant in the two time scales the model uses (UT1 is taken as UTC).
-struct Instant {
-  double jdUtc = 0.0;  // UTC, Julian Day
-  double jdTt = 0.0;   // TT = UTC + DeltaT, Julian Day
-};
-
-// TT - UTC in seconds at a UTC instant: from 1972 the leap-second table
-// (TAI - UTC) + 32.184 s; before 1972 and after the table's last year the
-// Espenak-Meeus polynomials. Finite for every finite jdUtc. The polynomials
-// take the decimal year 2000 + (jdUtc - 2451544.5) / 365.2425, held to
-// -1999..3000 (their span; beyond it the value at the nearer end). From the
-// table's end to 2050.0 the offset between the table's last value and the
-// polynomial there fades out linearly, so that DeltaT has no step where the
-// table stops; from 2050.0 on it is the polynomial alone.
-double DeltaT(double jdUtc);
-// The UTC instant (Julian Day, 0h of a 1 January) from which the leap-second
-// table of the linked ERFA no longer vouches for TAI - UTC: DeltaT follows the
-// table on [1972-01-01, LeapTableEnd()).
-double LeapTableEnd();
-// The instant jdUtc with its TT.
-Instant MakeInstant(double jdUtc);
-// The instant whose TT is jdTt: its UTC from three passes of DeltaT (which
-// changes by well under a second a day, or steps by one at a leap second).
-Instant InstantOfTt(double jdTt);
+// The instants the model takes (astro/time/time_scales.h).
+using timescale::Instant;
 
 // The Earth's heliocentric position (AU) and velocity (AU/day), equatorial
 // axes of J2000.0 (within 0.1" of the ICRS), at the TT Julian Day jdTt, from
@@ -126,14 +101,14 @@ double ApparentSiderealTime(const Instant& t);
 // The geocentric place seen from site when the Greenwich apparent sidereal
 // time is gast: parallax removed (for distance > 0), then azimuth and altitude.
 // A status other than kOk is passed on with every number NaN.
-TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site);
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const GeoSite& site);
 
 // Everything a readout needs, at the UTC instant jdUtc.
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site);
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site);
 // The same, and the vectors it was made from into vectors (every number NaN
 // where the status is not kOk). For the Moon the Earth is computed for the
 // vectors alone.
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site, SolarSystemVectors& vectors);
-TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site);
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site, SolarSystemVectors& vectors);
+TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const GeoSite& site);
 
 }  // namespace skycalc::precise

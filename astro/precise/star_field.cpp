@@ -11,8 +11,8 @@ namespace skycalc::precise {
 
 using detail::ErfaIn;
 
-StarField::StarField(double jdUtc, const Observer& site) {
-  const Instant t = MakeInstant(jdUtc);
+StarField::StarField(double jdUtc, const GeoSite& site) {
+  const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   eraCr(ErfaIn(frame.gcrsToTrue), gcrsToTrue_);
   double earth[2][3];

@@ -22,7 +22,7 @@ class StarField {
  public:
   // At the UTC Julian Day jdUtc (any finite day: the frame's series are
   // evaluated wherever asked) for site.
-  StarField(double jdUtc, const Observer& site);
+  StarField(double jdUtc, const GeoSite& site);
 
   // A catalogue place of J2000.0 (ICRS, degrees) at epoch 2000, carried by
   // its proper motion (mas a year: in right ascension times cos(declination),

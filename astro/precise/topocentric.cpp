@@ -16,7 +16,7 @@ TopocentricPlace NaNPlace(Status status) { return TopocentricPlace{status, kNaN,
 
 }  // namespace
 
-TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const Observer& site) {
+TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const GeoSite& site) {
   if (place.status != Status::kOk) return NaNPlace(place.status);
   TopocentricPlace topo;
   topo.localSiderealTime = detail::FoldAngle(gast + site.longitude);
@@ -27,7 +27,7 @@ TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const
     // one turned by the sidereal time, which is the ellipsoid point at the
     // local sidereal time taken as longitude.
     double observer[3], body[3], seen[3];
-    eraGd2gc(ERFA_WGS84, topo.localSiderealTime, site.latitude, 0.0, observer);  // metres
+    eraGd2gc(ERFA_WGS84, topo.localSiderealTime, site.latitude, site.height, observer);  // metres
     eraSxp(1.0 / ERFA_DAU, observer, observer);
     eraS2p(place.rightAscension, place.declination, place.distance, body);
     eraPmp(body, observer, seen);
@@ -44,31 +44,31 @@ TopocentricPlace Topocentric(const GeocentricApparent& place, double gast, const
 
 namespace {
 
-TopocentricPlace PlaceAndVectors(Body body, double jdUtc, const Observer& site, SolarSystemVectors* vectors) {
+TopocentricPlace PlaceAndVectors(Body body, double jdUtc, const GeoSite& site, SolarSystemVectors* vectors) {
   const Status status = detail::YearsStatus(jdUtc, body == Body::kPluto);
   if (status != Status::kOk) {
     if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
     return NaNPlace(status);
   }
-  const Instant t = MakeInstant(jdUtc);
+  const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   return Topocentric(detail::BodyGeocentric(body, t, frame, vectors), frame.gast, site);
 }
 
 }  // namespace
 
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site) {
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site) {
   return PlaceAndVectors(body, jdUtc, site, nullptr);
 }
 
-TopocentricPlace BodyPlace(Body body, double jdUtc, const Observer& site, SolarSystemVectors& vectors) {
+TopocentricPlace BodyPlace(Body body, double jdUtc, const GeoSite& site, SolarSystemVectors& vectors) {
   return PlaceAndVectors(body, jdUtc, site, &vectors);
 }
 
-TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const Observer& site) {
+TopocentricPlace StarPlace(double ra2000, double dec2000, double jdUtc, const GeoSite& site) {
   const Status status = detail::YearsStatus(jdUtc, false);
   if (status != Status::kOk) return NaNPlace(status);
-  const Instant t = MakeInstant(jdUtc);
+  const Instant t = timescale::MakeInstant(jdUtc);
   const detail::DateFrame frame = detail::MakeDateFrame(t);
   return Topocentric(detail::StarGeocentric(ra2000, dec2000, t, frame), frame.gast, site);
 }

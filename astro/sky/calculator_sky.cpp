@@ -48,7 +48,7 @@ events::SkyState FromPlace(const Place& place, double lst, double semidiameter) 
 
 }  // namespace
 
-CalculatorBodySky::CalculatorBodySky(int body, const events::Site& site) : body_(body), site_(site) {}
+CalculatorBodySky::CalculatorBodySky(int body, const GeoSite& site) : body_(body), site_(site) {}
 
 events::Status CalculatorBodySky::Cover(double, double) const {
   return IsBodyNumber(body_) ? events::Status::kOk : events::Status::kInvalidBody;
@@ -63,7 +63,7 @@ events::SkyState CalculatorBodySky::At(double jd) const {
 
 bool CalculatorBodySky::IsSun() const { return body_ == kSunBody; }
 
-CalculatorCatalogSky::CalculatorCatalogSky(double ra2000, double dec2000, const events::Site& site)
+CalculatorCatalogSky::CalculatorCatalogSky(double ra2000, double dec2000, const GeoSite& site)
     : ra2000_(ra2000), dec2000_(dec2000), site_(site) {}
 
 events::Status CalculatorCatalogSky::Cover(double, double) const { return events::Status::kOk; }

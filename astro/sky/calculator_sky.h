@@ -19,28 +19,28 @@ inline constexpr double kAstronomicalUnitKm = 149597870.7;
 // kInvalidBody from Cover.
 class CalculatorBodySky final : public events::SkyFunction {
  public:
-  CalculatorBodySky(int body, const events::Site& site);
+  CalculatorBodySky(int body, const GeoSite& site);
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
   bool IsSun() const override;
 
  private:
   int body_;
-  events::Site site_;
+  GeoSite site_;
 };
 
 // A star or constellation point of J2000.0 (radians) at a site: the place of
 // skycalc::CatalogPlace.
 class CalculatorCatalogSky final : public events::SkyFunction {
  public:
-  CalculatorCatalogSky(double ra2000, double dec2000, const events::Site& site);
+  CalculatorCatalogSky(double ra2000, double dec2000, const GeoSite& site);
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
   bool IsSun() const override { return false; }
 
  private:
   double ra2000_, dec2000_;
-  events::Site site_;
+  GeoSite site_;
 };
 
 }  // namespace skycalc::sky

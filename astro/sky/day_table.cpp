@@ -26,7 +26,7 @@ LocalDayEvents DayEventsTable::Day(std::int32_t year, int month, int day) const 
   result.year = year;
   result.month = month;
   result.day = day;
-  result.date = events::ActualDate(year, month, day);
+  result.date = ActualDate(year, month, day);
   const events::DaySpan span = events::LocalDay(year, month, day, m_zoneHours, m_zoneMinutes);
   result.dayStartJd = span.startJd;
   result.coverage = m_model.Covers(m_target, year);

@@ -6,6 +6,7 @@
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
 #include "astro/sky/model.h"
+#include "astro/time/calendar.h"
 
 // Rise, transit, set and twilight of one target at one site, local day by
 // local day, in either model.
@@ -15,7 +16,7 @@ namespace skycalc::sky {
 struct LocalDayEvents {
   std::int32_t year = 0;
   int month = 0, day = 0;     // as asked for (may be 31 February)
-  events::CalendarDate date;  // the date the day actually is (events::ActualDate), which labels it
+  CalendarDate date;  // the date the day actually is (ActualDate), which labels it
   double dayStartJd = 0.0;  // UT Julian Day of local 00:00
   Coverage coverage = Coverage::kCovered;  // otherwise no events (status kOutsideYears or kOutsidePlutoYears)
   events::DayEvents events;

@@ -31,6 +31,21 @@ class SkyModel {
   virtual ~SkyModel() = default;
   // True for the precise model.
   virtual bool IsPrecise() const = 0;
+  // Degrees per radian of the model's angles: the calculator's truncated
+  // factor (kRadToDeg, as its readouts have it) for its own model, 180 / pi
+  // (kExactRadToDeg) for the precise model.
+  virtual double DegreesPerRadian() const = 0;
+  // One of the model's angles (radians) in its own degrees.
+  double Degrees(double radians) const { return radians * DegreesPerRadian(); }
+  // Radians per degree of the fields the model is given (the site, a
+  // catalogue row): kDegToRad for the calculator's model, pi / 180
+  // (kExactDegToRad) for the precise one. Not exactly 1 / DegreesPerRadian().
+  virtual double RadiansPerDegree() const = 0;
+  // The site (degrees, as the fields give it) in radians by the model's own
+  // factor, at sea level.
+  GeoSite SiteRadians(const Site& site) const {
+    return GeoSite{site.longitude * RadiansPerDegree(), site.latitude * RadiansPerDegree()};
+  }
   // Whether the model has places for target in the local year.
   virtual Coverage Covers(const Target& target, std::int32_t localYear) const = 0;
   // Where target stands at instant for site, radians: equatorial = {right

@@ -11,6 +11,7 @@
 #include "astro/sky/precise_sky.h"
 #include "astro/time/julian_day.h"
 #include "astro/time/sidereal.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::sky {
 
@@ -28,6 +29,8 @@ Place NaNPlace() {
 class CalculatorSkyModel final : public SkyModel {
  public:
   bool IsPrecise() const override { return false; }
+  double DegreesPerRadian() const override { return kRadToDeg; }
+  double RadiansPerDegree() const override { return kDegToRad; }
   Coverage Covers(const Target&, std::int32_t) const override { return Coverage::kCovered; }
 
   double SiderealTime(const Instant& instant, const Site& site) const override {
@@ -35,7 +38,7 @@ class CalculatorSkyModel final : public SkyModel {
   }
 
   std::unique_ptr<events::SkyFunction> Sky(const Target& target, const Site& site) const override {
-    const events::Site radians{site.longitude * kDegToRad, site.latitude * kDegToRad};
+    const GeoSite radians = SiteRadians(site);
     if (target.kind == Target::Kind::kCatalog)
       return std::make_unique<CalculatorCatalogSky>(target.ra2000 * kDegToRad, target.dec2000 * kDegToRad, radians);
     return std::make_unique<CalculatorBodySky>(BodyNumber(target.body), radians);
@@ -74,6 +77,8 @@ class PreciseSkyModel final : public SkyModel {
   static constexpr std::int32_t kFirstPlutoYear = 1885, kLastPlutoYear = 2099;
 
   bool IsPrecise() const override { return true; }
+  double DegreesPerRadian() const override { return kExactRadToDeg; }
+  double RadiansPerDegree() const override { return kExactDegToRad; }
 
   Coverage Covers(const Target& target, std::int32_t year) const override {
     if (year < kFirstYear || year > kLastYear) return Coverage::kOutsideYears;
@@ -84,14 +89,14 @@ class PreciseSkyModel final : public SkyModel {
 
   double SiderealTime(const Instant& instant, const Site& site) const override {
     if (instant.localYear < kFirstYear || instant.localYear > kLastYear) return kNaN;
-    const double lst = std::fmod(precise::ApparentSiderealTime(precise::MakeInstant(instant.jd)) +
+    const double lst = std::fmod(precise::ApparentSiderealTime(timescale::MakeInstant(instant.jd)) +
                                      site.longitude * kExactDegToRad,
                                  kExactTwoPi);
     return lst < 0.0 ? lst + kExactTwoPi : lst;
   }
 
   std::unique_ptr<events::SkyFunction> Sky(const Target& target, const Site& site) const override {
-    const events::Site radians{site.longitude * kExactDegToRad, site.latitude * kExactDegToRad};
+    const GeoSite radians = SiteRadians(site);
     if (target.kind == Target::Kind::kCatalog)
       return std::make_unique<PreciseSky>(target.ra2000 * kExactDegToRad, target.dec2000 * kExactDegToRad, radians);
     return std::make_unique<PreciseSky>(target.body, radians);
@@ -101,7 +106,7 @@ class PreciseSkyModel final : public SkyModel {
   Place Locate(const Target& target, const Instant& instant, const Site& site, double azimuthOrigin,
                BodyVectors* vectors) const override {
     if (Covers(target, instant.localYear) != Coverage::kCovered) return NaNPlace();
-    const precise::Observer observer{site.longitude * kExactDegToRad, site.latitude * kExactDegToRad};
+    const GeoSite observer = SiteRadians(site);
     precise::TopocentricPlace topo;
     if (target.kind == Target::Kind::kCatalog) {
       topo = precise::StarPlace(target.ra2000 * kExactDegToRad, target.dec2000 * kExactDegToRad, instant.jd, observer);
@@ -118,7 +123,7 @@ class PreciseSkyModel final : public SkyModel {
           vectors->geo[i] = v.body[i];
           vectors->helio[i] = v.earth[i] + v.body[i];
         }
-        vectors->jd = precise::MakeInstant(instant.jd).jdTt;
+        vectors->jd = timescale::MakeInstant(instant.jd).jdTt;
       }
     }
     if (topo.status != precise::Status::kOk) return NaNPlace();

@@ -21,7 +21,11 @@ struct Target {
   bool IsBody(Body b) const { return kind == Kind::kBody && body == b; }
 };
 
-// An observer. Degrees, as the calculator stores them (its 32-bit fields widened).
+// An observer as the calculator's fields give it: degrees, as the calculator
+// stores them (its 32-bit fields widened), at sea level. Each model turns it
+// into a GeoSite (astro/base/site.h) by its own factor (SkyModel::SiteRadians):
+// the calculator's model must see these very degrees times its truncated
+// factor, which a site kept in radians could not give back bit for bit.
 struct Site {
   double longitude = 0.0;  // east positive
   double latitude = 0.0;   // north positive

@@ -7,6 +7,7 @@
 
 #include "astro/sky/calculator_sky.h"
 #include "astro/events/day_events.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::sky {
 
@@ -50,11 +51,11 @@ double Interpolate(const double w[4], const double v[4]) {
   return w[0] * v[0] + w[1] * v[1] + w[2] * v[2] + w[3] * v[3];
 }
 
-// The sea-level point of geodetic latitude on the WGS84 ellipsoid: its
-// distance from the axis and from the equator plane, AU.
-void SiteOnEllipsoid(double latitude, double& x, double& z) {
+// The site's point on (or above) the WGS84 ellipsoid: its distance from the
+// axis and from the equator plane, AU.
+void SiteOnEllipsoid(const GeoSite& site, double& x, double& z) {
   double p[3];
-  eraGd2gc(ERFA_WGS84, 0.0, latitude, 0.0, p);
+  eraGd2gc(ERFA_WGS84, 0.0, site.latitude, site.height, p);
   x = p[0] / ERFA_DAU;
   z = p[2] / ERFA_DAU;
 }
@@ -64,26 +65,26 @@ double Unwrapped(double a, double b) { return a + events::WrapHourAngle(b - a); 
 
 }  // namespace
 
-PreciseSky::PreciseSky(Body body, const events::Site& site, double nodeSpacing)
+PreciseSky::PreciseSky(Body body, const GeoSite& site, double nodeSpacing)
     : star_(false), body_(body), ra2000_(0.0), dec2000_(0.0), site_(site), siteX_(0.0), siteZ_(0.0),
       spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseNodeSpacing[static_cast<int>(body)]) {
-  SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  SiteOnEllipsoid(site, siteX_, siteZ_);
 }
 
-PreciseSky::PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing)
+PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, double nodeSpacing)
     : star_(true), body_(Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
       siteZ_(0.0), spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseStarNodeSpacing) {
-  SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  SiteOnEllipsoid(site, siteX_, siteZ_);
 }
 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
-  const precise::Instant t = precise::MakeInstant(index * spacing_);
+  const timescale::Instant t = timescale::MakeInstant(index * spacing_);
   Node node;
   node.place = star_ ? precise::StarGeocentric(ra2000_, dec2000_, t) : precise::BodyGeocentric(body_, t);
   node.gast = precise::ApparentSiderealTime(t);
-  node.deltaT = precise::DeltaT(t.jdUtc) / kSecondsPerDay;
+  node.deltaT = timescale::DeltaT(t.jdUtc) / kSecondsPerDay;
   return node;
 }
 
@@ -127,7 +128,7 @@ const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
 precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
   double u = 0.0;
   const Node* n = Nodes(jd, u);
-  const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
+  const double deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n[i].deltaT);
   LagrangeWeights(x, w);

@@ -12,7 +12,7 @@
 // day asked first) and interpolated between them, cubic through the four
 // surrounding nodes (the place against TT, so that a leap second is no jump),
 // right ascension unwrapped, sidereal time as its small departure from
-// uniform rotation. The parallax (WGS84 site at sea level), the horizon and
+// uniform rotation. The parallax (WGS84 site at its height), the horizon and
 // the semidiameter are computed at every instant from the interpolated
 // place, as precise::Topocentric does. Nodes already computed are kept for
 // the next Cover, so consecutive days share them.
@@ -42,11 +42,11 @@ inline constexpr double kPreciseStarNodeSpacing = 2.0;
 
 class PreciseSky final : public events::SkyFunction {
  public:
-  // The Sun, a planet, Pluto or the Moon at a site (WGS84, sea level).
+  // The Sun, a planet, Pluto or the Moon at a site (WGS84, at its height).
   // nodeSpacing (days) 0 takes the table's; others are for measuring.
-  PreciseSky(Body body, const events::Site& site, double nodeSpacing = 0.0);
+  PreciseSky(Body body, const GeoSite& site, double nodeSpacing = 0.0);
   // A catalogue place of J2000.0 (ICRS, radians) at a site.
-  PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing = 0.0);
+  PreciseSky(double ra2000, double dec2000, const GeoSite& site, double nodeSpacing = 0.0);
 
   // Computes the nodes [fromJd, toJd] needs, keeping those already known;
   // the model's status if any of them is outside its years.
@@ -70,7 +70,7 @@ class PreciseSky final : public events::SkyFunction {
   bool star_;
   Body body_;
   double ra2000_, dec2000_;
-  events::Site site_;
+  GeoSite site_;
   double siteX_, siteZ_;  // site's distance from the axis and the equator, AU
   double spacing_;
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/time/julian_day.h"
+
 namespace skycalc {
 
 bool operator==(const CalendarDate& a, const CalendarDate& b) {
@@ -37,5 +39,31 @@ CalendarDate DateOfDayNumber(std::int64_t jdn) {
 }
 
 CalendarDate DateOfJd(double jd) { return DateOfDayNumber(static_cast<std::int64_t>(std::floor(jd + 0.5))); }
+
+std::int64_t DayNumberOfDate(std::int32_t year, int month, int day) {
+  // CalendarToJD gives 0h of the day, exactly (whole numbers well inside a double).
+  return std::lround(CalendarToJD(year, month, day) + 0.5);
+}
+
+CalendarDate ActualDate(std::int32_t year, int month, int day) {
+  return DateOfDayNumber(DayNumberOfDate(year, month, day));
+}
+
+bool IsLeapYear(std::int32_t year) {
+  if (year <= 1582) return year % 4 == 0;  // % keeps the sign; 0 is still 0 for -4, -8, ...
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(std::int32_t year, int month) {
+  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kDays[(month - 1) % 12];
+}
+
+int Weekday(std::int64_t jdn) { return static_cast<int>(((jdn + 1) % 7 + 7) % 7); }
+
+std::int64_t LocalDayNumber(double jdUtc, int zoneMinutes) {
+  return static_cast<std::int64_t>(std::floor(jdUtc + zoneMinutes / 1440.0 + 0.5));
+}
 
 }  // namespace skycalc

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_settings_store.h"
+#include "store/qt_settings_store.h"
 #include "app/sky_calc_window.h"
 #include "tests/support/fixed_clock.h"
 

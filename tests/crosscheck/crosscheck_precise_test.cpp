@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 #include "catalog/catalog.h"
 #include "tests/crosscheck/crosscheck_util.h"
 
@@ -51,7 +52,7 @@ TEST(CrossCheckPrecise, DeltaTAtPublishedValues) {
   for (const auto& c : cases) {
     double jd0 = 0.0, jd1 = 0.0;
     eraCal2jd(c.year, 1, 1, &jd0, &jd1);
-    const double deltaT = precise::DeltaT(jd0 + jd1);
+    const double deltaT = timescale::DeltaT(jd0 + jd1);
     std::printf("[measured] DeltaT %d: %9.3f s, published %9.3f s\n", c.year, deltaT, c.published);
     EXPECT_NEAR(deltaT, c.published, c.bound) << c.year;
   }
@@ -68,7 +69,7 @@ TEST(CrossCheckPrecise, LightTimeIsDistanceOverC) {
   for (Body body : {Body::kMercury, Body::kVenus, Body::kMars, Body::kJupiter, Body::kSaturn, Body::kUranus,
                     Body::kNeptune, Body::kMoon}) {
     for (int i = 0; i < 100; ++i) {
-      const precise::Instant t = precise::MakeInstant(kFirstJd + rng.Unit() * (kLastJd - kFirstJd));
+      const timescale::Instant t = timescale::MakeInstant(kFirstJd + rng.Unit() * (kLastJd - kFirstJd));
       precise::AstrometricPlace place = precise::BodyAstrometric(body, t);
       const double distance = eraPm(place.position);
       worstRelative = std::fmax(worstRelative, std::fabs(distance * ERFA_AULT / ERFA_DAYSEC / place.lightTime - 1.0));
@@ -107,8 +108,8 @@ TEST(CrossCheckPrecise, StarsMatchErfaPipeline) {
     const double ra0 = star.ra * ERFA_DD2R, dec0 = star.dec * ERFA_DD2R;
     for (int i = 0; i < 20; ++i) {
       const double jd = 2442413.5 + rng.Unit() * 36524.0;
-      const precise::Observer site{(rng.Unit() * 2.0 - 1.0) * ERFA_DPI, (rng.Unit() * 2.0 - 1.0) * 1.2};
-      const precise::Instant t = precise::MakeInstant(jd);
+      const GeoSite site{(rng.Unit() * 2.0 - 1.0) * ERFA_DPI, (rng.Unit() * 2.0 - 1.0) * 1.2};
+      const timescale::Instant t = timescale::MakeInstant(jd);
       const precise::GeocentricApparent geo = precise::StarGeocentric(ra0, dec0, t);
       double ri = 0.0, di = 0.0, eo = 0.0, aob = 0.0, zob = 0.0, hob = 0.0, dob = 0.0, rob = 0.0;
       eraAtci13(ra0, dec0, 0.0, 0.0, 0.0, 0.0, t.jdTt, 0.0, &ri, &di, &eo);
@@ -166,7 +167,7 @@ TEST(CrossCheckPrecise, PlanetsMatchLibnova) {
     TestRandom rng(300 + static_cast<int>(c.body));
     double worst = 0.0;
     for (int i = 0; i < 300; ++i) {
-      const precise::Instant t = precise::MakeInstant(kFirstJd + rng.Unit() * (kLastJd - kFirstJd));
+      const timescale::Instant t = timescale::MakeInstant(kFirstJd + rng.Unit() * (kLastJd - kFirstJd));
       precise::AstrometricPlace place = precise::BodyAstrometric(c.body, t);
       double ra = 0.0, dec = 0.0;
       eraC2s(place.position, &ra, &dec);
@@ -194,7 +195,7 @@ TEST(CrossCheckPrecise, PlanetsMatchErfaAstrometricChain) {
   for (Body body : {Body::kMercury, Body::kVenus, Body::kMars, Body::kJupiter, Body::kSaturn, Body::kUranus,
                     Body::kNeptune}) {
     for (int i = 0; i < 60; ++i) {
-      const precise::Instant t = precise::MakeInstant(2442413.5 + rng.Unit() * 36524.0);
+      const timescale::Instant t = timescale::MakeInstant(2442413.5 + rng.Unit() * 36524.0);
       const precise::AstrometricPlace astrometric = precise::BodyAstrometric(body, t);
       const precise::GeocentricApparent apparent = precise::BodyGeocentric(body, t);
       eraASTROM astrom{};

@@ -36,7 +36,7 @@ TEST(SkyChartStars, AgreeWithAstropyWithinAnArcminute) {
     double v[10];
     char comma = 0;
     for (int i = 0; i < 10; ++i) fields >> v[i] >> comma;
-    const precise::StarField field(v[1], precise::Observer{v[2] * kExactDegToRad, v[3] * kExactDegToRad});
+    const precise::StarField field(v[1], GeoSite{v[2] * kExactDegToRad, v[3] * kExactDegToRad});
     const precise::Horizontal h = field.OfCatalog(v[4], v[5], v[6], v[7]);
     const double error = Separation(h.altitude, h.azimuth, v[8], v[9]);
     worst = std::max(worst, error);

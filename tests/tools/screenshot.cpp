@@ -22,7 +22,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/qt_settings_store.h"
+#include "store/qt_settings_store.h"
 #include "app/sky_calc_app.h"
 #include "app/sky_calc_window.h"
 #include "app/sky_chart_dlg.h"

@@ -14,6 +14,7 @@
 
 #include "astro/almanac/almanac.h"
 #include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::almanac {
 namespace {
@@ -52,7 +53,7 @@ Instants OurInstants(const std::set<int>& years) {
   Instants instants;
   for (const int year : years) {
     for (const Event& e : EventsOfYear(year, 0).events) {
-      const double tt = e.jdUtc + precise::DeltaT(e.jdUtc) / 86400.0;
+      const double tt = e.jdUtc + timescale::DeltaT(e.jdUtc) / 86400.0;
       if (e.kind == EventKind::kSolarTerm) instants[{"solar_term", static_cast<int>(e.longitudeDeg)}].push_back(tt);
       if (e.kind == EventKind::kMoonPhase) instants[{"moon_phase", kPhases.at(e.name)}].push_back(tt);
     }

@@ -14,13 +14,14 @@
 #include "astro/eclipse/eclipse.h"
 #include "astro/precise/precise.h"
 #include "astro/time/julian_day.h"
+#include "astro/time/time_scales.h"
 
 namespace skycalc::eclipse {
 namespace {
 
 constexpr double kDeg = kExactDegToRad;
 constexpr double kMinute = 1.0 / 1440.0;
-const precise::Observer kTokyo{139.7 * kDeg, 35.7 * kDeg};
+const GeoSite kTokyo{139.7 * kDeg, 35.7 * kDeg};
 
 // How far the contacts may stray: 0.1 minute, the office's own rounding
 // (the accurate Moon, ELP/MPP02, keeps every contact inside it).
@@ -28,7 +29,7 @@ constexpr double kContactMinutes = 0.1;
 constexpr double kMagnitudeTolerance = 0.002;
 
 // Eclipses of the local (JST) year at Tokyo.
-std::vector<Eclipse> YearAt(int year, const precise::Observer& site = kTokyo, const Conventions& c = {}) {
+std::vector<Eclipse> YearAt(int year, const GeoSite& site = kTokyo, const Conventions& c = {}) {
   const double jst = 9.0 / 24.0;
   EclipseList list = FindEclipses(CalendarToJD(year, 1, 1) - jst, CalendarToJD(year + 1, 1, 1) - jst, site, c);
   EXPECT_EQ(list.status, precise::Status::kOk);
@@ -182,14 +183,14 @@ TEST(SolarEclipse, LocalCircumstancesAsPyEphemGivesThem) {
     for (std::string cell; std::getline(s, cell, ',');) f.push_back(cell);
     ASSERT_EQ(f.size(), 11u) << line;
     SCOPED_TRACE(f[0]);
-    const precise::Observer site{std::stod(f[1]) * kDeg, std::stod(f[2]) * kDeg};
+    const GeoSite site{std::stod(f[1]) * kDeg, std::stod(f[2]) * kDeg};
     const double maxJd = std::stod(f[5]);
     const EclipseList list = FindEclipses(maxJd - 1.0, maxJd + 1.0, site);
     const Eclipse* e = Nearest(list.eclipses, Kind::kSolar, maxJd);
     ASSERT_NE(e, nullptr);
     EXPECT_TRUE(e->visible);
     // The two time scales differ by a second or two; an instant moves with them.
-    const double slack = std::fabs(precise::DeltaT(maxJd) - std::stod(f[10])) / 60.0;
+    const double slack = std::fabs(timescale::DeltaT(maxJd) - std::stod(f[10])) / 60.0;
     const std::pair<ContactName, int> columns[] = {{ContactName::kC1, 3}, {ContactName::kC2, 4},
                                                    {ContactName::kMax, 5}, {ContactName::kC3, 6},
                                                    {ContactName::kC4, 7}};

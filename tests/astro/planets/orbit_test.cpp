@@ -186,5 +186,19 @@ TEST(SolveKeplerElliptic, MercuryAtJ2000) {
   EXPECT_NEAR(E * kRadToDeg, 175.662492, 5e-7);
 }
 
+// A place is a getter: the model's Locate (const) used to leave the record
+// of its body in orbitTable and its centuries in T, a hidden write that two
+// readers of one model could race on.
+TEST(HeliocentricPosition, LeavesTheOrbitTableAlone) {
+  ComputeBodyElements(5, kJD2000);
+  const OrbitRecord mars = orbitTable[4], earth = orbitTable[3];
+  double p[3];
+  HeliocentricPosition(5, kJD2000 + 4000.0, p);
+  HeliocentricPosition(kEarthBody, kJD2000 + 4000.0, p);
+  EXPECT_EQ(T, 0.0);
+  EXPECT_EQ(orbitTable[4].meanAnomaly, mars.meanAnomaly);
+  EXPECT_EQ(orbitTable[3].meanAnomaly, earth.meanAnomaly);
+}
+
 }  // namespace
 }  // namespace skycalc

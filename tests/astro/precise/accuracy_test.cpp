@@ -98,7 +98,7 @@ TEST_P(AgainstPyEphem, WithinBound) {
   double worstJd = 0.0;
   for (const Row& r : Reference()) {
     if (r.body != c.name) continue;
-    const Observer site{r.longitude * ERFA_DD2R, r.latitude * ERFA_DD2R};
+    const GeoSite site{r.longitude * ERFA_DD2R, r.latitude * ERFA_DD2R};
     const TopocentricPlace p = c.calculatorBody == 0
                                    ? StarPlace(r.ra2000 * ERFA_DD2R, r.dec2000 * ERFA_DD2R, r.jd, site)
                                    : BodyPlace(c.body, r.jd, site);

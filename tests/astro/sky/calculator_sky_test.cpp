@@ -36,7 +36,7 @@ struct Readout {
 constexpr int kSirius = 0;  // a catalogue place among the body numbers
 constexpr double kSiriusRa = 101.287 * kDeg, kSiriusDec = -16.716 * kDeg;
 
-Readout CalculatorReadout(int body, double jd, const Site& site) {
+Readout CalculatorReadout(int body, double jd, const GeoSite& site) {
   const double lst = LocalSiderealTime(jd, site.longitude);
   Place place, north;  // azimuth origin 0 (from the south) and pi (from the north)
   if (body == kSirius) {
@@ -83,7 +83,7 @@ const DayCase kDays[] = {
 // for that origin; at every transit its hour angle is 0 within 1 s.
 TEST(CalculatorSky, EventsAgreeWithTheCalculatorsOwnReadouts) {
   for (const DayCase& c : kDays) {
-    const Site site{c.longitude * kDeg, c.latitude * kDeg};
+    const GeoSite site{c.longitude * kDeg, c.latitude * kDeg};
     const DaySpan span = LocalDay(c.year, c.month, c.day, c.zoneHours, c.zoneMinutes);
     for (int body : {kSirius, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}) {
       SCOPED_TRACE(std::string(c.site) + " body " + std::to_string(body));
@@ -122,7 +122,7 @@ TEST(CalculatorSky, EventsAgreeWithTheCalculatorsOwnReadouts) {
 // A real sunrise a few seconds either side of local midnight: the day it
 // lands on is the one its instant falls in.
 TEST(CalculatorSky, SunriseSecondsFromMidnightLandsOnItsDay) {
-  const Site site{85.32 * kDeg, 27.72 * kDeg};
+  const GeoSite site{85.32 * kDeg, 27.72 * kDeg};
   const DaySpan kathmandu = LocalDay(2023, 12, 22, 5, 45);
   const DayEvents e = FindDayEvents(CalculatorBodySky(kSunBody, site), kathmandu.startJd, kathmandu.endJd);
   ASSERT_EQ(e.rises.size(), 1u);
@@ -175,7 +175,7 @@ const GrazingCase kGrazing[] = {
 // nothing else.
 TEST(CalculatorSky, GrazingDaysMatchAFineScan) {
   for (const GrazingCase& c : kGrazing) {
-    const Site site{15.0 * kDeg, c.latitude * kDeg};
+    const GeoSite site{15.0 * kDeg, c.latitude * kDeg};
     const CalculatorBodySky calculator(c.body, site);
     const PreciseSky precise(c.body == kSunBody ? Body::kSun : Body::kMoon, site);
     const SkyFunction& sky = c.precise ? static_cast<const SkyFunction&>(precise) : calculator;

@@ -21,7 +21,7 @@ namespace {
 
 constexpr double kDeg = kExactDegToRad;
 using sky::PreciseSky;
-const Site kTokyo{(139.0 + 44.0 / 60 + 28.8869 / 3600) * kDeg, (35.0 + 39.0 / 60 + 29.1572 / 3600) * kDeg};
+const GeoSite kTokyo{(139.0 + 44.0 / 60 + 28.8869 / 3600) * kDeg, (35.0 + 39.0 / 60 + 29.1572 / 3600) * kDeg};
 
 struct Day {
   std::string rise, set;  // "HH:MM", "" for none
@@ -110,7 +110,7 @@ TEST(JapanConvention, TokyoExtremesOf2024) {
 // Moon. The precise model's times agree with PyEphem's within 1.2 s (bound 5 s); the shown
 // minutes then agree except for a time that close to a half minute (6 of 1,096, bound 12).
 TEST(JapanConvention, AgainstPyEphem) {
-  const std::pair<const char*, Site> sites[] = {
+  const std::pair<const char*, GeoSite> sites[] = {
       {"tokyo", kTokyo}, {"sapporo", {141.3469 * kDeg, 43.0642 * kDeg}}, {"sendai", {140.8719 * kDeg, 38.2688 * kDeg}},
       {"osaka", {135.5200 * kDeg, 34.6863 * kDeg}}, {"fukuoka", {130.4181 * kDeg, 33.6064 * kDeg}},
       {"kagoshima", {130.5581 * kDeg, 31.5602 * kDeg}}, {"naha", {127.6811 * kDeg, 26.2124 * kDeg}}};
@@ -122,7 +122,7 @@ TEST(JapanConvention, AgainstPyEphem) {
     std::istringstream f(line);
     std::string site, date, body, rise, set;
     for (std::string* cell : {&site, &date, &body, &rise, &set}) std::getline(f, *cell, ',');
-    const Site* where = nullptr;
+    const GeoSite* where = nullptr;
     for (const auto& s : sites) where = site == s.first ? &s.second : where;
     ASSERT_NE(where, nullptr) << site;
     const PreciseSky sky(body == "sun" ? Body::kSun : Body::kMoon, *where);

@@ -116,7 +116,7 @@ TEST(SkyModels, DayTableIsTheSearchAtTheModelsOwnSite) {
     double factor;
   } const cases[] = {{&CalculatorModel(), kDegToRad}, {&PreciseModel(), kExactDegToRad}};
   for (const Case& c : cases) {
-    const events::Site radians{site.longitude * c.factor, site.latitude * c.factor};
+    const GeoSite radians{site.longitude * c.factor, site.latitude * c.factor};
     const std::unique_ptr<events::SkyFunction> direct =
         c.model->IsPrecise() ? std::unique_ptr<events::SkyFunction>(new PreciseSky(Body::kMoon, radians))
                              : std::unique_ptr<events::SkyFunction>(new CalculatorBodySky(kMoonBody, radians));

@@ -14,6 +14,7 @@
 
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
+#include "astro/time/time_scales.h"
 #include "events_test_util.h"
 
 #ifndef SKYCALC_EVENTS_REFERENCE
@@ -53,15 +54,15 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
     for (double epoch : {2086350.0, 2305448.0, 2451545.0, 2460000.0, 2816740.0}) {
       if (c.body == Body::kPluto && !c.star && (epoch < 2409000.0 || epoch > 2488000.0)) epoch = 2415020.0;
       for (double latitude : {0.0, 48.0, -69.9}) {
-        const Site site{(unit(rng) * 360.0 - 180.0) * kDeg, latitude * kDeg};
-        const precise::Observer observer{site.longitude, site.latitude};
+        const GeoSite site{(unit(rng) * 360.0 - 180.0) * kDeg, latitude * kDeg};
+        const GeoSite observer{site.longitude, site.latitude};
         const PreciseSky sky = c.star ? PreciseSky(kSiriusRa, kSiriusDec, site) : PreciseSky(c.body, site);
         for (int i = 0; i < 12; ++i) {
           const double jd = epoch - 30.0 + unit(rng) * 60.0;
           const precise::TopocentricPlace exact = c.star ? precise::StarPlace(kSiriusRa, kSiriusDec, jd, observer)
                                                          : precise::BodyPlace(c.body, jd, observer);
           // Within 3 degrees of the Sun the light deflection is beyond any spacing.
-          const precise::GeocentricApparent sun = precise::BodyGeocentric(Body::kSun, precise::MakeInstant(jd));
+          const precise::GeocentricApparent sun = precise::BodyGeocentric(Body::kSun, timescale::MakeInstant(jd));
           const double elongation = std::acos(std::sin(sun.declination) * std::sin(exact.declination) +
                                               std::cos(sun.declination) * std::cos(exact.declination) *
                                                   std::cos(sun.rightAscension - exact.rightAscension));
@@ -81,7 +82,7 @@ TEST(PreciseSky, InterpolationStaysWithinHundredthsOfAnArcsecond) {
 // Regression: interpolating the place against UTC smoothed the 1 s jump of
 // TT at a leap second over the nodes around it, half an arcsecond for the Moon.
 TEST(PreciseSky, MoonAcrossALeapSecondStaysExact) {
-  const Site site{0.2, 0.6};
+  const GeoSite site{0.2, 0.6};
   const PreciseSky sky(Body::kMoon, site);
   for (double jd = 2457754.5 - 0.3; jd < 2457754.5 + 0.3; jd += 0.0071) {  // 2017 January 1, 0h UTC
     EXPECT_NEAR(sky.At(jd).altitude, precise::BodyPlace(Body::kMoon, jd, {site.longitude, site.latitude}).altitude,
@@ -93,7 +94,7 @@ TEST(PreciseSky, MoonAcrossALeapSecondStaysExact) {
 // left behind; now the grid is fixed, so a day's events do not depend on the
 // days asked before it.
 TEST(PreciseSky, EventsDoNotDependOnTheDaysAskedBefore) {
-  const Site site{18.96 * kDeg, 69.65 * kDeg};
+  const GeoSite site{18.96 * kDeg, 69.65 * kDeg};
   const DaySpan day = LocalDay(2025, 5, 18, 1, 0);
   for (Body body : {Body::kSun, Body::kMoon}) {
     const DayEvents fresh = FindDayEvents(PreciseSky(body, site), day.startJd, day.endJd);
@@ -120,7 +121,7 @@ const YearsCase kYears[] = {
 };
 
 TEST(PreciseSky, OutsideTheModelsYearsGivesItsStatusAndNoEvents) {
-  const Site site{0.0, 45.0 * kDeg};
+  const GeoSite site{0.0, 45.0 * kDeg};
   for (const YearsCase& c : kYears) {
     const DaySpan day = LocalDay(c.year, 6, 1, 0, 0);
     const DayEvents e = FindDayEvents(PreciseSky(c.body, site), day.startJd, day.endJd);
@@ -180,7 +181,7 @@ double Tolerance(const SkyFunction& sky, double jd, int column) {
 TEST(PreciseSky, AgreesWithPyEphemOnEveryDay) {
   std::ifstream file(SKYCALC_EVENTS_REFERENCE);
   ASSERT_TRUE(file) << SKYCALC_EVENTS_REFERENCE;
-  std::map<std::string, std::pair<Site, std::pair<int, int>>> sites;  // site, zone hours and minutes
+  std::map<std::string, std::pair<GeoSite, std::pair<int, int>>> sites;  // site, zone hours and minutes
   std::map<std::string, std::pair<double, double>> stars;
   std::map<std::string, Agreement> agreement;
   static const char* const kColumns[] = {"rise", "set", "transit", "dawn6", "dusk6",

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/precise/precise.h"
+#include "astro/time/time_scales.h"
 
-namespace skycalc::precise {
+namespace skycalc::timescale {
 
 namespace {
 
@@ -141,4 +141,4 @@ Instant InstantOfTt(double jdTt) {
   return Instant{jdUtc, jdTt};
 }
 
-}  // namespace skycalc::precise
+}  // namespace skycalc::timescale

@@ -1,4 +1,4 @@
-#include "app/qt_settings_store.h"
+#include "store/qt_settings_store.h"
 
 #include <sys/stat.h>
 
