@@ -29,8 +29,8 @@ spectral type, V times 100, the two proper motions in radians a year). Each
 chart star takes the catalogue star within 30" of its place (both of
 J2000.0 at epoch 2000) that is closest by distance in arcseconds plus ten
 times the difference in V (so a double star's brighter component); every
-chart star has one, the farthest 16" away (61 Cyg, whose catalogue place is
-of an older epoch).
+chart star has one, all but six within 8" (fast or double stars such as
+61 Cyg, up to 16").
 """
 import json
 import math
