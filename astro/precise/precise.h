@@ -42,9 +42,10 @@ using timescale::Instant;
 void EarthHeliocentric(double jdTt, double pv[2][3]);
 
 // A planet's heliocentric position (AU) and velocity (AU/day), axes as the
-// Earth's, at the TT Julian Day jdTt, from VSOP87 cut per planet (planets.cpp
-// gives each cut): each cut moves the geocentric direction by at most 3.5"
-// from the full theory's from 1900 to 2100 and 5.6" from 1000 to 3000.
+// Earth's, at the TT Julian Day jdTt, from VSOP87 cut per planet
+// (planets_series.cpp, written by scripts/make_precise_planets.py, gives each
+// cut): each cut moves the geocentric direction by at most 3.5" from the
+// full theory's from 1900 to 2100 and 5.6" from 1000 to 3000.
 // body is one of kMercury to kNeptune; for any other body every number is NaN.
 void PlanetHeliocentric(Body body, double jdTt, double pv[2][3]);
 

@@ -27,8 +27,11 @@ class StarField {
   // A catalogue place of J2000.0 (ICRS, degrees) at epoch 2000, carried by
   // its proper motion (mas a year: in right ascension times cos(declination),
   // and in declination) to the instant, apparent there. The motion is taken
-  // along the tangent plane: over a thousand years that is within 0.1" of
-  // the rigorous space motion for every star brighter than 5.5.
+  // along the tangent plane, as a distant star's uniform space motion.
+  // Parallax and radial velocity are left out (the chart's catalogue has
+  // neither): the fastest near stars then stand up to 1" (61 Cyg; alpha Cen
+  // 0.6") from their full space motion in 1900 and 2100, and up to 1.7'
+  // (alpha Cen 1.0') a thousand years from 2000.
   Horizontal OfCatalog(double ra2000, double dec2000, double properMotionRa = 0.0,
                        double properMotionDec = 0.0) const;
   // A direction of the true equator and equinox of date (radians), as it is.

@@ -4,7 +4,8 @@
 #include <vector>
 
 // The VSOP87 series of the Earth and the planets, as written out in earth.cpp
-// and planets.cpp, and the one evaluator they share; not for callers.
+// and planets_series.cpp (scripts/make_precise_planets.py), and the one
+// evaluator they share; not for callers.
 namespace skycalc::precise::detail {
 
 // One term A cos(B + C t), t in Julian millennia of TT from J2000.0.
@@ -33,6 +34,10 @@ struct VsopBody {
   VsopSeries latitude[kVsopPowers];
   VsopSeries radius[kVsopPowers];
 };
+
+// The precise model's cut series of a planet: index 0 Mercury, 1 Venus,
+// 2 Mars, 3 Jupiter, 4 Saturn, 5 Uranus, 6 Neptune.
+const VsopBody& CutPlanet(int index);
 
 // A body's series regrouped by frequency. A cut series still repeats a
 // frequency across coordinates and powers (Saturn: 278 terms, 90
