@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/time/julian_day.h"
+
 namespace skycalc {
 
 bool operator==(const CalendarDate& a, const CalendarDate& b) {
@@ -37,5 +39,11 @@ CalendarDate DateOfDayNumber(std::int64_t jdn) {
 }
 
 CalendarDate DateOfJd(double jd) { return DateOfDayNumber(static_cast<std::int64_t>(std::floor(jd + 0.5))); }
+
+int Weekday(const CalendarDate& date) {
+  // The civil day number of the date's 0h (x.5), whose day 0 was a Monday.
+  const auto jdn = static_cast<std::int64_t>(std::floor(CalendarToJD(date.year, date.month, date.day) + 0.5));
+  return static_cast<int>(((jdn + 1) % 7 + 7) % 7);
+}
 
 }  // namespace skycalc

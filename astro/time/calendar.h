@@ -26,4 +26,11 @@ CalendarDate DateOfDayNumber(std::int64_t jdn);
 // Any finite jd of the years -200000..200000.
 CalendarDate DateOfJd(double jd);
 
+// The day of the week of date: 0 Sunday, 1 Monday, ... 6 Saturday. The week
+// runs on without a break across the 1582 reform (Thursday 1582-10-04 is
+// followed by Friday 1582-10-15). Any date of the years -200000..200000.
+// Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), ch. 7: the
+//   weekday is (JD + 1.5) mod 7 of the date's 0h.
+int Weekday(const CalendarDate& date);
+
 }  // namespace skycalc
