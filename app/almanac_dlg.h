@@ -33,13 +33,14 @@ class CMonthGridView : public QWidget {
   // The colour of the day's number: red on Sundays and holidays, blue on
   // Saturdays, else the text colour.
   QColor DayColour(int day) const;
+  // The cell of day of month as painted (its Moon icon the list drawn); nullptr for a day the month lacks.
+  const AlmanacCell* CellOf(int day) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor ColourOf(AlmanacDayColour colour) const;
-  const AlmanacCell* CellOf(int day) const;
   AlmanacBox m_box;
 };
 
