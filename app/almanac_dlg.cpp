@@ -63,13 +63,13 @@ void CMonthGridView::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(font());
   const int line = metrics.height();
   const int header = line + 4;
-  constexpr int kWeeks = kAlmanacCells / kAlmanacWeekdays;
+  constexpr int kWeeks = kAlmanacCells / kAlmanacWeekLength;
   const double w = (width() - 1) / 7.0, h = (height() - 1 - header) / static_cast<double>(kWeeks);
   const QColor grey(0xa0, 0xa0, 0xa0);
 
   painter.fillRect(QRectF(0, 0, width(), height()), Qt::white);
   painter.fillRect(QRectF(0, 0, width(), header), QColor(0xe8, 0xe8, 0xe8));
-  for (int d = 0; d < kAlmanacWeekdays; ++d) {
+  for (int d = 0; d < kAlmanacWeekLength; ++d) {
     painter.setPen(ColourOf(m_box.headColours[d]));
     painter.drawText(QRectF(d * w, 0, w, header), Qt::AlignCenter, Utf8(m_box.heads[d]));
   }

@@ -16,7 +16,7 @@ namespace skycalc {
 
 // The 暦 box's calendar (AlmanacBox): a row of weekday heads over six weeks
 // of cells; each day's cell holds its number (in its colour class) with its
-// 六曜, the Moon icon, the age, the 旧暦 date, the holiday in red and the
+// 六曜, the Moon icon, the age, the lunisolar date, the holiday in red and the
 // day's events, wrapped.
 class CMonthGridView : public QWidget {
   Q_OBJECT
@@ -26,9 +26,9 @@ class CMonthGridView : public QWidget {
 
   // Shows the heads and cells of box.
   void SetBox(const AlmanacBox& box);
-  // The texts of the cell of day of month: "20", "1.3" (the age), "旧2/2",
-  // "大安", then each event's name, then the holiday's name; empty for a day
-  // the month lacks.
+  // The texts of the cell of day of month: its number, age, lunisolar date
+  // and 六曜 (AlmanacCell), then each event's name, then the holiday's name;
+  // empty for a day the month lacks.
   QStringList CellTexts(int day) const;
   // The colour of the day's number: red on Sundays and holidays, blue on
   // Saturdays, else the text colour.

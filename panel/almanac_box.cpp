@@ -12,7 +12,7 @@ namespace skycalc {
 
 namespace {
 
-const char* const kWeekdayHeads[kAlmanacWeekdays] = {"日", "月", "火", "水", "木", "金", "土"};
+const char* const kWeekdayHeads[kAlmanacWeekLength] = {"日", "月", "火", "水", "木", "金", "土"};
 
 // The icon's colours: the disc, its rim and the lit part.
 constexpr Rgba kMoonDisc{0x48, 0x48, 0x50, 255};
@@ -104,7 +104,7 @@ AlmanacBox MakeAlmanacBox(const almanac::MonthGrid& grid, const PhenomenaListRes
   box.nextEnabled = index + 1 <= almanac::kLastYear * 12 + 11;
   MonthOfIndex(index - 1, box.previousYear, box.previousMonth);
   MonthOfIndex(index + 1, box.nextYear, box.nextMonth);
-  for (int d = 0; d < kAlmanacWeekdays; ++d) {
+  for (int d = 0; d < kAlmanacWeekLength; ++d) {
     box.heads[d] = kWeekdayHeads[d];
     box.headColours[d] = ColourOfWeekday(d);
   }
@@ -174,7 +174,7 @@ std::string AlmanacBoxJson(const AlmanacBox& box) {
   step("previous", box.previousEnabled, box.previousYear, box.previousMonth);
   step("next", box.nextEnabled, box.nextYear, box.nextMonth);
   out += ",\"heads\":[";
-  for (int d = 0; d < kAlmanacWeekdays; ++d) {
+  for (int d = 0; d < kAlmanacWeekLength; ++d) {
     out += d ? ",{\"text\":" : "{\"text\":";
     AppendJsonText(out, box.heads[d]);
     out += ",\"colour\":\"" + std::string(ColourKey(box.headColours[d])) + "\"}";

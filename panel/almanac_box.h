@@ -19,7 +19,7 @@ namespace skycalc {
 // and holidays, blue for Saturdays, else the text colour.
 enum class AlmanacDayColour { kPlain, kSaturday, kSunday };
 
-inline constexpr int kAlmanacWeekdays = 7;
+inline constexpr int kAlmanacWeekLength = 7;
 inline constexpr int kAlmanacCells = 42;       // six weeks
 inline constexpr int kAlmanacEventColumns = 3;
 // The Moon icon's box (MoonIcon), square, in its own units.
@@ -49,8 +49,8 @@ struct AlmanacBox {
   int previousYear = 0, previousMonth = 0;
   bool nextEnabled = false;       // 翌月
   int nextYear = 0, nextMonth = 0;
-  std::array<std::string, kAlmanacWeekdays> heads;  // "日" ... "土"
-  std::array<AlmanacDayColour, kAlmanacWeekdays> headColours{};
+  std::array<std::string, kAlmanacWeekLength> heads;  // "日" ... "土"
+  std::array<AlmanacDayColour, kAlmanacWeekLength> headColours{};
   std::array<AlmanacCell, kAlmanacCells> cells;
   // The month's events, "20日 春分 23:46" or "17日 彼岸の入り", one a line,
   // column by column, as many in each as the longest needs.

@@ -38,7 +38,7 @@ std::string AlmanacMonth(skycalc::CAlmanacDlg& box) {
   const auto enabled = [&](const char* name) { return box.findChild<QPushButton*>(name)->isEnabled() ? "true" : "false"; };
   std::string out = "{\"title\":" + Label(box, "IDC_ALMANAC_MONTH") + ",\"previous\":" + enabled("IDC_ALMANAC_PREVIOUS") +
                     ",\"next\":" + enabled("IDC_ALMANAC_NEXT") + ",\"heads\":[";
-  for (int d = 0; d < skycalc::kAlmanacWeekdays; ++d)
+  for (int d = 0; d < skycalc::kAlmanacWeekLength; ++d)
     out += (d ? "," : "") + Json(QString::fromStdString(box.Box().heads[d]));
   out += "],\"cells\":[";
   for (int day = 1; const skycalc::AlmanacCell* cell = view->CellOf(day); ++day) {
