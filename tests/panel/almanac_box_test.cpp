@@ -81,23 +81,6 @@ TEST(AlmanacBoxPublished, MonthsWithTheirLeapMonths) {
   }
 }
 
-// The box's steps end with the almanac's years: 前月 of 1000-01 and 翌月 of
-// 2999-12 are disabled, and December steps into January.
-TEST(AlmanacBoxSteps, YearsEndsAndTheTurnOfTheYear) {
-  struct {
-    int year, month;
-    bool previous, next;
-    int nextYear, nextMonth;
-  } cases[] = {{1000, 1, false, true, 1000, 2}, {2999, 12, true, false, 3000, 1}, {2033, 12, true, true, 2034, 1}};
-  for (const auto& c : cases) {
-    const AlmanacBox box = AlmanacBoxMaker(9, 0).Month(c.year, c.month);
-    EXPECT_EQ(box.previousEnabled, c.previous) << c.year;
-    EXPECT_EQ(box.nextEnabled, c.next) << c.year;
-    EXPECT_EQ(box.nextYear * 100 + box.nextMonth, c.nextYear * 100 + c.nextMonth) << c.year;
-  }
-  EXPECT_STREQ(AlmanacBoxMaker(9, 0).Month(999, 12).refusal, almanac::kYearsMessage);
-}
-
 // The Moon of a day whose noon age lies between half the almanac's synodic
 // month (29.530588861 / 2 = 14.76529443 d) and half the rounded 29.530589
 // (14.7652945 d) has passed full: it wanes. The box cut it at the rounded
