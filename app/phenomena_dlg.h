@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "panel/phenomena_list.h"
+#include "panel/phenomena_box.h"
 
 class QCheckBox;
 class QLabel;
@@ -32,14 +32,13 @@ class CPhenomenaDlg : public QDialog {
   QTableWidget* Table() const { return m_table; }
 
  private:
-  // Shows list, the 天象 of year, with the groups ticked; enables the steps within the years.
-  void ShowYear(const PhenomenaListResult& list, std::int32_t year);
-  // Moves years (-1 or +1) from the year shown.
-  void Step(int years);
+  // Shows box, with the groups ticked.
+  void ShowYear(PhenomenaBox box);
+  // Shows the year a step leads to.
+  void Step(const BoxStep& step);
   unsigned TickedGroups() const;
 
-  PhenomenaListResult m_list;
-  std::int32_t m_year;
+  PhenomenaBox m_box;
   int m_zoneMinutes, m_zoneHour, m_zoneMinute;
   QLabel* m_title;
   QPushButton* m_previous;

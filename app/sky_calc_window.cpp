@@ -28,6 +28,7 @@
 #include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
+#include "panel/box_menu.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
 #include "panel/model_messages.h"
@@ -117,13 +118,6 @@ const char kWhiteButtonStyle[] =
     "QPushButton { background-color: white; border: 1px solid #a0a0a0; border-radius: 2px; }"
     "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
 
-const char kAboutItem[] = "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(&A)...";
-const char kRiseSetItem[] = "出没時刻(&R)...";
-const char kAlmanacItem[] = "暦(&K)...";
-const char kPhenomenaItem[] = "天象(&T)...";  // P is 高精度計算's
-const char kEclipseItem[] = "日食・月食(&E)...";
-const char kChartItem[] = "星図(&M)...";
-const char kPreciseItem[] = "高精度計算(&P)";
 
 }  // namespace
 
@@ -331,18 +325,25 @@ void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
 
 QMenu* CSkyCalcWindow::CreateContextMenu() {
   auto* menu = new QMenu(this);
-  menu->addAction(QString::fromUtf8(kRiseSetItem), this, &CSkyCalcWindow::ShowRiseSet);
-  menu->addAction(QString::fromUtf8(kAlmanacItem), this, &CSkyCalcWindow::ShowAlmanac);
-  menu->addAction(QString::fromUtf8(kPhenomenaItem), this, &CSkyCalcWindow::ShowPhenomena);
-  menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
-  menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
-  menu->addSeparator();
-  QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
-  precise->setCheckable(true);
-  precise->setChecked(m_dlg.IsPreciseModel());
-  connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
-  menu->addSeparator();
-  menu->addAction(QString::fromUtf8(kAboutItem), this, &CSkyCalcWindow::ShowAbout);
+  for (const MenuEntry& entry : kMenuEntries) {
+    const QString caption = QString::fromStdString(MenuCaption(entry));
+    switch (entry.action) {
+      case MenuAction::kSeparator: menu->addSeparator(); break;
+      case MenuAction::kRiseSet: menu->addAction(caption, this, &CSkyCalcWindow::ShowRiseSet); break;
+      case MenuAction::kAlmanac: menu->addAction(caption, this, &CSkyCalcWindow::ShowAlmanac); break;
+      case MenuAction::kPhenomena: menu->addAction(caption, this, &CSkyCalcWindow::ShowPhenomena); break;
+      case MenuAction::kEclipses: menu->addAction(caption, this, &CSkyCalcWindow::ShowEclipses); break;
+      case MenuAction::kChart: menu->addAction(caption, this, &CSkyCalcWindow::ShowChart); break;
+      case MenuAction::kAbout: menu->addAction(caption, this, &CSkyCalcWindow::ShowAbout); break;
+      case MenuAction::kPrecise: {
+        QAction* precise = menu->addAction(caption);
+        precise->setCheckable(true);
+        precise->setChecked(m_dlg.IsPreciseModel());
+        connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
+        break;
+      }
+    }
+  }
   return menu;
 }
 

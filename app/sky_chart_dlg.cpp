@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/display_list_painter.h"
+#include "panel/chart_box.h"
 #include "panel/sky_calc_dlg.h"
 #include "panel/svg_writer.h"
 
@@ -21,29 +22,6 @@ namespace skycalc {
 namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
-
-// A click lands on an object within this many box units of its place (a
-// chart is 800 units wide at its default size, so about a name's height).
-constexpr double kClickReach = 12.0;
-// A press that moves less than this (pixels) is a click, not a drag.
-constexpr double kDragThreshold = 4.0;
-
-// The time steps, in minutes, with their buttons' texts.
-struct TimeStep {
-  const char* text;
-  int minutes;
-};
-constexpr TimeStep kTimeSteps[] = {{"−1日", -1440}, {"−1時間", -60}, {"−10分", -10},
-                                   {"+10分", 10},   {"+1時間", 60},  {"+1日", 1440}};
-
-// The directions the chart can be held facing (the one at the bottom).
-struct Facing {
-  const char* text;
-  double azimuth;
-};
-constexpr Facing kFacings[] = {{"北", 0.0},   {"北東", 45.0}, {"東", 90.0},  {"南東", 135.0},
-                               {"南", 180.0}, {"南西", 225.0}, {"西", 270.0}, {"北西", 315.0}};
-constexpr int kSouthFacing = 4;
 
 }  // namespace
 
@@ -82,7 +60,7 @@ void CSkyChartView::mousePressEvent(QMouseEvent* event) {
 
 void CSkyChartView::mouseMoveEvent(QMouseEvent* event) {
   if (!m_dragging) return;
-  if (!m_moved && QLineF(m_pressAt, event->position()).length() < kDragThreshold) return;
+  if (!m_moved && QLineF(m_pressAt, event->position()).length() < kChartDragThreshold) return;
   m_moved = true;
   const double angle = AngleAt(event->position());
   double turn = angle - m_lastAngle;
@@ -97,7 +75,7 @@ void CSkyChartView::mouseReleaseEvent(QMouseEvent* event) {
   m_dragging = false;
   if (m_moved) return;
   const QPointF box = BoxPoint(event->position());
-  const int object = ChosenObjectAt(m_chart.list, box.x(), box.y(), kClickReach * m_chart.list.width / 800.0);
+  const int object = ChosenObjectAt(m_chart.list, box.x(), box.y(), kChartClickReach * m_chart.list.width / kChartUnitsWide);
   if (object >= 0) emit ObjectClicked(object);
 }
 
@@ -105,7 +83,7 @@ bool CSkyChartView::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const QPointF box = BoxPoint(help->pos());
-    const int object = ChosenObjectAt(m_chart.list, box.x(), box.y(), kClickReach * m_chart.list.width / 800.0);
+    const int object = ChosenObjectAt(m_chart.list, box.x(), box.y(), kChartClickReach * m_chart.list.width / kChartUnitsWide);
     if (object >= 0) {
       QToolTip::showText(help->globalPos(), QString::fromStdString(ObjectTitle(m_chart.list.objects[object])), this);
     } else {
@@ -119,19 +97,20 @@ bool CSkyChartView::event(QEvent* event) {
 CSkyChartDlg::CSkyChartDlg(const CSkyCalcDlg& calculator, ChartData data, std::function<void(int, int)> choose,
                            QWidget* parent)
     : QDialog(parent), m_calculator(calculator), m_data(std::move(data)), m_choose(std::move(choose)) {
-  setWindowTitle(Utf8("星図"));
+  const ChartBoxTexts& texts = kChartBoxTexts;
+  setWindowTitle(Utf8(texts.caption));
   setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
 
   auto* timeRow = new QHBoxLayout;
-  for (const TimeStep& step : kTimeSteps) {
+  for (const ChartTimeStep& step : kChartTimeSteps) {
     auto* button = new QPushButton(Utf8(step.text), this);
     button->setAutoDefault(false);
     const int minutes = step.minutes;
     connect(button, &QPushButton::clicked, this, [this, minutes] { Step(minutes); });
     timeRow->addWidget(button);
   }
-  auto* reset = new QPushButton(Utf8("現在の設定に戻す"), this);
+  auto* reset = new QPushButton(Utf8(texts.reset), this);
   reset->setAutoDefault(false);
   connect(reset, &QPushButton::clicked, this, [this] { Step(-m_options.offsetMinutes); });
   timeRow->addWidget(reset);
@@ -139,27 +118,27 @@ CSkyChartDlg::CSkyChartDlg(const CSkyCalcDlg& calculator, ChartData data, std::f
   layout->addLayout(timeRow);
 
   auto* viewRow = new QHBoxLayout;
-  viewRow->addWidget(new QLabel(Utf8("下にする方位:"), this));
+  viewRow->addWidget(new QLabel(Utf8(texts.facingLabel), this));
   m_facing = new QComboBox(this);
-  for (const Facing& f : kFacings) m_facing->addItem(Utf8(f.text));
-  m_facing->setCurrentIndex(kSouthFacing);
-  connect(m_facing, &QComboBox::activated, this, [this](int index) { SetFacing(kFacings[index].azimuth); });
+  for (const ChartFacing& f : kChartFacings) m_facing->addItem(Utf8(f.text));
+  m_facing->setCurrentIndex(kChartSouthFacing);
+  connect(m_facing, &QComboBox::activated, this, [this](int index) { SetFacing(kChartFacings[index].azimuth); });
   viewRow->addWidget(m_facing);
-  auto* whole = new QPushButton(Utf8("全天(南を下に)"), this);
+  auto* whole = new QPushButton(Utf8(texts.whole), this);
   whole->setAutoDefault(false);
   connect(whole, &QPushButton::clicked, this, [this] {
-    m_facing->setCurrentIndex(kSouthFacing);
-    SetFacing(kFacings[kSouthFacing].azimuth);
+    m_facing->setCurrentIndex(kChartSouthFacing);
+    SetFacing(kChartFacings[kChartSouthFacing].azimuth);
   });
   viewRow->addWidget(whole);
-  auto* ecliptic = new QCheckBox(Utf8("黄道"), this);
+  auto* ecliptic = new QCheckBox(Utf8(texts.ecliptic), this);
   ecliptic->setChecked(m_options.ecliptic);
   connect(ecliptic, &QCheckBox::toggled, this, [this](bool on) {
     m_options.ecliptic = on;
     Refresh();
   });
   viewRow->addWidget(ecliptic);
-  auto* equator = new QCheckBox(Utf8("天の赤道"), this);
+  auto* equator = new QCheckBox(Utf8(texts.equator), this);
   equator->setChecked(m_options.equator);
   connect(equator, &QCheckBox::toggled, this, [this](bool on) {
     m_options.equator = on;

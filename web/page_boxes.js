@@ -100,23 +100,23 @@
   function showPhenomena() {
     const first = logic().UTF8ToString(logic()._skycalc_phenomena(0));
     if (!first) return;  // refused: the logic has shown its message
-    const { dialog, client, ok } = plainBox('天象', 'phenomena', [560, 320], [503, 7, 50, 14]);
+    const data0 = JSON.parse(first);
+    const { dialog, client, ok } = plainBox(data0.caption, 'phenomena', [560, 320], [503, 7, 50, 14]);
     const title = unitLabel(client, 'IDC_PHENOMENA_TITLE', [11, 10, 250, 10]);
-    const stepButton = (name, text, rect, years) => {
-      const button = make('button', 'button control', text);
+    const stepButton = (name, step, rect) => {
+      const button = make('button', 'button control', data0[step].text);
       button.type = 'button';
       button.dataset.name = name;
       place(button, rect);
       button.addEventListener('click', () => {
-        const json = logic().UTF8ToString(logic()._skycalc_phenomena(shown.year + years));
+        const json = logic().UTF8ToString(logic()._skycalc_phenomena(shown[step].year));
         if (json) show(JSON.parse(json));
       });
       client.append(button);
       return button;
     };
-    const previous = stepButton('IDC_PHENOMENA_PREVIOUS', '前年', [395, 7, 50, 14], -1);
-    const next = stepButton('IDC_PHENOMENA_NEXT', '翌年', [449, 7, 50, 14], 1);
-    const data0 = JSON.parse(first);
+    const previous = stepButton('IDC_PHENOMENA_PREVIOUS', 'previous', [395, 7, 50, 14]);
+    const next = stepButton('IDC_PHENOMENA_NEXT', 'next', [449, 7, 50, 14]);
     const boxes = data0.groups.map((group, g) => {
       const label = make('label', 'radio control');
       label.dataset.name = `IDC_PHENOMENA_${group.key.toUpperCase()}`;
@@ -151,8 +151,8 @@
     function show(data) {
       shown = data;
       title.firstChild.textContent = data.title;
-      previous.disabled = !data.previous;
-      next.disabled = !data.next;
+      previous.disabled = !data.previous.enabled;
+      next.disabled = !data.next.enabled;
       fill();
     }
     show(data0);
@@ -216,11 +216,9 @@
   // (mouse, pen or finger) turns the chart about its centre as the window's
   // drag does; a click or tap on a planet, a named star or a constellation
   // name picks it in its list.
-  const CHART_SIZE = 800;  // the display list's box units
-  const CHART_STEPS = [['−1日', -1440], ['−1時間', -60], ['−10分', -10], ['+10分', 10], ['+1時間', 60], ['+1日', 1440]];
-  const CHART_FACINGS = [['北', 0], ['北東', 45], ['東', 90], ['南東', 135], ['南', 180], ['南西', 225], ['西', 270], ['北西', 315]];
-  const CHART_REACH = 12;  // box units a click may land from an object: about a name's height
-  const DRAG_THRESHOLD = 4;  // CSS pixels a press moves before it is a drag, not a click (the window's)
+  // The box's texts, steps, facings and click reach, as the window has them (ChartBoxJson).
+  let chartBox = null;
+  const chartBoxOf = () => chartBox || (chartBox = JSON.parse(logic().UTF8ToString(logic()._skycalc_chart_box())));
 
   // The chart of the stored fields as the logic gives it: {title, centre, list}.
   function chartOf(view, size) {
@@ -229,8 +227,9 @@
   }
 
   function showChart() {
-    const { dialog, client } = modalBox('星図', 'chart');
-    const view = { offset: 0, facing: 180, ecliptic: true, equator: false };
+    const box = chartBoxOf();
+    const { dialog, client } = modalBox(box.caption, 'chart');
+    const view = { offset: 0, ...box.view };
     const button = (label, className, run) => {
       const element = make('button', 'button ' + className, label);
       element.type = 'button';
@@ -246,18 +245,19 @@
       return element;
     };
     const steps = make('div', 'chart-bar');
-    for (const [label, minutes] of CHART_STEPS) steps.append(button(label, 'chart-step', () => { view.offset += minutes; draw(); }));
-    steps.append(button('現在の設定に戻す', 'chart-reset', () => { view.offset = 0; draw(); }));
+    for (const [label, minutes] of box.steps) steps.append(button(label, 'chart-step', () => { view.offset += minutes; draw(); }));
+    steps.append(button(box.reset, 'chart-reset', () => { view.offset = 0; draw(); }));
     const facing = make('select', 'chart-facing');
-    for (const [label, azimuth] of CHART_FACINGS) facing.append(Object.assign(make('option', '', label), { value: azimuth }));
-    facing.value = '180';
+    for (const [label, azimuth] of box.facings) facing.append(Object.assign(make('option', '', label), { value: azimuth }));
+    const south = box.facings[box.southFacing][1];
+    facing.value = String(south);
     facing.addEventListener('change', () => { view.facing = Number(facing.value); draw(); });
     const options = make('div', 'chart-bar');
-    const whole = button('全天(南を下に)', 'chart-whole', () => { facing.value = '180'; view.facing = 180; draw(); });
-    options.append(make('span', '', '下にする方位:'), facing, whole, check('黄道', view.ecliptic, (on) => { view.ecliptic = on; }),
-      check('天の赤道', view.equator, (on) => { view.equator = on; }));
+    const whole = button(box.whole, 'chart-whole', () => { facing.value = String(south); view.facing = south; draw(); });
+    options.append(make('span', '', box.facingLabel), facing, whole, check(box.ecliptic, view.ecliptic, (on) => { view.ecliptic = on; }),
+      check(box.equator, view.equator, (on) => { view.equator = on; }));
     const canvas = make('canvas', 'chart-canvas');
-    const close = button('閉じる', 'chart-close', () => dialog.close());
+    const close = button(box.close, 'chart-close', () => dialog.close());
     options.append(close);
     client.append(steps, options, canvas);
     function draw() {
@@ -265,7 +265,7 @@
       // A new size only when it changes: setting it even to the same clears and reallocates the canvas.
       const pixels = Math.round(side * (window.devicePixelRatio || 1));
       if (canvas.width !== pixels || canvas.height !== pixels) canvas.width = canvas.height = pixels;
-      const chart = chartOf(view, CHART_SIZE);
+      const chart = chartOf(view, box.unitsWide);
       canvas.skycalcChart = chart;
       drawDisplayList(canvas, chart.list);
     }
@@ -295,7 +295,7 @@
     });
     canvas.addEventListener('pointermove', (event) => {
       if (!press || event.pointerId !== press.id) return;
-      if (!press.moved && Math.hypot(event.clientX - press.x, event.clientY - press.y) < DRAG_THRESHOLD) return;
+      if (!press.moved && Math.hypot(event.clientX - press.x, event.clientY - press.y) < box.dragThreshold) return;
       press.moved = true;
       const angle = angleAt(event);
       const turn = ((angle - press.angle + 540) % 360) - 180;
@@ -312,7 +312,7 @@
       if (!clicked) return;
       const [x, y] = boxPoint(event);
       const list = canvas.skycalcChart.list;
-      let best = null, bestDistance = CHART_REACH * list.width / CHART_SIZE;
+      let best = null, bestDistance = box.reach * list.width / box.unitsWide;
       for (const o of list.objects) {
         const d = Math.hypot(o.x - x, o.y - y);
         if (o.listId && d <= bestDistance) { best = o; bestDistance = d; }
@@ -334,35 +334,35 @@
     const element = make('div', 'menu');
     element.setAttribute('role', 'menu');
     element.hidden = true;
-    const items = [
-      { label: '出没時刻', key: 'R', suffix: '...', run: showRiseSet },
-      { label: '暦', key: 'K', suffix: '...', run: showAlmanac },
-      { label: '天象', key: 'T', suffix: '...', run: showPhenomena },
-      { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
-      { label: '星図', key: 'M', suffix: '...', run: showChart },
-      null,
-      { label: '高精度計算', key: 'P', suffix: '', check: () => logic()._skycalc_is_precise() === 1,
-        run: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) },
-      null,
-      { label: '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報', key: 'A', suffix: '...', run: showAbout },
-    ];
-    for (const item of items) {
-      if (!item) { element.append(make('div', 'menu-separator')); continue; }
-      const row = make('div', 'menu-item');
-      row.setAttribute('role', 'menuitem');
-      const mark = make('span', 'menu-check');
-      const key = make('u', '', item.key);
-      const label = make('span', 'menu-label', item.label + '(');
-      label.append(key, ')' + item.suffix);
-      row.append(mark, label);
-      element.append(row);
-      row.addEventListener('click', () => { hide(); item.run(); });
-      Object.assign(item, { row, mark });
+    // The logic's entries (the window's), each run by the box or switch of its key.
+    const actions = { riseSet: showRiseSet, almanac: showAlmanac, phenomena: showPhenomena, eclipses: showEclipses,
+      chart: showChart, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) };
+    const checks = { precise: () => logic()._skycalc_is_precise() === 1 };
+    let items = [];
+    // Built from the logic's entries once it has loaded.
+    function build() {
+      items = JSON.parse(logic().UTF8ToString(logic()._skycalc_menu())).map((entry) => entry &&
+        { label: entry.label, key: entry.accessKey, suffix: entry.suffix, run: actions[entry.key], check: checks[entry.key] });
+      element.replaceChildren();
+      for (const item of items) {
+        if (!item) { element.append(make('div', 'menu-separator')); continue; }
+        const row = make('div', 'menu-item');
+        row.setAttribute('role', 'menuitem');
+        const mark = make('span', 'menu-check');
+        const key = make('u', '', item.key);
+        const label = make('span', 'menu-label', item.label + '(');
+        label.append(key, ')' + item.suffix);
+        row.append(mark, label);
+        element.append(row);
+        row.addEventListener('click', () => { hide(); item.run(); });
+        Object.assign(item, { row, mark });
+      }
     }
     document.body.append(element);
     function hide() { element.hidden = true; }
     return {
       show(x, y) {
+        if (!items.length) build();
         for (const item of items) if (item && item.check) item.mark.textContent = item.check() ? '✓' : '';
         element.hidden = false;
         const width = element.offsetWidth, height = element.offsetHeight;

@@ -14,6 +14,8 @@
 #include "catalog/catalog_folders.h"
 #include "panel/about_box.h"
 #include "panel/almanac_box.h"
+#include "panel/box_menu.h"
+#include "panel/chart_box.h"
 #include "panel/help_text.h"
 #include "panel/azimuth_words.h"
 #include "catalog/chart_data.h"
@@ -23,6 +25,7 @@
 #include "panel/day_events.h"
 #include "panel/eclipse_list.h"
 #include "panel/model_messages.h"
+#include "panel/phenomena_box.h"
 #include "panel/phenomena_list.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
@@ -189,24 +192,30 @@ const PhenomenaListResult& YearPhenomena(std::int32_t year, int zoneMinutes) {
   return list;
 }
 
-// The 天象 box as JSON: its title, whether a year lies before and after,
-// the column heads, the groups (key and name, in the order of their bits)
-// and per row its group's key and its texts in the columns' order.
-std::string PhenomenaJson(const PhenomenaListResult& list, std::int32_t year, const StoredFields& f) {
+// The 天象 box (PhenomenaBox) as JSON: {"caption", "year", "title",
+// "previous"/"next": {"text", "enabled", "year"}, "columns", "groups": [{"key",
+// "name"}] in the order of their bits, "rows": [{"group": key, "cells"}]}.
+std::string PhenomenaJson(const PhenomenaBox& box) {
   std::vector<std::string> columns, groups, rows;
-  for (const char* column : kPhenomenaColumns) columns.push_back(Json(column));
-  for (int g = 0; g < kPhenomenaGroupCount; ++g)
-    groups.push_back("{\"key\":" + Json(kPhenomenaGroupKeys[g]) + ",\"name\":" + Json(kPhenomenaGroupNames[g]) + "}");
-  for (const PhenomenaRow& row : list.rows) {
+  for (const std::string& column : box.columns) columns.push_back(Json(column));
+  for (const PhenomenaBoxGroup& group : box.groups)
+    groups.push_back("{\"key\":" + Json(group.key) + ",\"name\":" + Json(group.name) + "}");
+  for (const PhenomenaBoxRow& row : box.rows) {
     std::vector<std::string> cells;
-    for (const std::string& cell : PhenomenaCells(row)) cells.push_back(Json(cell));
-    rows.push_back("{\"group\":" + Json(row.groupKey) + ",\"cells\":" + JsonArray(cells) + "}");
+    for (const std::string& cell : row.cells) cells.push_back(Json(cell));
+    const char* key = "";
+    for (const PhenomenaBoxGroup& group : box.groups)
+      if (group.bit == row.group) key = group.key;
+    rows.push_back("{\"group\":" + Json(key) + ",\"cells\":" + JsonArray(cells) + "}");
   }
-  return "{\"year\":" + std::to_string(year) +
-         ",\"title\":" + Json(PhenomenaTitle(year, static_cast<int>(f.zoneHour), f.zoneMinute)) +
-         ",\"previous\":" + (year > phenomena::kFirstYear ? "true" : "false") +
-         ",\"next\":" + (year < phenomena::kLastYear ? "true" : "false") + ",\"columns\":" + JsonArray(columns) +
-         ",\"groups\":" + JsonArray(groups) + ",\"rows\":" + JsonArray(rows) + "}";
+  const auto step = [](const BoxStep& s) {
+    return "{\"text\":" + Json(s.text) + ",\"enabled\":" + (s.enabled ? "true" : "false") +
+           ",\"year\":" + std::to_string(s.target) + "}";
+  };
+  return "{\"caption\":" + Json(box.caption) + ",\"year\":" + std::to_string(box.year) +
+         ",\"title\":" + Json(box.title) + ",\"previous\":" + step(box.previous) + ",\"next\":" + step(box.next) +
+         ",\"columns\":" + JsonArray(columns) + ",\"groups\":" + JsonArray(groups) + ",\"rows\":" + JsonArray(rows) +
+         "}";
 }
 
 }  // namespace
@@ -345,11 +354,24 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_phenomena(int year) {
   const StoredFields f = g_page->dlg.Fields();
   const std::int32_t shown = year == 0 ? f.year : year;
   json.clear();
-  if (shown < phenomena::kFirstYear || shown > phenomena::kLastYear) {
+  if (!PhenomenaBoxCovers(shown)) {
     if (year == 0) g_page->host.ShowMessage(phenomena::kYearsMessage);
     return json.c_str();
   }
-  json = PhenomenaJson(YearPhenomena(shown, ZoneMinutesOf(f)), shown, f);
+  json = PhenomenaJson(MakePhenomenaBox(YearPhenomena(shown, ZoneMinutesOf(f)), shown, static_cast<int>(f.zoneHour),
+                                        f.zoneMinute));
+  return json.c_str();
+}
+
+// The 星図 box's controls (ChartBoxJson): the window's texts, steps and facings.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_chart_box() {
+  static const std::string json = skycalc::ChartBoxJson();
+  return json.c_str();
+}
+
+// The menu's entries (MenuJson): the same entries, captions and keys as the window's.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_menu() {
+  static const std::string json = skycalc::MenuJson();
   return json.c_str();
 }
 
