@@ -9,8 +9,9 @@ class AboutDlg;
 
 namespace skycalc {
 
-// The version box (form about_dlg.ui): icon, program name and version, and
-// four lines about the maker; OK, Esc or the close box end it.
+// The version box (form about_dlg.ui): the icon and the panel's AboutBox
+// (caption, program name and version, four lines about the maker); OK, Esc
+// or the close box end it.
 class CAboutDlg : public QDialog {
   Q_OBJECT
 

@@ -1,88 +1,72 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
-#include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <vector>
+#include <memory>
 
-#include "astro/almanac/almanac.h"
-#include "panel/phenomena_list.h"
+#include "panel/almanac_box.h"
 
-class QLabel;
-class QPushButton;
+namespace Ui {
+class AlmanacDlg;
+}
 
 namespace skycalc {
 
-// A month of the almanac drawn as a calendar: a row of weekday names (日 to
-// 土) over six weeks of cells; each day's cell holds its number, the Moon's
-// lit part at local noon (waxing lit on the right, as seen from the northern
-// hemisphere), the 正午月齢, the 旧暦 date with its 六曜, Japan's holiday in
-// red (its day too), and the names of the day's phases, solar terms and 雑節
-// followed by the calendar's names of its 天象 (CalendarPhenomena).
+// The 暦 box's calendar (AlmanacBox): a row of weekday heads over six weeks
+// of cells; each day's cell holds its number (in its colour class) with its
+// 六曜, the Moon icon, the age, the lunisolar date, the holiday in red and the
+// day's events, wrapped.
 class CMonthGridView : public QWidget {
   Q_OBJECT
 
  public:
   explicit CMonthGridView(QWidget* parent = nullptr);
 
-  // Shows the days of grid (an empty calendar for a grid without days) with
-  // their 天象 from sky (the 天象 of the grid's year in the same zone).
-  void SetMonth(const almanac::MonthGrid& grid, const PhenomenaListResult& sky);
-  // The texts of the cell of day of month: "20", "1.3" (the age), "旧2/2",
-  // "大安", then each event's name, then each 天象's ("火星衝", "月・土星"),
-  // then the holiday's name ("春分の日",
-  // "春分の日(予定)") on a holiday; empty for a day the month lacks.
+  // Shows the heads and cells of box.
+  void SetBox(const AlmanacBox& box);
+  // The texts of the cell of day of month: its number, age, lunisolar date
+  // and 六曜 (AlmanacCell), then each event's name, then the holiday's name;
+  // empty for a day the month lacks.
   QStringList CellTexts(int day) const;
   // The colour of the day's number: red on Sundays and holidays, blue on
   // Saturdays, else the text colour.
   QColor DayColour(int day) const;
+  // The cell of day of month as painted (its Moon icon the list drawn); nullptr for a day the month lacks.
+  const AlmanacCell* CellOf(int day) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  struct Cell {
-    int day = 0;
-    int slot = 0;  // 0-41: week * 7 + weekday (0 Sunday)
-    double fraction = 0;
-    bool waxing = true;
-    QStringList texts;
-    QString holiday;  // the holiday's name as shown, empty if none
-  };
-  QColor ColourOf(const Cell& cell) const;
-  std::vector<Cell> m_cells;
+  QColor ColourOf(AlmanacDayColour colour) const;
+  AlmanacBox m_box;
 };
 
-// The 暦 box: one month of the almanac in the calculator's zone, the month's
-// events with their local times under the calendar, 前月 and 翌月 to step
-// through the months of 1000-2999, and the note that 旧暦 and 六曜 are
-// unofficial (with the 2033-2034 note where it applies); OK, Esc or the close
-// box end it.
+// The 暦 box (form almanac_dlg.ui): one month of the almanac in the
+// calculator's zone as the panel's AlmanacBox gives it, 前月 and 翌月 to step
+// through the months it enables; OK, Esc or the close box end it.
 class CAlmanacDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // grid: the first month shown (status kOk); zoneMinutes: the zone east of
-  // Greenwich, as almanac::Months takes it; zone: the zone line's text.
-  CAlmanacDlg(const almanac::MonthGrid& grid, int zoneMinutes, const QString& zone, QWidget* parent = nullptr);
+  // maker: the boxes of the calculator's zone; box: the first month shown (no refusal).
+  CAlmanacDlg(AlmanacBoxMaker maker, const AlmanacBox& box, QWidget* parent = nullptr);
+  ~CAlmanacDlg() override;
+
+  // The box shown.
+  const AlmanacBox& Box() const { return m_box; }
 
  private:
-  // Shows grid and enables the steps that stay within the almanac's years.
-  void Show(const almanac::MonthGrid& grid);
-  // Moves months (-1 or +1) from the month shown.
-  void Step(int months);
+  void Show(const AlmanacBox& box);
+  // Shows the month year-month (a step the box enabled).
+  void Step(int year, int month);
 
-  int m_zoneMinutes;
-  QString m_zone;
-  PhenomenaListResult m_sky;  // the 天象 of the year shown (m_year)
-  int m_year = 0, m_month = 0;
+  std::unique_ptr<Ui::AlmanacDlg> m_ui;
+  AlmanacBoxMaker m_maker;
+  AlmanacBox m_box;
   CMonthGridView* m_view;
-  QLabel* m_title;
-  std::vector<QLabel*> m_eventColumns;
-  QLabel* m_note;
-  QPushButton* m_previous;
-  QPushButton* m_next;
 };
 
 }  // namespace skycalc

@@ -19,6 +19,7 @@
 #include "app/about_dlg.h"
 #include "app/nfkc_match_model.h"
 #include "app/almanac_dlg.h"
+#include "panel/help_text.h"
 #include "app/phenomena_dlg.h"
 #include "app/eclipse_dlg.h"
 #include "app/rise_set_dlg.h"
@@ -117,44 +118,6 @@ const char kWhiteButtonStyle[] =
     "QPushButton { background-color: white; border: 1px solid #a0a0a0; border-radius: 2px; }"
     "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
 
-
-const char kHelpText[] =
-    "星空ポケット「ほしよみ君」の使い方\n"
-    "\n"
-    "1. 右下の項目ボタン(年・月・日・時・分・経度・緯度・方位・標時・標分)で、"
-    "入力する項目を選びます。\n"
-    "2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点"
-    "(経度・緯度・方位のみ)を入力します。Cで入力を消し、ACで最初の状態に戻します。\n"
-    "　方位は方位角の基準です。0では南を0°として西回り(西90°・北180°・東270°)に、"
-    "180では北を0°として東回り(東90°・南180°・西270°)に数えます。\n"
-    "3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n"
-    "4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n"
-    "\n"
-    "5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。"
-    "出没は国立天文台暦計算室の定義によります(日の出・日の入りは太陽の上辺、月の出・月の入りは月の中心が"
-    "地平線に一致する時刻、大気差35′08″、時刻は分未満を四捨五入)。"
-    "「この時刻」には、設定した時刻の天体の等級・輝面比・位相角・太陽からの離角(東または西)・視直径・"
-    "距離・星座を表示します。\n"
-    "6. 右クリックのメニューの「暦」で、設定した年月の月齢と月の形、二十四節気・朔望・雑節の日時、参考の旧暦と六曜を表示します。"
-    "各日には惑星の現象(衝・最大離角・留など)、月と惑星の接近、流星群の極大も表示します。"
-    "「天象」では、設定した年の惑星・月・流星群の現象を時刻・数値・意味とともに一覧にします"
-    "(前年・翌年で年を移り、惑星・月・流星群で絞り込みます)。\n"
-    "7. 右クリックのメニューの「日食・月食」で、設定した年の日食と月食を一覧にし、選んだ食の各接触の時刻と"
-    "太陽・月の高度・方位、食分、最大のときの見え方の図を、設定した地点について表示します"
-    "(1000年～2999年)。\n"
-    "8. 右クリックのメニューの「星図」で、設定した地点と日時の空を星座早見盤と同じ向きで表示します。"
-    "時刻を進めたり戻したり、下にする方位を変えたり(ドラッグでも回せます)でき、"
-    "惑星・恒星・星座名をクリックすると電卓でその天体を選びます。\n"
-    "\n"
-    "計算方法は2つあります。\n"
-    "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
-    "惑星で数分角～1度、冥王星で約2度です。\n"
-    "・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます"
-    "(1000年～2999年、冥王星は1885年～2099年)。地方恒星時は視恒星時になります。\n"
-    "\n"
-    "キーボードの数字キー、「.」と「-」でも入力できます。Ctrl+Cで表示中の値をコピーします。\n"
-    "経度・緯度・方位と標準時は、ウィンドウを閉じるボタンで閉じたときに保存されます"
-    "(Escで閉じたときは保存されません)。";
 
 }  // namespace
 
@@ -300,7 +263,7 @@ void CSkyCalcWindow::ShowAbout() {
 }
 
 void CSkyCalcWindow::ShowHelp() {
-  const QString text = QString::fromUtf8(kHelpText) + QStringLiteral("\n\n") + QString::fromStdString(AzimuthOriginHelp());
+  const QString text = QString::fromStdString(HelpText(FrontEnd::kWindow));
   QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
   box.exec();
 }
@@ -408,14 +371,13 @@ void CSkyCalcWindow::ShowRiseSet() {
 
 void CSkyCalcWindow::ShowAlmanac() {
   const StoredFields f = m_dlg.Fields();
-  const int zoneMinutes = ZoneMinutesOf(f);
-  const std::vector<almanac::MonthGrid> grids = almanac::Months(f.year, f.month, 1, zoneMinutes);
-  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    ShowMessage(almanac::kYearsMessage);
+  AlmanacBoxMaker maker(f.zoneHour, f.zoneMinute);
+  const AlmanacBox first = maker.Month(f.year, f.month);
+  if (first.refusal) {
+    ShowMessage(first.refusal);
     return;
   }
-  const std::string zone = FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute);
-  CAlmanacDlg box(grids.front(), zoneMinutes, QString::fromStdString(zone), this);
+  CAlmanacDlg box(std::move(maker), first, this);
   box.exec();
 }
 

@@ -54,7 +54,8 @@ echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out
 
 if [ $run_tests = 1 ]; then
   (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-  cmake -S . -B build-webtest -DSKYCALC_BUILD_WEB_TESTS=ON -DSKYCALC_BUILD_GUI=OFF -DSKYCALC_BUILD_CROSSCHECK=OFF >/dev/null
-  cmake --build build-webtest --target skycalc_web_replay skycalc-cli -j 2
+  cmake -S . -B build-webtest -DSKYCALC_BUILD_WEB_TESTS=ON -DSKYCALC_BUILD_GUI=ON -DSKYCALC_BUILD_CROSSCHECK=OFF >/dev/null
+  # skycalc-box-texts: the window's boxes, which the page's are compared with.
+  cmake --build build-webtest --target skycalc_web_replay skycalc-cli skycalc-box-texts -j 2
   ctest --test-dir build-webtest -R '^web\.' --output-on-failure
 fi

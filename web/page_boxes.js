@@ -5,30 +5,14 @@
 
 (function (page) {
   const { BASE, place, sizeForm, make, pickList, modalBox, messageBox, formBox, plainBox, unitLabel,
-    drawMoon, drawEclipse, drawDisplayList } = page;
+    drawEclipse, drawDisplayList } = page;
   const logic = () => page.logic();
-  const HELP_TEXT =
-    '星空ポケット「ほしよみ君」の使い方\n\n' +
-    '1. 右下の項目ボタン(年・月・日・時・分・経度・緯度・方位・標時・標分)で、入力する項目を選びます。\n' +
-    '2. テンキーで数値を入力し、SETで設定します。+/-で符号、.で小数点(経度・緯度・方位のみ)を入力します。' +
-    'Cで入力を消し、ACで最初の状態に戻します。\n' +
-    '3. ﾕﾘｳｽ日/地方恒星時で左上の時刻の表示を、赤道座標系/地平座標系で位置の表示を切り替えます。\n' +
-    '4. 惑星・恒星・星座の一覧から天体を選ぶと、その位置が表示されます。\n\n' +
-    '5. 右クリックのメニューの「出没時刻」で、選んだ天体のその日の出・南中・没(太陽は薄明も)の時刻を表示します。' +
-    '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気・惑星の現象など)を、「天象」でその年の惑星・月・流星群の現象を、' +
-    '「日食・月食」でその年の日食と月食を、' +
-    '設定した地点と標準時で表示します(1000年～2999年)。' +
-    '「星図」で設定した地点と日時の空を星座早見盤と同じ向きで表示し、惑星・恒星・星座名のクリックでその天体を選びます。\n\n' +
-    '計算方法は2つあります。\n' +
-    '・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、惑星で数分角～1度、冥王星で約2度です。\n' +
-    '・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます' +
-    '(1000年～2999年、冥王星は1885年～2099年)。地方恒星時は視恒星時になります。\n\n' +
-    'キーボードの数字キー、「.」と「-」でも入力できます。Ctrl+Cで表示中の値をコピーします。\n' +
-    '経度・緯度・方位と標準時、計算方法は、ページを閉じたとき(再読み込みや別のページへの移動を含みます)に、' +
-    'このブラウザーに保存されます。';
-
+  // The version box: the logic's texts in the window's form.
   function showAbout() {
-    formBox(SKYCALC_FORMS.about, 'about', (named) => {
+    const about = JSON.parse(logic().UTF8ToString(logic()._skycalc_about()));
+    formBox({ ...SKYCALC_FORMS.about, title: about.caption }, 'about', (named) => {
+      named.IDC_ABOUT_TITLE.firstChild.textContent = about.title;
+      about.lines.forEach((line, i) => { named[`IDC_ABOUT_LINE${i + 1}`].firstChild.textContent = line; });
       const icon = make('img');
       icon.src = 'skycalc.png';
       icon.alt = '';
@@ -62,68 +46,53 @@
     });
   }
 
-  // The 暦 box: the stored month's grid (the logic's texts), its events and notes; 前月 and 翌月 step.
-  const WEEKDAYS = ['日', '月', '火', '水', '木', '金', '土'];
+  // The 暦 box (the window's form): the logic's month (AlmanacBoxJson), its
+  // cells with their Moon icons (display lists), events and note; 前月 and
+  // 翌月 go to the months the logic names.
   function showAlmanac() {
     const first = logic().UTF8ToString(logic()._skycalc_almanac(0, 0));
     if (!first) return;  // refused: the logic has shown its message
-    const { dialog, client, ok } = plainBox('暦', 'almanac', [380, 414], [322, 7, 50, 14]);
-    const title = unitLabel(client, 'IDC_ALMANAC_MONTH', [11, 10, 180, 10]);
-    const stepButton = (name, text, rect, months) => {
-      const button = make('button', 'button control', text);
-      Object.assign(button, { type: 'button' });
-      button.dataset.name = name;
-      place(button, rect);
-      button.addEventListener('click', () => {
-        const index = month.year * 12 + month.month - 1 + months;
-        const json = logic().UTF8ToString(logic()._skycalc_almanac(Math.floor(index / 12), index % 12 + 1));
+    const form = SKYCALC_FORMS.almanac;
+    formBox(form, 'almanac', (named, client) => {
+      const grid = make('div', 'almanac-grid control');
+      grid.dataset.name = 'IDC_ALMANAC_GRID';
+      place(grid, form.controls.find((c) => c.name === 'IDC_ALMANAC_GRID').rect);
+      client.append(grid);
+      let shown;
+      const step = (to) => {
+        const json = logic().UTF8ToString(logic()._skycalc_almanac(to.year, to.month));
         if (json) show(JSON.parse(json));
-      });
-      client.append(button);
-      return button;
-    };
-    const previous = stepButton('IDC_ALMANAC_PREVIOUS', '前月', [214, 7, 50, 14], -1);
-    const next = stepButton('IDC_ALMANAC_NEXT', '翌月', [268, 7, 50, 14], 1);
-    const grid = make('div', 'almanac-grid control');
-    grid.dataset.name = 'IDC_ALMANAC_GRID';
-    place(grid, [8, 26, 364, 312]);
-    const columns = [0, 1, 2].map((c) => unitLabel(client, `IDC_ALMANAC_EVENTS${c + 1}`, [11 + 121 * c, 342, 119, 36]));
-    const note = unitLabel(client, 'IDC_ALMANAC_NOTE', [11, 382, 358, 26], 'wrap');
-    client.append(grid);
-    let month;
-    function show(data) {
-      month = data;
-      title.firstChild.textContent = data.title;
-      previous.disabled = !data.previous;
-      next.disabled = !data.next;
-      const cells = WEEKDAYS.map((name, d) => make('div', `almanac-head day${d}`, name));
-      // The days run on without gaps in the week, even across the 1582 reform.
-      const start = data.days.length ? data.days[0].weekday : 0;
-      for (let slot = 0; slot < 42; ++slot) {
-        const day = data.days[slot - start];
-        const cell = make('div', `almanac-cell day${slot % 7}${day && day.holiday ? ' holiday' : ''}`);
-        if (day) {
-          cell.dataset.day = day.day;
-          const moon = make('canvas', 'almanac-moon');
-          moon.width = moon.height = 2 * BASE.y - 4;
-          drawMoon(moon, day.fraction, day.waxing);
-          const top = make('div', 'almanac-top');
-          top.append(make('b', 'almanac-day', String(day.day)), make('span', 'almanac-rokuyo', day.rokuyo));
-          cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar));
-          if (day.holiday) cell.append(make('div', 'almanac-holiday', day.holiday));
-          cell.append(make('div', 'almanac-events', day.events.join(' ')));
+      };
+      named.IDC_ALMANAC_PREVIOUS.addEventListener('click', () => step(shown.previous));
+      named.IDC_ALMANAC_NEXT.addEventListener('click', () => step(shown.next));
+      function show(data) {
+        shown = data;
+        named.IDC_ALMANAC_MONTH.firstChild.textContent = data.title;
+        named.IDC_ALMANAC_PREVIOUS.disabled = !data.previous.enabled;
+        named.IDC_ALMANAC_NEXT.disabled = !data.next.enabled;
+        const cells = data.heads.map((head) => make('div', `almanac-head ${head.colour}`, head.text));
+        for (const day of data.cells) {
+          const cell = make('div', `almanac-cell${day.day ? ' ' + day.colour : ''}`);
+          if (day.day) {
+            cell.dataset.day = day.day;
+            const moon = make('canvas', 'almanac-moon');
+            moon.width = moon.height = 2 * BASE.y - 4;
+            moon.skycalcList = day.moon;
+            drawDisplayList(moon, day.moon);
+            const top = make('div', 'almanac-top');
+            top.append(make('b', 'almanac-day', day.number), make('span', 'almanac-rokuyo', day.rokuyo));
+            cell.append(moon, top, make('div', 'almanac-age', day.age), make('div', 'almanac-lunar', day.lunar));
+            if (day.holiday) cell.append(make('div', 'almanac-holiday', day.holiday));
+            cell.append(make('div', 'almanac-events', day.eventsLine));
+          }
+          cells.push(cell);
         }
-        cells.push(cell);
+        grid.replaceChildren(...cells);
+        data.eventColumns.forEach((text, c) => { named[`IDC_ALMANAC_EVENTS${c + 1}`].firstChild.textContent = text; });
+        named.IDC_ALMANAC_NOTE.firstChild.textContent = data.note;
       }
-      grid.replaceChildren(...cells);
-      // Column by column, as many lines in each as the longest needs.
-      const per = Math.ceil(data.eventLines.length / 3);
-      columns.forEach((column, c) => { column.firstChild.textContent = data.eventLines.slice(c * per, (c + 1) * per).join('\n'); });
-      note.firstChild.textContent = data.note;
-    }
-    show(JSON.parse(first));
-    dialog.showModal();
-    ok.focus();
+      show(JSON.parse(first));
+    });
   }
 
   // The 天象 box: the stored year's sky events, one a row (the logic's texts
@@ -411,7 +380,7 @@
   })();
 
   function showHelp() {
-    messageBox.showInfo(HELP_TEXT + '\n\n' + logic().UTF8ToString(logic()._skycalc_azimuth_help()));
+    messageBox.showInfo(logic().UTF8ToString(logic()._skycalc_help()));
   }
 
   Object.assign(page, { menu, showHelp, chartOf });

@@ -45,7 +45,8 @@
     for (const control of form.controls) {
       let element;
       if (control.cls === 'QLabel') {
-        element = make('div', 'label align-' + control.align + (control.sunken ? ' sunken' : '') + (control.top ? ' top' : ''));
+        element = make('div', 'label align-' + control.align + (control.sunken ? ' sunken' : '') + (control.top ? ' top' : '') +
+          (control.wrap ? ' wrap' : ''));
         element.append(make('span', 'text', control.text));
       } else if (control.cls === 'QGroupBox') {
         element = make('div', 'groupbox');

@@ -1,33 +1,8 @@
 // The page's renderers: a display list (the panel's drawings) on a canvas,
-// and the two drawings still made here, the Moon's phase and an eclipse.
+// and the drawing still made here, an eclipse.
 'use strict';
 
 (function (page) {
-  // The Moon's disc on a canvas, dark, with its lit part: the bright limb a
-  // half circle on the Sun's side (the right while waxing), the terminator a
-  // half ellipse whose half-width is |2 fraction - 1| of the radius.
-  function drawMoon(canvas, fraction, waxing) {
-    const context = canvas.getContext('2d'), r = canvas.width / 2 - 1, c = canvas.width / 2;
-    context.fillStyle = '#484850';
-    context.strokeStyle = '#707070';
-    context.beginPath();
-    context.arc(c, c, r, 0, 2 * Math.PI);
-    context.fill();
-    context.stroke();
-    const side = waxing ? 1 : -1, bulge = 2 * fraction - 1, steps = 24;
-    context.beginPath();
-    for (let i = 0; i <= steps; ++i) {
-      const t = Math.PI * i / steps;
-      context.lineTo(c + side * r * Math.sin(t), c - r * Math.cos(t));
-    }
-    for (let i = 0; i <= steps; ++i) {
-      const t = Math.PI * i / steps;
-      context.lineTo(c - side * bulge * r * Math.sin(t), c + r * Math.cos(t));
-    }
-    context.fillStyle = '#f6dc60';
-    context.fill();
-  }
-
   // The eclipse at maximum seen from the site, the zenith up (View, radians):
   // the Moon's disc over the Sun's, or the Moon in the umbra and penumbra.
   function drawEclipse(canvas, e) {
@@ -114,5 +89,5 @@
     }
   }
 
-  Object.assign(page, { drawMoon, drawEclipse, drawDisplayList });
+  Object.assign(page, { drawEclipse, drawDisplayList });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

@@ -11,13 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "astro/almanac/almanac.h"
-#include "astro/almanac/holidays.h"
-#include "astro/time/julian_day.h"
-
 #include "catalog/catalog_folders.h"
+#include "panel/about_box.h"
+#include "panel/almanac_box.h"
 #include "panel/box_menu.h"
 #include "panel/chart_box.h"
+#include "panel/help_text.h"
 #include "panel/azimuth_words.h"
 #include "catalog/chart_data.h"
 #include "panel/display_list.h"
@@ -154,45 +153,6 @@ std::string JsonArray(const std::vector<std::string>& items) {
   std::string out = "[";
   for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + items[i];
   return out + "]";
-}
-
-// 0 Sunday to 6 Saturday, of a date of the calculator's calendar.
-int Weekday(const almanac::LocalDate& date) {
-  const double jd = CalendarToJD(date.year, date.month, date.day);  // 0h, so x.5
-  return static_cast<int>(std::fmod(std::floor(jd + 1.5), 7.0) + 7) % 7;
-}
-
-// The 暦 box's month as JSON (texts as the window's box shows them).
-// sky: the 天象 of the grid's year in the same zone, whose calendar names
-// follow each day's own events in its cell.
-std::string AlmanacJson(const almanac::MonthGrid& grid, const PhenomenaListResult& sky, const std::string& zone) {
-  constexpr double kHalfSynodicMonth = 29.530589 / 2;  // days
-  std::vector<std::string> days, lines;
-  for (const almanac::Day& day : grid.days) {
-    std::vector<std::string> names;
-    for (const almanac::Event& event : day.events) {
-      names.push_back(Json(event.name));
-      lines.push_back(Json(FormatText("%d日 ", event.date.day) + event.name +
-                           (event.hasTime ? FormatText(" %02d:%02d", event.hour, event.minute) : "")));
-    }
-    for (const std::string& name : CalendarPhenomena(sky, day.date.year, day.date.month, day.date.day))
-      names.push_back(Json(name));
-    const almanac::LunarDate& l = day.lunar;
-    days.push_back("{\"day\":" + std::to_string(day.date.day) + ",\"weekday\":" + std::to_string(Weekday(day.date)) +
-                   ",\"age\":" + Json(FormatText("%.1f", day.moonAgeNoon)) +
-                   ",\"lunar\":" + Json(FormatText("旧%s%d/%d", l.leap ? "閏" : "", l.month, l.day)) +
-                   ",\"rokuyo\":" + Json(day.rokuyo) + ",\"fraction\":" + Json(day.illuminatedFraction) +
-                   ",\"waxing\":" + (day.moonAgeNoon < kHalfSynodicMonth ? "true" : "false") +
-                   ",\"holiday\":" + Json(almanac::HolidayLabel(day.holiday, day.holidayPlanned)) +
-                   ",\"events\":" + JsonArray(names) + "}");
-  }
-  std::string note = almanac::kLunarNote;
-  if (grid.lunarUncertain) note += std::string("\n") + almanac::kLunarUncertainNote;
-  return "{\"year\":" + std::to_string(grid.year) + ",\"month\":" + std::to_string(grid.month) +
-         ",\"title\":" + Json(FormatText("%d年%d月　", grid.year, grid.month) + zone) +
-         ",\"previous\":" + (grid.year == almanac::kFirstYear && grid.month == 1 ? "false" : "true") +
-         ",\"next\":" + (grid.year == almanac::kLastYear && grid.month == 12 ? "false" : "true") +
-         ",\"days\":" + JsonArray(days) + ",\"eventLines\":" + JsonArray(lines) + ",\"note\":" + Json(note) + "}";
 }
 
 // The 日食・月食 box as JSON: title, site, and per eclipse its list line, its
@@ -334,23 +294,28 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   return texts.c_str();
 }
 
-// The 暦 box's month as JSON: year 0 for the stored month (the almanac's
-// message shown and "" returned when it is outside 1000-2999), else
-// year-month (1-12) in the stored zone ("" outside the years, no message).
+// The 暦 box's month as JSON (AlmanacBoxJson): year 0 for the stored month
+// (the almanac's message shown and "" returned when it is outside
+// 1000-2999), else year-month (1-12) in the stored zone ("" outside the
+// years, no message).
 EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
   using namespace skycalc;
   static std::string json;
+  static std::unique_ptr<AlmanacBoxMaker> maker;
+  static int makerZone = 0;
   const StoredFields f = g_page->dlg.Fields();
-  const int zoneMinutes = ZoneMinutesOf(f);
+  if (!maker || makerZone != ZoneMinutesOf(f)) {
+    maker = std::make_unique<AlmanacBoxMaker>(f.zoneHour, f.zoneMinute);
+    makerZone = ZoneMinutesOf(f);
+  }
   const bool stored = year == 0;
-  const std::vector<almanac::MonthGrid> grids =
-      almanac::Months(stored ? static_cast<int>(f.year) : year, stored ? f.month : month, 1, zoneMinutes);
+  const AlmanacBox box = maker->Month(stored ? static_cast<int>(f.year) : year, stored ? f.month : month);
   json.clear();
-  if (grids.empty() || grids.front().status != almanac::Status::kOk) {
-    if (stored) g_page->host.ShowMessage(almanac::kYearsMessage);
+  if (box.refusal) {
+    if (stored) g_page->host.ShowMessage(box.refusal);
     return json.c_str();
   }
-  json = AlmanacJson(grids.front(), YearPhenomena(grids.front().year, zoneMinutes), FormatText("標準時 %d時%d分", static_cast<int>(f.zoneHour), f.zoneMinute));
+  json = AlmanacBoxJson(box);
   return json.c_str();
 }
 
@@ -402,10 +367,21 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_menu() {
   return json.c_str();
 }
 
-// The help's paragraph on the 方位 field (the window's own words).
-EMSCRIPTEN_KEEPALIVE const char* skycalc_azimuth_help() {
-  static const std::string text = skycalc::AzimuthOriginHelp();
+// The help as the page shows it (HelpText).
+EMSCRIPTEN_KEEPALIVE const char* skycalc_help() {
+  static const std::string text = skycalc::HelpText(skycalc::FrontEnd::kPage);
   return text.c_str();
+}
+
+// The version box as JSON: {"caption", "title", "lines": [4 texts]}.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_about() {
+  using namespace skycalc;
+  static std::string json;
+  const AboutBox box = MakeAboutBox();
+  std::vector<std::string> lines;
+  for (const std::string& line : box.lines) lines.push_back(Json(line));
+  json = "{\"caption\":" + Json(box.caption) + ",\"title\":" + Json(box.title) + ",\"lines\":" + JsonArray(lines) + "}";
+  return json.c_str();
 }
 
 // The 星図 box's chart of the stored fields, offsetMinutes later, facing

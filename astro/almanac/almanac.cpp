@@ -20,7 +20,6 @@ namespace {
 
 constexpr double kDegree = ERFA_DD2R;
 constexpr double kTropicalYear = 365.2422;  // days, for first guesses only
-constexpr double kSynodicMonth = 29.530588861;
 // Reference: J. Meeus, Astronomical Algorithms (2nd ed. 1998), eq. 49.1: the
 // mean new moon of lunation 0 (TT), a first guess for each phase.
 constexpr double kMeanNewMoonEpoch = 2451550.09766;

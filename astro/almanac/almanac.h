@@ -17,6 +17,10 @@ namespace skycalc::almanac {
 
 inline constexpr int kFirstYear = 1000;
 inline constexpr int kLastYear = 2999;
+// The mean synodic month (days) the almanac's phase search steps by; a day
+// whose age is below half of it shows a waxing Moon.
+// Reference: J. Meeus, Astronomical Algorithms (2nd ed. 1998), eq. 49.1.
+inline constexpr double kSynodicMonth = 29.530588861;
 // What the front ends say when asked for the almanac outside those years.
 inline constexpr char kYearsMessage[] = "暦は1000年～2999年にだけ計算できます。";
 static_assert(kFirstYear == 1000 && kLastYear == 2999, "kYearsMessage names the years");

@@ -66,4 +66,6 @@ std::int64_t LocalDayNumber(double jdUtc, int zoneMinutes) {
   return static_cast<std::int64_t>(std::floor(jdUtc + zoneMinutes / 1440.0 + 0.5));
 }
 
+int Weekday(const CalendarDate& date) { return Weekday(DayNumberOfDate(date.year, date.month, date.day)); }
+
 }  // namespace skycalc

@@ -58,4 +58,8 @@ int Weekday(std::int64_t jdn);
 // up to a day or so): floor(jdUtc + zoneMinutes / 1440 + 0.5).
 std::int64_t LocalDayNumber(double jdUtc, int zoneMinutes);
 
+// The day of the week of date: Weekday(DayNumberOfDate(date)), 0 Sunday to
+// 6 Saturday.
+int Weekday(const CalendarDate& date);
+
 }  // namespace skycalc

@@ -117,32 +117,4 @@ TEST_F(AlmanacBoxTest, HolidaysInRed) {
   });
 }
 
-// Each day's cell names its 天象 after its own events, as the almanac office's
-// 天象 page and the press give them for January 2026 (JST): 木星 衝 1-10 17:42;
-// the full Moon by Jupiter on the night of 1-3/4 and again on 1-31; the Moon by
-// Mars and Venus on 1-19 (朔 04:52); しぶんぎ座流星群 at its maximum on 1-4;
-// 火星 合 1-9. Not named: the Moon's passes of Mercury (1-19), of bright stars
-// (1-1 アルデバラン, 1-15 アンタレス) and of 天王星 and 海王星 (1-28), Jupiter's
-// closest approach (1-9), perigees and apogees, and planet pairs (1-18 水星・火星).
-TEST_F(AlmanacBoxTest, DaysNameTheirSkyEventsButNotTheMinorOnes) {
-  Open();
-  SetDate("2026", "1");
-  WithAlmanacBox(*window, [](QDialog& box) {
-    const struct {
-      int day;
-      const char* shown;   // the cell's texts after the day, age, lunar date and 六曜; "" for none
-    } cases[] = {{10, "木星衝"},
-                 {4, "しぶんぎ座流星群 月・木星"},
-                 {31, "月・木星"},
-                 {19, "朔 月・火星・金星"},
-                 {9, "火星合"},
-                 {1, "元日"},
-                 {15, ""},
-                 {18, ""},
-                 {28, ""}};
-    for (const auto& c : cases) {
-      const QStringList texts = Cell(box, c.day).mid(4);
-      EXPECT_EQ(texts.join(' '), QString::fromUtf8(c.shown)) << c.day;
-    }
-  });
-}
+// The days' 天象 names: tests/panel/almanac_box_test.cpp (the view-model's rule).

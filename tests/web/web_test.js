@@ -1,5 +1,5 @@
 // Browser tests of the web page (run by CTest after scripts/web.sh):
-//   node web_test.js sequences|settings|input|boxes|fit|robustness|chart --dist DIR --replay REPLAY
+//   node web_test.js sequences|settings|input|boxes|fit|robustness|chart|windowPage --dist DIR --replay REPLAY [--window BOX_TEXTS]
 // sequences: 1,000 random sequences keyed on the page and replayed on the
 // headless calculator; every text, check and message must agree.
 'use strict';
@@ -16,6 +16,7 @@ const DIST = option('--dist');
 const REPLAY = option('--replay');
 const CLI = option('--cli');
 const DATA = option('--data-dir');
+const WINDOW = option('--window');
 const ID = { SET: 1024, C: 1025, AC: 1055, POINT: 1011, SIGN: 1010, PLANETLIST: 1047, STARLIST: 1048, PLANET: 1051 };
 const DIGITS = [1009, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008];
 const RADIOS = [1032, 1033, 1030, 1031, 1051, 1053, 1054];
@@ -258,7 +259,7 @@ const TESTS = {
         cells: [...d.querySelectorAll('.almanac-cell[data-day]')].map((c) => [c.querySelector('.almanac-day').textContent,
           c.querySelector('.almanac-age').textContent, c.querySelector('.almanac-lunar').textContent,
           c.querySelector('.almanac-rokuyo').textContent, c.querySelector('.almanac-events').textContent,
-          c.querySelector('.almanac-holiday')?.textContent ?? '', c.classList.contains('holiday')]),
+          c.querySelector('.almanac-holiday')?.textContent ?? '', c.querySelector('.almanac-holiday') !== null]),
         lines: [1, 2, 3].map((c) => d.querySelector(`[data-name=IDC_ALMANAC_EVENTS${c}]`).textContent).filter((t) => t).join('\n'),
         note: d.querySelector('[data-name=IDC_ALMANAC_NOTE]').textContent }));
       const [year, month] = [2033 + Math.floor((10 + m) / 12), (10 + m) % 12 + 1];
@@ -334,6 +335,60 @@ const TESTS = {
       await page.click('dialog.message .message-ok');
       assert.strictEqual(await page.$('dialog.almanac, dialog.eclipse'), null);
     }
+    assert.deepStrictEqual(page.errors, []);
+  },
+
+  // The window's boxes (skycalc-box-texts reads its widgets) and the page's,
+  // from the same view-models: the 暦 box for 2023-03 (閏2月), 2033-11 and
+  // 2033-12 (the uncertain 閏11月) stepped by 翌月, every text, state and
+  // colour class exactly and each Moon icon as its display list; the version box.
+  async windowPage(browser, url) {
+    const page = await openPage(browser, url);
+    const key = (button, value) => [['press', button], ...[...value].map((c) => ['press', DIGITS[c]]), ['press', ID.SET]];
+    const openFromMenu = async (label) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
+    };
+    const windowBoxes = (...args) => execFileSync(WINDOW, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] })
+      .split('\n').filter((l) => l).map((l) => JSON.parse(l));
+    const months = [];
+    for (const [year, month, count] of [['2023', '3', 1], ['2033', '11', 2]]) {
+      await page.evaluate(runOnPage, [[1018, year], [1019, month], [1021, '9'], [1022, '0']].flatMap(([b, v]) => key(b, v)));
+      const window = windowBoxes('almanac', year, month, '9', '0', String(count));
+      months.push(...window);
+      await openFromMenu('暦');
+      for (const [m, expected] of window.entries()) {
+        const shown = await page.$eval('dialog.almanac[open]', (d) => {
+          const text = (name) => d.querySelector(`[data-name=${name}]`).textContent;
+          const colours = { 'rgb(192, 0, 0)': 'sunday', 'rgb(0, 64, 192)': 'saturday' };
+          return {
+            title: text('IDC_ALMANAC_MONTH'),
+            previous: !d.querySelector('[data-name=IDC_ALMANAC_PREVIOUS]').disabled,
+            next: !d.querySelector('[data-name=IDC_ALMANAC_NEXT]').disabled,
+            heads: [...d.querySelectorAll('.almanac-head')].map((h) => h.textContent),
+            cells: [...d.querySelectorAll('.almanac-cell[data-day]')].map((c) => {
+              const part = (name) => c.querySelector(name)?.textContent ?? '';
+              const texts = [part('.almanac-day'), part('.almanac-age'), part('.almanac-lunar'), part('.almanac-rokuyo'),
+                ...part('.almanac-events').split(' ').filter((e) => e), ...(part('.almanac-holiday') ? [part('.almanac-holiday')] : [])];
+              return { day: Number(c.dataset.day), texts, colour: colours[getComputedStyle(c.querySelector('.almanac-day')).color] ?? 'plain',
+                moon: c.querySelector('canvas').skycalcList };
+            }),
+            events: [1, 2, 3].map((c) => text(`IDC_ALMANAC_EVENTS${c}`)),
+            note: text('IDC_ALMANAC_NOTE'),
+          };
+        });
+        assert.deepStrictEqual(shown, expected, `${year}-${month} + ${m}`);
+        if (m + 1 < window.length) await page.click('dialog.almanac [data-name=IDC_ALMANAC_NEXT]');
+      }
+      await page.click('dialog.almanac [data-name=IDOK]');
+    }
+    assert.strictEqual(months[0].cells[21].texts[2], '旧閏2/1');
+    assert.match(months[2].note, /閏十一月/);
+    await openFromMenu('「ほしよみ君」');
+    const about = await page.$eval('dialog.about[open]', (d) => ({ caption: d.querySelector('.caption-text').textContent,
+      title: d.querySelector('[data-name=IDC_ABOUT_TITLE]').textContent,
+      lines: [1, 2, 3, 4].map((i) => d.querySelector(`[data-name=IDC_ABOUT_LINE${i}]`).textContent) }));
+    assert.deepStrictEqual(about, windowBoxes('about')[0]);
     assert.deepStrictEqual(page.errors, []);
   },
 

@@ -2,9 +2,9 @@
 """Writes the page's forms (layout.js) from the window's Qt Designer forms.
 
 The page draws the calculator, the version box and the 出没時刻 box from the
-same forms the window is built from, in dialog units, so that both keep one
+same forms the window is built from (and the 暦 box, the eclipses' box), in dialog units, so that both keep one
 layout: per form its caption, size and controls (class, name, rectangle,
-text, alignment, sunken frame, checkable, enabled, button group, and the
+text, alignment, sunken frame, word wrap, checkable, enabled, button group, and the
 frame a control sits in). Usage: make_layout.py APP_DIR OUT.js
 """
 import json
@@ -13,7 +13,8 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
-FORMS = {"main": "sky_calc_dlg.ui", "about": "about_dlg.ui", "riseSet": "rise_set_dlg.ui", "eclipse": "eclipse_dlg.ui"}
+FORMS = {"main": "sky_calc_dlg.ui", "about": "about_dlg.ui", "riseSet": "rise_set_dlg.ui", "eclipse": "eclipse_dlg.ui",
+         "almanac": "almanac_dlg.ui"}
 
 
 def prop(widget, name, kind):
@@ -35,6 +36,7 @@ def controls(parent, frame, out):
             "align": "right" if "AlignRight" in align else "center" if "AlignHCenter" in align else "left",
             "top": "AlignTop" in align,
             "sunken": prop(widget, "frameShape", "enum") == "QFrame::Panel",
+            "wrap": prop(widget, "wordWrap", "bool") == "true",
             "checkable": prop(widget, "checkable", "bool") == "true",
             "enabled": prop(widget, "enabled", "bool") != "false",
             "group": None if group is None else group.text,
