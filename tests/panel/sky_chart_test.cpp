@@ -69,7 +69,7 @@ TEST(SkyChartStars, FaintFastStarsCarryTheirProperMotion) {
     for (const ChartStar& s : data.stars)
       if (s.hip == static_cast<int>(v[0])) star = &s;
     ASSERT_NE(star, nullptr) << line;
-    const precise::StarField field(v[1], precise::Observer{v[2] * kExactDegToRad, v[3] * kExactDegToRad});
+    const precise::StarField field(v[1], GeoSite{v[2] * kExactDegToRad, v[3] * kExactDegToRad});
     const precise::Horizontal h = field.OfCatalog(star->ra, star->dec, star->properMotionRa, star->properMotionDec);
     const double error = Separation(h.altitude, h.azimuth, v[4], v[5]);
     worst = std::max(worst, error);
