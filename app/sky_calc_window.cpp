@@ -405,7 +405,7 @@ void CSkyCalcWindow::ShowRiseSet() {
     ShowMessage(refusal);
     return;
   }
-  CRiseSetDlg box(observation, day, table->Convention(), this);
+  CRiseSetDlg box(MakeRiseSetBox(observation, day, table->Convention()), this);
   box.exec();
 }
 
@@ -441,8 +441,7 @@ void CSkyCalcWindow::ShowEclipses() {
     ShowMessage(list.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
-  CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
+  CEclipseDlg box(MakeEclipseBox(list, f.year, f.azimuth, EventsSiteLine(m_dlg.CurrentObservation()), zone), this);
   box.exec();
 }
 
