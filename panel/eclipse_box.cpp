@@ -6,6 +6,7 @@
 #include "astro/base/constants.h"
 #include "panel/azimuth_words.h"
 #include "panel/readout_format.h"
+#include "panel/sky_calc_dlg.h"
 
 namespace skycalc {
 
@@ -102,6 +103,15 @@ EclipseBox MakeEclipseBox(const EclipseListResult& list, std::int32_t year, doub
     box.rows.push_back({EclipseSummary(e, zoneMinutes), EclipseDetails(e, zoneMinutes), DrawEclipse(&e)});
   box.first = FirstSeenEclipse(list.eclipses);
   box.none = {std::string(), kNoEclipseSeenText, DrawEclipse(nullptr)};
+  return box;
+}
+
+EclipseBox StoredYearEclipseBox(const Observation& observation) {
+  const StoredFields& f = observation.fields;
+  const int zone = ZoneMinutesOf(f);
+  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
+  EclipseBox box = MakeEclipseBox(list, f.year, f.azimuth, EventsSiteLine(observation), zone);
+  box.refusal = list.refusal;
   return box;
 }
 

@@ -12,6 +12,8 @@
 // the eclipse's maximum, so that each front end only places and renders them.
 namespace skycalc {
 
+struct Observation;
+
 // The drawing's box, in its own units (the picture is square).
 inline constexpr double kEclipseDrawingSize = 80.0;
 
@@ -42,12 +44,15 @@ struct EclipseBox {
   std::vector<EclipseRow> rows;
   int first = -1;     // the row selected on opening: the first eclipse seen, -1 for none
   EclipseRow none;    // what is shown with no row selected
+  const char* refusal = nullptr;  // kEclipseYearsMessage for a year outside 1000-2999 (no rows then)
 };
 
 // The box of list (ListEclipses of year at the site) with the site's line;
 // azimuthOriginDeg as EclipseListRequest, zoneMinutes the stored zone.
 EclipseBox MakeEclipseBox(const EclipseListResult& list, std::int32_t year, double azimuthOriginDeg,
                           const std::string& site, int zoneMinutes);
+// The same for observation's stored year, site, azimuth origin and zone.
+EclipseBox StoredYearEclipseBox(const Observation& observation);
 // The row selected: rows[row], or none for a row outside the list (-1).
 const EclipseRow& EclipseBoxRow(const EclipseBox& box, int row);
 // The box as JSON for the page: {"title", "site", "first", "rows": [{"summary",

@@ -3,6 +3,7 @@
 #include "panel/azimuth_words.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
+#include "panel/model_messages.h"
 #include "panel/readout_format.h"
 #include "panel/sky_calc_dlg.h"
 
@@ -74,6 +75,18 @@ RiseSetBox MakeRiseSetBox(const Observation& observation, const sky::LocalDayEve
     labels.push_back({kMomentLabels[i][1], FormatFigure(i, moment), true, true});
   }
   return box;
+}
+
+RiseSetBox StoredDayRiseSetBox(const Observation& observation) {
+  const StoredFields& f = observation.fields;
+  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(observation);
+  const sky::LocalDayEvents day = table->Day(f.year, f.month, f.day);
+  if (const char* refusal = CoverageMessage(day.coverage)) {
+    RiseSetBox box;
+    box.refusal = refusal;
+    return box;
+  }
+  return MakeRiseSetBox(observation, day, table->Convention());
 }
 
 std::string RiseSetBoxJson(const RiseSetBox& box) {

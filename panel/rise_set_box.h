@@ -25,6 +25,7 @@ struct RiseSetBox {
   // Dialog units that the raised labels and the box's bottom move up: the
   // twilights' rows for a body other than the Sun (they are hidden), else 0.
   int raise = 0;
+  const char* refusal = nullptr;  // the model's message when it cannot compute the day (no labels then)
 };
 
 // The rows of the three twilights, dialog units.
@@ -36,6 +37,9 @@ inline constexpr int kTwilightRowsHeight = 40;
 // the convention line; この時刻 and the body's figures at the stored instant.
 RiseSetBox MakeRiseSetBox(const Observation& observation, const sky::LocalDayEvents& day,
                           const events::RiseSetConvention& convention);
+// The same for observation's stored date, the events in its model; refusal
+// set (CoverageMessage) when the day is outside the model's years.
+RiseSetBox StoredDayRiseSetBox(const Observation& observation);
 // The box as JSON for the page: {"raise", "labels": [{"name", "text", "shown", "raised"}]}.
 std::string RiseSetBoxJson(const RiseSetBox& box);
 

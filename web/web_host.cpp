@@ -280,16 +280,9 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
 EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   using namespace skycalc;
   static std::string json;
-  const Observation observation = g_page->dlg.CurrentObservation();
-  const StoredFields& f = observation.fields;
-  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(observation);
-  const sky::LocalDayEvents day = table->Day(f.year, f.month, f.day);
-  json.clear();
-  if (const char* refusal = CoverageMessage(day.coverage)) {
-    g_page->host.ShowMessage(refusal);
-    return json.c_str();
-  }
-  json = RiseSetBoxJson(MakeRiseSetBox(observation, day, table->Convention()));
+  const RiseSetBox box = StoredDayRiseSetBox(g_page->dlg.CurrentObservation());
+  if (box.refusal) g_page->host.ShowMessage(box.refusal);
+  json = box.refusal ? std::string() : RiseSetBoxJson(box);
   return json.c_str();
 }
 
@@ -319,15 +312,9 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
 EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
   using namespace skycalc;
   static std::string json;
-  const StoredFields f = g_page->dlg.Fields();
-  const int zone = ZoneMinutesOf(f);
-  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
-  json.clear();
-  if (list.refusal) {
-    g_page->host.ShowMessage(list.refusal);
-    return json.c_str();
-  }
-  json = EclipseBoxJson(MakeEclipseBox(list, f.year, f.azimuth, EventsSiteLine(g_page->dlg.CurrentObservation()), zone));
+  const EclipseBox box = StoredYearEclipseBox(g_page->dlg.CurrentObservation());
+  if (box.refusal) g_page->host.ShowMessage(box.refusal);
+  json = box.refusal ? std::string() : EclipseBoxJson(box);
   return json.c_str();
 }
 

@@ -18,9 +18,7 @@ TEST_F(WindowTest, RiseSetBoxPlacesTheViewModelsLabelsForSunAndMoonInBothModels)
     for (const int body : {0, 9}) {  // the Sun with its twilights, the Moon with the rows raised
       SCOPED_TRACE(testing::Message() << precise << body);
       Pick(IDC_PLANETLIST, body);
-      const Observation o = window->Logic().CurrentObservation();
-      const auto table = MakeDayEventsTable(o);
-      const RiseSetBox model = MakeRiseSetBox(o, table->Day(o.fields.year, o.fields.month, o.fields.day), table->Convention());
+      const RiseSetBox model = StoredDayRiseSetBox(window->Logic().CurrentObservation());
       InspectMenuBox(*window, "出没時刻(&R)...", [&](QDialog& box) {
         // この時刻 sits 82 dialog units below 方位は… with the twilights, 42 without (10 units a label's height).
         const QLabel* origin = box.findChild<QLabel*>("IDC_EVENTS_ORIGIN");
@@ -41,10 +39,7 @@ TEST_F(WindowTest, EclipseBoxShowsTheViewModelsRowsAndDrawings) {
   for (const int year : {2030, 2022}) {  // a partial solar eclipse (06-01), a total lunar one (11-08)
     clock.reading = skycalc::ClockReading{year, 1, 1, 0, 0};
     Open();
-    const StoredFields f = window->Logic().Fields();
-    const int zone = ZoneMinutesOf(f);
-    const EclipseBox model = MakeEclipseBox(ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth}), f.year,
-                                            f.azimuth, EventsSiteLine(window->Logic().CurrentObservation()), zone);
+    const EclipseBox model = StoredYearEclipseBox(window->Logic().CurrentObservation());
     ASSERT_GE(model.first, 0);
     InspectMenuBox(*window, "日食・月食(&E)...", [&](QDialog& box) {
       EXPECT_EQ(box.findChild<QLabel*>("IDC_ECLIPSE_TITLE")->text().toStdString() + "|" +

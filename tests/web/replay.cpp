@@ -66,16 +66,9 @@ int main(int argc, char** argv) {
       for (int i = 0; i < kDetailsFigureCount; ++i) std::cout << FormatFigure(i, moment) << '|';
       std::cout << '\n';
     } else if (verb == "risesetbox") {
-      const Observation o = calc.dlg->CurrentObservation();
-      const auto table = MakeDayEventsTable(o);
-      std::cout << RiseSetBoxJson(MakeRiseSetBox(o, table->Day(o.fields.year, o.fields.month, o.fields.day),
-                                                 table->Convention())) << '\n';
+      std::cout << RiseSetBoxJson(StoredDayRiseSetBox(calc.dlg->CurrentObservation())) << '\n';
     } else if (verb == "eclipsebox") {
-      const StoredFields f = calc.dlg->Fields();
-      const int zone = ZoneMinutesOf(f);
-      std::cout << EclipseBoxJson(MakeEclipseBox(ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth}),
-                                                 f.year, f.azimuth, EventsSiteLine(calc.dlg->CurrentObservation()),
-                                                 zone)) << '\n';
+      std::cout << EclipseBoxJson(StoredYearEclipseBox(calc.dlg->CurrentObservation())) << '\n';
     } else if (verb == "snap") {
       std::string out;
       for (int text : kTexts) out += calc.host.Text(text) + "|";
