@@ -16,6 +16,12 @@ QPen PenOf(const DisplayItem& item) {
   QPen pen(ColourOf(item.stroke), item.strokeWidth);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
+  // Qt counts dashes in pen widths.
+  if (!item.dash.empty() && item.strokeWidth > 0.0) {
+    QList<qreal> pattern;
+    for (const double length : item.dash) pattern << length / item.strokeWidth;
+    pen.setDashPattern(pattern);
+  }
   return pen;
 }
 

@@ -357,15 +357,12 @@ void CSkyCalcWindow::ShowCaption(bool precise) {
 }
 
 void CSkyCalcWindow::ShowRiseSet() {
-  const Observation observation = m_dlg.CurrentObservation();
-  const StoredFields& f = observation.fields;
-  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(observation);
-  const sky::LocalDayEvents day = table->Day(f.year, f.month, f.day);
-  if (const char* refusal = CoverageMessage(day.coverage)) {
-    ShowMessage(refusal);
+  const RiseSetBox model = StoredDayRiseSetBox(m_dlg.CurrentObservation());
+  if (model.refusal) {
+    ShowMessage(model.refusal);
     return;
   }
-  CRiseSetDlg box(observation, day, table->Convention(), this);
+  CRiseSetDlg box(model, this);
   box.exec();
 }
 
@@ -393,15 +390,12 @@ void CSkyCalcWindow::ShowPhenomena() {
 }
 
 void CSkyCalcWindow::ShowEclipses() {
-  const StoredFields f = m_dlg.Fields();
-  const int zone = ZoneMinutesOf(f);
-  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
-  if (list.refusal) {
-    ShowMessage(list.refusal);
+  EclipseBox model = StoredYearEclipseBox(m_dlg.CurrentObservation());
+  if (model.refusal) {
+    ShowMessage(model.refusal);
     return;
   }
-  const std::string title = FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth);
-  CEclipseDlg box(list, title, EventsSiteLine(m_dlg.CurrentObservation()), zone, this);
+  CEclipseDlg box(std::move(model), this);
   box.exec();
 }
 

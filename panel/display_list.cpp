@@ -134,6 +134,14 @@ std::string DisplayListJson(const DisplayList& list) {
       AppendColour(out, item.stroke, colours);
       out += ",\"strokeWidth\":";
       AppendNumber(out, item.strokeWidth);
+      if (!item.dash.empty()) {
+        out += ",\"dash\":[";
+        for (std::size_t k = 0; k < item.dash.size(); ++k) {
+          if (k) out += ',';
+          AppendNumber(out, item.dash[k]);
+        }
+        out += ']';
+      }
     }
     if (item.fill.a != 0) {
       out += ",\"fill\":";

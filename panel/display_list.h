@@ -40,6 +40,7 @@ struct DisplayItem {
   bool closed = false;         // polyline: joins the last point to the first (a filled outline)
   Rgba stroke{0, 0, 0, 0};     // alpha 0: no outline
   double strokeWidth = 0.0;
+  std::vector<double> dash;    // the outline's dashes and gaps in turn, box units; empty: solid
   Rgba fill{0, 0, 0, 0};       // alpha 0: no fill; a text's colour
   std::string text;            // UTF-8
   double fontSize = 0.0;       // text height, box units
@@ -66,7 +67,7 @@ struct DisplayList {
 // The list as JSON for a renderer in another language (the page's canvas):
 // {"width", "height", "background", "items": [{"shape": "circle"|"polyline"|
 // "text", "points", "radius" (circles), "closed": true (closed polylines),
-// "stroke" and "strokeWidth" (with an outline), "fill" (filled, or a text's
+// "stroke" and "strokeWidth" (with an outline), "dash" (a dashed one), "fill" (filled, or a text's
 // colour), "text", "fontSize", "anchor": "start"|"middle"|"end" (texts)}],
 // "objects": [{"kind", "name", "x", "y", "listId", "listIndex", "chosen"}]};
 // an item leaves out what its shape does not use, numbers as "%.2f" writes

@@ -156,4 +156,21 @@ std::string FormatAltitude(double altitude) { return FormatHorizontal("Alt", alt
 
 std::string FormatSetting(float degrees) { return FormatText("%5.2f", static_cast<double>(degrees)); }
 
+std::string JsonText(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      out += FormatText("\\u%04x", c);
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
 }  // namespace skycalc

@@ -33,5 +33,8 @@ std::string FormatAltitude(double altitude);
 void RoundHourMinute(double hours, double minutes, double& hoursOut, double& minutesOut);
 // A site setting (degrees, 32-bit float widened) as stored: "%5.2f", e.g. " 0.00", "140.00".
 std::string FormatSetting(float degrees);
+// text (UTF-8) as a JSON string literal, quotes and backslashes escaped and
+// control characters as \n or \u00XX, for the page's view-models.
+std::string JsonText(const std::string& text);
 
 }  // namespace skycalc

@@ -54,6 +54,14 @@ void AppendPaint(std::string& out, const DisplayItem& item) {
     out += " stroke-width=\"";
     AppendNumber(out, item.strokeWidth);
     out += "\" stroke-linejoin=\"round\" stroke-linecap=\"round\"";
+    if (!item.dash.empty()) {
+      out += " stroke-dasharray=\"";
+      for (std::size_t k = 0; k < item.dash.size(); ++k) {
+        if (k) out += ' ';
+        AppendNumber(out, item.dash[k]);
+      }
+      out += '"';
+    }
   }
 }
 

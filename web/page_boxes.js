@@ -5,7 +5,7 @@
 
 (function (page) {
   const { BASE, place, sizeForm, make, pickList, modalBox, messageBox, formBox, plainBox, unitLabel,
-    drawEclipse, drawDisplayList } = page;
+    drawDisplayList } = page;
   const logic = () => page.logic();
   // The version box: the logic's texts in the window's form.
   function showAbout() {
@@ -20,28 +20,23 @@
     });
   }
 
-  // The 出没時刻 box of the chosen body on the stored date, with この時刻 (the logic's texts).
+  // The 出没時刻 box of the chosen body on the stored date, with この時刻 (the
+  // logic's labels: their texts, which are shown, and which move up, by how much).
   function showRiseSet() {
-    const names = ['IDC_EVENTS_BODY', 'IDC_EVENTS_SITE', null, 'IDC_EVENTS_RISE_TIME', 'IDC_EVENTS_RISE_DETAIL',
-      'IDC_EVENTS_TRANSIT_TIME', 'IDC_EVENTS_TRANSIT_DETAIL', 'IDC_EVENTS_SET_TIME', 'IDC_EVENTS_SET_DETAIL',
-      'IDC_EVENTS_NOTE', 'IDC_EVENTS_ORIGIN', 'IDC_EVENTS_CIVIL_DAWN', 'IDC_EVENTS_CIVIL_DUSK', 'IDC_EVENTS_NAUTICAL_DAWN',
-      'IDC_EVENTS_NAUTICAL_DUSK', 'IDC_EVENTS_ASTRONOMICAL_DAWN', 'IDC_EVENTS_ASTRONOMICAL_DUSK',
-      'IDC_EVENTS_CONVENTION', 'IDC_MOMENT_CAPTION', 'IDC_MOMENT_MAGNITUDE', 'IDC_MOMENT_FRACTION', 'IDC_MOMENT_PHASE',
-      'IDC_MOMENT_ELONGATION', 'IDC_MOMENT_DIAMETER', 'IDC_MOMENT_DISTANCE', 'IDC_MOMENT_CONSTELLATION'];
-    const lines = logic().UTF8ToString(logic()._skycalc_day_events()).split('\n');
-    if (lines.length < names.length) return;  // refused: the logic has shown its message
-    const sun = lines[2] === '1';
+    const json = logic().UTF8ToString(logic()._skycalc_day_events());
+    if (!json) return;  // refused: the logic has shown its message
+    const box = JSON.parse(json);
     const form = SKYCALC_FORMS.riseSet;
     formBox(form, 'rise-set', (named, client) => {
-      names.forEach((name, i) => { if (name) named[name].firstChild.textContent = lines[i]; });
-      // Without the twilights the convention line and この時刻 move up into their place.
-      if (!sun) {
-        const twilightRows = 40;
-        sizeForm(client, [form.size[0], form.size[1] - twilightRows]);
-        for (const kind of ['CIVIL', 'NAUTICAL', 'ASTRONOMICAL'])
-          for (const part of ['CAPTION', 'DAWN', 'DUSK']) named[`IDC_EVENTS_${kind}_${part}`].hidden = true;
-        for (const { name, rect: [x, y, w, h] } of form.controls)
-          if (name.startsWith('IDC_MOMENT') || name === 'IDC_EVENTS_CONVENTION') place(named[name], [x, y - twilightRows, w, h]);
+      sizeForm(client, [form.size[0], form.size[1] - box.raise]);
+      for (const { name, text, shown, raised } of box.labels) {
+        const label = named[name];
+        label.firstChild.textContent = text;
+        label.hidden = !shown;
+        if (raised) {
+          const [x, y, w, h] = form.controls.find((c) => c.name === name).rect;
+          place(label, [x, y - box.raise, w, h]);
+        }
       }
     });
   }
@@ -161,7 +156,7 @@
   }
 
   // The 日食・月食 box: the stored year's eclipses at the stored site; the
-  // selected one's contacts and a drawing at its maximum (the logic's figures).
+  // selected one's contacts and its drawing at its maximum (the logic's texts and display lists).
   function showEclipses() {
     const json = logic().UTF8ToString(logic()._skycalc_eclipses());
     if (!json) return;  // refused: the logic has shown its message
@@ -182,7 +177,7 @@
       picture.width = parseInt(picture.style.width, 10);
       picture.height = parseInt(picture.style.height, 10);
       client.append(list, picture);
-      const rows = data.eclipses.map((e, i) => {
+      const rows = data.rows.map((e, i) => {
         const row = make('div', 'eclipse-entry', e.summary);
         row.setAttribute('role', 'option');
         row.addEventListener('click', () => select(i));
@@ -192,9 +187,12 @@
       function select(i) {
         rows.forEach((row, j) => row.classList.toggle('selected', i === j));
         if (rows[i]) rows[i].scrollIntoView({ block: 'nearest' });
-        const e = data.eclipses[i];
-        named.IDC_ECLIPSE_DETAIL.firstChild.textContent = e ? e.details : '';
-        drawEclipse(picture, e);
+        const shown = data.rows[i] || data.none;
+        named.IDC_ECLIPSE_DETAIL.firstChild.textContent = shown.details;
+        // The sky's colour round the square drawing.
+        picture.style.background = shown.picture.background;
+        picture.skycalcPicture = shown.picture;
+        drawDisplayList(picture, shown.picture);
       }
       list.addEventListener('keydown', (event) => {
         const at = rows.findIndex((row) => row.classList.contains('selected'));
@@ -203,9 +201,7 @@
         else return;
         event.preventDefault();
       });
-      // Open on the first eclipse seen from the site; with none, say so.
       select(data.first);
-      if (data.first < 0) named.IDC_ECLIPSE_DETAIL.firstChild.textContent = data.noneSeen;
     });
   }
 

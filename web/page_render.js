@@ -1,46 +1,7 @@
-// The page's renderers: a display list (the panel's drawings) on a canvas,
-// and the drawing still made here, an eclipse.
+// The page's renderer: a display list (the panel's drawings) on a canvas.
 'use strict';
 
 (function (page) {
-  // The eclipse at maximum seen from the site, the zenith up (View, radians):
-  // the Moon's disc over the Sun's, or the Moon in the umbra and penumbra.
-  function drawEclipse(canvas, e) {
-    const p = canvas.getContext('2d'), w = canvas.width, h = canvas.height;
-    p.fillStyle = e && e.lunar ? 'rgb(10,12,30)' : 'rgb(40,70,120)';
-    p.fillRect(0, 0, w, h);
-    if (!e || !e.shown) return;
-    const v = e.view;
-    const reach = Math.hypot(v.moonX, v.moonY) + v.moon;
-    const extent = 1.15 * Math.max(reach, e.lunar ? Math.min(v.umbra, reach + v.moon) : v.sun);
-    const scale = 0.5 * Math.min(w, h) / extent, cx = w / 2, cy = h / 2;
-    const mx = cx + v.moonX * scale, my = cy - v.moonY * scale;
-    const disc = (x, y, radius) => { const path = new Path2D(); path.arc(x, y, radius * scale, 0, 2 * Math.PI); return path; };
-    if (e.lunar) {
-      const moon = disc(mx, my, v.moon);
-      p.fillStyle = 'rgb(250,240,200)';
-      p.fill(moon);
-      p.save();
-      p.clip(moon);
-      p.fillStyle = 'rgba(60,60,70,0.43)';
-      p.fill(disc(cx, cy, v.penumbra));
-      p.fillStyle = 'rgba(120,40,25,0.92)';
-      p.fill(disc(cx, cy, v.umbra));
-      p.restore();
-      // Both edges of the shadow, so that a Moon in the penumbra alone is seen inside one.
-      p.setLineDash([1, 2]);
-      p.strokeStyle = 'rgb(150,150,165)';
-      p.stroke(disc(cx, cy, v.penumbra));
-      p.strokeStyle = 'rgb(200,90,70)';
-      p.stroke(disc(cx, cy, v.umbra));
-    } else {
-      p.fillStyle = 'rgb(255,210,80)';
-      p.fill(disc(cx, cy, v.sun));
-      p.fillStyle = 'rgb(25,25,30)';
-      p.fill(disc(mx, my, v.moon));
-    }
-  }
-
   // Draws a display list (DisplayListJson) to fill canvas, scaled evenly.
   // The canvas parses every font and colour it is given, so each is given
   // only when it changes (the stars of a whole sky share a few dozen).
@@ -84,10 +45,12 @@
       if (item.stroke) {
         if (item.stroke !== stroke) context.strokeStyle = stroke = item.stroke;
         if (item.strokeWidth !== width) context.lineWidth = width = item.strokeWidth;
+        if (item.dash) context.setLineDash(item.dash);
         context.stroke();
+        if (item.dash) context.setLineDash([]);
       }
     }
   }
 
-  Object.assign(page, { drawEclipse, drawDisplayList });
+  Object.assign(page, { drawDisplayList });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

@@ -23,10 +23,12 @@
 #include "panel/sky_chart.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
+#include "panel/eclipse_box.h"
 #include "panel/eclipse_list.h"
 #include "panel/model_messages.h"
 #include "panel/phenomena_box.h"
 #include "panel/phenomena_list.h"
+#include "panel/rise_set_box.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
 #include "panel/sky_calc_dlg.h"
@@ -126,13 +128,6 @@ struct Page {
 };
 std::unique_ptr<Page> g_page;
 
-// The first event's azimuth or altitude; empty for none.
-std::string Detail(const std::vector<events::Event>& list, bool altitude) {
-  if (list.empty()) return std::string();
-  return altitude ? FormatEventAltitude(list.front()) : FormatEventAzimuth(list.front());
-}
-
-
 // A JSON string literal of UTF-8 text.
 std::string Json(const std::string& text) {
   std::string out = "\"";
@@ -153,26 +148,6 @@ std::string JsonArray(const std::vector<std::string>& items) {
   std::string out = "[";
   for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + items[i];
   return out + "]";
-}
-
-// The 日食・月食 box as JSON: title, site, and per eclipse its list line, its
-// lines of detail and its look at maximum (View, radians) for the drawing;
-// the index of the first eclipse seen (-1: none) and the words for none.
-std::string EclipsesJson(const EclipseListResult& list, const std::string& title, const std::string& site, int zone) {
-  std::vector<std::string> items;
-  for (const eclipse::Eclipse& e : list.eclipses) {
-    const eclipse::Eclipse::View& v = e.view;
-    const bool lunar = e.kind == eclipse::Kind::kLunar;
-    items.push_back("{\"summary\":" + Json(EclipseSummary(e, zone)) + ",\"details\":" + Json(EclipseDetails(e, zone)) +
-                    ",\"lunar\":" + (lunar ? "true" : "false") +
-                    ",\"shown\":" + (lunar || !e.contacts.empty() ? "true" : "false") +
-                    ",\"view\":{\"sun\":" + Json(v.sun) + ",\"umbra\":" + Json(v.umbra) + ",\"penumbra\":" +
-                    Json(v.penumbra) + ",\"moon\":" + Json(v.moon) + ",\"moonX\":" + Json(v.moonX) +
-                    ",\"moonY\":" + Json(v.moonY) + "}}");
-  }
-  return "{\"title\":" + Json(title) + ",\"site\":" + Json(site) + ",\"eclipses\":" + JsonArray(items) +
-         ",\"first\":" + std::to_string(FirstSeenEclipse(list.eclipses)) + ",\"noneSeen\":" + Json(kNoEclipseSeenText) +
-         "}";
 }
 
 // The 天象 of a local year in a zone, kept for the next call (the 暦 box
@@ -252,46 +227,15 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
     g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }
 
-// The 出没時刻 box's texts for the stored date, one a line: title, site, "1"
-// for the Sun (twilights shown) else "0", rise time and azimuth, transit time
-// and altitude, set time and azimuth, the note (EventsNote), how the azimuths
-// count, then dawn and dusk of each
-// twilight, the convention line, the この時刻 caption with the stored time and
-// the figures of the body at that time in their order. "" after the precise
-// model's message when the year is outside it.
+// The 出没時刻 box for the stored date as JSON (RiseSetBoxJson); "" after
+// the precise model's message when the year is outside it.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_day_events() {
   using namespace skycalc;
-  static std::string texts;
-  const Observation observation = g_page->dlg.CurrentObservation();
-  const StoredFields& f = observation.fields;
-  const std::unique_ptr<sky::DayEventsTable> table = MakeDayEventsTable(observation);
-  const sky::LocalDayEvents day = table->Day(f.year, f.month, f.day);
-  texts.clear();
-  if (const char* refusal = CoverageMessage(day.coverage)) {
-    g_page->host.ShowMessage(refusal);
-    return texts.c_str();
-  }
-  const events::DayEvents& e = day.events;
-  const std::string lines[] = {
-      EventsTitle(observation),
-      EventsSiteLine(observation),
-      observation.target.IsBody(Body::kSun) ? "1" : "0",
-      FormatEventTimes(e.rises, day.dayStartJd), Detail(e.rises, false),
-      FormatEventTimes(e.transits, day.dayStartJd), Detail(e.transits, true),
-      FormatEventTimes(e.sets, day.dayStartJd), Detail(e.sets, false),
-      EventsNote(observation, e),
-      AzimuthOriginWords(f.azimuth),
-  };
-  for (const std::string& line : lines) texts += line + "\n";
-  for (int t = 0; t < events::kTwilightCount; ++t) {
-    texts += std::string(kDawnCaption) + " " + FormatEventTimes(e.twilights[t].dawns, day.dayStartJd) + "\n";
-    texts += std::string(kDuskCaption) + " " + FormatEventTimes(e.twilights[t].dusks, day.dayStartJd) + "\n";
-  }
-  texts += ConventionLine(table->Convention()) + "\n";
-  texts += MomentCaption(observation) + "\n";
-  const BodyDetailsReadout moment = ReadBodyDetails(observation);
-  for (int i = 0; i < kDetailsFigureCount; ++i) texts += FormatFigure(i, moment) + "\n";
-  return texts.c_str();
+  static std::string json;
+  const RiseSetBox box = StoredDayRiseSetBox(g_page->dlg.CurrentObservation());
+  if (box.refusal) g_page->host.ShowMessage(box.refusal);
+  json = box.refusal ? std::string() : RiseSetBoxJson(box);
+  return json.c_str();
 }
 
 // The 暦 box's month as JSON (AlmanacBoxJson): year 0 for the stored month
@@ -319,21 +263,15 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_almanac(int year, int month) {
   return json.c_str();
 }
 
-// The 日食・月食 box of the stored year at the stored site as JSON; "" after
+// The 日食・月食 box of the stored year at the stored site as JSON
+// (EclipseBoxJson); "" after
 // kEclipseYearsMessage when the year is outside 1000-2999.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_eclipses() {
   using namespace skycalc;
   static std::string json;
-  const StoredFields f = g_page->dlg.Fields();
-  const int zone = ZoneMinutesOf(f);
-  const EclipseListResult list = ListEclipses({f.year, 1, zone, f.longitude, f.latitude, f.azimuth});
-  json.clear();
-  if (list.refusal) {
-    g_page->host.ShowMessage(list.refusal);
-    return json.c_str();
-  }
-  json = EclipsesJson(list, FormatText("%d年の日食・月食　", static_cast<int>(f.year)) + AzimuthOriginWords(f.azimuth),
-                      EventsSiteLine(g_page->dlg.CurrentObservation()), zone);
+  const EclipseBox box = StoredYearEclipseBox(g_page->dlg.CurrentObservation());
+  if (box.refusal) g_page->host.ShowMessage(box.refusal);
+  json = box.refusal ? std::string() : EclipseBoxJson(box);
   return json.c_str();
 }
 

@@ -2,11 +2,13 @@
 // writes what the window would show after each, for the browser test to
 // compare with the page. One action a line on standard input:
 //   press ID | pick LIST_ID INDEX | type LIST_ID TEXT | precise 0|1 | snap | events | moment
+//   | risesetbox | eclipsebox
 // "snap" writes one line: the texts of the readouts and displays, the lists'
 // text fields, the radio buttons' checks and the messages shown since the
 // last snap, joined with "|"; "events" the rise, transit and set times of the
 // stored date, joined with "|"; "moment" the 出没時刻 box's convention line,
-// この時刻 caption and figures, joined with "|".
+// この時刻 caption and figures, joined with "|"; "risesetbox" and
+// "eclipsebox" the boxes' view-models as the page receives them (JSON).
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -14,6 +16,8 @@
 #include "panel/control_ids.h"
 #include "panel/body_details.h"
 #include "panel/day_events.h"
+#include "panel/eclipse_box.h"
+#include "panel/rise_set_box.h"
 #include "tests/support/headless_calculator.h"
 
 using namespace skycalc;
@@ -61,6 +65,10 @@ int main(int argc, char** argv) {
       const BodyDetailsReadout moment = ReadBodyDetails(observation);
       for (int i = 0; i < kDetailsFigureCount; ++i) std::cout << FormatFigure(i, moment) << '|';
       std::cout << '\n';
+    } else if (verb == "risesetbox") {
+      std::cout << RiseSetBoxJson(StoredDayRiseSetBox(calc.dlg->CurrentObservation())) << '\n';
+    } else if (verb == "eclipsebox") {
+      std::cout << EclipseBoxJson(StoredYearEclipseBox(calc.dlg->CurrentObservation())) << '\n';
     } else if (verb == "snap") {
       std::string out;
       for (int text : kTexts) out += calc.host.Text(text) + "|";

@@ -520,6 +520,45 @@ const TESTS = {
     assert.deepStrictEqual(page.errors, []);
   },
 
+  // The 出没時刻 and 日食・月食 boxes lay out exactly the panel's view-models as the
+  // replayed calculator makes them (the window's test holds the window to the same):
+  // the Sun and the Moon in both models, 2030 (a partial solar eclipse from Tokyo) and 2022 (a total lunar one).
+  async viewModels(browser, url) {
+    const page = await openPage(browser, url);
+    const keyed = (year) => [[1018, year], [1019, '6'], [1020, '1'], [1015, '12'], [1016, '0'], [1012, '139.74'], [1013, '35.65'],
+      [1021, '9'], [1022, '0'], [1014, '0']].flatMap(([b, value]) => [['press', b], ...[...value].map((c) => ['press', c === '.' ? ID.POINT : DIGITS[c]]), ['press', ID.SET]]);
+    const open = async (label) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
+    };
+    for (const [precise, body] of [[0, 0], [0, 9], [1, 0], [1, 9]]) {
+      const actions = [...keyed('2030'), ['precise', precise], ['pick', ID.PLANETLIST, body]];
+      await page.evaluate(runOnPage, actions.filter(([verb]) => verb !== 'precise' || (precise && !body)));  // the page's item toggles
+      const model = JSON.parse(replay([...actions, ['risesetbox']])[0]);
+      await open('出没時刻');
+      assert.deepStrictEqual(await page.$eval('dialog.rise-set[open]', (d, labels) => labels.map(({ name }) => {
+        const label = d.querySelector(`[data-name=${name}]`);
+        return { name, text: label.textContent, shown: getComputedStyle(label).display !== 'none' };
+      }), model.labels), model.labels.map(({ name, text, shown }) => ({ name, text, shown })), `precise ${precise}, body ${body}`);
+      await page.click('dialog.rise-set [data-name=IDOK]');
+    }
+    await page.evaluate(runOnPage, [['precise', 0]]);
+    for (const year of ['2030', '2022']) {
+      await page.evaluate(runOnPage, keyed(year));
+      const { title, site, first, rows } = JSON.parse(replay([...keyed(year), ['eclipsebox']])[0]);
+      await open('日食・月食');
+      assert.deepStrictEqual(await page.$eval('dialog.eclipse[open]', (d) => ({
+        title: d.querySelector('[data-name=IDC_ECLIPSE_TITLE]').textContent, site: d.querySelector('[data-name=IDC_ECLIPSE_SITE]').textContent,
+        first: [...d.querySelectorAll('.eclipse-entry')].findIndex((row) => row.classList.contains('selected')),
+        rows: [...d.querySelectorAll('.eclipse-entry')].map((row) => (row.click(), { summary: row.textContent,
+          details: d.querySelector('[data-name=IDC_ECLIPSE_DETAIL]').textContent, picture: d.querySelector('canvas').skycalcPicture })) })),
+      { title, site, first, rows }, year);
+      assert(first >= 0 && rows[first].picture.items.length >= 2, `${year}: an eclipse drawn`);
+      await page.click('dialog.eclipse [data-name=IDOK]');
+    }
+    assert.deepStrictEqual(page.errors, []);
+  },
+
   // A broken deployment says so in Japanese; a loaded page works offline.
   async robustness(browser, url, dist) {
     for (const missing of ['skycalc.wasm', 'skycalc.js']) {
