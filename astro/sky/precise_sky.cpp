@@ -5,8 +5,9 @@
 
 #include <cmath>
 
-#include "astro/sky/calculator_sky.h"
 #include "astro/events/day_events.h"
+#include "astro/precise/frame.h"
+#include "astro/sky/calculator_sky.h"
 
 namespace skycalc::sky {
 
@@ -68,21 +69,29 @@ PreciseSky::PreciseSky(Body body, const events::Site& site, double nodeSpacing)
     : star_(false), body_(body), ra2000_(0.0), dec2000_(0.0), site_(site), siteX_(0.0), siteZ_(0.0),
       spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseNodeSpacing[static_cast<int>(body)]) {
   SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  sinLatitude_ = std::sin(site.latitude);
+  cosLatitude_ = std::cos(site.latitude);
 }
 
 PreciseSky::PreciseSky(double ra2000, double dec2000, const events::Site& site, double nodeSpacing)
     : star_(true), body_(Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
       siteZ_(0.0), spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseStarNodeSpacing) {
   SiteOnEllipsoid(site.latitude, siteX_, siteZ_);
+  sinLatitude_ = std::sin(site.latitude);
+  cosLatitude_ = std::cos(site.latitude);
 }
 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const precise::Instant t = precise::MakeInstant(index * spacing_);
+  // One frame serves the place and the sidereal time (what BodyGeocentric
+  // and ApparentSiderealTime would each make again).
+  const precise::detail::DateFrame frame = precise::detail::MakeDateFrame(t);
   Node node;
-  node.place = star_ ? precise::StarGeocentric(ra2000_, dec2000_, t) : precise::BodyGeocentric(body_, t);
-  node.gast = precise::ApparentSiderealTime(t);
+  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
+                     : precise::detail::BodyGeocentric(body_, t, frame);
+  node.gast = frame.gast;
   node.deltaT = precise::DeltaT(t.jdUtc) / kSecondsPerDay;
   return node;
 }
@@ -110,15 +119,41 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
   return events::Status::kOk;
 }
 
-// The four nodes around jd (computing them if no Cover did) and jd's
-// fraction of the way from the second to the third.
-const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
+// What the interpolation takes from the four nodes around a grid interval
+// (right ascensions unwrapped about the second node's, sidereal times as
+// departures from uniform rotation): the same figures for every instant of
+// the interval, so they are made once per interval. A node's values depend
+// on its index alone, so a window stays valid when Cover rebuilds the nodes.
+const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
   const double u = jd / spacing_;
   const double index = std::floor(u);
   fraction = u - index;
+  if (window_.valid && window_.index == index) return window_;
   const double cachedLast = firstIndex_ + static_cast<double>(nodes_.size()) - 1.0;
   if (nodes_.empty() || index - 1.0 < firstIndex_ || index + 2.0 > cachedLast) Cover(jd, jd);
-  return &nodes_[static_cast<std::size_t>(index - 1.0 - firstIndex_)];
+  const Node* n = &nodes_[static_cast<std::size_t>(index - 1.0 - firstIndex_)];
+  Window& w = window_;
+  w.valid = true;
+  w.index = index;
+  w.status = precise::Status::kOk;
+  for (int i = 0; i < 4; ++i) {
+    if (n[i].place.status != precise::Status::kOk) w.status = n[i].place.status;
+  }
+  const double base = n[1].place.rightAscension;
+  w.ra[0] = Unwrapped(base, n[0].place.rightAscension);
+  w.ra[1] = base;
+  w.ra[2] = Unwrapped(base, n[2].place.rightAscension);
+  w.ra[3] = Unwrapped(base, n[3].place.rightAscension);
+  for (int i = 0; i < 4; ++i) {
+    w.dec[i] = n[i].place.declination;
+    w.distance[i] = n[i].place.distance;
+    w.deltaT[i] = n[i].deltaT;
+    // Departure of each node from uniform rotation since node 1: under an
+    // arcsecond (precession and nutation), so no turn is ever ambiguous.
+    w.departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
+  }
+  w.gast = n[1].gast;
+  return w;
 }
 
 // The place moves with TT, which jumps against UTC at a leap second: the
@@ -126,41 +161,27 @@ const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
 // cost the Moon half an arcsecond).
 precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
   double u = 0.0;
-  const Node* n = Nodes(jd, u);
+  const Window& n = WindowAt(jd, u);
   const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
-  for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n[i].deltaT);
+  for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
   LagrangeWeights(x, w);
   precise::GeocentricApparent p;
-  for (int i = 0; i < 4; ++i) {
-    if (n[i].place.status != precise::Status::kOk) p.status = n[i].place.status;
-  }
-  const double base = n[1].place.rightAscension;
-  const double ra[4] = {Unwrapped(base, n[0].place.rightAscension), base,
-                        Unwrapped(base, n[2].place.rightAscension), Unwrapped(base, n[3].place.rightAscension)};
-  const double dec[4] = {n[0].place.declination, n[1].place.declination, n[2].place.declination,
-                         n[3].place.declination};
-  const double dist[4] = {n[0].place.distance, n[1].place.distance, n[2].place.distance, n[3].place.distance};
-  const double a = Interpolate(w, ra);
+  p.status = n.status;
+  const double a = Interpolate(w, n.ra);
   p.rightAscension = a - kExactTwoPi * std::floor(a / kExactTwoPi);
   if (p.rightAscension >= kExactTwoPi) p.rightAscension = 0.0;
-  p.declination = Interpolate(w, dec);
-  p.distance = Interpolate(w, dist);
+  p.declination = Interpolate(w, n.dec);
+  p.distance = Interpolate(w, n.distance);
   return p;
 }
 
 double PreciseSky::InterpolatedSiderealTime(double jd) const {
   double u = 0.0;
-  const Node* n = Nodes(jd, u);
+  const Window& n = WindowAt(jd, u);
   double w[4];
   CubicWeights(u, w);
-  // Departure of each node from uniform rotation since node 1: under an
-  // arcsecond (precession and nutation), so no turn is ever ambiguous.
-  double departure[4];
-  for (int i = 0; i < 4; ++i) {
-    departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
-  }
-  const double g = n[1].gast + kRotationRate * spacing_ * u + Interpolate(w, departure);
+  const double g = n.gast + kRotationRate * spacing_ * u + Interpolate(w, n.departure);
   const double folded = g - kExactTwoPi * std::floor(g / kExactTwoPi);
   return folded < kExactTwoPi ? folded : 0.0;
 }
@@ -181,7 +202,7 @@ events::SkyState PreciseSky::At(double jd) const {
   const double x = r * cd * std::cos(h) - px;
   const double y = -r * cd * std::sin(h);
   const double z = r * sd - pz;
-  const double sp = std::sin(site_.latitude), cp = std::cos(site_.latitude);
+  const double sp = sinLatitude_, cp = cosLatitude_;
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;

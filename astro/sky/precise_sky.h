@@ -60,8 +60,18 @@ class PreciseSky final : public events::SkyFunction {
     double gast;    // Greenwich apparent sidereal time
     double deltaT;  // TT - UTC, days
   };
+  // The four nodes around one grid interval, as the interpolation takes them.
+  struct Window {
+    bool valid = false;
+    double index = 0.0;  // grid index of the second node
+    precise::Status status = precise::Status::kOk;
+    double ra[4], dec[4], distance[4], deltaT[4], departure[4];
+    double gast = 0.0;  // the second node's
+  };
   Node ExactNode(double index) const;
-  const Node* Nodes(double jd, double& fraction) const;
+  // The window of jd's interval (computing its nodes if no Cover did) and
+  // jd's fraction of the way from the second node to the third.
+  const Window& WindowAt(double jd, double& fraction) const;
   // Interpolated geocentric place at jd (UT).
   precise::GeocentricApparent InterpolatedPlace(double jd) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
@@ -72,9 +82,11 @@ class PreciseSky final : public events::SkyFunction {
   double ra2000_, dec2000_;
   events::Site site_;
   double siteX_, siteZ_;  // site's distance from the axis and the equator, AU
+  double sinLatitude_ = 0.0, cosLatitude_ = 1.0;
   double spacing_;
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
   mutable std::vector<Node> nodes_;
+  mutable Window window_;
 };
 
 }  // namespace skycalc::sky
