@@ -69,6 +69,8 @@ class PreciseSky final : public events::SkyFunction {
     double gast = 0.0;  // the second node's
   };
   Node ExactNode(double index) const;
+  // eraEect00 at TT jdTt, interpolated for closely spaced nodes.
+  double ComplementaryTerms(double jdTt) const;
   // The window of jd's interval (computing its nodes if no Cover did) and
   // jd's fraction of the way from the second node to the third.
   const Window& WindowAt(double jd, double& fraction) const;
@@ -87,6 +89,8 @@ class PreciseSky final : public events::SkyFunction {
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
   mutable std::vector<Node> nodes_;
   mutable Window window_;
+  mutable double eectDay_ = -1.0;  // the TT day eect_ holds (its 0h and the next)
+  mutable double eect_[2] = {0.0, 0.0};
 };
 
 }  // namespace skycalc::sky
