@@ -178,7 +178,7 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
   std::vector<Point> samples;
   for (double k = firstSample; k <= lastSample; k += 1.0) {
     const double jd = k / kSamplesPerDay;
-    samples.push_back({jd, sky.At(jd)});
+    samples.push_back({jd, sky.SearchAt(jd)});
   }
   std::vector<Point> points = samples;
   for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
@@ -190,9 +190,9 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     if (!(maximum || minimum) || !ExtremumMatters(samples[i].state, maximum, levels)) continue;
     const double sign = maximum ? -1.0 : 1.0;
     const double origin = samples[i - 1].jd;
-    auto f = [&](double jd) { return sign * sky.At(jd).altitude; };
+    auto f = [&](double jd) { return sign * sky.SearchAt(jd).altitude; };
     const double jd = Minimum(f, origin, 0.0, samples[i + 1].jd - origin, samples[i].jd - origin, sign * here);
-    points.push_back({jd, sky.At(jd)});
+    points.push_back({jd, sky.SearchAt(jd)});
   }
   std::stable_sort(points.begin(), points.end(), [](const Point& p, const Point& q) { return p.jd < q.jd; });
   return points;
@@ -207,7 +207,7 @@ Event MakeEvent(const SkyFunction& sky, double jd, double azimuthOrigin) {
 // [start, end), into the level's lists.
 void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, const Level& level, double start,
                    double end, double azimuthOrigin) {
-  auto f = [&](double jd) { return level(sky.At(jd)); };
+  auto f = [&](double jd) { return level(sky.SearchAt(jd)); };
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ga = level(points[i].state);
     const double gb = level(points[i + 1].state);
@@ -223,7 +223,7 @@ void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, con
 // upwards (a jump from pi to -pi is the lower culmination, not one of these).
 void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, double start, double end,
                   double azimuthOrigin, std::vector<Event>& transits) {
-  auto f = [&](double jd) { return sky.At(jd).hourAngle; };
+  auto f = [&](double jd) { return sky.SearchAt(jd).hourAngle; };
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ha = points[i].state.hourAngle;
     const double hb = points[i + 1].state.hourAngle;
@@ -294,7 +294,7 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
     for (Event& transit : out.transits) transit.altitude += TransitRefraction(transit.altitude, convention.refraction);
   }
   if (out.rises.empty() && out.sets.empty()) {
-    const bool up = IsUp(levels[0](sky.At(dayStartJd)));
+    const bool up = IsUp(levels[0](sky.SearchAt(dayStartJd)));
     out.alwaysUp = up;
     out.alwaysDown = !up;
   }

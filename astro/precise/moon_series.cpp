@@ -101,18 +101,39 @@ struct Multiples {
   }
 };
 
-// cos and sin of d D + m M + mp M' + f F from the multiples' tables.
-void TermAngle(const Multiples (&a)[4], int d, int m, int mp, int f, double& c, double& s) {
-  const int k[4] = {d, m, mp, f};
-  c = 1.0;
-  s = 0.0;
-  for (int i = 0; i < 4; ++i) {
-    const double ci = a[i].c[kMaxMultiple + k[i]], si = a[i].s[kMaxMultiple + k[i]];
-    const double cn = c * ci - s * si;
-    s = s * ci + c * si;
-    c = cn;
+constexpr int kMaxD = 4, kMaxM = 2, kMaxMp = 4, kMaxF = 3;  // the tables' largest |multiples|
+
+// cos and sin of every d D + m M (d 0..4, m -2..2) and of every mp M' + f F
+// (mp -4..4, f -3..3), so that each term takes one product of two.
+struct Pairs {
+  double cdm[kMaxD + 1][2 * kMaxM + 1], sdm[kMaxD + 1][2 * kMaxM + 1];
+  double cpf[2 * kMaxMp + 1][2 * kMaxF + 1], spf[2 * kMaxMp + 1][2 * kMaxF + 1];
+  Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f) {
+    for (int i = 0; i <= kMaxD; ++i) {
+      for (int j = -kMaxM; j <= kMaxM; ++j) {
+        const double ca = d.c[kMaxMultiple + i], sa = d.s[kMaxMultiple + i];
+        const double cb = m.c[kMaxMultiple + j], sb = m.s[kMaxMultiple + j];
+        cdm[i][kMaxM + j] = ca * cb - sa * sb;
+        sdm[i][kMaxM + j] = sa * cb + ca * sb;
+      }
+    }
+    for (int i = -kMaxMp; i <= kMaxMp; ++i) {
+      for (int j = -kMaxF; j <= kMaxF; ++j) {
+        const double ca = mp.c[kMaxMultiple + i], sa = mp.s[kMaxMultiple + i];
+        const double cb = f.c[kMaxMultiple + j], sb = f.s[kMaxMultiple + j];
+        cpf[kMaxMp + i][kMaxF + j] = ca * cb - sa * sb;
+        spf[kMaxMp + i][kMaxF + j] = sa * cb + ca * sb;
+      }
+    }
   }
-}
+  // cos and sin of d D + m M + mp M' + f F.
+  void Angle(int d, int m, int mp, int f, double& c, double& s) const {
+    const double ca = cdm[d][kMaxM + m], sa = sdm[d][kMaxM + m];
+    const double cb = cpf[kMaxMp + mp][kMaxF + f], sb = spf[kMaxMp + mp][kMaxF + f];
+    c = ca * cb - sa * sb;
+    s = sa * cb + ca * sb;
+  }
+};
 
 }  // namespace
 
@@ -144,12 +165,12 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
                0.000127 * std::cos(elp - emp) * (delp - demp) - 0.000115 * std::cos(elp + emp) * (delp + demp);
   double vr = 0.0, vdr = 0.0;
 
-  const Multiples args[4] = {Multiples(d), Multiples(em), Multiples(emp), Multiples(f)};
+  const Pairs args{Multiples(d), Multiples(em), Multiples(emp), Multiples(f)};
   // Sums from the smallest terms up, as eraMoon98 takes them.
   for (int n = static_cast<int>(sizeof kLongitudeDistance / sizeof kLongitudeDistance[0]) - 1; n >= 0; --n) {
     const LongitudeDistanceTerm& term = kLongitudeDistance[n];
     double c = 0.0, s = 0.0;
-    TermAngle(args, term.d, term.m, term.mp, term.f, c, s);
+    args.Angle(term.d, term.m, term.mp, term.f, c, s);
     const int i = term.m < 0 ? -term.m : term.m;
     const double darg = term.d * dd + term.m * dem + term.mp * demp + term.f * df;
     const double l = term.l / kMicroDegree, r = term.r;
@@ -161,7 +182,7 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
   for (int n = static_cast<int>(sizeof kLatitude / sizeof kLatitude[0]) - 1; n >= 0; --n) {
     const LatitudeTerm& term = kLatitude[n];
     double c = 0.0, s = 0.0;
-    TermAngle(args, term.d, term.m, term.mp, term.f, c, s);
+    args.Angle(term.d, term.m, term.mp, term.f, c, s);
     const int i = term.m < 0 ? -term.m : term.m;
     const double darg = term.d * dd + term.m * dem + term.mp * demp + term.f * df;
     const double b = term.b / kMicroDegree;

@@ -18,7 +18,7 @@ namespace {
 // small and smooth (precession, nutation).
 constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kEectInterpolationSpacing = 0.25;  // days
+constexpr double kSearchEvaluationSpacing = 0.25;  // days
 
 events::Status FromPrecise(precise::Status s) {
   switch (s) {
@@ -86,25 +86,30 @@ bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const precise::Instant t = precise::MakeInstant(index * spacing_);
-  // One frame serves the place and the sidereal time; a search's frame and
-  // Moon (precise::detail::MakeSearchFrame, MoonBySeries) are the readouts'
-  // to 1e-13 rad, far below what moves a printed minute or hundredth of a
-  // degree, at a fifth of their cost.
-  const precise::detail::DateFrame frame = precise::detail::MakeSearchFrame(t, ComplementaryTerms(t.jdTt));
+  // One frame serves the place and the sidereal time. Nodes a few hours
+  // apart (the Moon's, eight a day, which were nine tenths of its search)
+  // take the search's frame and Moon (precise::detail::MakeSearchFrame,
+  // MoonBySeries): the readouts' to 1e-12 rad, far below what moves a
+  // printed minute or hundredth of a degree, at a fifth of their cost.
+  // Nodes a day or more apart cost little and keep the readouts' own.
+  const bool search = spacing_ < kSearchEvaluationSpacing;
+  const precise::detail::DateFrame frame = search ? precise::detail::MakeSearchFrame(t, ComplementaryTerms(t.jdTt))
+                                                  : precise::detail::MakeDateFrame(t);
+  const precise::detail::Evaluation evaluation =
+      search ? precise::detail::Evaluation::kSearch : precise::detail::Evaluation::kReadout;
   Node node;
   node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
-                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
+                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, evaluation);
   node.gast = frame.gast;
   node.deltaT = precise::DeltaT(t.jdUtc) / kSecondsPerDay;
   return node;
 }
 
 // The complementary terms of the equation of the equinoxes (eraEect00, a
-// few milliarcseconds): nodes closer than kEectInterpolationSpacing take them
-// linearly between whole TT days, within 3e-13 rad (their fastest term, 2
-// microarcseconds over 13.7 days, bends by 0.05 microarcsecond in a day).
+// few milliarcseconds) for the search's frame, linearly between whole TT
+// days: within 3e-13 rad (their fastest term, 2 microarcseconds over 13.7
+// days, bends by 0.05 microarcsecond in a day).
 double PreciseSky::ComplementaryTerms(double jdTt) const {
-  if (spacing_ >= kEectInterpolationSpacing) return eraEect00(jdTt, 0.0);
   const double day = std::floor(jdTt);
   if (day != eectDay_) {
     eectDay_ = day;
@@ -178,9 +183,7 @@ const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) cons
 // The place moves with TT, which jumps against UTC at a leap second: the
 // nodes stand at their TT instants, so no jump is smoothed over (it would
 // cost the Moon half an arcsecond).
-precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
-  double u = 0.0;
-  const Window& n = WindowAt(jd, u);
+precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u) const {
   const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
@@ -195,9 +198,7 @@ precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
   return p;
 }
 
-double PreciseSky::InterpolatedSiderealTime(double jd) const {
-  double u = 0.0;
-  const Window& n = WindowAt(jd, u);
+double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
   double w[4];
   CubicWeights(u, w);
   const double g = n.gast + kRotationRate * spacing_ * u + Interpolate(w, n.departure);
@@ -210,9 +211,15 @@ double PreciseSky::InterpolatedSiderealTime(double jd) const {
 // degrees east of it, z to the pole) the site is the fixed point (siteX_, 0,
 // siteZ_), so the topocentric direction is one subtraction away, and the
 // horizon one rotation by the latitude.
-events::SkyState PreciseSky::At(double jd) const {
-  const precise::GeocentricApparent g = InterpolatedPlace(jd);
-  const double lst = InterpolatedSiderealTime(jd) + site_.longitude;
+events::SkyState PreciseSky::At(double jd) const { return State(jd, true); }
+
+events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, false); }
+
+events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
+  double u = 0.0;
+  const Window& n = WindowAt(jd, u);
+  const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
+  const double lst = InterpolatedSiderealTime(n, u) + site_.longitude;
   const double h = lst - g.rightAscension;
   const double cd = std::cos(g.declination), sd = std::sin(g.declination);
   // A star (distance 0) has no parallax: its unit vector stands as it is.
@@ -227,8 +234,11 @@ events::SkyState PreciseSky::At(double jd) const {
   const double west = -y;
   events::SkyState s;
   s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
-  s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
-  s.hourAngle = events::WrapHourAngle(std::atan2(-y, x));
+  if (withAzimuth) s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
+  // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
+  // WrapHourAngle turns to pi.
+  const double hourAngle = std::atan2(-y, x);
+  s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
   const double distance = std::sqrt(x * x + y * y + z * z);
   if (!star_ && body_ == Body::kSun) {
     s.semidiameter = std::asin(kSunRadiusKm / (distance * kAstronomicalUnitKm));

@@ -52,6 +52,7 @@ class PreciseSky final : public events::SkyFunction {
   // the model's status if any of them is outside its years.
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
+  events::SkyState SearchAt(double jd) const override;
   bool IsSun() const override;
 
  private:
@@ -69,15 +70,17 @@ class PreciseSky final : public events::SkyFunction {
     double gast = 0.0;  // the second node's
   };
   Node ExactNode(double index) const;
-  // eraEect00 at TT jdTt, interpolated for closely spaced nodes.
+  // eraEect00 at TT jdTt, interpolated within a day.
   double ComplementaryTerms(double jdTt) const;
   // The window of jd's interval (computing its nodes if no Cover did) and
   // jd's fraction of the way from the second node to the third.
   const Window& WindowAt(double jd, double& fraction) const;
-  // Interpolated geocentric place at jd (UT).
-  precise::GeocentricApparent InterpolatedPlace(double jd) const;
+  // Interpolated geocentric place at jd (UT) from jd's window n, u of the way.
+  precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
-  double InterpolatedSiderealTime(double jd) const;
+  double InterpolatedSiderealTime(const Window& n, double u) const;
+  // At, with the azimuth when withAzimuth.
+  events::SkyState State(double jd, bool withAzimuth) const;
 
   bool star_;
   Body body_;
