@@ -28,12 +28,19 @@ struct DateFrame {
 };
 DateFrame MakeDateFrame(const Instant& t);
 
-// The same frame for searches, which make one at every node: the nutation
-// by angle addition (Nutation2000B, within 1e-15 rad of eraNut00b) and the
-// complementary terms of the equation of the equinoxes (radians, eraEect00's)
-// given, so that a search may interpolate them (they change by under 1e-12
-// rad in a day). Readouts keep MakeDateFrame.
-DateFrame MakeSearchFrame(const Instant& t, double complementaryTerms);
+// What the frame takes from its slowly changing series, radians: the
+// nutation in longitude and obliquity and the complementary terms of the
+// equation of the equinoxes. A search may interpolate them between
+// instants where they are computed.
+struct SlowTerms {
+  double dpsi = 0.0, deps = 0.0;  // IAU 2000B (Nutation2000B: within 1e-15 rad of eraNut00b)
+  double eect = 0.0;              // eraEect00's
+};
+// Those terms computed at TT jdTt.
+SlowTerms SlowTermsAt(double jdTt);
+// The same frame as MakeDateFrame for searches, which make one at every
+// node, with the slow terms given. Readouts keep MakeDateFrame.
+DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);
 
 // The Moon's geocentric position (AU) and velocity (AU/day), GCRS, at TT
 // jdTt, for searches: eraMoon98's series (Meeus's abridgement of

@@ -1,7 +1,9 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "astro/precise/frame.h"
 #include "astro/precise/nutation.h"
@@ -102,36 +104,60 @@ struct Multiples {
 };
 
 constexpr int kMaxD = 4, kMaxM = 2, kMaxMp = 4, kMaxF = 3;  // the tables' largest |multiples|
+constexpr int kDmCount = (kMaxD + 1) * (2 * kMaxM + 1), kPfCount = (2 * kMaxMp + 1) * (2 * kMaxF + 1);
 
-// cos and sin of every d D + m M (d 0..4, m -2..2) and of every mp M' + f F
-// (mp -4..4, f -3..3), so that each term takes one product of two.
+// Where a term finds its angle in Pairs: the index of its d D + m M, of its
+// mp M' + f F, and the power of E its |m| brings.
+struct TermIndex {
+  int dm, pf, e;
+};
+constexpr TermIndex IndexOf(int d, int m, int mp, int f) {
+  return {d * (2 * kMaxM + 1) + kMaxM + m, (kMaxMp + mp) * (2 * kMaxF + 1) + kMaxF + f, m < 0 ? -m : m};
+}
+template <typename Term, std::size_t N>
+constexpr std::array<TermIndex, N> IndicesOf(const Term (&terms)[N]) {
+  std::array<TermIndex, N> out{};
+  for (std::size_t n = 0; n < N; ++n) out[n] = IndexOf(terms[n].d, terms[n].m, terms[n].mp, terms[n].f);
+  return out;
+}
+constexpr auto kLongitudeDistanceIndex = IndicesOf(kLongitudeDistance);
+constexpr auto kLatitudeIndex = IndicesOf(kLatitude);
+
+// cos, sin and rate of every d D + m M (d 0..4, m -2..2) and of every
+// mp M' + f F (mp -4..4, f -3..3), so that each term takes one product of
+// two and one sum of rates.
 struct Pairs {
-  double cdm[kMaxD + 1][2 * kMaxM + 1], sdm[kMaxD + 1][2 * kMaxM + 1];
-  double cpf[2 * kMaxMp + 1][2 * kMaxF + 1], spf[2 * kMaxMp + 1][2 * kMaxF + 1];
-  Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f) {
+  double cdm[kDmCount], sdm[kDmCount], rdm[kDmCount];
+  double cpf[kPfCount], spf[kPfCount], rpf[kPfCount];
+  Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f, double dd, double dm,
+        double dmp, double df) {
     for (int i = 0; i <= kMaxD; ++i) {
       for (int j = -kMaxM; j <= kMaxM; ++j) {
+        const int k = IndexOf(i, j, 0, 0).dm;
         const double ca = d.c[kMaxMultiple + i], sa = d.s[kMaxMultiple + i];
         const double cb = m.c[kMaxMultiple + j], sb = m.s[kMaxMultiple + j];
-        cdm[i][kMaxM + j] = ca * cb - sa * sb;
-        sdm[i][kMaxM + j] = sa * cb + ca * sb;
+        cdm[k] = ca * cb - sa * sb;
+        sdm[k] = sa * cb + ca * sb;
+        rdm[k] = i * dd + j * dm;
       }
     }
     for (int i = -kMaxMp; i <= kMaxMp; ++i) {
       for (int j = -kMaxF; j <= kMaxF; ++j) {
+        const int k = IndexOf(0, 0, i, j).pf;
         const double ca = mp.c[kMaxMultiple + i], sa = mp.s[kMaxMultiple + i];
         const double cb = f.c[kMaxMultiple + j], sb = f.s[kMaxMultiple + j];
-        cpf[kMaxMp + i][kMaxF + j] = ca * cb - sa * sb;
-        spf[kMaxMp + i][kMaxF + j] = sa * cb + ca * sb;
+        cpf[k] = ca * cb - sa * sb;
+        spf[k] = sa * cb + ca * sb;
+        rpf[k] = i * dmp + j * df;
       }
     }
   }
-  // cos and sin of d D + m M + mp M' + f F.
-  void Angle(int d, int m, int mp, int f, double& c, double& s) const {
-    const double ca = cdm[d][kMaxM + m], sa = sdm[d][kMaxM + m];
-    const double cb = cpf[kMaxMp + mp][kMaxF + f], sb = spf[kMaxMp + mp][kMaxF + f];
+  // cos, sin and rate of a term's argument.
+  void Angle(const TermIndex& t, double& c, double& s, double& rate) const {
+    const double ca = cdm[t.dm], sa = sdm[t.dm], cb = cpf[t.pf], sb = spf[t.pf];
     c = ca * cb - sa * sb;
     s = sa * cb + ca * sb;
+    rate = rdm[t.dm] + rpf[t.pf];
   }
 };
 
@@ -165,29 +191,27 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
                0.000127 * std::cos(elp - emp) * (delp - demp) - 0.000115 * std::cos(elp + emp) * (delp + demp);
   double vr = 0.0, vdr = 0.0;
 
-  const Pairs args{Multiples(d), Multiples(em), Multiples(emp), Multiples(f)};
+  const Pairs args{Multiples(d), Multiples(em), Multiples(emp), Multiples(f), dd, dem, demp, df};
   // Sums from the smallest terms up, as eraMoon98 takes them.
-  for (int n = static_cast<int>(sizeof kLongitudeDistance / sizeof kLongitudeDistance[0]) - 1; n >= 0; --n) {
-    const LongitudeDistanceTerm& term = kLongitudeDistance[n];
-    double c = 0.0, s = 0.0;
-    args.Angle(term.d, term.m, term.mp, term.f, c, s);
-    const int i = term.m < 0 ? -term.m : term.m;
-    const double darg = term.d * dd + term.m * dem + term.mp * demp + term.f * df;
-    const double l = term.l / kMicroDegree, r = term.r;
-    vel += l * (s * en[i]);
-    vdel += l * (c * darg * en[i] + s * den[i]);
-    vr += r * (c * en[i]);
-    vdr += r * (-s * darg * en[i] + c * den[i]);
+  for (std::size_t n = kLongitudeDistanceIndex.size(); n-- > 0;) {
+    const TermIndex& index = kLongitudeDistanceIndex[n];
+    double c, s, darg;
+    args.Angle(index, c, s, darg);
+    const double e = en[index.e], dE = den[index.e];
+    const double l = kLongitudeDistance[n].l / kMicroDegree, r = kLongitudeDistance[n].r;
+    vel += l * (s * e);
+    vdel += l * (c * darg * e + s * dE);
+    vr += r * (c * e);
+    vdr += r * (-s * darg * e + c * dE);
   }
-  for (int n = static_cast<int>(sizeof kLatitude / sizeof kLatitude[0]) - 1; n >= 0; --n) {
-    const LatitudeTerm& term = kLatitude[n];
-    double c = 0.0, s = 0.0;
-    args.Angle(term.d, term.m, term.mp, term.f, c, s);
-    const int i = term.m < 0 ? -term.m : term.m;
-    const double darg = term.d * dd + term.m * dem + term.mp * demp + term.f * df;
-    const double b = term.b / kMicroDegree;
-    vb += b * (s * en[i]);
-    vdb += b * (c * darg * en[i] + s * den[i]);
+  for (std::size_t n = kLatitudeIndex.size(); n-- > 0;) {
+    const TermIndex& index = kLatitudeIndex[n];
+    double c, s, darg;
+    args.Angle(index, c, s, darg);
+    const double e = en[index.e], dE = den[index.e];
+    const double b = kLatitude[n].b / kMicroDegree;
+    vb += b * (s * e);
+    vdb += b * (c * darg * e + s * dE);
   }
   // Mean distance 385000.56 km.
   const double el = elp + ERFA_DD2R * vel, del = (delp + ERFA_DD2R * vdel) / ERFA_DJC;
@@ -205,13 +229,19 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
   eraRxpv(rm, pv, pv);
 }
 
-DateFrame MakeSearchFrame(const Instant& t, double complementaryTerms) {
-  double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0, dpsi = 0.0, deps = 0.0;
+SlowTerms SlowTermsAt(double jdTt) {
+  SlowTerms slow;
+  Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, slow.dpsi, slow.deps);
+  slow.eect = eraEect00(jdTt, 0.0);
+  return slow;
+}
+
+DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow) {
+  double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0;
   eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
-  Nutation2000B((t.jdTt - ERFA_DJ00) / ERFA_DJC, dpsi, deps);
   DateFrame frame{};
-  eraFw2m(gamma, phi, psi + dpsi, epsA + deps, frame.gcrsToTrue);
-  const double equationOfEquinoxes = dpsi * std::cos(epsA) + complementaryTerms;
+  eraFw2m(gamma, phi, psi + slow.dpsi, epsA + slow.deps, frame.gcrsToTrue);
+  const double equationOfEquinoxes = slow.dpsi * std::cos(epsA) + slow.eect;
   frame.gast = FoldAngle(eraGmst06(t.jdUtc, 0.0, t.jdTt, 0.0) + equationOfEquinoxes);
   return frame;
 }

@@ -7,6 +7,7 @@
 
 #include "astro/events/day_events.h"
 #include "astro/precise/frame.h"
+#include "astro/precise/nutation.h"
 #include "astro/sky/calculator_sky.h"
 
 namespace skycalc::sky {
@@ -19,6 +20,8 @@ namespace {
 constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSearchEvaluationSpacing = 0.25;  // days
+constexpr double kNutationSpacing = 0.25;          // days of TT
+constexpr double kEectSpacing = 1.0;               // days of TT
 
 events::Status FromPrecise(precise::Status s) {
   switch (s) {
@@ -93,7 +96,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   // printed minute or hundredth of a degree, at a fifth of their cost.
   // Nodes a day or more apart cost little and keep the readouts' own.
   const bool search = spacing_ < kSearchEvaluationSpacing;
-  const precise::detail::DateFrame frame = search ? precise::detail::MakeSearchFrame(t, ComplementaryTerms(t.jdTt))
+  const precise::detail::DateFrame frame = search ? precise::detail::MakeSearchFrame(t, InterpolatedSlowTerms(t.jdTt))
                                                   : precise::detail::MakeDateFrame(t);
   const precise::detail::Evaluation evaluation =
       search ? precise::detail::Evaluation::kSearch : precise::detail::Evaluation::kReadout;
@@ -105,19 +108,43 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   return node;
 }
 
-// The complementary terms of the equation of the equinoxes (eraEect00, a
-// few milliarcseconds) for the search's frame, linearly between whole TT
-// days: within 3e-13 rad (their fastest term, 2 microarcseconds over 13.7
-// days, bends by 0.05 microarcsecond in a day).
-double PreciseSky::ComplementaryTerms(double jdTt) const {
-  const double day = std::floor(jdTt);
-  if (day != eectDay_) {
-    eectDay_ = day;
-    eect_[0] = eraEect00(day, 0.0);
-    eect_[1] = eraEect00(day + 1.0, 0.0);
+// The frame's slow terms for the search's nodes, each cubic through the
+// four nodes of its own grid around jdTt: the nutation every quarter day of
+// TT, within 1e-11 rad (its fastest terms of note, 0.23" over 13.7 days and
+// 0.03" over 9.1 days, bend little in a quarter day), and the complementary
+// terms of the equation of the equinoxes every day, within 1e-13 rad (a few
+// milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
+// The Moon's nodes, eight a day, made them once each before.
+precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
+  precise::detail::SlowTerms slow;
+  double u = jdTt / kNutationSpacing;
+  double index = std::floor(u), w[4];
+  CubicWeights(u - index, w);
+  for (int i = 0; i < 4; ++i) {
+    const SlowNode& node = NodeOf(nutation_, index - 1.0 + i, kNutationSpacing, true);
+    slow.dpsi += w[i] * node.a;
+    slow.deps += w[i] * node.b;
   }
-  const double u = jdTt - day;
-  return eect_[0] + (eect_[1] - eect_[0]) * u;
+  u = jdTt / kEectSpacing;
+  index = std::floor(u);
+  CubicWeights(u - index, w);
+  for (int i = 0; i < 4; ++i) slow.eect += w[i] * NodeOf(eect_, index - 1.0 + i, kEectSpacing, false).a;
+  return slow;
+}
+
+// Node k of a slow term's grid, computed unless the ring holds it.
+const PreciseSky::SlowNode& PreciseSky::NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const {
+  SlowNode& node = ring[static_cast<std::size_t>(static_cast<long long>(k) & 7)];
+  if (!(node.index == k)) {
+    node.index = k;
+    const double jdTt = k * spacing;
+    if (nutation) {
+      precise::detail::Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, node.a, node.b);
+    } else {
+      node.a = eraEect00(jdTt, 0.0);
+    }
+  }
+  return node;
 }
 
 events::Status PreciseSky::Cover(double fromJd, double toJd) const {

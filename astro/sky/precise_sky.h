@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "astro/events/sky_function.h"
+#include "astro/precise/frame.h"
 #include "astro/precise/precise.h"
 
 // The precise model as a events::SkyFunction, fast enough to be asked a hundred
@@ -70,8 +71,8 @@ class PreciseSky final : public events::SkyFunction {
     double gast = 0.0;  // the second node's
   };
   Node ExactNode(double index) const;
-  // eraEect00 at TT jdTt, interpolated within a day.
-  double ComplementaryTerms(double jdTt) const;
+  // The search frame's slow terms at TT jdTt, interpolated.
+  precise::detail::SlowTerms InterpolatedSlowTerms(double jdTt) const;
   // The window of jd's interval (computing its nodes if no Cover did) and
   // jd's fraction of the way from the second node to the third.
   const Window& WindowAt(double jd, double& fraction) const;
@@ -92,8 +93,14 @@ class PreciseSky final : public events::SkyFunction {
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
   mutable std::vector<Node> nodes_;
   mutable Window window_;
-  mutable double eectDay_ = -1.0;  // the TT day eect_ holds (its 0h and the next)
-  mutable double eect_[2] = {0.0, 0.0};
+  // A node of a slow term's grid: the nutation's (dpsi, deps) or the
+  // complementary terms' (a alone).
+  struct SlowNode {
+    double index = -1e300;  // on its grid
+    double a = 0.0, b = 0.0;
+  };
+  const SlowNode& NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const;
+  mutable SlowNode nutation_[8], eect_[8];  // by grid index modulo 8
 };
 
 }  // namespace skycalc::sky

@@ -46,7 +46,7 @@ TEST(SearchEvaluation, SearchFrameAsReadoutFrame) {
   for (double jd = kFirstJd; jd < kEndJd; jd += kStep) {
     const Instant t = MakeInstant(jd);
     const detail::DateFrame readout = detail::MakeDateFrame(t);
-    const detail::DateFrame search = detail::MakeSearchFrame(t, eraEect00(t.jdTt, 0.0));
+    const detail::DateFrame search = detail::MakeSearchFrame(t, detail::SlowTermsAt(t.jdTt));
     for (int i = 0; i < 3; ++i) {
       for (int k = 0; k < 3; ++k) {
         worstMatrix = std::max(worstMatrix, std::fabs(search.gcrsToTrue[i][k] - readout.gcrsToTrue[i][k]));
