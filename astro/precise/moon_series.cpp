@@ -85,7 +85,16 @@ constexpr Argument kSunAnomaly = {357.5291092, 35999.0502909, -0.0001536, 1.0 / 
 constexpr Argument kMoonAnomaly = {134.9633964, 477198.8675055, 0.0087414, 1.0 / 69699.0, -1.0 / 14712000.0};
 constexpr Argument kNodeDistance = {93.2720950, 483202.0175233, -0.0036539, 1.0 / 3526000.0, 1.0 / 863310000.0};
 
-// cos and sin of angle, of its rate's product and their multiples -4..4.
+// An angle by its cosine and sine.
+struct Angle {
+  double c, s;
+  explicit Angle(double angle) : c(std::cos(angle)), s(std::sin(angle)) {}
+  Angle(double cosine, double sine) : c(cosine), s(sine) {}
+  Angle operator+(const Angle& b) const { return Angle(c * b.c - s * b.s, s * b.c + c * b.s); }
+  Angle operator-(const Angle& b) const { return Angle(c * b.c + s * b.s, s * b.c - c * b.s); }
+};
+
+// cos and sin of an angle's multiples -4..4.
 struct Multiples {
   double c[2 * kMaxMultiple + 1], s[2 * kMaxMultiple + 1];
   explicit Multiples(double angle) {
@@ -107,17 +116,27 @@ constexpr int kMaxD = 4, kMaxM = 2, kMaxMp = 4, kMaxF = 3;  // the tables' large
 constexpr int kDmCount = (kMaxD + 1) * (2 * kMaxM + 1), kPfCount = (2 * kMaxMp + 1) * (2 * kMaxF + 1);
 
 // Where a term finds its angle in Pairs: the index of its d D + m M, of its
-// mp M' + f F, and the power of E its |m| brings.
+// mp M' + f F, and the power of E its |m| brings; with its coefficients in
+// degrees (of the sine) and metres (of the cosine, 0 for latitude).
 struct TermIndex {
   int dm, pf, e;
+  double sine = 0.0, cosine = 0.0;
 };
 constexpr TermIndex IndexOf(int d, int m, int mp, int f) {
   return {d * (2 * kMaxM + 1) + kMaxM + m, (kMaxMp + mp) * (2 * kMaxF + 1) + kMaxF + f, m < 0 ? -m : m};
 }
+constexpr double CosineOf(const LongitudeDistanceTerm& term) { return term.r; }
+constexpr double CosineOf(const LatitudeTerm&) { return 0.0; }
+constexpr double SineOf(const LongitudeDistanceTerm& term) { return term.l / kMicroDegree; }
+constexpr double SineOf(const LatitudeTerm& term) { return term.b / kMicroDegree; }
 template <typename Term, std::size_t N>
 constexpr std::array<TermIndex, N> IndicesOf(const Term (&terms)[N]) {
   std::array<TermIndex, N> out{};
-  for (std::size_t n = 0; n < N; ++n) out[n] = IndexOf(terms[n].d, terms[n].m, terms[n].mp, terms[n].f);
+  for (std::size_t n = 0; n < N; ++n) {
+    out[n] = IndexOf(terms[n].d, terms[n].m, terms[n].mp, terms[n].f);
+    out[n].sine = SineOf(terms[n]);
+    out[n].cosine = CosineOf(terms[n]);
+  }
   return out;
 }
 constexpr auto kLongitudeDistanceIndex = IndicesOf(kLongitudeDistance);
@@ -180,25 +199,29 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
   const double e = 1.0 + (-0.002516 + -0.0000074 * t) * t, de = -0.002516 + 2.0 * -0.0000074 * t;
   const double en[3] = {1.0, e, e * e}, den[3] = {0.0, de, 2.0 * e * de};
 
-  // Meeus's additive terms start the sums (degrees).
-  double vel = 0.003958 * std::sin(a1) + 0.001962 * std::sin(elp - f) + 0.000318 * std::sin(a2);
-  double vdel = 0.003958 * std::cos(a1) * da1 + 0.001962 * std::cos(elp - f) * (delp - df) +
-                0.000318 * std::cos(a2) * da2;
-  double vb = -0.002235 * std::sin(elp) + 0.000382 * std::sin(a3) + 0.000175 * std::sin(a1 - f) +
-              0.000175 * std::sin(a1 + f) + 0.000127 * std::sin(elp - emp) - 0.000115 * std::sin(elp + emp);
-  double vdb = -0.002235 * std::cos(elp) * delp + 0.000382 * std::cos(a3) * da3 +
-               0.000175 * std::cos(a1 - f) * (da1 - df) + 0.000175 * std::cos(a1 + f) * (da1 + df) +
-               0.000127 * std::cos(elp - emp) * (delp - demp) - 0.000115 * std::cos(elp + emp) * (delp + demp);
+  const Multiples md(d), mm(em), mmp(emp), mf(f);
+  const Pairs args{md, mm, mmp, mf, dd, dem, demp, df};
+
+  // Meeus's additive terms start the sums (degrees); the sines and cosines
+  // of the sums and differences by angle addition from their parts'.
+  const Angle l(elp), v(a1), j(a2), s3(a3), fa(mf.c[kMaxMultiple + 1], mf.s[kMaxMultiple + 1]),
+      ma(mmp.c[kMaxMultiple + 1], mmp.s[kMaxMultiple + 1]);
+  const Angle lmf = l - fa, vmf = v - fa, vpf = v + fa, lmm = l - ma, lpm = l + ma;
+  double vel = 0.003958 * v.s + 0.001962 * lmf.s + 0.000318 * j.s;
+  double vdel = 0.003958 * v.c * da1 + 0.001962 * lmf.c * (delp - df) + 0.000318 * j.c * da2;
+  double vb = -0.002235 * l.s + 0.000382 * s3.s + 0.000175 * vmf.s + 0.000175 * vpf.s + 0.000127 * lmm.s -
+              0.000115 * lpm.s;
+  double vdb = -0.002235 * l.c * delp + 0.000382 * s3.c * da3 + 0.000175 * vmf.c * (da1 - df) +
+               0.000175 * vpf.c * (da1 + df) + 0.000127 * lmm.c * (delp - demp) - 0.000115 * lpm.c * (delp + demp);
   double vr = 0.0, vdr = 0.0;
 
-  const Pairs args{Multiples(d), Multiples(em), Multiples(emp), Multiples(f), dd, dem, demp, df};
   // Sums from the smallest terms up, as eraMoon98 takes them.
   for (std::size_t n = kLongitudeDistanceIndex.size(); n-- > 0;) {
     const TermIndex& index = kLongitudeDistanceIndex[n];
     double c, s, darg;
     args.Angle(index, c, s, darg);
     const double e = en[index.e], dE = den[index.e];
-    const double l = kLongitudeDistance[n].l / kMicroDegree, r = kLongitudeDistance[n].r;
+    const double l = index.sine, r = index.cosine;
     vel += l * (s * e);
     vdel += l * (c * darg * e + s * dE);
     vr += r * (c * e);
@@ -209,7 +232,7 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
     double c, s, darg;
     args.Angle(index, c, s, darg);
     const double e = en[index.e], dE = den[index.e];
-    const double b = kLatitude[n].b / kMicroDegree;
+    const double b = index.sine;
     vb += b * (s * e);
     vdb += b * (c * darg * e + s * dE);
   }

@@ -20,7 +20,7 @@ namespace {
 constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSearchEvaluationSpacing = 0.25;  // days
-constexpr double kNutationSpacing = 0.25;          // days of TT
+constexpr double kNutationSpacing = 0.5;           // days of TT
 constexpr double kEectSpacing = 1.0;               // days of TT
 
 events::Status FromPrecise(precise::Status s) {
@@ -109,9 +109,9 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
 }
 
 // The frame's slow terms for the search's nodes, each cubic through the
-// four nodes of its own grid around jdTt: the nutation every quarter day of
-// TT, within 1e-11 rad (its fastest terms of note, 0.23" over 13.7 days and
-// 0.03" over 9.1 days, bend little in a quarter day), and the complementary
+// four nodes of its own grid around jdTt: the nutation every half day of
+// TT, within 2e-10 rad (0.00004"; its fastest terms of note, 0.23" over 13.7
+// days and 0.03" over 9.1 days, bend little in half a day), and the complementary
 // terms of the equation of the equinoxes every day, within 1e-13 rad (a few
 // milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
 // The Moon's nodes, eight a day, made them once each before.
