@@ -46,9 +46,9 @@ DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);
 // jdTt, for searches: eraMoon98's series (Meeus's abridgement of
 // ELP-2000/82) with the sine and cosine of each term built by angle addition
 // from those of the multiples of D, M, M' and F instead of one library call
-// each; within 1e-13 of eraMoon98's place in direction (radians) and
-// distance (relative) from 1000 to 2999 (tests/astro/precise). Readouts
-// keep eraMoon98.
+// each; within 1e-14 of eraMoon98's place and velocity in direction
+// (radians), distance and speed (relative) from 1000 to 2999
+// (tests/astro/precise/search_evaluation_test.cpp). Readouts keep eraMoon98.
 void MoonBySeries(double jdTt, double pv[2][3]);
 
 // How a place is computed: as a readout gives it, or for a search (the Moon

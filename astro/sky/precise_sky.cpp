@@ -91,9 +91,10 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const precise::Instant t = precise::MakeInstant(index * spacing_);
   // One frame serves the place and the sidereal time. Nodes a few hours
   // apart (the Moon's, eight a day, which were nine tenths of its search)
-  // take the search's frame and Moon (precise::detail::MakeSearchFrame,
-  // MoonBySeries): the readouts' to 1e-12 rad, far below what moves a
-  // printed minute or hundredth of a degree, at a fifth of their cost.
+  // take the search's frame and Moon (precise::detail::MakeSearchFrame with
+  // interpolated slow terms, MoonBySeries): the readouts' to 2e-10 rad
+  // (0.00004"), far below the interpolation's own 0.03" and below what
+  // moves a printed minute or hundredth of a degree, at a sixth of their cost.
   // Nodes a day or more apart cost little and keep the readouts' own.
   const bool search = spacing_ < kSearchEvaluationSpacing;
   const precise::detail::DateFrame frame = search ? precise::detail::MakeSearchFrame(t, InterpolatedSlowTerms(t.jdTt))
@@ -112,7 +113,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
 // four nodes of its own grid around jdTt: the nutation every half day of
 // TT, within 2e-10 rad (0.00004"; its fastest terms of note, 0.23" over 13.7
 // days and 0.03" over 9.1 days, bend little in half a day), and the complementary
-// terms of the equation of the equinoxes every day, within 1e-13 rad (a few
+// terms of the equation of the equinoxes every day, within 4e-14 rad (a few
 // milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
 // The Moon's nodes, eight a day, made them once each before.
 precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
