@@ -176,11 +176,16 @@ bool ExtremumMatters(const SkyState& best, bool maximum, const std::vector<Level
 std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double lastSample,
                              const std::vector<Level>& levels) {
   std::vector<Point> samples;
+  samples.reserve(static_cast<std::size_t>(lastSample - firstSample) + 1);
   for (double k = firstSample; k <= lastSample; k += 1.0) {
     const double jd = k / kSamplesPerDay;
     samples.push_back({jd, sky.SearchAt(jd)});
   }
-  std::vector<Point> points = samples;
+  // Each extremum goes after the points at or before its instant (the
+  // order a stable sort by instant would give), without a buffer per day.
+  std::vector<Point> points;
+  points.reserve(samples.size() + 4);
+  points = samples;
   for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
     const double before = samples[i - 1].state.altitude;
     const double here = samples[i].state.altitude;
@@ -192,9 +197,11 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     const double origin = samples[i - 1].jd;
     auto f = [&](double jd) { return sign * sky.SearchAt(jd).altitude; };
     const double jd = Minimum(f, origin, 0.0, samples[i + 1].jd - origin, samples[i].jd - origin, sign * here);
-    points.push_back({jd, sky.SearchAt(jd)});
+    const Point extremum{jd, sky.SearchAt(jd)};
+    points.insert(std::upper_bound(points.begin(), points.end(), extremum,
+                                   [](const Point& p, const Point& q) { return p.jd < q.jd; }),
+                  extremum);
   }
-  std::stable_sort(points.begin(), points.end(), [](const Point& p, const Point& q) { return p.jd < q.jd; });
   return points;
 }
 
@@ -281,7 +288,9 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
 
   // A body with a disc other than the Sun is the Moon (planets and stars are points).
   const bool upperLimb = (sky.IsSun() ? convention.sunLimb : convention.moonLimb) == Limb::kUpper;
-  std::vector<Level> levels = {{convention.refraction, upperLimb, &out.rises, &out.sets}};
+  std::vector<Level> levels;
+  levels.reserve(1 + kTwilightCount);
+  levels.push_back({convention.refraction, upperLimb, &out.rises, &out.sets});
   if (sky.IsSun()) {
     for (int i = 0; i < kTwilightCount; ++i) {
       levels.push_back({kTwilightDepression[i], false, &out.twilights[i].dawns, &out.twilights[i].dusks});
