@@ -108,14 +108,20 @@ double TableTtMinusUtc(double jdUtc) {
     double number = -1.0;  // floor(jdUtc + 0.5): the civil day from its 0h
     double value = 0.0;
   };
-  thread_local Day last;
+  // Two days: a local day away from Greenwich spans two UTC days, and its
+  // search goes back and forth between them.
+  thread_local Day last[2];
   constexpr double kMidnightMargin = 1e-6;
   const double shifted = jdUtc + 0.5;
   const double number = std::floor(shifted);
   const bool clear = shifted - number > kMidnightMargin && number + 1.0 - shifted > kMidnightMargin;
-  if (clear && number == last.number) return last.value;
+  if (clear) {
+    for (const Day& day : last) {
+      if (number == day.number) return day.value;
+    }
+  }
   const double value = TableTtMinusUtcOfDay(jdUtc);
-  if (clear) last = Day{number, value};
+  if (clear) last[static_cast<long long>(number) & 1] = Day{number, value};
   return value;
 }
 

@@ -19,7 +19,6 @@ namespace {
 // small and smooth (precession, nutation).
 constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kSearchEvaluationSpacing = 0.25;  // days
 constexpr double kNutationSpacing = 0.5;           // days of TT
 constexpr double kEectSpacing = 1.0;               // days of TT
 
@@ -89,21 +88,19 @@ bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const precise::Instant t = precise::MakeInstant(index * spacing_);
-  // One frame serves the place and the sidereal time. Nodes a few hours
-  // apart (the Moon's, eight a day, which were nine tenths of its search)
-  // take the search's frame and Moon (precise::detail::MakeSearchFrame with
-  // interpolated slow terms, MoonBySeries): the readouts' to 2e-10 rad
-  // (0.00004"), far below the interpolation's own 0.03" and below what
-  // moves a printed minute or hundredth of a degree, at a sixth of their cost.
-  // Nodes a day or more apart cost little and keep the readouts' own.
-  const bool search = spacing_ < kSearchEvaluationSpacing;
-  const precise::detail::DateFrame frame = search ? precise::detail::MakeSearchFrame(t, InterpolatedSlowTerms(t.jdTt))
-                                                  : precise::detail::MakeDateFrame(t);
-  const precise::detail::Evaluation evaluation =
-      search ? precise::detail::Evaluation::kSearch : precise::detail::Evaluation::kReadout;
+  // One frame serves the place and the sidereal time: the search's
+  // (precise::detail::MakeSearchFrame, its slow terms interpolated between
+  // nodes a few hours apart), and the search's Moon (MoonBySeries): the
+  // readouts' to 2e-10 rad (0.00004"), far below the interpolation's own
+  // 0.03" and below what moves a printed minute or hundredth of a degree,
+  // at a sixth of their cost (the Moon's nodes, eight a day, were nine
+  // tenths of its search; the Sun's frame a sixth of its).
+  const precise::detail::SlowTerms slow =
+      spacing_ < kNutationSpacing ? InterpolatedSlowTerms(t.jdTt) : precise::detail::SlowTermsAt(t.jdTt);
+  const precise::detail::DateFrame frame = precise::detail::MakeSearchFrame(t, slow);
   Node node;
   node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
-                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, evaluation);
+                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
   node.gast = frame.gast;
   node.deltaT = precise::DeltaT(t.jdUtc) / kSecondsPerDay;
   return node;
