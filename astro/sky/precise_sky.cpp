@@ -40,14 +40,14 @@ void CubicWeights(double u, double w[4]) {
   w[3] = up1 * u * um1 / 6.0;
 }
 
-// Lagrange weights for nodes at offsets x[i] (days) before the point.
-void LagrangeWeights(const double x[4], double w[4]) {
-  for (int i = 0; i < 4; ++i) {
-    w[i] = 1.0;
-    for (int k = 0; k < 4; ++k) {
-      if (k != i) w[i] *= x[k] / (x[k] - x[i]);
-    }
-  }
+// Lagrange weights for nodes at offsets x[i] (days) before the point, with
+// the reciprocals of their denominators (prod over k != i of x[k] - x[i],
+// the same for every point of a window).
+void LagrangeWeights(const double x[4], const double inverseDenominator[4], double w[4]) {
+  w[0] = x[1] * x[2] * x[3] * inverseDenominator[0];
+  w[1] = x[0] * x[2] * x[3] * inverseDenominator[1];
+  w[2] = x[0] * x[1] * x[3] * inverseDenominator[2];
+  w[3] = x[0] * x[1] * x[2] * inverseDenominator[3];
 }
 
 double Interpolate(const double w[4], const double v[4]) {
@@ -202,6 +202,14 @@ const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) cons
     w.departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
   }
   w.gast = n[1].gast;
+  // x[k] - x[i] of InterpolatedPlace: the nodes' own separation in TT.
+  for (int i = 0; i < 4; ++i) {
+    double product = 1.0;
+    for (int k = 0; k < 4; ++k) {
+      if (k != i) product *= (i - k) * spacing_ + (w.deltaT[i] - w.deltaT[k]);
+    }
+    w.inverseDenominator[i] = 1.0 / product;
+  }
   return w;
 }
 
@@ -212,7 +220,7 @@ precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Windo
   const double deltaT = precise::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
-  LagrangeWeights(x, w);
+  LagrangeWeights(x, n.inverseDenominator, w);
   precise::GeocentricApparent p;
   p.status = n.status;
   const double a = Interpolate(w, n.ra);

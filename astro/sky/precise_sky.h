@@ -68,6 +68,7 @@ class PreciseSky final : public events::SkyFunction {
     double index = 0.0;  // grid index of the second node
     precise::Status status = precise::Status::kOk;
     double ra[4], dec[4], distance[4], deltaT[4], departure[4];
+    double inverseDenominator[4];  // of the Lagrange weights in TT
     double gast = 0.0;  // the second node's
   };
   Node ExactNode(double index) const;
