@@ -3,6 +3,7 @@
 // cosine per term or per frequency) beside the four-lane kernel that sums
 // them now, and the whole apparent places built on them.
 #include <benchmark/benchmark.h>
+#include <erfa.h>
 
 #include <cmath>
 #include <cstddef>
@@ -11,6 +12,8 @@
 #include "astro/almanac/elpmpp02.h"
 #include "astro/almanac/series.h"
 #include "astro/almanac/vsop87b_earth.h"
+#include "astro/precise/frame.h"
+#include "astro/precise/precise.h"
 #include "astro/precise/vsop87.h"
 
 namespace skycalc {
@@ -94,6 +97,50 @@ void BM_SunMoonApparent(benchmark::State& state) {
   }
 }
 
+// The precise model's Moon and date frame, as a readout makes them (ERFA's
+// eraMoon98; eraNut00b and eraEect00) and as its rise and set search makes
+// each node (angle addition; computed here, where a search interpolates them).
+double JdOf(std::size_t i) { return 2451545.0 + 36525.0 * Centuries(i & (kSamples - 1)); }
+
+void BM_PreciseMoonReadout(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    double pv[2][3];
+    eraMoon98(JdOf(i++), 0.0, pv);
+    benchmark::DoNotOptimize(pv);
+  }
+}
+
+void BM_PreciseMoonSearch(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    double pv[2][3];
+    precise::detail::MoonBySeries(JdOf(i++), pv);
+    benchmark::DoNotOptimize(pv);
+  }
+}
+
+void BM_PreciseFrameReadout(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const precise::detail::DateFrame frame = precise::detail::MakeDateFrame(timescale::MakeInstant(JdOf(i++)));
+    benchmark::DoNotOptimize(frame);
+  }
+}
+
+void BM_PreciseFrameSearch(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const precise::Instant t = timescale::MakeInstant(JdOf(i++));
+    const precise::detail::DateFrame frame = precise::detail::MakeSearchFrame(t, precise::detail::SlowTermsAt(t.jdTt));
+    benchmark::DoNotOptimize(frame);
+  }
+}
+
+BENCHMARK(BM_PreciseMoonReadout);
+BENCHMARK(BM_PreciseMoonSearch);
+BENCHMARK(BM_PreciseFrameReadout);
+BENCHMARK(BM_PreciseFrameSearch);
 BENCHMARK(BM_ElpPerTermSine);
 BENCHMARK(BM_ElpKernel)->ArgName("coarse")->Arg(0)->Arg(1);
 BENCHMARK(BM_VsopPerFrequencySine);

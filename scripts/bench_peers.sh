@@ -57,16 +57,16 @@ PY
 }
 cli=("$build/skycalc-cli" --data-dir data)
 tokyo=(--longitude 139.7 --latitude 35.7 --zone-hour 9 --zone-minute 0 --azimuth 0)
-ecl=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2001 --month 1 --day 1 --eclipses --count 100)
+ecl=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2001 --eclipses --count 100)
 ecl_swe=$(measure cpu "$build/peer_swisseph" "$ephe" 2001 100)
 ecl_ae=$(measure cpu node bench/peer_astronomy_engine.js "$modules" eclipses 2001 100)
-alm=$(measure cpu "${cli[@]}" --year 1950 --month 1 --zone-hour 9 --zone-minute 0 --almanac --count 100)
+alm=$(measure cpu "${cli[@]}" --year 1950 --zone-hour 9 --zone-minute 0 --almanac --count 100)
 alm_py=$(measure cpu /usr/bin/python3 bench/peer_almanac.py 1950 100 terms-phases)
-moon=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2025 --month 1 --day 1 --hour 0 --minute 0 --planet moon --precise --events --count 3652)
+moon=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2025 --month 1 --day 1 --planet moon --precise --events --count 3652)
 moon_ae=$(measure cpu node bench/peer_astronomy_engine.js "$modules" moon 2025 3652)
-sun=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2025 --month 1 --day 1 --hour 0 --minute 0 --planet sun --precise --events --count 3652)
+sun=$(measure cpu "${cli[@]}" "${tokyo[@]}" --year 2025 --month 1 --day 1 --planet sun --precise --events --count 3652)
 sun_ae=$(measure cpu node bench/peer_astronomy_engine.js "$modules" sun 2025 3652)
-year_wall=$(measure wall "${cli[@]}" --year 2026 --month 1 --zone-hour 9 --zone-minute 0 --almanac)
+year_wall=$(measure wall "${cli[@]}" --year 2026 --zone-hour 9 --zone-minute 0 --almanac)
 
 row() {  # work skycalc peer-name peer goal
   awk -v w="$1" -v s="$2" -v n="$3" -v p="$4" -v g="$5" 'BEGIN {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "astro/almanac/elpmpp02.h"
-#include "astro/almanac/nutation.h"
+#include "astro/precise/nutation.h"
 #include "astro/almanac/series.h"
 #include "astro/almanac/vsop87b_earth.h"
 #include "astro/precise/vsop87.h"
@@ -88,7 +88,7 @@ struct DateFrame {
 
 DateFrame MakeFrame(double jdTt) {
   double dpsi, deps;
-  detail::Nutation2000B((jdTt - ERFA_DJ00) / kDaysPerCentury, dpsi, deps);
+  precise::detail::Nutation2000B((jdTt - ERFA_DJ00) / kDaysPerCentury, dpsi, deps);
   double epsa, rb[3][3], rp[3][3], rbp[3][3], rn[3][3], rbpn[3][3];
   eraPn06(ERFA_DJ00, jdTt - ERFA_DJ00, dpsi, deps, &epsa, rb, rp, rbp, rn, rbpn);
   DateFrame frame;

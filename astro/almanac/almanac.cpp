@@ -20,6 +20,10 @@ namespace {
 
 constexpr double kDegree = ERFA_DD2R;
 constexpr double kTropicalYear = 365.2422;  // days, for first guesses only
+// Days by which a solved crossing or phase may stand before its first
+// guess (a tropical year or a mean month on): the year between crossings
+// varies by minutes, a true phase from its mean one by under a day.
+constexpr double kGuessSlack = 5.0;
 // Reference: J. Meeus, Astronomical Algorithms (2nd ed. 1998), eq. 49.1: the
 // mean new moon of lunation 0 (TT), a first guess for each phase.
 constexpr double kMeanNewMoonEpoch = 2451550.09766;
@@ -110,6 +114,10 @@ std::vector<double> SunCrossings(double longitudeDeg, double tt0, double tt1) {
   for (double t = SolveSun(longitudeDeg * kDegree, tt0 + ahead / (2.0 * ERFA_DPI) * kTropicalYear); t < tt1;
        t = SolveSun(longitudeDeg * kDegree, t + kTropicalYear)) {
     if (t >= tt0) found.push_back(t);
+    // The next crossing is within a day of a tropical year on (the year
+    // between two crossings of one longitude varies by minutes): past the
+    // span by more than kGuessSlack, it is not solved only to be dropped.
+    if (t + kTropicalYear - kGuessSlack >= tt1) break;
   }
   return found;
 }
@@ -134,7 +142,9 @@ std::vector<Crossing> Phases(double tt0, double tt1, int every = 1, bool full = 
     const double mean = kMeanNewMoonEpoch + kSynodicMonth * k;
     if (mean > tt1 + 2.0) break;
     for (int q = 0; q < 4; q += every) {
-      const double t = SolvePhase(q * ERFA_DPI / 2.0, mean + kSynodicMonth * q / 4.0, full);
+      const double guess = mean + kSynodicMonth * q / 4.0;
+      if (guess + kGuessSlack < tt0 || guess - kGuessSlack >= tt1) continue;  // cannot fall in the span
+      const double t = SolvePhase(q * ERFA_DPI / 2.0, guess, full);
       if (t >= tt0 && t < tt1) phases.push_back({t, q});
     }
   }

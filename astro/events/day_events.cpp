@@ -176,11 +176,16 @@ bool ExtremumMatters(const SkyState& best, bool maximum, const std::vector<Level
 std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double lastSample,
                              const std::vector<Level>& levels) {
   std::vector<Point> samples;
+  samples.reserve(static_cast<std::size_t>(lastSample - firstSample) + 1);
   for (double k = firstSample; k <= lastSample; k += 1.0) {
     const double jd = k / kSamplesPerDay;
-    samples.push_back({jd, sky.At(jd)});
+    samples.push_back({jd, sky.SearchAt(jd)});
   }
-  std::vector<Point> points = samples;
+  // Each extremum goes after the points at or before its instant (the
+  // order a stable sort by instant would give), without a buffer per day.
+  std::vector<Point> points;
+  points.reserve(samples.size() + 4);
+  points = samples;
   for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
     const double before = samples[i - 1].state.altitude;
     const double here = samples[i].state.altitude;
@@ -190,11 +195,13 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     if (!(maximum || minimum) || !ExtremumMatters(samples[i].state, maximum, levels)) continue;
     const double sign = maximum ? -1.0 : 1.0;
     const double origin = samples[i - 1].jd;
-    auto f = [&](double jd) { return sign * sky.At(jd).altitude; };
+    auto f = [&](double jd) { return sign * sky.SearchAt(jd).altitude; };
     const double jd = Minimum(f, origin, 0.0, samples[i + 1].jd - origin, samples[i].jd - origin, sign * here);
-    points.push_back({jd, sky.At(jd)});
+    const Point extremum{jd, sky.SearchAt(jd)};
+    points.insert(std::upper_bound(points.begin(), points.end(), extremum,
+                                   [](const Point& p, const Point& q) { return p.jd < q.jd; }),
+                  extremum);
   }
-  std::stable_sort(points.begin(), points.end(), [](const Point& p, const Point& q) { return p.jd < q.jd; });
   return points;
 }
 
@@ -207,7 +214,7 @@ Event MakeEvent(const SkyFunction& sky, double jd, double azimuthOrigin) {
 // [start, end), into the level's lists.
 void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, const Level& level, double start,
                    double end, double azimuthOrigin) {
-  auto f = [&](double jd) { return level(sky.At(jd)); };
+  auto f = [&](double jd) { return level(sky.SearchAt(jd)); };
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ga = level(points[i].state);
     const double gb = level(points[i + 1].state);
@@ -223,7 +230,7 @@ void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, con
 // upwards (a jump from pi to -pi is the lower culmination, not one of these).
 void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, double start, double end,
                   double azimuthOrigin, std::vector<Event>& transits) {
-  auto f = [&](double jd) { return sky.At(jd).hourAngle; };
+  auto f = [&](double jd) { return sky.SearchAt(jd).hourAngle; };
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ha = points[i].state.hourAngle;
     const double hb = points[i + 1].state.hourAngle;
@@ -281,7 +288,9 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
 
   // A body with a disc other than the Sun is the Moon (planets and stars are points).
   const bool upperLimb = (sky.IsSun() ? convention.sunLimb : convention.moonLimb) == Limb::kUpper;
-  std::vector<Level> levels = {{convention.refraction, upperLimb, &out.rises, &out.sets}};
+  std::vector<Level> levels;
+  levels.reserve(1 + kTwilightCount);
+  levels.push_back({convention.refraction, upperLimb, &out.rises, &out.sets});
   if (sky.IsSun()) {
     for (int i = 0; i < kTwilightCount; ++i) {
       levels.push_back({kTwilightDepression[i], false, &out.twilights[i].dawns, &out.twilights[i].dusks});
@@ -294,7 +303,7 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
     for (Event& transit : out.transits) transit.altitude += TransitRefraction(transit.altitude, convention.refraction);
   }
   if (out.rises.empty() && out.sets.empty()) {
-    const bool up = IsUp(levels[0](sky.At(dayStartJd)));
+    const bool up = IsUp(levels[0](sky.SearchAt(dayStartJd)));
     out.alwaysUp = up;
     out.alwaysDown = !up;
   }

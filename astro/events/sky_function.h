@@ -37,6 +37,10 @@ class SkyFunction {
   virtual Status Cover(double fromJd, double toJd) const = 0;
   // The centre at jd (UT), jd within the last covered span.
   virtual SkyState At(double jd) const = 0;
+  // The same without the azimuth (left 0), which the search itself never
+  // reads: every other field as At gives it, bit for bit. A model may make
+  // it more cheaply; by default it is At.
+  virtual SkyState SearchAt(double jd) const { return At(jd); }
   // True for the Sun: only the Sun has twilights.
   virtual bool IsSun() const = 0;
 };

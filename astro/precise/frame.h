@@ -28,11 +28,39 @@ struct DateFrame {
 };
 DateFrame MakeDateFrame(const Instant& t);
 
+// What the frame takes from its slowly changing series, radians: the
+// nutation in longitude and obliquity and the complementary terms of the
+// equation of the equinoxes. A search may interpolate them between
+// instants where they are computed.
+struct SlowTerms {
+  double dpsi = 0.0, deps = 0.0;  // IAU 2000B (Nutation2000B: within 1e-15 rad of eraNut00b)
+  double eect = 0.0;              // eraEect00's
+};
+// Those terms computed at TT jdTt.
+SlowTerms SlowTermsAt(double jdTt);
+// The same frame as MakeDateFrame for searches, which make one at every
+// node, with the slow terms given. Readouts keep MakeDateFrame.
+DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);
+
+// The Moon's geocentric position (AU) and velocity (AU/day), GCRS, at TT
+// jdTt, for searches: eraMoon98's series (Meeus's abridgement of
+// ELP-2000/82) with the sine and cosine of each term built by angle addition
+// from those of the multiples of D, M, M' and F instead of one library call
+// each; within 1e-14 of eraMoon98's place and velocity in direction
+// (radians), distance and speed (relative) from 1000 to 2999
+// (tests/astro/precise/search_evaluation_test.cpp). Readouts keep eraMoon98.
+void MoonBySeries(double jdTt, double pv[2][3]);
+
+// How a place is computed: as a readout gives it, or for a search (the Moon
+// by MoonBySeries).
+enum class Evaluation { kReadout, kSearch };
+
 // The body's or the star's apparent place, with the frame of its instant
 // already made (a readout needs the frame's sidereal time as well); the
 // body's with the vectors it came from into *vectors when that is not null.
 GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame,
-                                  SolarSystemVectors* vectors = nullptr);
+                                  SolarSystemVectors* vectors = nullptr,
+                                  Evaluation evaluation = Evaluation::kReadout);
 GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame);
 
 // Whether the model holds at the UTC instant jdUtc (for Pluto when isPluto).

@@ -82,9 +82,13 @@ AstrometricPlace LightTimeCorrected(const double r[3], const double v[3]) {
   return place;
 }
 
-AstrometricPlace MoonAstrometric(double jdTt) {
+AstrometricPlace MoonAstrometric(double jdTt, detail::Evaluation evaluation = detail::Evaluation::kReadout) {
   double pv[2][3];
-  eraMoon98(jdTt, 0.0, pv);
+  if (evaluation == detail::Evaluation::kSearch) {
+    detail::MoonBySeries(jdTt, pv);
+  } else {
+    eraMoon98(jdTt, 0.0, pv);
+  }
   return LightTimeCorrected(pv[0], pv[1]);
 }
 
@@ -162,7 +166,8 @@ DateFrame MakeDateFrame(const Instant& t) {
   return frame;
 }
 
-GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame, SolarSystemVectors* vectors) {
+GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame, SolarSystemVectors* vectors,
+                                  Evaluation evaluation) {
   const Status status = YearsStatus(t.jdUtc, body == Body::kPluto);
   if (status != Status::kOk) {
     if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
@@ -174,7 +179,7 @@ GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& 
     // No annual aberration: the Moon shares the Earth's barycentric motion,
     // whose light-time shift and aberration cancel to 2 mas, so the
     // geocentric light-time alone gives the apparent direction.
-    const AstrometricPlace astrometric = MoonAstrometric(t.jdTt);
+    const AstrometricPlace astrometric = MoonAstrometric(t.jdTt, evaluation);
     eraPn(ErfaIn(astrometric.position), &place.distance, direction);
     if (vectors) {
       eraCp(ErfaIn(astrometric.position), vectors->body);

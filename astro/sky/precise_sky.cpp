@@ -5,8 +5,10 @@
 
 #include <cmath>
 
-#include "astro/sky/calculator_sky.h"
 #include "astro/events/day_events.h"
+#include "astro/precise/frame.h"
+#include "astro/precise/nutation.h"
+#include "astro/sky/calculator_sky.h"
 #include "astro/time/time_scales.h"
 
 namespace skycalc::sky {
@@ -18,6 +20,8 @@ namespace {
 // small and smooth (precession, nutation).
 constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
+constexpr double kNutationSpacing = 0.5;           // days of TT
+constexpr double kEectSpacing = 1.0;               // days of TT
 
 events::Status FromPrecise(precise::Status s) {
   switch (s) {
@@ -37,14 +41,14 @@ void CubicWeights(double u, double w[4]) {
   w[3] = up1 * u * um1 / 6.0;
 }
 
-// Lagrange weights for nodes at offsets x[i] (days) before the point.
-void LagrangeWeights(const double x[4], double w[4]) {
-  for (int i = 0; i < 4; ++i) {
-    w[i] = 1.0;
-    for (int k = 0; k < 4; ++k) {
-      if (k != i) w[i] *= x[k] / (x[k] - x[i]);
-    }
-  }
+// Lagrange weights for nodes at offsets x[i] (days) before the point, with
+// the reciprocals of their denominators (prod over k != i of x[k] - x[i],
+// the same for every point of a window).
+void LagrangeWeights(const double x[4], const double inverseDenominator[4], double w[4]) {
+  w[0] = x[1] * x[2] * x[3] * inverseDenominator[0];
+  w[1] = x[0] * x[2] * x[3] * inverseDenominator[1];
+  w[2] = x[0] * x[1] * x[3] * inverseDenominator[2];
+  w[3] = x[0] * x[1] * x[2] * inverseDenominator[3];
 }
 
 double Interpolate(const double w[4], const double v[4]) {
@@ -69,22 +73,76 @@ PreciseSky::PreciseSky(Body body, const GeoSite& site, double nodeSpacing)
     : star_(false), body_(body), ra2000_(0.0), dec2000_(0.0), site_(site), siteX_(0.0), siteZ_(0.0),
       spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseNodeSpacing[static_cast<int>(body)]) {
   SiteOnEllipsoid(site, siteX_, siteZ_);
+  sinLatitude_ = std::sin(site.latitude);
+  cosLatitude_ = std::cos(site.latitude);
 }
 
 PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, double nodeSpacing)
     : star_(true), body_(Body::kSun), ra2000_(ra2000), dec2000_(dec2000), site_(site), siteX_(0.0),
       siteZ_(0.0), spacing_(nodeSpacing > 0.0 ? nodeSpacing : kPreciseStarNodeSpacing) {
   SiteOnEllipsoid(site, siteX_, siteZ_);
+  sinLatitude_ = std::sin(site.latitude);
+  cosLatitude_ = std::cos(site.latitude);
 }
 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const timescale::Instant t = timescale::MakeInstant(index * spacing_);
+  // One frame serves the place and the sidereal time: the search's
+  // (precise::detail::MakeSearchFrame, its slow terms interpolated between
+  // nodes a few hours apart), and the search's Moon (MoonBySeries): the
+  // readouts' to 2e-10 rad (0.00004"), far below the interpolation's own
+  // 0.03" and below what moves a printed minute or hundredth of a degree,
+  // at a sixth of their cost (the Moon's nodes, eight a day, were nine
+  // tenths of its search; the Sun's frame a sixth of its).
+  const precise::detail::SlowTerms slow =
+      spacing_ < kNutationSpacing ? InterpolatedSlowTerms(t.jdTt) : precise::detail::SlowTermsAt(t.jdTt);
+  const precise::detail::DateFrame frame = precise::detail::MakeSearchFrame(t, slow);
   Node node;
-  node.place = star_ ? precise::StarGeocentric(ra2000_, dec2000_, t) : precise::BodyGeocentric(body_, t);
-  node.gast = precise::ApparentSiderealTime(t);
+  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
+                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
+  node.gast = frame.gast;
   node.deltaT = timescale::DeltaT(t.jdUtc) / kSecondsPerDay;
+  return node;
+}
+
+// The frame's slow terms for the search's nodes, each cubic through the
+// four nodes of its own grid around jdTt: the nutation every half day of
+// TT, within 2e-10 rad (0.00004"; its fastest terms of note, 0.23" over 13.7
+// days and 0.03" over 9.1 days, bend little in half a day), and the complementary
+// terms of the equation of the equinoxes every day, within 4e-14 rad (a few
+// milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
+// The Moon's nodes, eight a day, made them once each before.
+precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
+  precise::detail::SlowTerms slow;
+  double u = jdTt / kNutationSpacing;
+  double index = std::floor(u), w[4];
+  CubicWeights(u - index, w);
+  for (int i = 0; i < 4; ++i) {
+    const SlowNode& node = NodeOf(nutation_, index - 1.0 + i, kNutationSpacing, true);
+    slow.dpsi += w[i] * node.a;
+    slow.deps += w[i] * node.b;
+  }
+  u = jdTt / kEectSpacing;
+  index = std::floor(u);
+  CubicWeights(u - index, w);
+  for (int i = 0; i < 4; ++i) slow.eect += w[i] * NodeOf(eect_, index - 1.0 + i, kEectSpacing, false).a;
+  return slow;
+}
+
+// Node k of a slow term's grid, computed unless the ring holds it.
+const PreciseSky::SlowNode& PreciseSky::NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const {
+  SlowNode& node = ring[static_cast<std::size_t>(static_cast<long long>(k) & 7)];
+  if (!(node.index == k)) {
+    node.index = k;
+    const double jdTt = k * spacing;
+    if (nutation) {
+      precise::detail::Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, node.a, node.b);
+    } else {
+      node.a = eraEect00(jdTt, 0.0);
+    }
+  }
   return node;
 }
 
@@ -111,57 +169,73 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
   return events::Status::kOk;
 }
 
-// The four nodes around jd (computing them if no Cover did) and jd's
-// fraction of the way from the second to the third.
-const PreciseSky::Node* PreciseSky::Nodes(double jd, double& fraction) const {
+// What the interpolation takes from the four nodes around a grid interval
+// (right ascensions unwrapped about the second node's, sidereal times as
+// departures from uniform rotation): the same figures for every instant of
+// the interval, so they are made once per interval. A node's values depend
+// on its index alone, so a window stays valid when Cover rebuilds the nodes.
+const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
   const double u = jd / spacing_;
   const double index = std::floor(u);
   fraction = u - index;
+  if (window_.valid && window_.index == index) return window_;
   const double cachedLast = firstIndex_ + static_cast<double>(nodes_.size()) - 1.0;
   if (nodes_.empty() || index - 1.0 < firstIndex_ || index + 2.0 > cachedLast) Cover(jd, jd);
-  return &nodes_[static_cast<std::size_t>(index - 1.0 - firstIndex_)];
+  const Node* n = &nodes_[static_cast<std::size_t>(index - 1.0 - firstIndex_)];
+  Window& w = window_;
+  w.valid = true;
+  w.index = index;
+  w.status = precise::Status::kOk;
+  for (int i = 0; i < 4; ++i) {
+    if (n[i].place.status != precise::Status::kOk) w.status = n[i].place.status;
+  }
+  const double base = n[1].place.rightAscension;
+  w.ra[0] = Unwrapped(base, n[0].place.rightAscension);
+  w.ra[1] = base;
+  w.ra[2] = Unwrapped(base, n[2].place.rightAscension);
+  w.ra[3] = Unwrapped(base, n[3].place.rightAscension);
+  for (int i = 0; i < 4; ++i) {
+    w.dec[i] = n[i].place.declination;
+    w.distance[i] = n[i].place.distance;
+    w.deltaT[i] = n[i].deltaT;
+    // Departure of each node from uniform rotation since node 1: under an
+    // arcsecond (precession and nutation), so no turn is ever ambiguous.
+    w.departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
+  }
+  w.gast = n[1].gast;
+  // x[k] - x[i] of InterpolatedPlace: the nodes' own separation in TT.
+  for (int i = 0; i < 4; ++i) {
+    double product = 1.0;
+    for (int k = 0; k < 4; ++k) {
+      if (k != i) product *= (i - k) * spacing_ + (w.deltaT[i] - w.deltaT[k]);
+    }
+    w.inverseDenominator[i] = 1.0 / product;
+  }
+  return w;
 }
 
 // The place moves with TT, which jumps against UTC at a leap second: the
 // nodes stand at their TT instants, so no jump is smoothed over (it would
 // cost the Moon half an arcsecond).
-precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd) const {
-  double u = 0.0;
-  const Node* n = Nodes(jd, u);
+precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u) const {
   const double deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
-  for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n[i].deltaT);
-  LagrangeWeights(x, w);
+  for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
+  LagrangeWeights(x, n.inverseDenominator, w);
   precise::GeocentricApparent p;
-  for (int i = 0; i < 4; ++i) {
-    if (n[i].place.status != precise::Status::kOk) p.status = n[i].place.status;
-  }
-  const double base = n[1].place.rightAscension;
-  const double ra[4] = {Unwrapped(base, n[0].place.rightAscension), base,
-                        Unwrapped(base, n[2].place.rightAscension), Unwrapped(base, n[3].place.rightAscension)};
-  const double dec[4] = {n[0].place.declination, n[1].place.declination, n[2].place.declination,
-                         n[3].place.declination};
-  const double dist[4] = {n[0].place.distance, n[1].place.distance, n[2].place.distance, n[3].place.distance};
-  const double a = Interpolate(w, ra);
+  p.status = n.status;
+  const double a = Interpolate(w, n.ra);
   p.rightAscension = a - kExactTwoPi * std::floor(a / kExactTwoPi);
   if (p.rightAscension >= kExactTwoPi) p.rightAscension = 0.0;
-  p.declination = Interpolate(w, dec);
-  p.distance = Interpolate(w, dist);
+  p.declination = Interpolate(w, n.dec);
+  p.distance = Interpolate(w, n.distance);
   return p;
 }
 
-double PreciseSky::InterpolatedSiderealTime(double jd) const {
-  double u = 0.0;
-  const Node* n = Nodes(jd, u);
+double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
   double w[4];
   CubicWeights(u, w);
-  // Departure of each node from uniform rotation since node 1: under an
-  // arcsecond (precession and nutation), so no turn is ever ambiguous.
-  double departure[4];
-  for (int i = 0; i < 4; ++i) {
-    departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
-  }
-  const double g = n[1].gast + kRotationRate * spacing_ * u + Interpolate(w, departure);
+  const double g = n.gast + kRotationRate * spacing_ * u + Interpolate(w, n.departure);
   const double folded = g - kExactTwoPi * std::floor(g / kExactTwoPi);
   return folded < kExactTwoPi ? folded : 0.0;
 }
@@ -171,9 +245,15 @@ double PreciseSky::InterpolatedSiderealTime(double jd) const {
 // degrees east of it, z to the pole) the site is the fixed point (siteX_, 0,
 // siteZ_), so the topocentric direction is one subtraction away, and the
 // horizon one rotation by the latitude.
-events::SkyState PreciseSky::At(double jd) const {
-  const precise::GeocentricApparent g = InterpolatedPlace(jd);
-  const double lst = InterpolatedSiderealTime(jd) + site_.longitude;
+events::SkyState PreciseSky::At(double jd) const { return State(jd, true); }
+
+events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, false); }
+
+events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
+  double u = 0.0;
+  const Window& n = WindowAt(jd, u);
+  const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
+  const double lst = InterpolatedSiderealTime(n, u) + site_.longitude;
   const double h = lst - g.rightAscension;
   const double cd = std::cos(g.declination), sd = std::sin(g.declination);
   // A star (distance 0) has no parallax: its unit vector stands as it is.
@@ -182,14 +262,17 @@ events::SkyState PreciseSky::At(double jd) const {
   const double x = r * cd * std::cos(h) - px;
   const double y = -r * cd * std::sin(h);
   const double z = r * sd - pz;
-  const double sp = std::sin(site_.latitude), cp = std::cos(site_.latitude);
+  const double sp = sinLatitude_, cp = cosLatitude_;
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;
   events::SkyState s;
   s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
-  s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
-  s.hourAngle = events::WrapHourAngle(std::atan2(-y, x));
+  if (withAzimuth) s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
+  // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
+  // WrapHourAngle turns to pi.
+  const double hourAngle = std::atan2(-y, x);
+  s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
   const double distance = std::sqrt(x * x + y * y + z * z);
   if (!star_ && body_ == Body::kSun) {
     s.semidiameter = std::asin(kSunRadiusKm / (distance * kAstronomicalUnitKm));

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "astro/events/sky_function.h"
+#include "astro/precise/frame.h"
 #include "astro/precise/precise.h"
 
 // The precise model as a events::SkyFunction, fast enough to be asked a hundred
@@ -52,6 +53,7 @@ class PreciseSky final : public events::SkyFunction {
   // the model's status if any of them is outside its years.
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
+  events::SkyState SearchAt(double jd) const override;
   bool IsSun() const override;
 
  private:
@@ -60,21 +62,46 @@ class PreciseSky final : public events::SkyFunction {
     double gast;    // Greenwich apparent sidereal time
     double deltaT;  // TT - UTC, days
   };
+  // The four nodes around one grid interval, as the interpolation takes them.
+  struct Window {
+    bool valid = false;
+    double index = 0.0;  // grid index of the second node
+    precise::Status status = precise::Status::kOk;
+    double ra[4], dec[4], distance[4], deltaT[4], departure[4];
+    double inverseDenominator[4];  // of the Lagrange weights in TT
+    double gast = 0.0;  // the second node's
+  };
   Node ExactNode(double index) const;
-  const Node* Nodes(double jd, double& fraction) const;
-  // Interpolated geocentric place at jd (UT).
-  precise::GeocentricApparent InterpolatedPlace(double jd) const;
+  // The search frame's slow terms at TT jdTt, interpolated.
+  precise::detail::SlowTerms InterpolatedSlowTerms(double jdTt) const;
+  // The window of jd's interval (computing its nodes if no Cover did) and
+  // jd's fraction of the way from the second node to the third.
+  const Window& WindowAt(double jd, double& fraction) const;
+  // Interpolated geocentric place at jd (UT) from jd's window n, u of the way.
+  precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
-  double InterpolatedSiderealTime(double jd) const;
+  double InterpolatedSiderealTime(const Window& n, double u) const;
+  // At, with the azimuth when withAzimuth.
+  events::SkyState State(double jd, bool withAzimuth) const;
 
   bool star_;
   Body body_;
   double ra2000_, dec2000_;
   GeoSite site_;
   double siteX_, siteZ_;  // site's distance from the axis and the equator, AU
+  double sinLatitude_ = 0.0, cosLatitude_ = 1.0;
   double spacing_;
   mutable double firstIndex_ = 0.0;  // grid index of nodes_[0]
   mutable std::vector<Node> nodes_;
+  mutable Window window_;
+  // A node of a slow term's grid: the nutation's (dpsi, deps) or the
+  // complementary terms' (a alone).
+  struct SlowNode {
+    double index = -1e300;  // on its grid
+    double a = 0.0, b = 0.0;
+  };
+  const SlowNode& NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const;
+  mutable SlowNode nutation_[8], eect_[8];  // by grid index modulo 8
 };
 
 }  // namespace skycalc::sky

@@ -10,10 +10,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/almanac/nutation.h"
+#include "astro/precise/nutation.h"
 
 namespace skycalc::accurate::detail {
 namespace {
+
+using precise::detail::Nutation2000B;
 
 TEST(AlmanacNutation, AsErfaOver1000To2999) {
   double worst = 0.0;

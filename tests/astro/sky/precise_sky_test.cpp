@@ -14,6 +14,7 @@
 
 #include "astro/events/day_events.h"
 #include "astro/events/local_day.h"
+#include "astro/sky/calculator_sky.h"
 #include "astro/time/time_scales.h"
 #include "events_test_util.h"
 
@@ -241,6 +242,78 @@ TEST(PreciseSky, AgreesWithPyEphemOnEveryDay) {
     std::printf("  %-8s %5d events, worst %.1f s; %d grazing, worst %.1f s\n", column.c_str(), a.events, a.worst,
                 a.grazing, a.worstGrazing);
   }
+}
+
+// The full model at every instant the search asks for (each a readout),
+// for the test below.
+class ReadoutSky final : public SkyFunction {
+ public:
+  ReadoutSky(Body body, const GeoSite& site) : body_(body), site_(site) {}
+  Status Cover(double, double) const override { return Status::kOk; }
+  SkyState At(double jd) const override {
+    const precise::TopocentricPlace p = precise::BodyPlace(body_, jd, site_);
+    SkyState s;
+    s.altitude = p.altitude;
+    s.azimuth = p.azimuth;
+    s.hourAngle = WrapHourAngle(p.localSiderealTime - p.rightAscension);
+    const double radius = body_ == Body::kSun ? sky::kSunRadiusKm : sky::kMoonRadiusKm;
+    s.semidiameter = std::asin(radius / (p.distance * sky::kAstronomicalUnitKm));
+    return s;
+  }
+  bool IsSun() const override { return body_ == Body::kSun; }
+
+ private:
+  Body body_;
+  GeoSite site_;
+};
+
+// The search on the interpolated nodes (the Moon's made by the search's own
+// series and frame) finds the events of the same search on the full model,
+// within a second, and no other: near the poles too, where the Moon stays up
+// or down for days, the Sun does not set or rise and a twilight does not end.
+TEST(PreciseSky, SearchFindsTheFullModelsEvents) {
+  struct Case {
+    Body body;
+    double latitude, longitude;  // degrees
+    int year, month, day;
+  } cases[] = {
+      {Body::kMoon, 35.7, 139.7, 2025, 1, 1},  {Body::kMoon, 69.9, 18.9, 2025, 3, 1},
+      {Body::kMoon, -69.9, 40.0, 1005, 6, 20}, {Body::kMoon, 0.5, -170.0, 2999, 12, 1},
+      {Body::kMoon, 64.0, -21.0, 1850, 9, 10}, {Body::kSun, 69.9, 18.9, 2026, 6, 10},
+      {Body::kSun, 60.0, 10.0, 2026, 6, 15},   {Body::kSun, -69.9, 40.0, 1400, 12, 20},
+      {Body::kSun, 35.7, 139.7, 2024, 3, 18},
+  };
+  int edges[3] = {0, 0, 0};  // days the Moon stays up or down, the Sun likewise, night without its end of twilight
+  for (const Case& c : cases) {
+    const GeoSite site{c.longitude * kDeg, c.latitude * kDeg};
+    const PreciseSky searched(c.body, site);
+    const ReadoutSky full(c.body, site);
+    for (int d = 0; d < 6; ++d) {
+      SCOPED_TRACE(testing::Message() << static_cast<int>(c.body) << " " << c.latitude << " " << c.year << "-"
+                                      << c.month << "-" << c.day + d);
+      const DaySpan span = LocalDay(c.year, c.month, c.day + d, 0, 0);
+      const DayEvents a = FindDayEvents(searched, span.startJd, span.endJd, 0.0, kJapanConvention);
+      const DayEvents b = FindDayEvents(full, span.startJd, span.endJd, 0.0, kJapanConvention);
+      EXPECT_EQ(a.alwaysUp, b.alwaysUp);
+      EXPECT_EQ(a.alwaysDown, b.alwaysDown);
+      edges[c.body == Body::kMoon ? 0 : 1] += a.alwaysUp || a.alwaysDown;
+      edges[2] += c.body == Body::kSun && a.twilights[2].dusks.empty();
+      auto same = [](const std::vector<Event>& x, const std::vector<Event>& y) {
+        ASSERT_EQ(x.size(), y.size());
+        for (std::size_t i = 0; i < x.size(); ++i) EXPECT_NEAR(x[i].jd, y[i].jd, 1.0 / 86400.0);
+      };
+      same(a.rises, b.rises);
+      same(a.sets, b.sets);
+      same(a.transits, b.transits);
+      for (int k = 0; k < kTwilightCount; ++k) {
+        same(a.twilights[k].dawns, b.twilights[k].dawns);
+        same(a.twilights[k].dusks, b.twilights[k].dusks);
+      }
+    }
+  }
+  EXPECT_GT(edges[0], 0);
+  EXPECT_GT(edges[1], 0);
+  EXPECT_GT(edges[2], 0);
 }
 
 }  // namespace

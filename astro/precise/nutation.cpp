@@ -1,10 +1,10 @@
-#include "astro/almanac/nutation.h"
+#include "astro/precise/nutation.h"
 
 #include <erfam.h>
 
 #include <cmath>
 
-namespace skycalc::accurate::detail {
+namespace skycalc::precise::detail {
 
 namespace {
 
@@ -147,4 +147,4 @@ void Nutation2000B(double t, double& dpsi, double& deps) {
   deps = de * kUnit + kOffsetObliquity;
 }
 
-}  // namespace skycalc::accurate::detail
+}  // namespace skycalc::precise::detail
