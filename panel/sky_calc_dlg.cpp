@@ -110,8 +110,12 @@ bool StoreField(CSkyCalcDlg& dlg, IControlHost& host, const FieldControl& contro
   StoreFieldValue(fields, control.field, entry.value);
   dlg.SetFields(fields);
   (dlg.*(control.display)).SetWindowText(entry.shown);
+  // A keyed site is no longer the chosen place's.
+  if (control.field == Field::kLongitude || control.field == Field::kLatitude) dlg.m_strPlace.clear();
   return true;
 }
+
+const FieldControl& ControlOf(Field field) { return kFields[static_cast<int>(field)]; }
 
 // A list's current position, counted as the first entry when it has none or one beyond count.
 int ListPosition(const CComboBox& list, std::size_t count) {
@@ -180,6 +184,17 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
   f.zoneMinute = NarrowToUint8(TextToLong(store.ReadString(kSettingsSection, kZoneMinuteSetting, "0")));
   reset.texts[static_cast<int>(Field::kZoneMinute)] = FormatText("%d", static_cast<int>(f.zoneMinute));
   return reset;
+}
+
+std::string ReadPlaceSetting(ISettingsStore& store, const std::vector<PlaceEntry>& places, const StoredFields& f) {
+  const std::string name = store.ReadString(kSettingsSection, kPlaceSetting, "");
+  for (const PlaceEntry& place : places) {
+    if (place.name != name) continue;
+    const bool same = FormatSetting(NarrowToFloat(place.longitude)) == FormatSetting(f.longitude) &&
+                      FormatSetting(NarrowToFloat(place.latitude)) == FormatSetting(f.latitude);
+    return same ? name : std::string();
+  }
+  return std::string();
 }
 
 void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now) {
@@ -256,6 +271,7 @@ CSkyCalcDlg::CSkyCalcDlg(IControlHost& host, ISettingsStore& store, IClock& cloc
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.
 bool CSkyCalcDlg::OnInitDialog() {
   for (const std::string& message : LoadCatalogs(m_catalogFolders)) m_host.ShowMessage(message);
+  m_places = LoadPlaces(CatalogFolderFor(kPlacesFile, m_catalogFolders));
   for (const FieldControl& field : kFields) this->*(field.flag) = 0;
   ResetCalculator();
   struct ListFill {
@@ -368,6 +384,36 @@ bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
     return true;
   }
   return false;
+}
+
+bool CSkyCalcDlg::ApplyPlace(const PlaceEntry& place, bool withZone) {
+  const ZoneFields zone = ZoneFieldsOf(place.zoneMinutes);
+  struct Keyed {
+    Field field;
+    std::string text;
+  };
+  std::vector<Keyed> keyed = {{Field::kLongitude, place.longitudeText}, {Field::kLatitude, place.latitudeText}};
+  if (withZone) {
+    keyed.push_back({Field::kZoneHour, FormatText("%d", zone.hour)});
+    keyed.push_back({Field::kZoneMinute, FormatText("%d", zone.minute)});
+  }
+  // Every value is checked before any is stored: a place is taken whole or not at all.
+  for (const Keyed& k : keyed) {
+    const FieldEntry entry = CheckFieldEntry(k.field, KeyedEntry(k.field, k.text));
+    if (!entry.accepted) {
+      ClearEntry(*this);
+      m_host.ShowMessage(entry.message);
+      return false;
+    }
+  }
+  for (const Keyed& k : keyed) {
+    m_strEntry = KeyedEntry(k.field, k.text);
+    StoreField(*this, m_host, ControlOf(k.field));
+  }
+  RefreshReadouts();
+  ClearEntry(*this);
+  m_strPlace = place.name;
+  return true;
 }
 
 // The position follows the lists' current selections, as SET reads them; a
@@ -590,6 +636,7 @@ void CSkyCalcDlg::ResetCalculator() {
   const ResetValues reset = ReadResetValues(m_clock, m_store);
   SetFields(reset.fields);
   m_readSettings = SettingTexts(reset.fields);
+  m_strPlace = m_readPlace = ReadPlaceSetting(m_store, m_places, reset.fields);
   for (const FieldControl& field : kFields) (this->*(field.display)).SetWindowText(reset.texts[static_cast<int>(field.field)]);
 
   ShowJulianDay();
@@ -605,6 +652,8 @@ void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }
 void CSkyCalcDlg::OnClose() {
   const std::array<std::string, kSavedSettingCount> now = SettingTexts(Fields());
   for (int i = 0; i < kSavedSettingCount; ++i) SaveChangedSetting(m_store, kSettingNames[i], m_readSettings[i], now[i]);
+  // The place name beside them, written when it changed (a store without one stays without one).
+  if (m_strPlace != m_readPlace) m_store.WriteString(kSettingsSection, kPlaceSetting, m_strPlace);
 }
 
 }  // namespace skycalc

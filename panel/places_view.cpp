@@ -1,0 +1,27 @@
+#include "panel/places_view.h"
+
+namespace skycalc {
+
+std::string PlaceListRow(const PlaceEntry& p) {
+  return p.name + "（" + p.reading + "）　" + p.region + "　" + p.longitudeText + "°　" + p.latitudeText + "°　" +
+         FormatZoneOffset(p.zoneMinutes);
+}
+
+std::string PlaceTableHeader() { return "地点\t読み\tローマ字\t地域\t経度\t緯度\t標準時\n"; }
+
+std::string PlaceTableRow(const PlaceEntry& p) {
+  return p.name + "\t" + p.reading + "\t" + p.romanised + "\t" + p.region + "\t" + p.longitudeText + "\t" +
+         p.latitudeText + "\t" + FormatZoneOffset(p.zoneMinutes) + "\n";
+}
+
+std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions) {
+  std::string message = "地点「" + typed + "」は一覧にありません。";
+  for (std::size_t i = 0; i < suggestions.size(); ++i) message += (i == 0 ? "近い地点: " : "、") + suggestions[i];
+  return message;
+}
+
+std::string CaptionWithPlace(const std::string& caption, const std::string& placeName) {
+  return placeName.empty() ? caption : caption + "　地点: " + placeName;
+}
+
+}  // namespace skycalc

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalog/places.h"
+
+// The texts every front end shows for 地点: the list's rows, the table of
+// skycalc-cli --sites, the message for a name the table does not have, and
+// the caption that names the chosen place.
+namespace skycalc {
+
+// A row of the 地点 list: "札幌（さっぽろ）　北海道　141.35°　43.0667°　+09:00".
+std::string PlaceListRow(const PlaceEntry& place);
+// skycalc-cli --sites: a header line, then one tab-separated line a place
+// (name, reading, romanised name, region, longitude, latitude, zone).
+std::string PlaceTableHeader();
+std::string PlaceTableRow(const PlaceEntry& place);
+// For a name no place has: "地点「typed」は一覧にありません。近い地点: 札幌、佐賀、さいたま".
+std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions);
+// Said when Places.txt could not be read.
+inline constexpr char kPlacesMissingMessage[] = "地点データファイルPlaces.txtが読み込めません。";
+// The window's caption with the chosen place: "caption　地点: 札幌"; caption for "".
+std::string CaptionWithPlace(const std::string& caption, const std::string& placeName);
+
+}  // namespace skycalc
