@@ -12,6 +12,7 @@
 #include "catalog/names.h"
 #include "panel/body_details.h"
 #include "panel/control_ids.h"
+#include "panel/label_placer.h"
 #include "panel/model_messages.h"
 #include "panel/readout_format.h"
 
@@ -336,6 +337,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
   auto isChosenRow = [&](const CatalogEntry& e) {
     return chosenIsCatalog && e.ra == observation.target.ra2000 && e.dec == observation.target.dec2000;
   };
+  // Names keep clear of each other and of the rim: the constellations' first, then the stars', then the bodies'.
+  LabelPlacer labels(p.centreX, p.centreY, p.radius);
   for (std::size_t row = 0; row < kConstellationCount; ++row) {
     const CatalogEntry& e = ConstellationCatalog[row];
     const precise::Horizontal h = field.OfCatalog(e.ra, e.dec);
@@ -347,6 +350,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     const DisplayObject& o = list.objects[object];
     list.Text(o.x, o.y, ConstellationNames[row], 13.0 * unit, chosen ? kChosenRing : kConstellationName,
               DisplayItem::Anchor::kMiddle);
+    labels.Occupy(o.x, o.y, ConstellationNames[row], 13.0 * unit);
     builder.Tag(first, object);
   }
 
@@ -381,7 +385,7 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     const double r = std::clamp(0.7 + 0.55 * (kMagnitudeLimit - m), 0.7, 4.6) * unit;
     list.Circle(o.x, o.y, r, TintOf(star.colourIndex));
     if (row >= 0) {
-      list.Text(o.x + r + 3.0 * unit, o.y, StarNames[row], 11.0 * unit, chosen ? kChosenRing : kStarName);
+      labels.Place(list, o.x, o.y, r, 3.0 * unit, StarNames[row], 11.0 * unit, chosen ? kChosenRing : kStarName);
       if (chosen) list.Circle(o.x, o.y, r + 5.0 * unit, {0, 0, 0, 0}, kChosenRing, 1.5 * unit);
     }
     builder.Tag(first, object);
@@ -435,8 +439,8 @@ SkyChart MakeSkyChart(const Observation& observation, const ChartData& data, con
     } else {
       list.Circle(o.x, o.y, r, mark.colour, {40, 40, 40, 200}, 0.5 * unit);
     }
-    list.Text(o.x + r + 3.0 * unit, o.y, std::string(mark.symbol) + PlanetNames[i], 13.0 * unit,
-              chosen ? kChosenRing : mark.colour);
+    labels.Place(list, o.x, o.y, r, 3.0 * unit, std::string(mark.symbol) + PlanetNames[i], 13.0 * unit,
+                 chosen ? kChosenRing : mark.colour);
     if (chosen) list.Circle(o.x, o.y, r + 5.0 * unit, {0, 0, 0, 0}, kChosenRing, 1.5 * unit);
     builder.Tag(first, object);
   }

@@ -45,7 +45,7 @@ cmake --build build-web --target skycalc_web -j 2
 
 out=dist/web
 rm -rf "$out" && mkdir -p "$out"
-cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/skycalc_page.js "$out/"
+cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/page_render.js web/page_form.js web/page_boxes.js web/skycalc_page.js "$out/"
 cp app/skycalc.png "$out/"
 python3 web/tools/make_layout.py app panel/control_ids.h "$out/layout.js"
 digest=$(cat "$out"/* | sha256sum | cut -c1-16)

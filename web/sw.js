@@ -3,7 +3,7 @@
 // bundle's digest into the cache name, so a new build replaces the old cache.
 'use strict';
 const CACHE = 'skycalc-@BUNDLE_DIGEST@';
-const FILES = ['./', 'index.html', 'skycalc.css', 'layout.js', 'skycalc.js', 'skycalc.wasm', 'skycalc_page.js', 'skycalc.png'];
+const FILES = ['./', 'index.html', 'skycalc.css', 'layout.js', 'skycalc.js', 'skycalc.wasm', 'page_render.js', 'page_form.js', 'page_boxes.js', 'skycalc_page.js', 'skycalc.png'];
 
 self.addEventListener('install', (event) => {
   // Fresh from the server, not from the browser's HTTP cache, so that the cache holds this build.

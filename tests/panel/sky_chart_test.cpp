@@ -8,6 +8,7 @@
 #include "astro/base/constants.h"
 #include "astro/precise/star_field.h"
 #include "catalog/names.h"
+#include "panel/label_placer.h"
 #include "panel/sky_chart.h"
 #include "panel/svg_writer.h"
 #include "tests/panel/panel_fixture.h"
@@ -190,6 +191,55 @@ TEST_F(SkyChartTest, NamedObjectsAreGroupsAndClicksFindTheirListEntries) {
   EXPECT_EQ(chosen, chart.list.objects.size() > 0 && dlg->TargetPlace(sky::Target::OfBody(Body::kMoon)).horizontal[1] > 0 ? 1 : 0);
 }
 
+
+// Crowded skies where names fell on each other when each went to the right
+// of its mark: Aldebaran beside Uranus, Fomalhaut under みなみのうお (Tokyo,
+// 2026-10-15 21:00); the Pleiades with Jupiter (2023-05-15 20:00 is below the
+// horizon, so 2023-01-10 20:00 stands in); Antares with Mars and the Moon
+// (2016-08-10 20:00). No star's or body's name may cover another name, and
+// none may leave the rim.
+TEST_F(SkyChartTest, NamesNeitherCoverEachOtherNorLeaveTheRim) {
+  const ChartData data = LoadChartData(kSourceDataDir, kSourceDataDir);
+  struct Case {
+    const char* year;
+    int month, day, hour;
+  };
+  for (const Case& c : {Case{"2026", 10, 15, 21}, Case{"2023", 1, 10, 20}, Case{"2016", 8, 10, 20}}) {
+    SetInstant(c.year, c.month, c.day, c.hour, 0, "9", "139.7");
+    Press("緯度 3 5 . 7 SET");
+    const SkyChart chart = Chart(data);
+    struct Box {
+      double left, top, right, bottom;
+      std::string text;
+      bool placed;  // a star's or body's name, set beside its mark (a constellation's stands on its place)
+    };
+    std::vector<Box> names;
+    for (const DisplayItem& item : chart.list.items) {
+      if (item.shape != DisplayItem::Shape::kText || item.object < 0) continue;
+      const double w = EstimatedTextWidth(item.text, item.fontSize), h = item.fontSize;
+      const double left = item.anchor == DisplayItem::Anchor::kStart ? item.points[0]
+                          : item.anchor == DisplayItem::Anchor::kEnd ? item.points[0] - w
+                                                                     : item.points[0] - w / 2;
+      const bool placed = chart.list.objects[item.object].kind != DisplayObject::Kind::kConstellation;
+      names.push_back({left, item.points[1] - h / 2, left + w, item.points[1] + h / 2, item.text, placed});
+      if (!placed) continue;
+      for (double x : {names.back().left, names.back().right})
+        for (double y : {names.back().top, names.back().bottom})
+          EXPECT_LE(std::hypot(x - chart.projection.centreX, y - chart.projection.centreY), chart.projection.radius)
+              << item.text << " " << c.year;
+    }
+    int covered = 0;
+    for (std::size_t i = 0; i < names.size(); ++i)
+      for (std::size_t j = 0; j < i; ++j) {
+        const Box &a = names[i], &b = names[j];
+        if ((a.placed || b.placed) && a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
+          ++covered;
+          ADD_FAILURE() << a.text << " covers " << b.text << " " << c.year;
+        }
+      }
+    EXPECT_EQ(covered, 0);
+  }
+}
 
 // The page's JSON writes its numbers in integers for speed: each must be the
 // C library's "%.2f", the ties of binary fractions (0.125, 2.675) included.
