@@ -18,6 +18,8 @@
 
 #include "app/about_dlg.h"
 #include "app/nfkc_match_model.h"
+#include "app/place_dlg.h"
+#include "panel/places_view.h"
 #include "app/almanac_dlg.h"
 #include "app/phenomena_dlg.h"
 #include "app/eclipse_dlg.h"
@@ -123,6 +125,7 @@ const char kPhenomenaItem[] = "天象(&T)...";  // P is 高精度計算's
 const char kEclipseItem[] = "日食・月食(&E)...";
 const char kChartItem[] = "星図(&M)...";
 const char kPreciseItem[] = "高精度計算(&P)";
+const char kPlaceItem[] = "地点(&L)...";
 
 const char kHelpText[] =
     "星空ポケット「ほしよみ君」の使い方\n"
@@ -182,6 +185,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   m_readPrecise = m_dlg.IsPreciseModel();
+  RefreshCaption();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -212,6 +216,7 @@ void CSkyCalcWindow::BindControls() {
 
 void CSkyCalcWindow::OnControl(int id) {
   m_dlg.OnCommand(id);
+  RefreshCaption();  // a keyed site is no longer the chosen place
   RefreshColours();
   if (m_chart) m_chart->Refresh();
 }
@@ -374,6 +379,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
   menu->addAction(QString::fromUtf8(kEclipseItem), this, &CSkyCalcWindow::ShowEclipses);
   menu->addAction(QString::fromUtf8(kChartItem), this, &CSkyCalcWindow::ShowChart);
   menu->addSeparator();
+  menu->addAction(QString::fromUtf8(kPlaceItem), this, &CSkyCalcWindow::ShowPlaces);
   QAction* precise = menu->addAction(QString::fromUtf8(kPreciseItem));
   precise->setCheckable(true);
   precise->setChecked(m_dlg.IsPreciseModel());
@@ -388,9 +394,29 @@ void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu->exec(event->globalPos());
 }
 
+void CSkyCalcWindow::RefreshCaption() {
+  const std::string caption =
+      m_caption.toStdString() + (m_dlg.IsPreciseModel() ? std::string(kPreciseModelCaption) : std::string());
+  setWindowTitle(QString::fromStdString(CaptionWithPlace(caption, m_dlg.PlaceName())));
+}
+
+void CSkyCalcWindow::ShowPlaces() {
+  if (m_dlg.Places().empty()) {
+    ShowMessage(kPlacesMissingMessage);
+    return;
+  }
+  CPlaceDlg box(m_dlg.Places(), m_placeWithZone, this);
+  if (box.exec() != QDialog::Accepted || box.ChosenPlace() < 0) return;
+  m_placeWithZone = box.WithZone();
+  m_dlg.ApplyPlace(m_dlg.Places()[static_cast<std::size_t>(box.ChosenPlace())], m_placeWithZone);
+  RefreshCaption();
+  RefreshColours();
+  if (m_chart) m_chart->Refresh();
+}
+
 void CSkyCalcWindow::SetPreciseModel(bool precise) {
-  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
   m_dlg.SetPreciseModel(precise);
+  RefreshCaption();
   RefreshColours();
   if (m_chart) m_chart->Refresh();
 }

@@ -212,14 +212,17 @@ int FindPlace(const std::vector<PlaceEntry>& places, const std::string& text) {
 
 std::vector<int> MatchPlaces(const std::vector<PlaceEntry>& places, const std::string& text) {
   const std::u32string key = KeyOf(text);
-  std::vector<int> matches;
+  std::vector<int> starting, containing;
   for (std::size_t i = 0; i < places.size(); ++i) {
     std::vector<std::u32string> keys = NameKeys(places[i]);
     keys.push_back(KeyOf(places[i].region));
-    if (std::any_of(keys.begin(), keys.end(), [&](const std::u32string& k) { return k.find(key) != std::u32string::npos; }))
-      matches.push_back(static_cast<int>(i));
+    if (std::any_of(keys.begin(), keys.end(), [&](const std::u32string& k) { return StartsWith(k, key); }))
+      starting.push_back(static_cast<int>(i));
+    else if (std::any_of(keys.begin(), keys.end(), [&](const std::u32string& k) { return k.find(key) != std::u32string::npos; }))
+      containing.push_back(static_cast<int>(i));
   }
-  return matches;
+  starting.insert(starting.end(), containing.begin(), containing.end());
+  return starting;
 }
 
 std::vector<std::string> SuggestPlaces(const std::vector<PlaceEntry>& places, const std::string& text, int count) {

@@ -50,8 +50,9 @@ std::string PlaceKey(const std::string& text);
 // the one place whose name, reading or romanised name starts with text
 // (さっ finds 札幌; ふく, which begins 福島, 福井 and 福岡, finds none).
 int FindPlace(const std::vector<PlaceEntry>& places, const std::string& text);
-// The positions, in table order, of the places whose name, reading,
-// romanised name or region contains text (as PlaceKey); all for "".
+// The positions of the places whose name, reading, romanised name or region
+// contains text (as PlaceKey): those where one of them starts with text
+// first, each group in table order; all for "".
 std::vector<int> MatchPlaces(const std::vector<PlaceEntry>& places, const std::string& text);
 // The names of the count places closest to text: least edit distance
 // (Levenshtein, over characters of PlaceKey) to any of a place's name,
