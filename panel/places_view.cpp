@@ -1,5 +1,8 @@
 #include "panel/places_view.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace skycalc {
 
 std::string PlaceListRow(const PlaceEntry& p) {
@@ -18,6 +21,17 @@ std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std:
   std::string message = "地点「" + typed + "」は一覧にありません。";
   for (std::size_t i = 0; i < suggestions.size(); ++i) message += (i == 0 ? "近い地点: " : "、") + suggestions[i];
   return message;
+}
+
+std::string DegreesAsKeyed(double degrees) {
+  if (!std::isfinite(degrees)) return std::isnan(degrees) ? "nan" : degrees < 0 ? "-inf" : "inf";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.4f", degrees);
+  std::string keyed = text;
+  while (keyed.back() == '0') keyed.pop_back();
+  if (keyed.back() == '.') keyed += '0';
+  if (keyed == "-0.0") keyed = "0.0";
+  return keyed;
 }
 
 std::string CaptionWithPlace(const std::string& caption, const std::string& placeName) {

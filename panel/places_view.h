@@ -20,6 +20,10 @@ std::string PlaceTableRow(const PlaceEntry& place);
 std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions);
 // Said when Places.txt could not be read.
 inline constexpr char kPlacesMissingMessage[] = "地点データファイルPlaces.txtが読み込めません。";
+// degrees as the keypad keys them for a place: rounded to four decimals
+// (0.36″, about 11 m), trailing zeros dropped, at least one decimal
+// ("139.7414", "-0.5", "35.0"); "nan" or "inf" for a value that is not finite.
+std::string DegreesAsKeyed(double degrees);
 // The window's caption with the chosen place: "caption　地点: 札幌"; caption for "".
 std::string CaptionWithPlace(const std::string& caption, const std::string& placeName);
 
