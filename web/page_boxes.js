@@ -18,7 +18,9 @@
     '「暦」でその月の暦(正午月齢・旧暦・六曜・二十四節気・惑星の現象など)を、「天象」でその年の惑星・月・流星群の現象を、' +
     '「日食・月食」でその年の日食と月食を、' +
     '設定した地点と標準時で表示します(1000年～2999年)。' +
-    '「星図」で設定した地点と日時の空を星座早見盤と同じ向きで表示し、惑星・恒星・星座名のクリックでその天体を選びます。\n\n' +
+    '「星図」で設定した地点と日時の空を星座早見盤と同じ向きで表示し、惑星・恒星・星座名のクリックでその天体を選びます。\n' +
+    '「地点」で都道府県庁所在地や海外の都市を読み・漢字・ローマ字で探して経度・緯度(と標準時)を設定し、' +
+    '「現在地」でブラウザーの位置情報から経度・緯度を設定します。\n\n' +
     '計算方法は2つあります。\n' +
     '・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、惑星で数分角～1度、冥王星で約2度です。\n' +
     '・高精度計算(右クリックのメニューの「高精度計算」): 視位置を1分角以内で求めます' +
@@ -360,6 +362,65 @@
     close.focus();
   }
 
+  // --- 地点 -----------------------------------------------------------------
+  // The 地点 box: the places the logic finds for the search text (reading,
+  // kanji, romanised name or region), one chosen with 設定 (or a double
+  // click, or Enter), the zone too when checked; 現在地 asks the browser.
+  let placesWithZone = true;  // the zone check, kept while the page is open
+  function showPlaces() {
+    const { dialog, client } = modalBox('地点', 'places');
+    const search = make('input', 'places-search');
+    Object.assign(search, { type: 'text', placeholder: '読み・漢字・ローマ字で検索 (さっぽろ, 札幌, Sapporo)' });
+    search.setAttribute('aria-label', '地点の検索');
+    const list = make('select', 'places-list');
+    Object.assign(list, { size: 12 });
+    list.setAttribute('aria-label', '地点');
+    const zoneRow = make('label', 'places-zone');
+    const zone = make('input');
+    Object.assign(zone, { type: 'checkbox', checked: placesWithZone });
+    zoneRow.append(zone, '標準時(標時・標分)も設定する');
+    const button = (text, name) => {
+      const element = make('button', 'button places-button', text);
+      element.type = 'button';
+      element.dataset.name = name;
+      return element;
+    };
+    const here = button('現在地', 'IDC_PLACES_HERE'), ok = button('設定', 'IDOK'), cancel = button('キャンセル', 'IDCANCEL');
+    const buttons = make('div', 'places-buttons');
+    buttons.append(here, ok, cancel);
+    client.append(search, list, zoneRow, buttons);
+    function fill() {
+      const found = JSON.parse(logic().ccall('skycalc_places', 'string', ['string'], [search.value]));
+      list.replaceChildren(...found.map(({ index, row }) => {
+        const option = make('option', '', row);
+        option.value = String(index);
+        return option;
+      }));
+      list.selectedIndex = found.length ? 0 : -1;
+      ok.disabled = !found.length;
+    }
+    function choose() {
+      if (list.selectedIndex < 0) return;
+      placesWithZone = zone.checked;
+      dialog.close();
+      page.applyPlace(Number(list.value), zone.checked);
+    }
+    search.addEventListener('input', fill);
+    search.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') { event.preventDefault(); choose(); }
+      if (event.key === 'ArrowDown' && list.options.length) { event.preventDefault(); list.focus(); }
+    });
+    list.addEventListener('dblclick', choose);
+    list.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); choose(); } });
+    ok.addEventListener('click', choose);
+    cancel.addEventListener('click', () => dialog.close());
+    here.addEventListener('click', () => { dialog.close(); page.useCurrentPosition(); });
+    dialog.addEventListener('close', () => dialog.remove());
+    fill();
+    dialog.showModal();
+    search.focus();
+  }
+
   // --- The right-click menu -------------------------------------------------
   const menu = (function () {
     const element = make('div', 'menu');
@@ -372,6 +433,7 @@
       { label: '日食・月食', key: 'E', suffix: '...', run: showEclipses },
       { label: '星図', key: 'M', suffix: '...', run: showChart },
       null,
+      { label: '地点', key: 'L', suffix: '...', run: showPlaces },
       { label: '高精度計算', key: 'P', suffix: '', check: () => logic()._skycalc_is_precise() === 1,
         run: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) },
       null,
@@ -414,5 +476,5 @@
     messageBox.showInfo(HELP_TEXT + '\n\n' + logic().UTF8ToString(logic()._skycalc_azimuth_help()));
   }
 
-  Object.assign(page, { menu, showHelp, chartOf });
+  Object.assign(page, { menu, showHelp, chartOf, showPlaces });
 })(window.SkyCalcPage = window.SkyCalcPage || {});
