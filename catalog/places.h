@@ -17,8 +17,7 @@ struct PlaceEntry {
   std::string romanised;  // Sapporo
   std::string region;     // 北海道
   // Longitude (degrees, east positive) and latitude (degrees, north
-  // positive) as the file writes them, which is as the keypad keys them
-  // ("141.35", "43.0667"), and their values.
+  // positive) as the file writes them ("141.35", "43.0667"), and their values.
   std::string longitudeText, latitudeText;
   double longitude = 0.0, latitude = 0.0;
   bool hasHeight = false;

@@ -152,8 +152,8 @@ std::optional<int> StoreSite(const skycalc::CliOptions& options, const std::vect
   const bool zoneGiven = options.fields[static_cast<std::size_t>(skycalc::Field::kZoneHour)].has_value();
   const skycalc::ZoneFields zone = skycalc::ZoneFieldsOf(place.zoneMinutes);
   const std::pair<skycalc::Field, std::string> keyed[] = {
-      {skycalc::Field::kLongitude, place.longitudeText},
-      {skycalc::Field::kLatitude, place.latitudeText},
+      {skycalc::Field::kLongitude, skycalc::DegreesAsKeyed(place.longitude)},
+      {skycalc::Field::kLatitude, skycalc::DegreesAsKeyed(place.latitude)},
       {skycalc::Field::kZoneHour, std::to_string(zone.hour)},
       {skycalc::Field::kZoneMinute, std::to_string(zone.minute)}};
   for (const auto& [field, text] : keyed) {

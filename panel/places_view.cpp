@@ -6,7 +6,8 @@
 namespace skycalc {
 
 std::string PlaceListRow(const PlaceEntry& p) {
-  return p.name + "（" + p.reading + "）　" + p.region + "　" + p.longitudeText + "°　" + p.latitudeText + "°　" +
+  return p.name + "（" + p.reading + "）　" + p.region + "　" + DegreesAsKeyed(p.longitude) + "°　" +
+         DegreesAsKeyed(p.latitude) + "°　" +
          FormatZoneOffset(p.zoneMinutes);
 }
 
@@ -26,7 +27,7 @@ std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std:
 std::string DegreesAsKeyed(double degrees) {
   if (!std::isfinite(degrees)) return std::isnan(degrees) ? "nan" : degrees < 0 ? "-inf" : "inf";
   char text[64];
-  std::snprintf(text, sizeof text, "%.4f", degrees);
+  std::snprintf(text, sizeof text, "%.2f", degrees);
   std::string keyed = text;
   while (keyed.back() == '0') keyed.pop_back();
   if (keyed.back() == '.') keyed += '0';

@@ -10,7 +10,7 @@
 // the caption that names the chosen place.
 namespace skycalc {
 
-// A row of the 地点 list: "札幌（さっぽろ）　北海道　141.35°　43.0667°　+09:00".
+// A row of the 地点 list, the site as it is keyed: "札幌（さっぽろ）　北海道　141.35°　43.07°　+09:00".
 std::string PlaceListRow(const PlaceEntry& place);
 // skycalc-cli --sites: a header line, then one tab-separated line a place
 // (name, reading, romanised name, region, longitude, latitude, zone).
@@ -20,9 +20,11 @@ std::string PlaceTableRow(const PlaceEntry& place);
 std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions);
 // Said when Places.txt could not be read.
 inline constexpr char kPlacesMissingMessage[] = "地点データファイルPlaces.txtが読み込めません。";
-// degrees as the keypad keys them for a place: rounded to four decimals
-// (0.36″, about 11 m), trailing zeros dropped, at least one decimal
-// ("139.7414", "-0.5", "35.0"); "nan" or "inf" for a value that is not finite.
+// degrees as the keypad keys a site: to two decimals, as the longest field
+// values the window is laid out for (-179.99°) and the saved settings (%5.2f)
+// have them (0.01°, about 1 km; the office's whole minutes stay within
+// 0.3′), trailing zeros dropped, at least one decimal ("139.74", "-0.5",
+// "35.0"); "nan" or "inf" for a value that is not finite.
 std::string DegreesAsKeyed(double degrees);
 // The window's caption with the chosen place: "caption　地点: 札幌"; caption for "".
 std::string CaptionWithPlace(const std::string& caption, const std::string& placeName);

@@ -11,6 +11,7 @@
 #include "panel/day_events.h"
 #include "panel/fields.h"
 #include "panel/model_messages.h"
+#include "panel/places_view.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
 #include "panel/text_numbers.h"
@@ -392,7 +393,8 @@ bool CSkyCalcDlg::ApplyPlace(const PlaceEntry& place, bool withZone) {
     Field field;
     std::string text;
   };
-  std::vector<Keyed> keyed = {{Field::kLongitude, place.longitudeText}, {Field::kLatitude, place.latitudeText}};
+  std::vector<Keyed> keyed = {{Field::kLongitude, DegreesAsKeyed(place.longitude)},
+                              {Field::kLatitude, DegreesAsKeyed(place.latitude)}};
   if (withZone) {
     keyed.push_back({Field::kZoneHour, FormatText("%d", zone.hour)});
     keyed.push_back({Field::kZoneMinute, FormatText("%d", zone.minute)});

@@ -170,9 +170,9 @@ class CSkyCalcDlg {
   bool StoreEntry(int fieldButtonId, const std::string& entry);
   ReadoutValues RefreshReadouts();
 
-  // 地点: stores place's longitude and latitude, and with withZone its zone
-  // in 標時 and 標分, each exactly as keying its text on the keypad and SET
-  // would (the same checks, conversion and display texts), then recomputes
+  // 地点: stores place's longitude and latitude as the keypad keys them
+  // (DegreesAsKeyed: two decimals), and with withZone its zone in 標時 and
+  // 標分, each exactly as keying that text on the keypad and SET would (the same checks, conversion and display texts), then recomputes
   // the readouts once, as SET does, and remembers the place's name. When SET
   // would refuse one of the values nothing is stored: the field's message is
   // shown and false returned. The entry is left as SET leaves it ("0").

@@ -33,9 +33,9 @@ Reference: IANA tz database, zone.tab (ISO 6709 coordinates), public domain.
 Output: UTF-8, '#' comment lines, then one place a line, tab-separated:
 name, reading (hiragana), romanised name, region, longitude (degrees, east
 positive), latitude (degrees, north positive), height (metres; "-" where the
-source gives none), zone offset (+HH:MM). Longitude and latitude are written
-as a user keys them on the keypad: at most four decimals (0.36 arc second),
-trailing zeros dropped.
+source gives none), zone offset (+HH:MM). Longitude and latitude keep their
+source's precision in at most four decimals (0.36 arc second), trailing
+zeros dropped; the calculator keys them to two decimals, as a site is keyed.
 """
 import argparse
 import datetime

@@ -305,11 +305,11 @@ EMSCRIPTEN_KEEPALIVE int skycalc_apply_place(int index, int withZone) {
 }
 
 // 現在地: a position from the browser (degrees), stored rounded as the
-// keypad keys it (four decimals) with SET's checks; 0 when refused.
+// keypad keys a site (two decimals) with SET's checks; 0 when refused.
 EMSCRIPTEN_KEEPALIVE int skycalc_apply_position(double longitude, double latitude) {
   skycalc::PlaceEntry here;
-  here.longitudeText = skycalc::DegreesAsKeyed(longitude);
-  here.latitudeText = skycalc::DegreesAsKeyed(latitude);
+  here.longitude = longitude;
+  here.latitude = latitude;
   return g_page->dlg.ApplyPlace(here, false) ? 1 : 0;
 }
 

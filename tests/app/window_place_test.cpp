@@ -26,7 +26,7 @@ TEST_F(WindowTest, PlaceBoxFindsByReadingAndStoresThePlace) {
       },
       true);
   EXPECT_EQ(Text(IDC_LONGITUDE), QString::fromUtf8("141.35°"));
-  EXPECT_EQ(Text(IDC_LATITUDE), QString::fromUtf8("43.0667°"));
+  EXPECT_EQ(Text(IDC_LATITUDE), QString::fromUtf8("43.07°"));
   EXPECT_EQ(Text(IDC_ZONEHOUR), QString::fromUtf8("9"));
   EXPECT_EQ(window->windowTitle(), QString::fromUtf8("星空ポケット「ほしよみ君」　地点: 札幌"));
   Click(IDC_FIELD_LONGITUDE);
@@ -45,7 +45,7 @@ TEST_F(WindowTest, PlaceBoxFindsByReadingAndStoresThePlace) {
         box.findChild<QCheckBox*>()->setChecked(true);
       },
       true);
-  EXPECT_EQ(Text(IDC_LONGITUDE), QString::fromUtf8("-157.8583°"));
+  EXPECT_EQ(Text(IDC_LONGITUDE), QString::fromUtf8("-157.86°"));
   EXPECT_EQ(Text(IDC_ZONEHOUR), QString::fromUtf8("-10"));
   EXPECT_EQ(window->windowTitle(), QString::fromUtf8("星空ポケット「ほしよみ君」　地点: ホノルル"));
 }

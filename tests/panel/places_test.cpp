@@ -25,7 +25,7 @@ const PlaceEntry& PlaceNamed(const CSkyCalcDlg& dlg, const std::string& name) {
   return dlg.Places()[static_cast<std::size_t>(index < 0 ? 0 : index)];
 }
 
-// 東京 (the office's 139°44′28.9″ E, 35°39′29.2″ N, keyed to four decimals)
+// 東京 (the office's 139°44′28.9″ E, 35°39′29.2″ N, keyed to two decimals)
 // and ホノルル (tz: 21°18′25″ N, 157°51′30″ W, zone -10 h), chosen by name
 // and keyed digit by digit, in each readout mode: the same stored values and
 // the same texts everywhere.
@@ -34,8 +34,8 @@ TEST_F(PanelTest, ChoosingAPlaceShowsWhatKeyingItsFiguresShows) {
     const char* name;
     const char* keys;
   } cases[] = {
-      {"東京", "経度 1 3 9 . 7 4 1 4 SET 緯度 3 5 . 6 5 8 1 SET 標時 9 SET 標分 0 SET"},
-      {"ホノルル", "経度 1 5 7 . 8 5 8 3 +/- SET 緯度 2 1 . 3 0 6 9 SET 標時 1 0 +/- SET 標分 0 SET"},
+      {"東京", "経度 1 3 9 . 7 4 SET 緯度 3 5 . 6 6 SET 標時 9 SET 標分 0 SET"},
+      {"ホノルル", "経度 1 5 7 . 8 6 +/- SET 緯度 2 1 . 3 1 SET 標時 1 0 +/- SET 標分 0 SET"},
   };
   for (const auto& c : cases) {
     for (const char* mode : {"ﾕﾘｳｽ日 地平座標系", "地方恒星時 赤道座標系"}) {
@@ -65,7 +65,7 @@ TEST_F(PanelTest, KeyingASiteForgetsThePlace) {
   Press("標時 3 SET");
   ASSERT_TRUE(dlg->ApplyPlace(PlaceNamed(*dlg, "札幌"), false));
   EXPECT_EQ(Text(IDC_LONGITUDE), "141.35°");
-  EXPECT_EQ(Text(IDC_LATITUDE), "43.0667°");
+  EXPECT_EQ(Text(IDC_LATITUDE), "43.07°");
   EXPECT_EQ(Text(IDC_ZONEHOUR), "3");
   Press("方位 1 8 0 SET 標時 9 SET 年 2 0 0 0 SET");
   EXPECT_EQ(dlg->PlaceName(), "札幌");
@@ -80,7 +80,7 @@ TEST_F(PanelTest, KeyingASiteForgetsThePlace) {
 TEST_F(PanelTest, APlaceWithAValueSetRefusesStoresNothing) {
   Open();
   PlaceEntry bad = PlaceNamed(*dlg, "札幌");
-  bad.latitudeText = "91.0";
+  bad.latitude = 91.0;
   const std::vector<float> before = StoredSite(*dlg);
   EXPECT_FALSE(dlg->ApplyPlace(bad, true));
   EXPECT_EQ(StoredSite(*dlg), before);
