@@ -7,7 +7,7 @@
 
 class QCheckBox;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 
 // The 地点 box: the table of places with a search field (reading, kanji,
 // romanised name or region, as catalog/places.h matches them) and whether
@@ -25,7 +25,7 @@ class CPlaceDlg : public QDialog {
   bool WithZone() const;
   // The search field, the list and the zone box (for the tests).
   QLineEdit* Search() const { return m_search; }
-  QListWidget* List() const { return m_list; }
+  QTreeWidget* List() const { return m_list; }
 
  private:
   // Lists the places that match the search text, the first one current.
@@ -33,7 +33,7 @@ class CPlaceDlg : public QDialog {
 
   const std::vector<PlaceEntry>& m_places;
   QLineEdit* m_search;
-  QListWidget* m_list;
+  QTreeWidget* m_list;
   QCheckBox* m_zone;
 };
 

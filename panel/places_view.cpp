@@ -11,6 +11,13 @@ std::string PlaceListRow(const PlaceEntry& p) {
          FormatZoneOffset(p.zoneMinutes);
 }
 
+std::vector<std::string> PlaceListColumns(const PlaceEntry& p) {
+  return {p.name, p.reading, p.region, DegreesAsKeyed(p.longitude) + "°", DegreesAsKeyed(p.latitude) + "°",
+          FormatZoneOffset(p.zoneMinutes)};
+}
+
+std::vector<std::string> PlaceListHeadings() { return {"地点", "読み", "地域", "経度", "緯度", "標準時"}; }
+
 std::string PlaceTableHeader() { return "地点\t読み\tローマ字\t地域\t経度\t緯度\t標準時\n"; }
 
 std::string PlaceTableRow(const PlaceEntry& p) {

@@ -12,6 +12,10 @@ namespace skycalc {
 
 // A row of the 地点 list, the site as it is keyed: "札幌（さっぽろ）　北海道　141.35°　43.07°　+09:00".
 std::string PlaceListRow(const PlaceEntry& place);
+// The columns of the window's 地点 list: 地点, 読み, 地域, 経度, 緯度, 標準時
+// (the site as it is keyed), and their headings.
+std::vector<std::string> PlaceListColumns(const PlaceEntry& place);
+std::vector<std::string> PlaceListHeadings();
 // skycalc-cli --sites: a header line, then one tab-separated line a place
 // (name, reading, romanised name, region, longitude, latitude, zone).
 std::string PlaceTableHeader();
