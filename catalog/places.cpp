@@ -1,7 +1,7 @@
 #include "catalog/places.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -208,6 +208,15 @@ int FindPlace(const std::vector<PlaceEntry>& places, const std::string& text) {
     found = static_cast<int>(i);
   }
   return found;
+}
+
+bool PlaceNameIsAmbiguous(const std::vector<PlaceEntry>& places, const std::string& text) {
+  const std::u32string key = KeyOf(text);
+  if (key.empty() || FindPlace(places, text) >= 0) return false;
+  return std::count_if(places.begin(), places.end(), [&](const PlaceEntry& place) {
+           const std::vector<std::u32string> names = NameKeys(place);
+           return std::any_of(names.begin(), names.end(), [&](const std::u32string& n) { return StartsWith(n, key); });
+         }) > 1;
 }
 
 std::vector<int> MatchPlaces(const std::vector<PlaceEntry>& places, const std::string& text) {

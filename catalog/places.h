@@ -49,6 +49,9 @@ std::string PlaceKey(const std::string& text);
 // the one place whose name, reading or romanised name starts with text
 // (さっ finds 札幌; ふく, which begins 福島, 福井 and 福岡, finds none).
 int FindPlace(const std::vector<PlaceEntry>& places, const std::string& text);
+// Whether text begins the name, reading or romanised name of more than one
+// place (ふく: 福島, 福井, 福岡) and is no place's whole name.
+bool PlaceNameIsAmbiguous(const std::vector<PlaceEntry>& places, const std::string& text);
 // The positions of the places whose name, reading, romanised name or region
 // contains text (as PlaceKey): those where one of them starts with text
 // first, each group in table order; all for "".

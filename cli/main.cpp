@@ -144,7 +144,8 @@ std::optional<int> StoreSite(const skycalc::CliOptions& options, const std::vect
   const int index = skycalc::FindPlace(places, *options.site);
   if (index < 0) {
     std::cerr << "skycalc-cli: "
-              << skycalc::UnknownPlaceMessage(*options.site, skycalc::SuggestPlaces(places, *options.site))
+              << skycalc::UnknownPlaceMessage(*options.site, skycalc::SuggestPlaces(places, *options.site),
+                                              skycalc::PlaceNameIsAmbiguous(places, *options.site))
               << "（一覧は skycalc-cli --sites）\n";
     return kExitUsage;
   }

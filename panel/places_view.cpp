@@ -25,9 +25,10 @@ std::string PlaceTableRow(const PlaceEntry& p) {
          p.latitudeText + "\t" + FormatZoneOffset(p.zoneMinutes) + "\n";
 }
 
-std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions) {
-  std::string message = "地点「" + typed + "」は一覧にありません。";
-  for (std::size_t i = 0; i < suggestions.size(); ++i) message += (i == 0 ? "近い地点: " : "、") + suggestions[i];
+std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions, bool several) {
+  std::string message = "地点「" + typed + (several ? "」に当てはまる地点が複数あります。" : "」は一覧にありません。");
+  for (std::size_t i = 0; i < suggestions.size(); ++i)
+    message += (i == 0 ? (several ? "候補: " : "近い地点: ") : "、") + suggestions[i];
   return message;
 }
 

@@ -20,8 +20,10 @@ std::vector<std::string> PlaceListHeadings();
 // (name, reading, romanised name, region, longitude, latitude, zone).
 std::string PlaceTableHeader();
 std::string PlaceTableRow(const PlaceEntry& place);
-// For a name no place has: "地点「typed」は一覧にありません。近い地点: 札幌、佐賀、さいたま".
-std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions);
+// For a name no place has: "地点「typed」は一覧にありません。近い地点: 札幌、サイパン、カイロ";
+// for the start of several places' names (several): "地点「ふく」に当てはまる地点が複数あります。候補: 福島、福井、福岡".
+std::string UnknownPlaceMessage(const std::string& typed, const std::vector<std::string>& suggestions,
+                                bool several = false);
 // Said when Places.txt could not be read.
 inline constexpr char kPlacesMissingMessage[] = "地点データファイルPlaces.txtが読み込めません。";
 // degrees as the keypad keys a site: to two decimals, as the longest field

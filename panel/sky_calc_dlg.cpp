@@ -191,8 +191,10 @@ std::string ReadPlaceSetting(ISettingsStore& store, const std::vector<PlaceEntry
   const std::string name = store.ReadString(kSettingsSection, kPlaceSetting, "");
   for (const PlaceEntry& place : places) {
     if (place.name != name) continue;
-    const bool same = FormatSetting(NarrowToFloat(place.longitude)) == FormatSetting(f.longitude) &&
-                      FormatSetting(NarrowToFloat(place.latitude)) == FormatSetting(f.latitude);
+    // The site as choosing the place keys it, written as the close request writes it.
+    const auto written = [](double degrees) { return FormatSetting(NarrowToFloat(TextToDouble(DegreesAsKeyed(degrees)))); };
+    const bool same = written(place.longitude) == FormatSetting(f.longitude) &&
+                      written(place.latitude) == FormatSetting(f.latitude);
     return same ? name : std::string();
   }
   return std::string();

@@ -110,6 +110,9 @@ TEST(SuggestPlaces, NamesTheClosestFirst) {
   EXPECT_EQ(SuggestPlaces(places, "Sappro").front(), "札幌");
   EXPECT_EQ(SuggestPlaces(places, "とうきよう").front(), "東京");
   EXPECT_EQ(SuggestPlaces(places, "ふく"), (std::vector<std::string>{"福島", "福井", "福岡"}));
+  EXPECT_TRUE(PlaceNameIsAmbiguous(places, "ふく"));
+  EXPECT_FALSE(PlaceNameIsAmbiguous(places, "つ"));  // 津 by its whole reading
+  EXPECT_FALSE(PlaceNameIsAmbiguous(places, "Sappro"));
   // The list filter: reading, kanji, romanised name or region.
   EXPECT_EQ(MatchPlaces(places, "北海道").size(), 1u);
   EXPECT_EQ(MatchPlaces(places, "").size(), places.size());
