@@ -18,6 +18,8 @@
 
 #include "app/about_dlg.h"
 #include "app/nfkc_match_model.h"
+#include "app/place_dlg.h"
+#include "panel/places_view.h"
 #include "app/almanac_dlg.h"
 #include "panel/help_text.h"
 #include "app/phenomena_dlg.h"
@@ -137,7 +139,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   m_dlg.SetCatalogFolders(catalogFolders);
   m_dlg.Open();
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
-  ShowCaption(m_dlg.IsPreciseModel());
+  RefreshCaption();
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -168,6 +170,7 @@ void CSkyCalcWindow::BindControls() {
 
 void CSkyCalcWindow::OnControl(int id) {
   m_dlg.OnCommand(id);
+  RefreshCaption();  // a keyed site is no longer the chosen place
   RefreshColours();
   if (m_chart) m_chart->Refresh();
 }
@@ -327,6 +330,7 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
       case MenuAction::kPhenomena: menu->addAction(caption, this, &CSkyCalcWindow::ShowPhenomena); break;
       case MenuAction::kEclipses: menu->addAction(caption, this, &CSkyCalcWindow::ShowEclipses); break;
       case MenuAction::kChart: menu->addAction(caption, this, &CSkyCalcWindow::ShowChart); break;
+      case MenuAction::kPlaces: menu->addAction(caption, this, &CSkyCalcWindow::ShowPlaces); break;
       case MenuAction::kAbout: menu->addAction(caption, this, &CSkyCalcWindow::ShowAbout); break;
       case MenuAction::kPrecise: {
         QAction* precise = menu->addAction(caption);
@@ -345,6 +349,22 @@ void CSkyCalcWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu->exec(event->globalPos());
 }
 
+void CSkyCalcWindow::RefreshCaption() { ShowCaption(m_dlg.IsPreciseModel()); }
+
+void CSkyCalcWindow::ShowPlaces() {
+  if (m_dlg.Places().empty()) {
+    ShowMessage(kPlacesMissingMessage);
+    return;
+  }
+  CPlaceDlg box(m_dlg.Places(), m_placeWithZone, this);
+  if (box.exec() != QDialog::Accepted || box.ChosenPlace() < 0) return;
+  m_placeWithZone = box.WithZone();
+  m_dlg.ApplyPlace(m_dlg.Places()[static_cast<std::size_t>(box.ChosenPlace())], m_placeWithZone);
+  RefreshCaption();
+  RefreshColours();
+  if (m_chart) m_chart->Refresh();
+}
+
 void CSkyCalcWindow::SetPreciseModel(bool precise) {
   ShowCaption(precise);
   m_dlg.SetPreciseModel(precise);
@@ -353,7 +373,8 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
 }
 
 void CSkyCalcWindow::ShowCaption(bool precise) {
-  setWindowTitle(precise ? m_caption + QString::fromUtf8(kPreciseModelCaption) : m_caption);
+  const std::string caption = m_caption.toStdString() + (precise ? std::string(kPreciseModelCaption) : std::string());
+  setWindowTitle(QString::fromStdString(CaptionWithPlace(caption, m_dlg.PlaceName())));
 }
 
 void CSkyCalcWindow::ShowRiseSet() {

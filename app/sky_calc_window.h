@@ -67,6 +67,9 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   // instant; it follows the calculator while open.
   void ShowChart();
   CSkyChartDlg* Chart() const;
+  // The 地点 box (modal): the chosen place's site, and its zone when asked,
+  // stored as keying them with SET would; the caption then names the place.
+  void ShowPlaces();
   // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
   // says when it is the precise one.
   void SetPreciseModel(bool precise);
@@ -90,10 +93,12 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   void OnListPicked(int id, int index);
   // Scrolls a list's text field to the start of its text (long star names).
   void ShowListTextStart(int id);
-  // The form's caption, with the precise model's mark when precise.
+  // The form's caption, with the precise model's mark when precise and the chosen place's name.
   void ShowCaption(bool precise);
   // Applies the logic's white backgrounds (readouts, entry, 年 while it is the target).
   void RefreshColours();
+  // ShowCaption for the model in use.
+  void RefreshCaption();
   // A keyboard key pressed the keypad button: click it and show it pressed.
   void PressVisibly(QAbstractButton* button);
   QAbstractButton* Button(int id) const;
@@ -108,6 +113,7 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   std::map<int, bool> m_white;          // background last applied per control
   std::vector<std::string> m_catalogFolders;
   QPointer<CSkyChartDlg> m_chart;  // the open 星図 box, if any
+  bool m_placeWithZone = true;     // the 地点 box's zone check, kept while the window is open
 };
 
 }  // namespace skycalc

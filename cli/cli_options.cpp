@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <utility>
@@ -28,6 +29,7 @@ struct Parser {
   bool kindGiven = false;
   std::vector<std::string> given;  // the options in the order given
   bool widthGiven = false;
+  bool sitesGiven = false;
 
   void Fail(const std::string& reason) {
     if (error.empty()) error = reason;
@@ -113,6 +115,10 @@ const std::map<std::string, FlagHandler>& Flags() {
          if (p.phenomenaGiven) p.Fail(o + " given twice");
          p.options.phenomena = p.phenomenaGiven = true;
        }},
+      {"--sites", [](Parser& p, const std::string& o) {
+         if (p.sitesGiven) p.Fail(o + " given twice");
+         p.options.sites = p.sitesGiven = true;
+       }},
   };
   return flags;
 }
@@ -168,6 +174,10 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
            if (!p.options.phenomenaGroups) p.Fail(o + " needs planet, moon or meteor separated by commas, not " + QuoteForMessage(v));
            p.kindGiven = true;
          }},
+        {"--site", [](Parser& p, const std::string& o, const std::string& v) {
+           if (p.options.site) p.Fail(o + " given twice");
+           p.options.site = v;
+         }},
         {"--data-dir", [](Parser& p, const std::string& o, const std::string& v) {
            if (p.options.dataDir) p.Fail(o + " given twice");
            p.options.dataDir = v;
@@ -196,6 +206,7 @@ enum Mode : unsigned {
   kChart = 64,
   kPhenomena = 128,
   kAnyMode = 255,
+  kSites = 256,  // the list of places: none of the calculator's options acts there
 };
 
 // The modes in which an option has an effect. The mode flags act in their
@@ -212,6 +223,7 @@ constexpr OptionScope kOptionScopes[] = {
     {"--hour", kInstants | kChart},
     {"--minute", kInstants | kChart},
     {"--longitude", kInstants | kEvents | kEclipses | kChart},
+    {"--site", kInstants | kEvents | kEclipses | kChart},
     {"--latitude", kInstants | kEvents | kEclipses | kChart},
     {"--azimuth", kInstants | kEvents | kEclipses},
     {"--zone-hour", kAnyMode & ~kHolidays},  // the holidays are Japan's whatever the zone
@@ -230,7 +242,8 @@ constexpr OptionScope kOptionScopes[] = {
     {"--count", kAnyMode & ~kChart},
     {"--convention", kEvents},
     {"--details", kInstants},
-    {"--data-dir", kAnyMode},
+    {"--data-dir", kAnyMode | kSites},
+    {"--sites", kSites},
     {"--events", kEvents},
     {"--eclipses", kEclipses},
     {"--almanac", kAlmanac},
@@ -256,6 +269,7 @@ constexpr ModeFlag kModeFlags[] = {
     {kHolidays, "--holidays", "the year and --count"},
     {kChart, "--chart", "the date and time, the site, the zone, the body, --precise and --width"},
     {kPhenomena, "--phenomena", "the year, the zone, --kind and --count"},
+    {kSites, "--sites", "--data-dir"},
 };
 
 // Reasons of their own for some refusals, in place of what the mode takes.
@@ -363,7 +377,11 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (p.error.empty()) p.error = CheckScopes(p.given);
-  if (p.error.empty() && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
+  for (const char* site : {"--longitude", "--latitude"}) {
+    if (p.options.site && std::find(p.given.begin(), p.given.end(), site) != p.given.end())
+      p.Fail(std::string("--site cannot be given with ") + site + " (the place gives the site)");
+  }
+  if (p.error.empty() && !p.options.sites && !p.options.chart && !p.options.events && !p.options.eclipses && !p.options.almanac && !p.options.calendar &&
       !p.options.holidays && !p.options.phenomena && p.stepGiven != p.countGiven)
     p.Fail("--step and --count must be given together");
   return {p.options, p.error};

@@ -41,6 +41,8 @@ struct CliOptions {
   bool details = false;              // magnitude, phase, size, distance and constellation on every row
   std::optional<std::string> chart;  // the sky chart's file (.svg or .json) instead of readouts
   std::int64_t chartWidth = 800;     // the SVG's width in pixels (--width)
+  std::optional<std::string> site;   // --site: a place of Places.txt by name, reading or romanised name
+  bool sites = false;                // --sites: list the places instead of readouts
 };
 
 struct CliParseResult {

@@ -21,6 +21,8 @@
 #include "cli/usage_text.h"
 #include "panel/clock.h"
 #include "catalog/catalog_folders.h"
+#include "catalog/places.h"
+#include "panel/places_view.h"
 #include "astro/sky/day_table.h"
 #include "panel/model_messages.h"
 #include "panel/settings_keys.h"
@@ -124,6 +126,44 @@ int WriteChart(const skycalc::CliOptions& options, const skycalc::CliSession& se
   return std::fclose(out) == 0 && written ? 0 : Rejected("skycalc-cli: cannot write " + file);
 }
 
+// --sites: the table of places, one tab-separated line a place after a header.
+int WriteSites(const std::vector<skycalc::PlaceEntry>& places) {
+  if (places.empty()) return Rejected(skycalc::kPlacesMissingMessage);
+  std::string text = skycalc::PlaceTableHeader();
+  for (const skycalc::PlaceEntry& place : places) text += skycalc::PlaceTableRow(place);
+  skycalc::WriteChecked(stdout, text);
+  return 0;
+}
+
+// --site: the place's longitude and latitude, and its zone unless --zone-hour
+// is given, stored as the keypad keys them; a name the table lacks is a usage
+// error that names the closest places.
+std::optional<int> StoreSite(const skycalc::CliOptions& options, const std::vector<skycalc::PlaceEntry>& places,
+                             skycalc::CliSession& session) {
+  if (places.empty()) return Rejected(skycalc::kPlacesMissingMessage);
+  const int index = skycalc::FindPlace(places, *options.site);
+  if (index < 0) {
+    std::cerr << "skycalc-cli: "
+              << skycalc::UnknownPlaceMessage(*options.site, skycalc::SuggestPlaces(places, *options.site),
+                                              skycalc::PlaceNameIsAmbiguous(places, *options.site))
+              << "（一覧は skycalc-cli --sites）\n";
+    return kExitUsage;
+  }
+  const skycalc::PlaceEntry& place = places[static_cast<std::size_t>(index)];
+  const bool zoneGiven = options.fields[static_cast<std::size_t>(skycalc::Field::kZoneHour)].has_value();
+  const skycalc::ZoneFields zone = skycalc::ZoneFieldsOf(place.zoneMinutes);
+  const std::pair<skycalc::Field, std::string> keyed[] = {
+      {skycalc::Field::kLongitude, skycalc::DegreesAsKeyed(place.longitude)},
+      {skycalc::Field::kLatitude, skycalc::DegreesAsKeyed(place.latitude)},
+      {skycalc::Field::kZoneHour, std::to_string(zone.hour)},
+      {skycalc::Field::kZoneMinute, std::to_string(zone.minute)}};
+  for (const auto& [field, text] : keyed) {
+    if (zoneGiven && (field == skycalc::Field::kZoneHour || field == skycalc::Field::kZoneMinute)) continue;
+    if (auto message = session.StoreField(field, text)) return Rejected(*message);
+  }
+  return std::nullopt;
+}
+
 int Run(const skycalc::CliOptions& options) {
   // The window's own settings, read the way the window reads them (QSettings); never written.
   skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
@@ -134,6 +174,9 @@ int Run(const skycalc::CliOptions& options) {
   const std::vector<std::string> folders =
       options.dataDir ? std::vector<std::string>{*options.dataDir}
                       : skycalc::CatalogSearchFolders(skycalc::RunningProgramFolder());
+  const std::vector<skycalc::PlaceEntry> places =
+      skycalc::LoadPlaces(skycalc::CatalogFolderFor(skycalc::kPlacesFile, folders));
+  if (options.sites) return WriteSites(places);
   skycalc::CliSession session(store, clock, folders);
   for (const std::string& message : session.Start()) std::cerr << message << "\n";
   skycalc::ClearUpperVectorState();  // what reading the settings and the catalogues left behind
@@ -143,6 +186,9 @@ int Run(const skycalc::CliOptions& options) {
   }
   session.ChooseFrame(options.frame);
   session.ChooseTimeMode(options.timeMode);
+  if (options.site) {
+    if (const std::optional<int> status = StoreSite(options, places, session)) return *status;
+  }
   if (auto message = StoreFields(session, options)) return Rejected(*message);
   if (options.holidays) return skycalc::WriteHolidays(session.StoredCivilTime().year, options.count, options.format);
   if (options.almanac || options.calendar) {  // the almanac: always its own accurate model

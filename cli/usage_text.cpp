@@ -17,6 +17,7 @@ const char* const kCliUsageText =
                    [--count K] [--json|--csv]
        skycalc-cli --chart FILE.svg|FILE.json [DATE] [--hour H] [--minute M] [SITE]
                    [ZONE] [BODY] [--precise] [--width N]
+       skycalc-cli --sites [--data-dir DIR]
 DATE is --year, --month and --day; SITE --longitude, --latitude and
 --azimuth (the chart takes no --azimuth); ZONE --zone-hour and --zone-minute. An option that would have no
 effect in the chosen mode is refused.
@@ -34,6 +35,10 @@ the window saved):
   --longitude L     degrees, east positive, between -180 and 180
   --latitude B      degrees, north positive, -90 to 90
   --azimuth A       azimuth origin in degrees, 0 (south) to 359.99
+  --site NAME       a place of the list (--sites) by name, reading or romanised
+                    name (札幌, さっぽろ, Sapporo): its longitude and latitude,
+                    and its zone unless --zone-hour is given
+  --sites           list the places (Places.txt) and their sites and zones
 Body (default: the Sun):
   --planet P        0-9, Japanese name, or sun, mercury, ..., pluto, moon
   --star S          0-20, Japanese name, or English name (sirius, rigil-kentaurus)
@@ -118,6 +123,7 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
                    [--count K] [--json|--csv]
        skycalc-cli --chart ファイル.svg|ファイル.json [日付] [--hour 時] [--minute 分]
                    [地点] [標準時] [天体] [--precise] [--width N]
+       skycalc-cli --sites [--data-dir フォルダ]
 日付は --year・--month・--day、地点は --longitude・--latitude・--azimuth、
 標準時は --zone-hour・--zone-minute です。選んだ表示で効果のないオプションは
 受け付けません。
@@ -134,6 +140,9 @@ the model's (or the almanac's) years, 64 usage error, 74 the output could not be
   --longitude 経度  度、東が正、-180より大きく180より小さい
   --latitude 緯度   度、北が正、-90～90
   --azimuth 方位    方位の基準 (度)、0 (南)～359.99
+  --site 地点名     一覧 (--sites) の地点を名前・読み・ローマ字で (札幌、さっぽろ、
+                    Sapporo): その経度・緯度と、--zone-hour がなければ標準時
+  --sites           地点の一覧 (Places.txt) と経度・緯度・標準時を表示
 天体 (省略時: 太陽):
   --planet 惑星     0～9、日本語名、または sun, mercury, ..., pluto, moon
   --star 恒星       0～20、日本語名、または英語名 (sirius, rigil-kentaurus)

@@ -11,6 +11,7 @@ const MenuEntry kMenuEntries[kMenuEntryCount] = {
     {MenuAction::kEclipses, "eclipses", "日食・月食", 'E', true, false},
     {MenuAction::kChart, "chart", "星図", 'M', true, false},
     {MenuAction::kSeparator, "", "", 0, false, false},
+    {MenuAction::kPlaces, "places", "地点", 'L', true, false},
     {MenuAction::kPrecise, "precise", "高精度計算", 'P', false, true},
     {MenuAction::kSeparator, "", "", 0, false, false},
     {MenuAction::kAbout, "about", "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報", 'A', true, false},

@@ -14,6 +14,7 @@ enum class MenuAction {
   kPhenomena,  // 天象
   kEclipses,   // 日食・月食
   kChart,      // 星図
+  kPlaces,     // 地点: a site by name
   kPrecise,    // 高精度計算, checked while the precise model is in use
   kAbout,      // the version box
 };
@@ -27,7 +28,7 @@ struct MenuEntry {
   bool checkable;       // shows a check mark
 };
 
-inline constexpr int kMenuEntryCount = 9;
+inline constexpr int kMenuEntryCount = 10;
 extern const MenuEntry kMenuEntries[kMenuEntryCount];
 
 // The entry's caption in the window's notation: "出没時刻(&R)...".

@@ -37,6 +37,8 @@ const char kCommonHelp[] =
     "8. 右クリックのメニューの「星図」で、設定した地点と日時の空を星座早見盤と同じ向きで表示します。"
     "時刻を進めたり戻したり、下にする方位を変えたり(ドラッグでも回せます)でき、"
     "惑星・恒星・星座名をクリックすると電卓でその天体を選びます。\n"
+    "9. 右クリックのメニューの「地点」で、都道府県庁所在地(国立天文台暦計算室の地点)や海外の都市を"
+    "読み・漢字・ローマ字で探して選ぶと、その経度・緯度(と標準時)を設定します。\n"
     "\n"
     "計算方法は2つあります。\n"
     "・電卓の計算(標準): 平均軌道要素と簡略な月の式によるもので、誤差は太陽で約1分角、"
@@ -47,13 +49,14 @@ const char kCommonHelp[] =
     "キーボードの数字キー、「.」と「-」でも入力できます。Ctrl+Cで表示中の値をコピーします。\n";
 
 // Where and when the five settings and the model are kept: the window writes
-// them on its close box only (Esc leaves them), the page whenever it is left.
+// them on its close box only (Esc leaves them), the page whenever it is left;
+// and the page's own way to a site, the browser's position.
 const char* SavingHelp(FrontEnd frontEnd) {
   return frontEnd == FrontEnd::kWindow
              ? "経度・緯度・方位と標準時、計算方法は、ウィンドウを閉じるボタンで閉じたときに保存されます"
                "(Escで閉じたときは保存されません)。"
              : "経度・緯度・方位と標準時、計算方法は、ページを閉じたとき(再読み込みや別のページへの移動を含みます)に、"
-               "このブラウザーに保存されます。";
+               "このブラウザーに保存されます。「地点」の「現在地」では、ブラウザーの位置情報から経度・緯度を設定します。";
 }
 
 }  // namespace

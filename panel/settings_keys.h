@@ -20,6 +20,9 @@ inline constexpr char kZoneMinuteSetting[] = "SDMinute";
 // can be (a read that returns it found nothing stored).
 inline constexpr int kSavedSettingCount = 5;
 inline constexpr char kAbsentSetting[] = "\x01" "absent";
+// The name of the place (地点) the site was chosen as, written beside the
+// five by the close request; "" when the site was keyed.
+inline constexpr char kPlaceSetting[] = "Place";
 // "1" when the window was closed in the precise model (written by the window only).
 inline constexpr char kPreciseSetting[] = "Precise";
 

@@ -12,6 +12,7 @@
 #include "panel/day_events.h"
 #include "panel/fields.h"
 #include "panel/model_messages.h"
+#include "panel/places_view.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
 #include "panel/text_numbers.h"
@@ -144,6 +145,19 @@ ResetValues ReadResetValues(IClock& clock, ISettingsStore& store) {
   return reset;
 }
 
+std::string ReadPlaceSetting(ISettingsStore& store, const std::vector<PlaceEntry>& places, const StoredFields& f) {
+  const std::string name = store.ReadString(kSettingsSection, kPlaceSetting, "");
+  for (const PlaceEntry& place : places) {
+    if (place.name != name) continue;
+    // The site as choosing the place keys it, written as the close request writes it.
+    const auto written = [](double degrees) { return FormatSetting(NarrowToFloat(TextToDouble(DegreesAsKeyed(degrees)))); };
+    const bool same = written(place.longitude) == FormatSetting(f.longitude) &&
+                      written(place.latitude) == FormatSetting(f.latitude);
+    return same ? name : std::string();
+  }
+  return std::string();
+}
+
 void SaveChangedSetting(ISettingsStore& store, const char* name, const std::string& asRead, const std::string& now) {
   const bool absent = store.ReadString(kSettingsSection, name, kAbsentSetting) == kAbsentSetting;
   if (now != asRead || absent) store.WriteString(kSettingsSection, name, now);
@@ -231,6 +245,7 @@ void CSkyCalcDlg::Close() {
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.
 bool CSkyCalcDlg::OnInitDialog() {
   for (const std::string& message : LoadCatalogs(m_catalogs, m_catalogFolders)) m_host.ShowMessage(message);
+  m_places = LoadPlaces(CatalogFolderFor(kPlacesFile, m_catalogFolders));
   for (const FieldControl& field : kFields) this->*(field.flag) = 0;
   ResetCalculator();
   struct ListFill {
@@ -372,6 +387,8 @@ bool CSkyCalcDlg::StoreField(const FieldControl& control) {
   StoreFieldValue(fields, control.field, entry.value);
   SetFields(fields);
   (this->*(control.display)).SetWindowText(entry.shown);
+  // A keyed site is no longer the chosen place's.
+  if (control.field == Field::kLongitude || control.field == Field::kLatitude) m_strPlace.clear();
   return true;
 }
 
@@ -428,6 +445,37 @@ bool CSkyCalcDlg::StoreEntry(int fieldButtonId, const std::string& entry) {
     return true;
   }
   return false;
+}
+
+bool CSkyCalcDlg::ApplyPlace(const PlaceEntry& place, bool withZone) {
+  const ZoneFields zone = ZoneFieldsOf(place.zoneMinutes);
+  struct Keyed {
+    Field field;
+    std::string text;
+  };
+  std::vector<Keyed> keyed = {{Field::kLongitude, DegreesAsKeyed(place.longitude)},
+                              {Field::kLatitude, DegreesAsKeyed(place.latitude)}};
+  if (withZone) {
+    keyed.push_back({Field::kZoneHour, FormatText("%d", zone.hour)});
+    keyed.push_back({Field::kZoneMinute, FormatText("%d", zone.minute)});
+  }
+  // Every value is checked before any is stored: a place is taken whole or not at all.
+  for (const Keyed& k : keyed) {
+    const FieldEntry entry = CheckFieldEntry(k.field, KeyedEntry(k.field, k.text));
+    if (!entry.accepted) {
+      ClearEntry();
+      m_host.ShowMessage(entry.message);
+      return false;
+    }
+  }
+  for (const Keyed& k : keyed) {
+    m_strEntry = KeyedEntry(k.field, k.text);
+    StoreField(kFields[static_cast<int>(k.field)]);
+  }
+  RefreshReadouts();
+  ClearEntry();
+  m_strPlace = place.name;
+  return true;
 }
 
 // The position follows the lists' current selections, as SET reads them; a
@@ -643,6 +691,7 @@ void CSkyCalcDlg::ResetCalculator() {
   const ResetValues reset = ReadResetValues(m_clock, m_store);
   SetFields(reset.fields);
   m_readSettings = SettingTexts(reset.fields);
+  m_strPlace = m_readPlace = ReadPlaceSetting(m_store, m_places, reset.fields);
   for (const FieldControl& field : kFields) (this->*(field.display)).SetWindowText(reset.texts[static_cast<int>(field.field)]);
 
   ShowJulianDay();
@@ -658,6 +707,8 @@ void CSkyCalcDlg::OnAllClear() { ResetCalculator(); }
 void CSkyCalcDlg::OnClose() {
   const std::array<std::string, kSavedSettingCount> now = SettingTexts(Fields());
   for (int i = 0; i < kSavedSettingCount; ++i) SaveChangedSetting(m_store, kSettingNames[i], m_readSettings[i], now[i]);
+  // The place name beside them, written when it changed (a store without one stays without one).
+  if (m_strPlace != m_readPlace) m_store.WriteString(kSettingsSection, kPlaceSetting, m_strPlace);
 }
 
 }  // namespace skycalc

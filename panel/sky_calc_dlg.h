@@ -10,6 +10,7 @@
 #include "astro/sky/day_table.h"
 #include "astro/sky/model.h"
 #include "catalog/catalog.h"
+#include "catalog/places.h"
 #include "panel/clock.h"
 #include "panel/control_host.h"
 #include "panel/control_ids.h"
@@ -62,6 +63,13 @@ struct ResetValues {
 // the fields' widths; the zone's displays show the narrowed integers; a site
 // value that is no finite float takes its default (and a line in fallbacks).
 ResetValues ReadResetValues(IClock& clock, ISettingsStore& store);
+
+// The place name of the settings (kPlaceSetting) when it still names where
+// the site settings read into fields are: a place of places of that name
+// whose longitude and latitude the close request would write as it wrote
+// the stored ones; "" otherwise (no name stored, an unknown name, or a site
+// changed since, by this window or another).
+std::string ReadPlaceSetting(ISettingsStore& store, const std::vector<PlaceEntry>& places, const StoredFields& fields);
 
 // The close request's write of one setting of section Config: now (the text
 // it would write) is written when it differs from asRead (the text it would
@@ -188,6 +196,21 @@ class CSkyCalcDlg {
   bool StoreEntry(int fieldButtonId, const std::string& entry);
   ReadoutValues RefreshReadouts();
 
+  // 地点: stores place's longitude and latitude as the keypad keys them
+  // (DegreesAsKeyed: two decimals), and with withZone its zone in 標時 and
+  // 標分, each exactly as keying that text on the keypad and SET would (the same checks, conversion and display texts), then recomputes
+  // the readouts once, as SET does, and remembers the place's name. When SET
+  // would refuse one of the values nothing is stored: the field's message is
+  // shown and false returned. The entry is left as SET leaves it ("0").
+  bool ApplyPlace(const PlaceEntry& place, bool withZone);
+  // The name of the place the site was last chosen as; "" once a 経度 or
+  // 緯度 is keyed with SET, and after a reset whose stored site no longer is
+  // the stored place's.
+  const std::string& PlaceName() const { return m_strPlace; }
+  // The places read at start-up (empty when Places.txt could not be read).
+  const std::vector<PlaceEntry>& Places() const { return m_places; }
+  void SetPlaces(const std::vector<PlaceEntry>& places) { m_places = places; }
+
   // The model of the readouts: the calculator's own (the default) or the
   // precise one. Switching recomputes the time readout and the position of
   // the checked kind's remembered choice at once. AC leaves the model as it is.
@@ -244,6 +267,10 @@ class CSkyCalcDlg {
   int m_nFrameRadio = 0;
   int m_nKindRadio = 0;
 
+  std::string m_strPlace;  // the place the site was chosen as, "" when keyed
+
+  std::vector<PlaceEntry> m_places;
+  std::string m_readPlace;  // the place name as the last reset read it
   IControlHost& m_host;
   ISettingsStore& m_store;
   IClock& m_clock;

@@ -26,6 +26,7 @@ usr/share/metainfo/com.quillmoor.skycalc.metainfo.xml
 usr/share/skycalc/ChartLines.txt
 usr/share/skycalc/ChartStars.txt
 usr/share/skycalc/ConstData.txt
+usr/share/skycalc/Places.txt
 usr/share/skycalc/StarData.txt"
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort)
 if [ "$actual" != "$expected" ]; then

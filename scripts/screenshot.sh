@@ -4,7 +4,7 @@
 # screenshot-precise.png (the precise model), screenshot-riseset.png (the
 # 出没時刻 box for the Sun; screenshot-riseset-moon.png for the Moon), screenshot-almanac.png (the 暦 box for the month
 # of the day), screenshot-eclipse.png (the 日食・月食 box), screenshot-chart.png (the 星図 box) and
-# screenshot-chart-2x.png (the 星図 box at twice the scale on 2026-12-07 21:30, with faketime);
+# screenshot-places.png (the 地点 box), screenshot-chart-2x.png (the 星図 box at twice the scale on 2026-12-07 21:30, with faketime);
 # at twice the scale, screenshot-almanac-2026-09.png (the 暦 box for 2026年9月) and
 # screenshot-phenomena.png (the 天象 box of the year of the day).
 #   SKYCALC_BUILD=build-x scripts/screenshot.sh   use another build folder
@@ -38,6 +38,7 @@ shot riseset-moon docs/screenshot-riseset-moon.png 0
 shot almanac docs/screenshot-almanac.png 0
 shot eclipse docs/screenshot-eclipse.png 0
 shot chart docs/screenshot-chart.png 0
+shot places docs/screenshot-places.png 0
 # The 星図 box at twice the scale, at the instant of the page's and astropy's
 # pictures (web/tools/page_figures.js chart-screenshot, scripts/make_chart_astropy.py).
 if command -v faketime >/dev/null; then

@@ -325,6 +325,65 @@
     close.focus();
   }
 
+  // --- 地点 -----------------------------------------------------------------
+  // The 地点 box: the places the logic finds for the search text (reading,
+  // kanji, romanised name or region), one chosen with 設定 (or a double
+  // click, or Enter), the zone too when checked; 現在地 asks the browser.
+  let placesWithZone = true;  // the zone check, kept while the page is open
+  function showPlaces() {
+    const { dialog, client } = modalBox('地点', 'places');
+    const search = make('input', 'places-search');
+    Object.assign(search, { type: 'text', placeholder: '読み・漢字・ローマ字で検索 (さっぽろ, 札幌, Sapporo)' });
+    search.setAttribute('aria-label', '地点の検索');
+    const list = make('select', 'places-list');
+    Object.assign(list, { size: 12 });
+    list.setAttribute('aria-label', '地点');
+    const zoneRow = make('label', 'places-zone');
+    const zone = make('input');
+    Object.assign(zone, { type: 'checkbox', checked: placesWithZone });
+    zoneRow.append(zone, '標準時(標時・標分)も設定する');
+    const button = (text, name) => {
+      const element = make('button', 'button places-button', text);
+      element.type = 'button';
+      element.dataset.name = name;
+      return element;
+    };
+    const here = button('現在地', 'IDC_PLACES_HERE'), ok = button('設定', 'IDOK'), cancel = button('キャンセル', 'IDCANCEL');
+    const buttons = make('div', 'places-buttons');
+    buttons.append(here, ok, cancel);
+    client.append(search, list, zoneRow, buttons);
+    function fill() {
+      const found = JSON.parse(logic().ccall('skycalc_places', 'string', ['string'], [search.value]));
+      list.replaceChildren(...found.map(({ index, row }) => {
+        const option = make('option', '', row);
+        option.value = String(index);
+        return option;
+      }));
+      list.selectedIndex = found.length ? 0 : -1;
+      ok.disabled = !found.length;
+    }
+    function choose() {
+      if (list.selectedIndex < 0) return;
+      placesWithZone = zone.checked;
+      dialog.close();
+      page.applyPlace(Number(list.value), zone.checked);
+    }
+    search.addEventListener('input', fill);
+    search.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') { event.preventDefault(); choose(); }
+      if (event.key === 'ArrowDown' && list.options.length) { event.preventDefault(); list.focus(); }
+    });
+    list.addEventListener('dblclick', choose);
+    list.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); choose(); } });
+    ok.addEventListener('click', choose);
+    cancel.addEventListener('click', () => dialog.close());
+    here.addEventListener('click', () => { dialog.close(); page.useCurrentPosition(); });
+    dialog.addEventListener('close', () => dialog.remove());
+    fill();
+    dialog.showModal();
+    search.focus();
+  }
+
   // --- The right-click menu -------------------------------------------------
   const menu = (function () {
     const element = make('div', 'menu');
@@ -332,7 +391,7 @@
     element.hidden = true;
     // The logic's entries (the window's), each run by the box or switch of its key.
     const actions = { riseSet: showRiseSet, almanac: showAlmanac, phenomena: showPhenomena, eclipses: showEclipses,
-      chart: showChart, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) };
+      chart: showChart, places: showPlaces, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) };
     const checks = { precise: () => logic()._skycalc_is_precise() === 1 };
     let items = [];
     // Built from the logic's entries once it has loaded.
@@ -379,5 +438,5 @@
     messageBox.showInfo(logic().UTF8ToString(logic()._skycalc_help()));
   }
 
-  Object.assign(page, { menu, showHelp, chartOf });
+  Object.assign(page, { menu, showHelp, chartOf, showPlaces });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

@@ -11,6 +11,12 @@
   const LOAD_FAILED = '計算機を読み込めませんでした。WebAssemblyに対応したブラウザーで、ページを再読み込みしてください。';
   const FILE_HINT = 'ファイルとして開いたページでは計算機を読み込めません。Webサーバーから開いてください(例: python3 -m http.server -d dist/web)。';
   const STOPPED = '計算機が停止しました。ページを再読み込みしてください。';
+  const PLACE_CAPTION = '　地点: ';  // as the window's caption names the chosen place
+  // 現在地: what the page says when the browser gives no position; the site is left as it was.
+  const GEO_DENIED = '現在地の取得が許可されませんでした。経度・緯度は変わっていません。';
+  const GEO_TIMEOUT = '現在地を時間内に取得できませんでした。経度・緯度は変わっていません。';
+  const GEO_UNAVAILABLE = '現在地を取得できませんでした。経度・緯度は変わっていません。';
+  const GEO_TIMEOUT_MS = 15000;
   // Keyboard characters that press a keypad key.
   const KEY_BUTTONS = { '0': 'IDC_DIGIT0', '1': 'IDC_DIGIT1', '2': 'IDC_DIGIT2', '3': 'IDC_DIGIT3',
     '4': 'IDC_DIGIT4', '5': 'IDC_DIGIT5', '6': 'IDC_DIGIT6', '7': 'IDC_DIGIT7', '8': 'IDC_DIGIT8',
@@ -75,10 +81,35 @@
     try {
       module._skycalc_command(id);
       refreshColours();
+      showCaption();  // a keyed site is no longer the chosen place
     } catch (error) {  // the logic has stopped: say so rather than leave a dead panel
       module = null;
       showFailure(String(error && error.message || error), STOPPED);
     }
+  }
+
+  // 地点: place index of the table, stored as keying it with SET would (its zone too when withZone).
+  function applyPlace(index, withZone) {
+    if (!module) return;
+    module._skycalc_apply_place(index, withZone ? 1 : 0);
+    refreshColours();
+    showCaption();
+  }
+
+  // 現在地: asks the browser for its position (with its permission prompt) and
+  // stores it as the keypad would key it; a refusal, a timeout or no position
+  // says so and changes nothing.
+  function useCurrentPosition() {
+    if (!module) return;
+    if (!navigator.geolocation) { messageBox.show(GEO_UNAVAILABLE); return; }
+    navigator.geolocation.getCurrentPosition((position) => {
+      if (!module) return;
+      module._skycalc_apply_position(position.coords.longitude, position.coords.latitude);
+      refreshColours();
+      showCaption();
+    }, (error) => {
+      messageBox.show(error && error.code === 1 ? GEO_DENIED : error && error.code === 3 ? GEO_TIMEOUT : GEO_UNAVAILABLE);
+    }, { enableHighAccuracy: false, timeout: GEO_TIMEOUT_MS, maximumAge: 60000 });
   }
 
   function refreshColours() {
@@ -86,13 +117,16 @@
   }
 
   function setPreciseModel(precise) {
-    showCaption(precise);
     module._skycalc_set_precise(precise ? 1 : 0);
+    showCaption();
     refreshColours();
   }
 
-  function showCaption(precise) {
-    const text = caption + (precise ? PRECISE_CAPTION : '');
+  // The form's caption, with the precise model's mark and the chosen place.
+  function showCaption() {
+    const precise = module && module._skycalc_is_precise() === 1;
+    const place = module ? module.UTF8ToString(module._skycalc_place_name()) : '';
+    const text = caption + (precise ? PRECISE_CAPTION : '') + (place ? PLACE_CAPTION + place : '');
     document.getElementById('caption').textContent = text;
     document.title = text;
   }
@@ -183,7 +217,7 @@
         });
       }
     });
-    showCaption(false);
+    showCaption();
     bindInput(windowElement);
   }
 
@@ -198,8 +232,8 @@
       const loaded = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
       performance.mark('skycalc-loaded');
       module = loaded;
-      const precise = module._skycalc_open() === 1;
-      showCaption(precise);
+      module._skycalc_open();
+      showCaption();
       refreshColours();
       controls[ID.IDC_SET].element.focus();
       document.documentElement.dataset.state = 'ready';
@@ -217,5 +251,5 @@
   // and the 星図 box's chart of a view and its drawing.
   window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id),
     chart: (view, size) => chartOf(view, size), drawDisplayList };
-  Object.assign(page, { logic: () => module, controls, command, setPreciseModel });
+  Object.assign(page, { logic: () => module, controls, command, setPreciseModel, applyPlace, useCurrentPosition });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

@@ -28,6 +28,7 @@
 #include "panel/model_messages.h"
 #include "panel/phenomena_box.h"
 #include "panel/phenomena_list.h"
+#include "panel/places_view.h"
 #include "panel/rise_set_box.h"
 #include "panel/readout_format.h"
 #include "panel/settings_keys.h"
@@ -215,6 +216,43 @@ EMSCRIPTEN_KEEPALIVE int skycalc_ctl_color(int id) { return g_page->dlg.OnCtlCol
 EMSCRIPTEN_KEEPALIVE void skycalc_set_precise(int precise) { g_page->dlg.SetPreciseModel(precise != 0); }
 
 EMSCRIPTEN_KEEPALIVE int skycalc_is_precise() { return g_page->dlg.IsPreciseModel() ? 1 : 0; }
+
+// 地点: the places matching query (reading, kanji, romanised name or region,
+// as catalog/places.h matches them) as JSON [{"index":i,"name":...,"row":...}];
+// "[]" when none (or Places.txt was not in the bundle).
+EMSCRIPTEN_KEEPALIVE const char* skycalc_places(const char* query) {
+  using namespace skycalc;
+  static std::string json;
+  const std::vector<PlaceEntry>& places = g_page->dlg.Places();
+  std::vector<std::string> items;
+  for (const int i : MatchPlaces(places, query)) {
+    const PlaceEntry& place = places[static_cast<std::size_t>(i)];
+    items.push_back("{\"index\":" + std::to_string(i) + ",\"name\":" + Json(place.name) + ",\"row\":" +
+                    Json(PlaceListRow(place)) + "}");
+  }
+  json = JsonArray(items);
+  return json.c_str();
+}
+
+// Stores place index of the table as keying it with SET would (its zone
+// too when withZone); 0 when refused (the logic has shown the message) or no such place.
+EMSCRIPTEN_KEEPALIVE int skycalc_apply_place(int index, int withZone) {
+  const std::vector<skycalc::PlaceEntry>& places = g_page->dlg.Places();
+  if (index < 0 || static_cast<std::size_t>(index) >= places.size()) return 0;
+  return g_page->dlg.ApplyPlace(places[static_cast<std::size_t>(index)], withZone != 0) ? 1 : 0;
+}
+
+// 現在地: a position from the browser (degrees), stored rounded as the
+// keypad keys a site (two decimals) with SET's checks; 0 when refused.
+EMSCRIPTEN_KEEPALIVE int skycalc_apply_position(double longitude, double latitude) {
+  skycalc::PlaceEntry here;
+  here.longitude = longitude;
+  here.latitude = latitude;
+  return g_page->dlg.ApplyPlace(here, false) ? 1 : 0;
+}
+
+// The chosen place's name, "" when the site was keyed.
+EMSCRIPTEN_KEEPALIVE const char* skycalc_place_name() { return g_page->dlg.PlaceName().c_str(); }
 
 // The page is closed: the site, azimuth origin, zone and model are written,
 // each only when this page changed it (another tab's later change stands);

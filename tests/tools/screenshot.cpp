@@ -6,6 +6,7 @@
 //   skycalc-screenshot eclipse FILE.png   its 日食・月食 box, the first eclipse
 //                                         seen from the site selected
 //   skycalc-screenshot chart FILE.png     its 星図 box, the Moon chosen
+//   skycalc-screenshot places FILE.png    its 地点 box, searched by the reading さ
 //   skycalc-screenshot phenomena FILE.png its 天象 box (almanac-2026-09: the 暦 box stepped to 2026年9月)
 // Run from the build folder (beside the catalogues) under a virtual X server
 // (scripts/screenshot.sh).
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
@@ -83,6 +85,11 @@ void StepToSeptember2026(QWidget* box) {
   }
 }
 
+// In the 地点 box, searches by the reading さ (札幌, 佐賀, さいたま, ...).
+void SearchPlaces(QWidget* box) {
+  if (auto* search = box->findChild<QLineEdit*>()) search->setText(QString::fromUtf8("さ"));
+}
+
 }  // namespace
 
 // The boxes the tool can picture, each opened by the window's own handler
@@ -100,14 +107,15 @@ const Box kBoxes[] = {{"riseset", &skycalc::CSkyCalcWindow::ShowRiseSet, nullptr
                       {"phenomena", &skycalc::CSkyCalcWindow::ShowPhenomena, nullptr, -1},
                       {"about", &skycalc::CSkyCalcWindow::ShowAbout, nullptr, -1},
                       {"eclipse", &skycalc::CSkyCalcWindow::ShowEclipses, SelectFirstSeenEclipse, -1},
-                      {"chart", &skycalc::CSkyCalcWindow::ShowChart, nullptr, 9}};
+                      {"chart", &skycalc::CSkyCalcWindow::ShowChart, nullptr, 9},
+                      {"places", &skycalc::CSkyCalcWindow::ShowPlaces, SearchPlaces, -1}};
 
 int main(int argc, char** argv) {
   const Box* chosen = nullptr;
   for (const Box& box : kBoxes)
     if (argc == 3 && std::strcmp(argv[1], box.name) == 0) chosen = &box;
   if (argc != 3 || (std::strcmp(argv[1], "window") != 0 && !chosen)) {
-    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|almanac-2026-09|phenomena|eclipse|about|chart FILE.png\n");
+    std::fprintf(stderr, "usage: skycalc-screenshot window|riseset|riseset-moon|almanac|almanac-2026-09|phenomena|eclipse|about|chart|places FILE.png\n");
     return 64;
   }
   skycalc::CSkyCalcApp app(argc, argv);

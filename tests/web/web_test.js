@@ -246,7 +246,7 @@ const TESTS = {
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '地点(L)...', '高精度計算(P)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
@@ -580,6 +580,61 @@ const TESTS = {
     assert.strictEqual(await page.evaluate(() => document.documentElement.dataset.state), 'ready', 'offline');
   },
 
+
+  // 地点: choosing 東京 gives what keying the office's figures with SET gives
+  // (the native calculator keyed); 現在地 with a mocked position is keyed to
+  // two decimals; a refusal and a timeout say so and change nothing.
+  async places(browser, url) {
+    const page = await openPage(browser, url);
+    const key = (button, value) => [['press', button], ...[...value.replace('-', '')].map((c) => ['press', c === '.' ? ID.POINT : DIGITS[c]]),
+      ...(value.startsWith('-') ? [['press', ID.SIGN]] : []), ['press', ID.SET]];
+    const start = [...key(1018, '2026'), ...key(1019, '3'), ...key(1020, '20'), ...key(1015, '21'), ...key(1016, '0'),
+      ...key(1021, '3'), ['press', 1033], ['pick', ID.STARLIST, 9]];
+    await page.evaluate(runOnPage, start);
+    const choose = async (search, withZone) => {
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate(() => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith('地点')).click());
+      await page.type('dialog.places[open] .places-search', search);
+      await page.$eval('dialog.places[open] .places-zone input', (box, on) => { box.checked = on; }, withZone);
+      await page.click('dialog.places[open] [data-name=IDOK]');
+    };
+    await choose('とうきょう', true);
+    const [chosen] = await page.evaluate(runOnPage, [['snap']]);
+    const tokyoKeys = [...key(1012, '139.74'), ...key(1013, '35.66'), ...key(1021, '9'), ...key(1022, '0')];
+    const keyed = replay([...start, ...tokyoKeys, ['snap']]);
+    assert.strictEqual(chosen, keyed[keyed.length - 1], 'choosing 東京 and keying its figures');
+    assert.strictEqual(await page.evaluate(() => document.title), '星空ポケット「ほしよみ君」　地点: 東京');
+    await page.evaluate(runOnPage, key(1013, '35'));
+    assert.strictEqual(await page.evaluate(() => document.title), '星空ポケット「ほしよみ君」', 'a keyed latitude forgets the place');
+
+    // 現在地: the browser's position, mocked; then a refusal and a timeout.
+    const geolocate = async (outcome) => {
+      await page.evaluate((o) => {
+        navigator.geolocation.getCurrentPosition = (success, failure, options) => {
+          window.geoOptions = options;
+          if (o.position) success({ coords: o.position });
+          else failure({ code: o.code, message: '' });
+        };
+      }, outcome);
+      await page.click('[data-name=IDC_TIME]', { button: 'right' });
+      await page.evaluate(() => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith('地点')).click());
+      await page.click('dialog.places[open] [data-name=IDC_PLACES_HERE]');
+      const [snap] = await page.evaluate(runOnPage, [['snap']]);
+      return snap;
+    };
+    const here = await geolocate({ position: { longitude: 139.741361, latitude: 35.658099, accuracy: 20 } });
+    const hereKeyed = replay([...start, ...tokyoKeys, ...key(1013, '35'), ...key(1012, '139.74'), ...key(1013, '35.66'), ['snap']]);
+    assert.strictEqual(here, hereKeyed[hereKeyed.length - 1], 'the position keyed to two decimals, the zone kept');
+    assert.ok((await page.evaluate(() => window.geoOptions.timeout)) > 0, 'a timeout is asked for');
+    for (const [code, message] of [[1, '現在地の取得が許可されませんでした。経度・緯度は変わっていません。'],
+      [3, '現在地を時間内に取得できませんでした。経度・緯度は変わっていません。']]) {
+      const snap = await geolocate({ code });
+      const fields = snap.split('|');
+      assert.strictEqual(fields.slice(0, 24).join('|'), here.split('|').slice(0, 24).join('|'), `nothing changed (${code})`);
+      assert.strictEqual(fields[24], message);
+    }
+    assert.deepStrictEqual(page.errors, []);
+  },
 };
 
 module.exports = { openPage, runOnPage, sequences };
