@@ -27,6 +27,7 @@
 #include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
+#include "app/display_list_painter.h"
 #include "panel/box_menu.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
@@ -116,6 +117,17 @@ constexpr QSize kTemplateSize(294, 159);
 const char kWhiteButtonStyle[] =
     "QPushButton { background-color: white; border: 1px solid #a0a0a0; border-radius: 2px; }"
     "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
+// Night mode: red on black for the whole program (the window, its boxes, their
+// menus); a white control of the logic is lit in dark red.
+const char kNightStyle[] =
+    "* { color: #ff2020; background-color: #000000; border-color: #701010; selection-color: #000000;"
+    " selection-background-color: #b00000; }"
+    "QPushButton { border: 1px solid #701010; border-radius: 2px; padding: 2px; }"
+    "QPushButton:checked, QPushButton:pressed { background-color: #300000; }"
+    "QPushButton:disabled { color: #601010; }"
+    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section { border: 1px solid #701010; }"
+    "QMenu::item:selected { background-color: #b00000; color: #000000; }";
+const char kNightWhiteStyle[] = "background-color: #400000;";
 
 
 const char kHelpText[] =
@@ -176,6 +188,8 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   m_readPrecise = m_dlg.IsPreciseModel();
+  m_readNight = m_store.ReadString(kSettingsSection, kNightSetting, "0") == "1";
+  if (m_readNight) SetNightMode(true);
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -226,8 +240,8 @@ void CSkyCalcWindow::RefreshColours() {
     bool& applied = m_white[id];
     if (applied == white) continue;
     applied = white;
-    if (qobject_cast<QAbstractButton*>(widget)) {
-      widget->setStyleSheet(white ? QString::fromLatin1(kWhiteButtonStyle) : QString());
+    if (qobject_cast<QAbstractButton*>(widget) || m_night) {
+      widget->setStyleSheet(!white ? QString() : QString::fromLatin1(m_night ? kNightWhiteStyle : kWhiteButtonStyle));
       continue;
     }
     QPalette palette;
@@ -355,6 +369,7 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
   SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(m_store, kNightSetting, m_readNight ? "1" : "0", m_night ? "1" : "0");
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);
@@ -379,6 +394,13 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
         connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
         break;
       }
+      case MenuAction::kNight: {
+        QAction* night = menu->addAction(caption);
+        night->setCheckable(true);
+        night->setChecked(m_night);
+        connect(night, &QAction::toggled, this, &CSkyCalcWindow::SetNightMode);
+        break;
+      }
     }
   }
   return menu;
@@ -394,6 +416,24 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
   m_dlg.SetPreciseModel(precise);
   RefreshColours();
   if (m_chart) m_chart->Refresh();
+}
+
+void CSkyCalcWindow::SetNightMode(bool night) {
+  if (night == m_night) return;
+  m_night = night;
+  // The program's style sheet reaches the boxes opened later too; the drawings map their colours.
+  qApp->setStyleSheet(night ? QString::fromLatin1(kNightStyle) : QString());
+  SetNightDrawing(night);
+  m_white.clear();
+  for (const auto& [id, widget] : m_controls) {
+    widget->setStyleSheet(QString());
+    widget->setPalette(QPalette());
+    widget->setAutoFillBackground(false);
+  }
+  for (const auto& [id, widget] : m_controls) m_white[id] = false;
+  RefreshColours();
+  if (m_chart) m_chart->Refresh();
+  for (QWidget* widget : QApplication::topLevelWidgets()) widget->update();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {

@@ -71,6 +71,10 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
   // says when it is the precise one.
   void SetPreciseModel(bool precise);
+  // Night mode (the menu's 夜間表示 item): every colour of the window, its
+  // boxes and their drawings red on black, for use at the telescope.
+  void SetNightMode(bool night);
+  bool IsNightMode() const { return m_night; }
   // The right-click menu (the caller runs it).
   QMenu* CreateContextMenu();
   // A short how-to in a message box (F1).
@@ -101,6 +105,8 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
   ISettingsStore& m_store;
   bool m_readPrecise = false;  // the model the store named at start-up (written back only when changed)
+  bool m_readNight = false;    // night mode as the store named it at start-up
+  bool m_night = false;
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;

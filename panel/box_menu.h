@@ -15,6 +15,7 @@ enum class MenuAction {
   kEclipses,   // 日食・月食
   kChart,      // 星図
   kPrecise,    // 高精度計算, checked while the precise model is in use
+  kNight,      // 夜間表示, checked while every colour is red on black
   kAbout,      // the version box
 };
 
@@ -27,7 +28,7 @@ struct MenuEntry {
   bool checkable;       // shows a check mark
 };
 
-inline constexpr int kMenuEntryCount = 9;
+inline constexpr int kMenuEntryCount = 10;
 extern const MenuEntry kMenuEntries[kMenuEntryCount];
 
 // The entry's caption in the window's notation: "出没時刻(&R)...".

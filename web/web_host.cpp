@@ -127,6 +127,8 @@ struct Page {
   PageClock clock;
   CSkyCalcDlg dlg{host, store, clock};
   bool readPrecise = false;  // the model the store named when the page opened
+  bool readNight = false;    // night mode as the store named it when the page opened
+  bool night = false;
 };
 std::unique_ptr<Page> g_page;
 
@@ -274,6 +276,8 @@ EMSCRIPTEN_KEEPALIVE int skycalc_open() {
   if (g_page->store.ReadString(skycalc::kSettingsSection, skycalc::kPreciseSetting, "0") == "1")
     g_page->dlg.SetPreciseModel(true);
   g_page->readPrecise = g_page->dlg.IsPreciseModel();
+  g_page->night = g_page->readNight =
+      g_page->store.ReadString(skycalc::kSettingsSection, skycalc::kNightSetting, "0") == "1";
   return g_page->dlg.IsPreciseModel() ? 1 : 0;
 }
 
@@ -287,6 +291,10 @@ EMSCRIPTEN_KEEPALIVE void skycalc_set_precise(int precise) { g_page->dlg.SetPrec
 
 EMSCRIPTEN_KEEPALIVE int skycalc_is_precise() { return g_page->dlg.IsPreciseModel() ? 1 : 0; }
 
+// Night mode (夜間表示), saved with the settings; the page draws it.
+EMSCRIPTEN_KEEPALIVE void skycalc_set_night(int night) { g_page->night = night != 0; }
+EMSCRIPTEN_KEEPALIVE int skycalc_is_night() { return g_page->night ? 1 : 0; }
+
 // The page is closed: the site, azimuth origin, zone and model are written,
 // each only when this page changed it (another tab's later change stands);
 // when the browser refused a write, the window's message says so (seen when
@@ -296,6 +304,7 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
   g_page->dlg.OnClose();
   SaveChangedSetting(g_page->store, kPreciseSetting, g_page->readPrecise ? "1" : "0",
                      g_page->dlg.IsPreciseModel() ? "1" : "0");
+  SaveChangedSetting(g_page->store, kNightSetting, g_page->readNight ? "1" : "0", g_page->night ? "1" : "0");
   if (!g_page->store.WritesSucceeded())
     g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }

@@ -91,10 +91,15 @@ function runOnPage(actions) {
   for (const [verb, id, arg] of actions) {
     const element = control(id);
     if (verb === 'press') (element.input || element).click();
-    if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
+    if (verb === 'pick' && window.skycalcNativeLists) {  // the phone's native select
+      element.select.dispatchEvent(new Event('focus'));
+      element.select.selectedIndex = arg;
+      element.select.dispatchEvent(new Event('change'));
+    } else if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
     if (verb === 'type') Object.assign(element.input, { value: arg }).dispatchEvent(new Event('input'));
     if (verb === 'precise') {
-      document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
+      if (window.skycalcNativeLists) document.getElementById('menu-button').click();
+      else document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
       [...document.querySelectorAll('.menu-item')].find((item) => item.textContent.includes('高精度計算')).click();
     }
     for (let box; (box = document.querySelector('dialog.message[open]'));) {
@@ -488,7 +493,7 @@ const TESTS = {
 
 };
 
-module.exports = { openPage, runOnPage, sequences };
+module.exports = { openPage, runOnPage, sequences, compare, fixClock };
 if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();
