@@ -57,6 +57,13 @@
     setTimeout(() => windowElement.removeEventListener('click', swallow, { capture: true }), 1000);
   }
 
+  // --- The boxes ----------------------------------------------------------------
+  // A box fills a phone's screen and scrolls; it opens at its top left corner, even
+  // when the button it focuses lies further right.
+  new MutationObserver((changes) => {
+    for (const { target } of changes) if (target.open) target.scrollTo(0, 0);
+  }).observe(document.body, { subtree: true, attributeFilter: ['open'] });
+
   // --- Night mode -------------------------------------------------------------
   function showNight(night) {
     document.documentElement.classList.toggle('night', night);
