@@ -128,10 +128,9 @@ const TESTS = {
   // 夜間表示: the page and each box hold no colour but red on black; the choice comes back after a reload.
   async night(browser, url) {
     const page = await openOn(browser, url, PHONE);
-    const checker = await browser.newPage();
     const offRed = async (name) => {
       const png = await page.screenshot({ encoding: 'base64' });
-      const bad = await checker.evaluate(async (data) => {
+      const bad = await page.evaluate(async (data) => {
         const image = new Image();
         image.src = 'data:image/png;base64,' + data;
         await image.decode();
