@@ -369,7 +369,8 @@ void CSkyCalcWindow::PressVisibly(QAbstractButton* button) {
 void CSkyCalcWindow::closeEvent(QCloseEvent* event) {
   m_dlg.OnClose();
   SaveChangedSetting(m_store, kPreciseSetting, m_readPrecise ? "1" : "0", m_dlg.IsPreciseModel() ? "1" : "0");
-  SaveChangedSetting(m_store, kNightSetting, m_readNight ? "1" : "0", m_night ? "1" : "0");
+  // Night mode only once switched: a window that never used it leaves the store as it was.
+  if (m_night != m_readNight) m_store.WriteString(kSettingsSection, kNightSetting, m_night ? "1" : "0");
   // The window ends as usual; the user is told that the site was not kept, and where.
   if (!m_store.WritesSucceeded()) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + m_store.Location());
   QDialog::closeEvent(event);

@@ -304,7 +304,8 @@ EMSCRIPTEN_KEEPALIVE void skycalc_close() {
   g_page->dlg.OnClose();
   SaveChangedSetting(g_page->store, kPreciseSetting, g_page->readPrecise ? "1" : "0",
                      g_page->dlg.IsPreciseModel() ? "1" : "0");
-  SaveChangedSetting(g_page->store, kNightSetting, g_page->readNight ? "1" : "0", g_page->night ? "1" : "0");
+  // Night mode only once switched: a page that never used it leaves the store as it was.
+  if (g_page->night != g_page->readNight) g_page->store.WriteString(kSettingsSection, kNightSetting, g_page->night ? "1" : "0");
   if (!g_page->store.WritesSucceeded())
     g_page->host.ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + g_page->store.Location());
 }

@@ -250,7 +250,7 @@ const TESTS = {
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '高精度計算(P)', '夜間表示(N)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
