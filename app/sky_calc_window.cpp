@@ -120,12 +120,12 @@ const char kWhiteButtonStyle[] =
 // Night mode: red on black for the whole program (the window, its boxes, their
 // menus); a white control of the logic is lit in dark red.
 const char kNightStyle[] =
-    "* { color: #ff2020; background-color: #000000; border-color: #701010; selection-color: #000000;"
+    "* { color: #e00000; background-color: #000000; border-color: #700000; selection-color: #000000;"
     " selection-background-color: #b00000; }"
-    "QPushButton { border: 1px solid #701010; border-radius: 2px; padding: 2px; }"
+    "QPushButton { border: 1px solid #700000; border-radius: 2px; padding: 2px; }"
     "QPushButton:checked, QPushButton:pressed { background-color: #300000; }"
-    "QPushButton:disabled { color: #601010; }"
-    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section { border: 1px solid #701010; }"
+    "QPushButton:disabled { color: #600000; }"
+    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section { border: 1px solid #700000; }"
     "QMenu::item:selected { background-color: #b00000; color: #000000; }";
 const char kNightWhiteStyle[] = "background-color: #400000;";
 
@@ -424,6 +424,25 @@ void CSkyCalcWindow::SetNightMode(bool night) {
   m_night = night;
   // The program's style sheet reaches the boxes opened later too; the drawings map their colours.
   qApp->setStyleSheet(night ? QString::fromLatin1(kNightStyle) : QString());
+  // The palette too, for what the style draws from it (indicators, focus frames, the boxes' own painting).
+  if (night) {
+    if (!m_dayPalette) m_dayPalette = std::make_unique<QPalette>(QApplication::palette());
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto r = static_cast<QPalette::ColorRole>(role);
+      const bool face = r == QPalette::Window || r == QPalette::Base || r == QPalette::Button || r == QPalette::AlternateBase ||
+                        r == QPalette::ToolTipBase || r == QPalette::Shadow || r == QPalette::Dark || r == QPalette::Mid;
+      palette.setColor(QPalette::All, r, face ? QColor(0, 0, 0) : QColor(0xe0, 0, 0));
+    }
+    palette.setColor(QPalette::All, QPalette::Highlight, QColor(0xb0, 0, 0));
+    palette.setColor(QPalette::All, QPalette::HighlightedText, QColor(0, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x60, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0, 0));
+    QApplication::setPalette(palette);
+  } else if (m_dayPalette) {
+    QApplication::setPalette(*m_dayPalette);
+  }
   SetNightDrawing(night);
   m_white.clear();
   for (const auto& [id, widget] : m_controls) {

@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QComboBox;
 class QMenu;
+class QPalette;
 namespace Ui {
 class SkyCalcDlg;
 }
@@ -107,6 +108,7 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   bool m_readPrecise = false;  // the model the store named at start-up (written back only when changed)
   bool m_readNight = false;    // night mode as the store named it at start-up
   bool m_night = false;
+  std::unique_ptr<QPalette> m_dayPalette;  // the program's palette before night mode, to return to
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;

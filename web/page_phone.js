@@ -18,7 +18,7 @@
   // --- The menu button ------------------------------------------------------
   const button = document.getElementById('menu-button');
   // Its own mousedown would close the menu it opened (the page closes it on a press elsewhere).
-  button.addEventListener('mousedown', (event) => event.stopPropagation());
+  button.addEventListener('mousedown', (event) => { event.stopPropagation(); page.closeAllLists(); });
   button.addEventListener('click', () => {
     if (menu.open) { menu.hide(); return; }
     const rect = button.getBoundingClientRect();
