@@ -125,7 +125,7 @@ const char kNightStyle[] =
     "QPushButton { border: 1px solid #700000; border-radius: 2px; padding: 2px; }"
     "QPushButton:checked, QPushButton:pressed { background-color: #300000; }"
     "QPushButton:disabled { color: #600000; }"
-    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section { border: 1px solid #700000; }"
+    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section, QGroupBox { border: 1px solid #700000; }"
     "QMenu::item:selected { background-color: #b00000; color: #000000; }";
 const char kNightWhiteStyle[] = "background-color: #400000;";
 

@@ -113,7 +113,8 @@ TEST_F(WindowTest, NightItemDrawsTheWindowRedOnBlackAndIsSaved) {
     }
   EXPECT_EQ(notRed, 0) << "of " << image.width() * image.height() << " pixels";
   std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-  EXPECT_TRUE(std::any_of(menu->actions().begin(), menu->actions().end(),
+  const QList<QAction*> actions = menu->actions();
+  EXPECT_TRUE(std::any_of(actions.begin(), actions.end(),
                           [](QAction* a) { return a->text() == QString::fromUtf8("夜間表示(&N)") && a->isChecked(); }));
   window->close();
   EXPECT_EQ(Stored("Night"), "1");
