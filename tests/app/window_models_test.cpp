@@ -112,10 +112,12 @@ TEST_F(WindowTest, NightItemDrawsTheWindowRedOnBlackAndIsSaved) {
       if (c.green() > 2 || c.blue() > 2) ++notRed;
     }
   EXPECT_EQ(notRed, 0) << "of " << image.width() * image.height() << " pixels";
-  std::unique_ptr<QMenu> menu(window->CreateContextMenu());
-  const QList<QAction*> actions = menu->actions();
-  EXPECT_TRUE(std::any_of(actions.begin(), actions.end(),
-                          [](QAction* a) { return a->text() == QString::fromUtf8("夜間表示(&N)") && a->isChecked(); }));
+  {  // the menu is the window's child: gone before the window is
+    std::unique_ptr<QMenu> menu(window->CreateContextMenu());
+    const QList<QAction*> actions = menu->actions();
+    EXPECT_TRUE(std::any_of(actions.begin(), actions.end(),
+                            [](QAction* a) { return a->text() == QString::fromUtf8("夜間表示(&N)") && a->isChecked(); }));
+  }
   window->close();
   EXPECT_EQ(Stored("Night"), "1");
   Open();

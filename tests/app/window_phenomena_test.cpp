@@ -57,5 +57,5 @@ TEST_F(WindowTest, ContextMenuKeysAreDistinct) {
     EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
     keys << key;
   }
-  EXPECT_EQ(keys.size(), 7);
+  EXPECT_EQ(keys.size(), 8);
 }
