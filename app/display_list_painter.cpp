@@ -9,7 +9,9 @@
 namespace skycalc {
 namespace {
 
-QColor ColourOf(const Rgba& c) { return QColor(c.r, c.g, c.b, c.a); }
+bool g_nightDrawing = false;
+
+QColor ColourOf(const Rgba& c) { return NightColour(QColor(c.r, c.g, c.b, c.a)); }
 
 QPen PenOf(const DisplayItem& item) {
   if (item.stroke.a == 0) return Qt::NoPen;
@@ -45,6 +47,16 @@ void PaintText(QPainter& painter, const DisplayItem& item, const QTransform& tra
 }
 
 }  // namespace
+
+void SetNightDrawing(bool night) { g_nightDrawing = night; }
+bool IsNightDrawing() { return g_nightDrawing; }
+
+QColor NightColour(const QColor& colour) {
+  if (!g_nightDrawing) return colour;
+  // Reference: ITU-R BT.709-6, luma coefficients.
+  const int red = static_cast<int>(std::lround(0.2126 * colour.red() + 0.7152 * colour.green() + 0.0722 * colour.blue()));
+  return QColor(std::min(255, red), 0, 0, colour.alpha());
+}
 
 QTransform DisplayListTransform(const DisplayList& list, const QRectF& target) {
   if (list.width <= 0.0 || list.height <= 0.0) return QTransform();

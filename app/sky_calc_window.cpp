@@ -30,6 +30,7 @@
 #include "catalog/chart_data.h"
 #include "app/app_icon.h"
 #include "app/dialog_units.h"
+#include "app/display_list_painter.h"
 #include "panel/box_menu.h"
 #include "panel/control_ids.h"
 #include "panel/day_events.h"
@@ -119,6 +120,17 @@ constexpr QSize kTemplateSize(294, 159);
 const char kWhiteButtonStyle[] =
     "QPushButton { background-color: white; border: 1px solid #a0a0a0; border-radius: 2px; }"
     "QPushButton:checked { border-top: 2px solid #606060; border-left: 2px solid #606060; }";
+// Night mode: red on black for the whole program (the window, its boxes, their
+// menus); a white control of the logic is lit in dark red.
+const char kNightStyle[] =
+    "* { color: #e00000; background-color: #000000; border-color: #700000; selection-color: #000000;"
+    " selection-background-color: #b00000; }"
+    "QPushButton { border: 1px solid #700000; border-radius: 2px; padding: 2px; }"
+    "QPushButton:checked, QPushButton:pressed { background-color: #300000; }"
+    "QPushButton:disabled { color: #600000; }"
+    "QComboBox, QLineEdit, QListView, QTableView, QTableWidget, QHeaderView::section, QGroupBox { border: 1px solid #700000; }"
+    "QMenu::item:selected { background-color: #b00000; color: #000000; }";
+const char kNightWhiteStyle[] = "background-color: #400000;";
 
 
 }  // namespace
@@ -140,6 +152,7 @@ CSkyCalcWindow::CSkyCalcWindow(ISettingsStore& store, IClock& clock, const std::
   m_dlg.Open();
   for (QComboBox* list : findChildren<QComboBox*>()) FitListPopup(list);
   RefreshCaption();
+  if (m_dlg.IsNightMode()) ApplyNightMode(true);
   RefreshColours();
   m_ui->IDC_SET->setFocus(Qt::OtherFocusReason);
 }
@@ -191,8 +204,8 @@ void CSkyCalcWindow::RefreshColours() {
     bool& applied = m_white[id];
     if (applied == white) continue;
     applied = white;
-    if (qobject_cast<QAbstractButton*>(widget)) {
-      widget->setStyleSheet(white ? QString::fromLatin1(kWhiteButtonStyle) : QString());
+    if (qobject_cast<QAbstractButton*>(widget) || m_dlg.IsNightMode()) {
+      widget->setStyleSheet(!white ? QString() : QString::fromLatin1(m_dlg.IsNightMode() ? kNightWhiteStyle : kWhiteButtonStyle));
       continue;
     }
     QPalette palette;
@@ -339,6 +352,13 @@ QMenu* CSkyCalcWindow::CreateContextMenu() {
         connect(precise, &QAction::toggled, this, &CSkyCalcWindow::SetPreciseModel);
         break;
       }
+      case MenuAction::kNight: {
+        QAction* night = menu->addAction(caption);
+        night->setCheckable(true);
+        night->setChecked(m_dlg.IsNightMode());
+        connect(night, &QAction::toggled, this, &CSkyCalcWindow::SetNightMode);
+        break;
+      }
     }
   }
   return menu;
@@ -375,6 +395,47 @@ void CSkyCalcWindow::SetPreciseModel(bool precise) {
 void CSkyCalcWindow::ShowCaption(bool precise) {
   const std::string caption = m_caption.toStdString() + (precise ? std::string(kPreciseModelCaption) : std::string());
   setWindowTitle(QString::fromStdString(CaptionWithPlace(caption, m_dlg.PlaceName())));
+}
+
+void CSkyCalcWindow::SetNightMode(bool night) {
+  if (night == m_dlg.IsNightMode()) return;
+  m_dlg.SetNightMode(night);
+  ApplyNightMode(night);
+}
+
+void CSkyCalcWindow::ApplyNightMode(bool night) {
+  // The program's style sheet reaches the boxes opened later too; the drawings map their colours.
+  qApp->setStyleSheet(night ? QString::fromLatin1(kNightStyle) : QString());
+  // The palette too, for what the style draws from it (indicators, focus frames, the boxes' own painting).
+  if (night) {
+    if (!m_dayPalette) m_dayPalette = std::make_unique<QPalette>(QApplication::palette());
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto r = static_cast<QPalette::ColorRole>(role);
+      const bool face = r == QPalette::Window || r == QPalette::Base || r == QPalette::Button || r == QPalette::AlternateBase ||
+                        r == QPalette::ToolTipBase || r == QPalette::Shadow || r == QPalette::Dark || r == QPalette::Mid;
+      palette.setColor(QPalette::All, r, face ? QColor(0, 0, 0) : QColor(0xe0, 0, 0));
+    }
+    palette.setColor(QPalette::All, QPalette::Highlight, QColor(0xb0, 0, 0));
+    palette.setColor(QPalette::All, QPalette::HighlightedText, QColor(0, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x60, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0, 0));
+    QApplication::setPalette(palette);
+  } else if (m_dayPalette) {
+    QApplication::setPalette(*m_dayPalette);
+  }
+  SetNightDrawing(night);
+  m_white.clear();
+  for (const auto& [id, widget] : m_controls) {
+    widget->setStyleSheet(QString());
+    widget->setPalette(QPalette());
+    widget->setAutoFillBackground(false);
+  }
+  for (const auto& [id, widget] : m_controls) m_white[id] = false;
+  RefreshColours();
+  if (m_chart) m_chart->Refresh();
+  for (QWidget* widget : QApplication::topLevelWidgets()) widget->update();
 }
 
 void CSkyCalcWindow::ShowRiseSet() {

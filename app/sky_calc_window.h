@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QComboBox;
 class QMenu;
+class QPalette;
 namespace Ui {
 class SkyCalcDlg;
 }
@@ -73,6 +74,10 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   // Chooses the model of the readouts (the menu's 高精度計算 item); the caption
   // says when it is the precise one.
   void SetPreciseModel(bool precise);
+  // Night mode (the menu's 夜間表示 item): every colour of the window, its
+  // boxes and their drawings red on black, for use at the telescope.
+  void SetNightMode(bool night);
+  bool IsNightMode() const { return m_dlg.IsNightMode(); }
   // The right-click menu (the caller runs it).
   QMenu* CreateContextMenu();
   // A short how-to in a message box (F1).
@@ -101,11 +106,14 @@ class CSkyCalcWindow : public QDialog, public IControlHost {
   void RefreshCaption();
   // A keyboard key pressed the keypad button: click it and show it pressed.
   void PressVisibly(QAbstractButton* button);
+  // Draws the program red on black (night) or in its own colours.
+  void ApplyNightMode(bool night);
   QAbstractButton* Button(int id) const;
   QComboBox* List(int id) const;
 
   std::unique_ptr<Ui::SkyCalcDlg> m_ui;
   ISettingsStore& m_store;
+  std::unique_ptr<QPalette> m_dayPalette;  // the program's palette before night mode, to return to
   CSkyCalcDlg m_dlg;
   QString m_caption;  // the form's caption, for the calculator's model
   std::map<int, QWidget*> m_controls;

@@ -13,6 +13,7 @@ const MenuEntry kMenuEntries[kMenuEntryCount] = {
     {MenuAction::kSeparator, "", "", 0, false, false},
     {MenuAction::kPlaces, "places", "地点", 'L', true, false},
     {MenuAction::kPrecise, "precise", "高精度計算", 'P', false, true},
+    {MenuAction::kNight, "night", "夜間表示", 'N', false, true},
     {MenuAction::kSeparator, "", "", 0, false, false},
     {MenuAction::kAbout, "about", "「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報", 'A', true, false},
 };

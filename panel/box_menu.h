@@ -16,6 +16,7 @@ enum class MenuAction {
   kChart,      // 星図
   kPlaces,     // 地点: a site by name
   kPrecise,    // 高精度計算, checked while the precise model is in use
+  kNight,      // 夜間表示, checked while every colour is red on black
   kAbout,      // the version box
 };
 
@@ -28,7 +29,7 @@ struct MenuEntry {
   bool checkable;       // shows a check mark
 };
 
-inline constexpr int kMenuEntryCount = 10;
+inline constexpr int kMenuEntryCount = 11;
 extern const MenuEntry kMenuEntries[kMenuEntryCount];
 
 // The entry's caption in the window's notation: "出没時刻(&R)...".

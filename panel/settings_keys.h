@@ -25,6 +25,8 @@ inline constexpr char kAbsentSetting[] = "\x01" "absent";
 inline constexpr char kPlaceSetting[] = "Place";
 // "1" when the window was closed in the precise model (written by the window only).
 inline constexpr char kPreciseSetting[] = "Precise";
+// "1" when the window or the page was closed in night mode (夜間表示, red on black).
+inline constexpr char kNightSetting[] = "Night";
 
 // Shown, with the store's file, when the close request could not write the settings.
 inline constexpr char kSettingsNotSavedMessage[] = "設定を保存できませんでした。";

@@ -235,11 +235,13 @@ void CSkyCalcDlg::Open() {
   OnInitDialog();
   if (m_store.ReadString(kSettingsSection, kPreciseSetting, "0") == "1") SetPreciseModel(true);
   m_bReadPrecise = m_bPrecise;
+  m_bNight = m_bReadNight = m_store.ReadString(kSettingsSection, kNightSetting, "0") == "1";
 }
 
 void CSkyCalcDlg::Close() {
   OnClose();
   SaveChangedSetting(m_store, kPreciseSetting, m_bReadPrecise ? "1" : "0", m_bPrecise ? "1" : "0");
+  if (m_bNight != m_bReadNight) m_store.WriteString(kSettingsSection, kNightSetting, m_bNight ? "1" : "0");
 }
 
 // Start-up: catalogues (each unreadable one reported, star first), reset, then the lists.

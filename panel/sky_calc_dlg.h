@@ -216,6 +216,11 @@ class CSkyCalcDlg {
   // the checked kind's remembered choice at once. AC leaves the model as it is.
   void SetPreciseModel(bool precise);
   bool IsPreciseModel() const { return m_bPrecise; }
+  // Night mode (夜間表示, red on black), read at Open and written at Close
+  // when it was switched (a store that never had it is left without it); the
+  // front ends draw it.
+  bool IsNightMode() const { return m_bNight; }
+  void SetNightMode(bool night) { m_bNight = night; }
   // The kind-of-body radio button checked (IDC_PLANET, IDC_STAR or IDC_CONSTELLATION), 0 for none.
   int CheckedBodyKind() const { return m_nKindRadio; }
 
@@ -278,6 +283,7 @@ class CSkyCalcDlg {
   Catalogs m_catalogs;
   bool m_bPrecise = false;
   bool m_bReadPrecise = false;  // the model the store named at Open
+  bool m_bNight = false, m_bReadNight = false;  // night mode, and as the store named it at Open
   // The five settings as the close request would write them, for the values
   // the last reset read: OnClose writes only those that differ now.
   std::array<std::string, kSavedSettingCount> m_readSettings;

@@ -68,6 +68,13 @@ mkdir -p app/icons
 for size in 64 128 256; do
   convert "$xpm" -filter point -resize "${size}x${size}" PNG32:"app/icons/skycalc-$size.png"
 done
+mkdir -p web/icons
+png_opts=(-define png:exclude-chunks=date,time)
+for size in 192 512; do
+  convert "$xpm" -filter point -resize "${size}x${size}" "${png_opts[@]}" PNG32:"web/icons/skycalc-$size.png"
+done
+convert "$xpm" -filter point -resize 320x320 -background '#000080' -gravity center -extent 512x512 \
+  "${png_opts[@]}" PNG32:web/icons/skycalc-maskable-512.png
 # The SVG: each run of same-coloured pixels in a row is one rectangle.
 awk '
   BEGIN { FS = "" }
@@ -86,4 +93,4 @@ awk '
     }
     print "</svg>"
   }' "$xpm" > app/icons/skycalc.svg
-echo "wrote app/skycalc.png, app/skycalc.ico and app/icons/"
+echo "wrote app/skycalc.png, app/skycalc.ico, app/icons/ and web/icons/"

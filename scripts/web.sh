@@ -45,10 +45,11 @@ cmake --build build-web --target skycalc_web -j 2
 
 out=dist/web
 rm -rf "$out" && mkdir -p "$out"
-cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/page_render.js web/page_form.js web/page_boxes.js web/skycalc_page.js "$out/"
+cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/page_render.js web/page_form.js web/page_boxes.js web/skycalc_page.js web/page_phone.js web/manifest.webmanifest "$out/"
 cp app/skycalc.png "$out/"
+cp -r web/icons "$out/"
 python3 web/tools/make_layout.py app panel/control_ids.h "$out/layout.js"
-digest=$(cat "$out"/* | sha256sum | cut -c1-16)
+digest=$(find "$out" -type f | sort | xargs cat | sha256sum | cut -c1-16)
 sed "s/@BUNDLE_DIGEST@/$digest/" web/sw.js > "$out/sw.js"
 echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes)"
 

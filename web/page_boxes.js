@@ -391,8 +391,9 @@
     element.hidden = true;
     // The logic's entries (the window's), each run by the box or switch of its key.
     const actions = { riseSet: showRiseSet, almanac: showAlmanac, phenomena: showPhenomena, eclipses: showEclipses,
-      chart: showChart, places: showPlaces, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1) };
-    const checks = { precise: () => logic()._skycalc_is_precise() === 1 };
+      chart: showChart, places: showPlaces, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1),
+      night: () => page.setNightMode(logic()._skycalc_is_night() !== 1) };
+    const checks = { precise: () => logic()._skycalc_is_precise() === 1, night: () => logic()._skycalc_is_night() === 1 };
     let items = [];
     // Built from the logic's entries once it has loaded.
     function build() {

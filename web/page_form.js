@@ -90,8 +90,19 @@
     const popup = make('div', 'combo-popup');
     popup.setAttribute('role', 'listbox');
     popup.hidden = true;
-    element.append(input, arrow, popup);
-    Object.assign(element, { input, popup, entries: [], selection: -1, highlighted: -1 });
+    // On a phone the browser's own list (a native select laid over the field) takes the pick;
+    // it holds no selection of its own, so that any entry, the current one too, is a pick.
+    const select = make('select', 'combo-select');
+    select.setAttribute('aria-label', control.name);
+    select.addEventListener('focus', () => fillSelect(element));
+    select.addEventListener('pointerdown', () => fillSelect(element));
+    select.addEventListener('change', () => {
+      const index = select.selectedIndex;
+      select.selectedIndex = -1;
+      if (index >= 0) pickList(element, index);
+    });
+    element.append(input, arrow, popup, select);
+    Object.assign(element, { input, popup, select, entries: [], selection: -1, highlighted: -1 });
     arrow.addEventListener('mousedown', (event) => event.preventDefault());
     arrow.addEventListener('click', () => (popup.hidden ? openList(element) : closeList(element)));
     input.addEventListener('keydown', (event) => listKey(element, event));
@@ -101,6 +112,13 @@
       if (entry) pickList(element, Number(entry.dataset.index));
     });
     return element;
+  }
+
+  // The native select's options: the list's entries (the logic adds them once, at the start).
+  function fillSelect(list) {
+    if (list.select.options.length === list.entries.length) return;
+    list.select.replaceChildren(...list.entries.map((text) => make('option', '', text)));
+    list.select.selectedIndex = -1;
   }
 
   function openList(list) {
@@ -172,7 +190,12 @@
     const bar = make('div', 'caption');
     const icon = make('img', 'caption-icon');
     Object.assign(icon, { src: 'skycalc.png', alt: '' });
-    bar.append(icon, make('span', 'caption-text', title));
+    // The close button (shown on a phone, where a box fills the screen) does what Esc does.
+    const close = make('button', 'caption-close', '×');
+    Object.assign(close, { type: 'button', tabIndex: -1 });
+    close.setAttribute('aria-label', '閉じる');
+    close.addEventListener('click', () => dialog.dispatchEvent(new Event('cancel', { cancelable: true })));
+    bar.append(icon, make('span', 'caption-text', title), close);
     const client = make('div', 'client');
     dialog.append(bar, client);
     dialog.addEventListener('cancel', (event) => {
@@ -250,6 +273,6 @@
     return label;
   }
 
-  Object.assign(page, { FONT, BASE, px, place, sizeForm, make, buildForm, closeAllLists, pickList,
+  Object.assign(page, { FONT, BASE, px, place, sizeForm, make, buildForm, closeAllLists, pickList, fillSelect,
     modalBox, messageBox, formBox, plainBox, unitLabel });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

@@ -254,6 +254,10 @@ EMSCRIPTEN_KEEPALIVE int skycalc_apply_position(double longitude, double latitud
 // The chosen place's name, "" when the site was keyed.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_place_name() { return g_page->dlg.PlaceName().c_str(); }
 
+// Night mode (夜間表示), saved with the settings (CSkyCalcDlg); the page draws it.
+EMSCRIPTEN_KEEPALIVE void skycalc_set_night(int night) { g_page->dlg.SetNightMode(night != 0); }
+EMSCRIPTEN_KEEPALIVE int skycalc_is_night() { return g_page->dlg.IsNightMode() ? 1 : 0; }
+
 // The page is closed: the site, azimuth origin, zone and model are written,
 // each only when this page changed it (another tab's later change stands);
 // when the browser refused a write, the window's message says so (seen when

@@ -2,8 +2,10 @@
 // from the right-click menu (caption, readouts, settings, years it holds for)
 // and the 出没時刻 box.
 
+#include <algorithm>
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -93,6 +95,37 @@ TEST_F(WindowTest, CloseBoxWritesTheModelEscDoesNot) {
   store->WriteString("Config", "Precise", "yes");  // anything but "1" is the calculator's model
   Open();
   EXPECT_FALSE(window->Logic().IsPreciseModel());
+}
+
+// 夜間表示: no colour but red on black anywhere in the window, the item checked;
+// saved when switched and the window closed, and read back at the next start.
+TEST_F(WindowTest, NightItemDrawsTheWindowRedOnBlackAndIsSaved) {
+  Open();
+  TriggerMenuItem(*window, "夜間表示(&N)");
+  ASSERT_TRUE(window->IsNightMode());
+  Click(IDC_FIELD_YEAR);  // a white readout among them
+  const QImage image = window->grab().toImage();
+  int notRed = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.green() > 2 || c.blue() > 2) ++notRed;
+    }
+  EXPECT_EQ(notRed, 0) << "of " << image.width() * image.height() << " pixels";
+  {  // the menu is the window's child: gone before the window is
+    std::unique_ptr<QMenu> menu(window->CreateContextMenu());
+    const QList<QAction*> actions = menu->actions();
+    EXPECT_TRUE(std::any_of(actions.begin(), actions.end(),
+                            [](QAction* a) { return a->text() == QString::fromUtf8("夜間表示(&N)") && a->isChecked(); }));
+  }
+  window->close();
+  EXPECT_EQ(Stored("Night"), "1");
+  Open();
+  EXPECT_TRUE(window->IsNightMode());
+  TriggerMenuItem(*window, "夜間表示(&N)");
+  EXPECT_FALSE(window->IsNightMode());
+  window->close();
+  EXPECT_EQ(Stored("Night"), "0");
 }
 
 TEST_F(WindowTest, PreciseModelOutsideItsYearsShowsTheMessageAndDashes) {

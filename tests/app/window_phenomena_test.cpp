@@ -57,5 +57,5 @@ TEST_F(WindowTest, ContextMenuKeysAreDistinct) {
     EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
     keys << key;
   }
-  EXPECT_EQ(keys.size(), 8);  // with 地点(&L)
+  EXPECT_EQ(keys.size(), 9);  // with 地点(&L) and 夜間表示(&N)
 }

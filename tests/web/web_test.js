@@ -92,10 +92,15 @@ function runOnPage(actions) {
   for (const [verb, id, arg] of actions) {
     const element = control(id);
     if (verb === 'press') (element.input || element).click();
-    if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
+    if (verb === 'pick' && window.skycalcNativeLists) {  // the phone's native select
+      element.select.dispatchEvent(new Event('focus'));
+      element.select.selectedIndex = arg;
+      element.select.dispatchEvent(new Event('change'));
+    } else if (verb === 'pick') { element.querySelector('.combo-arrow').click(); element.querySelectorAll('.combo-entry')[arg].click(); }
     if (verb === 'type') Object.assign(element.input, { value: arg }).dispatchEvent(new Event('input'));
     if (verb === 'precise') {
-      document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
+      if (window.skycalcNativeLists) document.getElementById('menu-button').click();
+      else document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 20, clientY: 20 }));
       [...document.querySelectorAll('.menu-item')].find((item) => item.textContent.includes('高精度計算')).click();
     }
     for (let box; (box = document.querySelector('dialog.message[open]'));) {
@@ -246,7 +251,7 @@ const TESTS = {
     const openFromMenu = async (label) => {
       await page.click('[data-name=IDC_TIME]', { button: 'right' });
       const labels = await page.$$eval('.menu > *', (items) => items.map((item) => item.textContent));
-      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '地点(L)...', '高精度計算(P)', '',
+      assert.deepStrictEqual(labels, ['出没時刻(R)...', '暦(K)...', '天象(T)...', '日食・月食(E)...', '星図(M)...', '', '地点(L)...', '高精度計算(P)', '夜間表示(N)', '',
         '「ほしよみ君」 のﾊﾞｰｼﾞｮﾝ情報(A)...']);
       await page.evaluate((l) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(l)).click(), label);
     };
@@ -637,12 +642,13 @@ const TESTS = {
   },
 };
 
-module.exports = { openPage, runOnPage, sequences };
+module.exports = { openPage, runOnPage, sequences, compare, fixClock };
 if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();
   try {
-    await TESTS[what](browser, `http://127.0.0.1:${server.address().port}/`, DIST);
+    const tests = what.startsWith('phone.') ? require('./phone_test') : TESTS;
+    await tests[what.replace(/^phone\./, '')](browser, `http://127.0.0.1:${server.address().port}/`, DIST);
     console.log(`web.${what}: passed`);
   } catch (error) {
     console.error(`web.${what}: FAILED\n${error.stack || error}`);

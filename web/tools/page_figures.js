@@ -28,7 +28,7 @@ const TOOLS = {
   // The picture: the page as it starts, at twice its size, as the window's beside it.
   async screenshot(browser, url, out) {
     const page = await openPage(browser, url);
-    await page.setViewport({ width: 560, height: 330, deviceScaleFactor: 2 });
+    await page.setViewport({ width: 640, height: 330, deviceScaleFactor: 2 });  // above the phone layout's 600 px
     const box = await page.$eval('#window', (e) => { const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; });
     await page.screenshot({ path: out, clip: { x: box[0], y: box[1], width: box[2] + 4, height: box[3] + 4 } });
   },
