@@ -133,7 +133,7 @@ int Stamp(const LocalDate& d) { return d.year * 10000 + d.month * 100 + d.day; }
 // A day off being put together: its civil day number (astro/time/calendar.h)
 // and whether it is a 祝日.
 struct Entry {
-  long days;
+  std::int64_t days;
   Holiday holiday;
   bool shukujitsu;
 };
@@ -174,7 +174,7 @@ std::vector<Entry> Shukujitsu(int year) {
   return days;
 }
 
-bool InForce(const RestRule& rule, long days) {
+bool InForce(const RestRule& rule, std::int64_t days) {
   const int stamp = Stamp(LocalDateOfDay(days));
   return stamp >= rule.from && stamp <= rule.to;
 }
@@ -188,10 +188,10 @@ YearHolidays HolidaysOfYear(int year) {
     return result;
   }
   std::vector<Entry> days = Shukujitsu(year);
-  const auto find = [&days](long day) {
+  const auto find = [&days](std::int64_t day) {
     return std::find_if(days.begin(), days.end(), [day](const Entry& e) { return e.days == day; });
   };
-  const auto isShukujitsu = [&](long day) {
+  const auto isShukujitsu = [&](std::int64_t day) {
     const auto it = find(day);
     return it != days.end() && it->shukujitsu;
   };
@@ -199,7 +199,7 @@ YearHolidays HolidaysOfYear(int year) {
   for (const RestRule& rule : kRestRules) {
     for (std::size_t i = 0; i < shukujitsuCount; ++i) {
       const Entry holiday = days[i];
-      long day = 0;
+      std::int64_t day = 0;
       bool planned = holiday.holiday.planned;
       switch (rule.rest) {
         case Rest::kNextDay:
