@@ -38,22 +38,6 @@ void MonthOfIndex(int index, int& year, int& month) {
   month = index % 12 + 1;
 }
 
-void AppendJsonText(std::string& out, const std::string& text) {
-  out += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      out += FormatText("\\u%04x", c);
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
 
 const char* ColourKey(AlmanacDayColour colour) {
   return colour == AlmanacDayColour::kSunday ? "sunday" : colour == AlmanacDayColour::kSaturday ? "saturday" : "plain";

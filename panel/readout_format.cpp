@@ -156,8 +156,8 @@ std::string FormatAltitude(double altitude) { return FormatHorizontal("Alt", alt
 
 std::string FormatSetting(float degrees) { return FormatText("%5.2f", static_cast<double>(degrees)); }
 
-std::string JsonText(const std::string& text) {
-  std::string out = "\"";
+void AppendJsonText(std::string& out, const std::string& text) {
+  out += '"';
   for (const char c : text) {
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -170,7 +170,13 @@ std::string JsonText(const std::string& text) {
       out += c;
     }
   }
-  return out + "\"";
+  out += '"';
+}
+
+std::string JsonText(const std::string& text) {
+  std::string out;
+  AppendJsonText(out, text);
+  return out;
 }
 
 }  // namespace skycalc

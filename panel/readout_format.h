@@ -36,5 +36,7 @@ std::string FormatSetting(float degrees);
 // text (UTF-8) as a JSON string literal, quotes and backslashes escaped and
 // control characters as \n or \u00XX, for the page's view-models.
 std::string JsonText(const std::string& text);
+// JsonText(text) appended to out.
+void AppendJsonText(std::string& out, const std::string& text);
 
 }  // namespace skycalc

@@ -130,16 +130,7 @@ struct Page {
 std::unique_ptr<Page> g_page;
 
 // A JSON string literal of UTF-8 text.
-std::string Json(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') out += '\\', out += c;
-    else if (c == '\n') out += "\\n";
-    else if (static_cast<unsigned char>(c) < 0x20) out += FormatText("\\u%04x", c);
-    else out += c;
-  }
-  return out + "\"";
-}
+std::string Json(const std::string& text) { return JsonText(text); }
 
 // A JSON number; 17 digits, so that the page draws from the very values.
 std::string Json(double value) { return FormatText("%.17g", value); }
