@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <cmath>
 #include <utility>
 
@@ -47,7 +48,7 @@ QPointF CSkyChartView::BoxPoint(const QPointF& at) const {
 
 double CSkyChartView::AngleAt(const QPointF& at) const {
   const QPointF box = BoxPoint(at);
-  return std::atan2(box.x() - m_chart.projection.centreX, box.y() - m_chart.projection.centreY) * 180.0 / M_PI;
+  return qRadiansToDegrees(std::atan2(box.x() - m_chart.projection.centreX, box.y() - m_chart.projection.centreY));
 }
 
 void CSkyChartView::mousePressEvent(QMouseEvent* event) {
