@@ -61,8 +61,36 @@
   // A box fills a phone's screen and scrolls; it opens at its top left corner, even
   // when the button it focuses lies further right.
   new MutationObserver((changes) => {
-    for (const { target } of changes) if (target.open) target.scrollTo(0, 0);
+    for (const { target } of changes) {
+      if (!target.open) continue;
+      fitForTouch(target);
+      target.scrollTo(0, 0);
+    }
   }).observe(document.body, { subtree: true, attributeFilter: ['open'] });
+
+  // A box's form is laid out for a mouse (buttons 14 dialog units high, 9-unit check boxes). On a
+  // phone its buttons move to a bar at the box's foot, the closing one last, and its check boxes to
+  // a bar under the caption, each a touch-sized key; the form's other controls keep their places.
+  // The phone layout is on when skycalc.css's media query sets --phone-layout.
+  const phoneLayout = () => getComputedStyle(document.documentElement).getPropertyValue('--phone-layout').trim() === '1';
+  const CLOSING = new Set(['IDOK', 'IDCANCEL']);
+  function fitForTouch(dialog) {
+    if (!phoneLayout() || dialog.classList.contains('message') || dialog.querySelector('.box-actions, .box-toggles')) return;
+    const client = dialog.querySelector(':scope > .client');
+    if (!client) return;
+    const inReadingOrder = (a, b) => a.offsetTop - b.offsetTop || a.offsetLeft - b.offsetLeft;
+    const toggles = [...client.querySelectorAll(':scope > .control.radio')].sort(inReadingOrder);
+    const buttons = [...client.querySelectorAll(':scope > .control.button')].sort(inReadingOrder);
+    buttons.sort((a, b) => CLOSING.has(a.dataset.name) - CLOSING.has(b.dataset.name));
+    if (toggles.length) barOf('box-toggles', toggles, client, 'before');
+    if (buttons.length) barOf('box-actions', buttons, client, 'after');
+  }
+  // The controls, in their order, in a new bar before or after the client.
+  function barOf(className, controls, client, where) {
+    const bar = page.make('div', className);
+    bar.append(...controls);
+    client[where](bar);
+  }
 
   // --- Night mode -------------------------------------------------------------
   function showNight(night) {

@@ -30,7 +30,8 @@ double Sexagesimal(const char* text) {
 // The headings of the prefectures' pages of 各地のこよみ, as the office prints
 // them: 東経 and 北緯 to the minute (東京 to the arc second, from 暦要項).
 // Reference: 国立天文台 暦計算室, 各地のこよみ, https://eco.mtk.nao.ac.jp/koyomi/dni/ ;
-// 暦要項 (東京の経緯度), https://eco.mtk.nao.ac.jp/koyomi/yoko/
+// 暦要項 (東京の経緯度), https://eco.mtk.nao.ac.jp/koyomi/yoko/ ; 那覇, 福岡 and 京都 also in
+// 暦要項 備考1 予報地点の経緯度, https://eco.mtk.nao.ac.jp/koyomi/yoko/appendix.html
 struct OfficePoint {
   const char* name;
   const char* east;

@@ -5,7 +5,7 @@ const assert = require('assert');
 const { runOnPage, sequences, compare, fixClock } = require('./web_test');
 
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-const BOXES = ['出没時刻', '暦', '天象', '日食・月食', '星図', 'のﾊﾞｰｼﾞｮﾝ情報'];
+const BOXES = ['出没時刻', '暦', '天象', '日食・月食', '星図', '地点', 'のﾊﾞｰｼﾞｮﾝ情報'];
 const menuItem = (text) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.includes(text));
 
 async function openOn(browser, url, viewport) {
@@ -31,6 +31,13 @@ function faults() {
     if (e.matches('.button, .radio, .combo, #menu-button') && (r.width < 44 || r.height < 44)) out.push(`${name} ${r.width}x${r.height}`);
   }
   return out;
+}
+
+// An open box's touch targets under 44x44 CSS px: its buttons, lists, fields and the labels of its check boxes.
+function smallTargets() {
+  return [...document.querySelectorAll('dialog.box[open] :is(button, select, input:not([type=checkbox]):not([type=radio]), label)')]
+    .map((e) => [e.dataset.name || e.textContent.trim(), e.getBoundingClientRect()])
+    .filter(([, r]) => r.width > 0 && (r.width < 44 || r.height < 44)).map(([name, r]) => `${name} ${r.width}x${r.height}`);
 }
 
 // Opens the menu by its button (or a long press on a key) and picks the entry; waits for the box.
@@ -64,13 +71,15 @@ const TESTS = {
     assert(position === 'absolute' && width < 600, `the desktop form: ${position}, ${width} px`);
   },
 
-  // Every box opens full-screen from the menu button and from a long press, and × closes it; the long press presses no key.
+  // Every box opens full-screen from the menu button and from a long press, its controls touch-sized, and × closes it;
+  // the long press presses no key.
   async boxes(browser, url) {
     const page = await openOn(browser, url, PHONE);
     for (const byLongPress of [false, true]) {
       for (const entry of BOXES) {
         await openBox(page, entry, byLongPress);
         assert.deepStrictEqual(await page.$eval('dialog.box[open]', (e) => [e.offsetWidth, e.offsetHeight]), [390, 844], entry);
+        assert.deepStrictEqual(await page.evaluate(smallTargets), [], entry);
         await page.tap('dialog.box[open] .caption-close');
         await page.waitForFunction(() => !document.querySelector('dialog.box[open]'));
         assert.strictEqual(await page.$eval('[data-name=IDC_ENTRY]', (e) => e.textContent), '0', `${entry}: a key pressed`);
