@@ -119,7 +119,8 @@ const TESTS = {
     assert(await page.$eval('.caption-icon', (i) => i.complete && i.naturalWidth > 0), 'the icon offline');
   },
 
-  // 夜間表示: no pixel but red on black in the calculator and each box; checked in the menu; back after a reload.
+  // 夜間表示: no pixel but red on black in the calculator and each box; checked in the menu; back after a reload,
+  // from the first paint.
   async night(browser, url) {
     const page = await openOn(browser, url, PHONE);
     const notRed = (data) => new Promise((resolve) => {
@@ -144,9 +145,13 @@ const TESTS = {
       assert.strictEqual(await page.evaluate(notRed, await page.screenshot({ encoding: 'base64' })), 0, entry);
       await page.tap('dialog.box[open] .caption-close');
     }
+    await page.evaluateOnNewDocument(() => document.addEventListener('DOMContentLoaded', () => {
+      window.nightBeforeTheModule = document.documentElement.classList.contains('night') && !document.documentElement.dataset.state;
+    }));
     await page.reload();
     await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
     assert(await page.evaluate(() => document.documentElement.classList.contains('night')), 'saved with the settings');
+    assert(await page.evaluate(() => window.nightBeforeTheModule), 'night from the first paint, before the module is loaded');
   },
 };
 
