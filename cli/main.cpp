@@ -175,8 +175,10 @@ int Run(const skycalc::CliOptions& options) {
   const std::vector<std::string> folders =
       options.dataDir ? std::vector<std::string>{*options.dataDir}
                       : skycalc::CatalogSearchFolders(skycalc::RunningProgramFolder());
+  // The places are read only for the options that use them.
   const std::vector<skycalc::PlaceEntry> places =
-      skycalc::LoadPlaces(skycalc::CatalogFolderFor(skycalc::kPlacesFile, folders));
+      options.sites || options.site ? skycalc::LoadPlaces(skycalc::CatalogFolderFor(skycalc::kPlacesFile, folders))
+                                    : std::vector<skycalc::PlaceEntry>();
   if (options.sites) return WriteSites(places);
   skycalc::CliSession session(store, clock, folders);
   for (const std::string& message : session.Start()) std::cerr << message << "\n";
