@@ -171,9 +171,28 @@ bool NextIniLine(std::string_view data, std::size_t& pos, std::string_view& line
   return true;
 }
 
+// The number the hexadecimal digits of an escape in a name stand for, read
+// as QString::toUShort(base 16) reads it: blanks around it, a "+" and a "0x"
+// before it allowed; -1 when it is no such number.
+int HexCode(std::u16string_view digits) {
+  const auto blank = [](char16_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (!digits.empty() && blank(digits.front())) digits.remove_prefix(1);
+  while (!digits.empty() && blank(digits.back())) digits.remove_suffix(1);
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) digits.remove_prefix(2);
+  if (digits.empty()) return -1;
+  int code = 0;
+  for (const char16_t c : digits) {
+    const int d = HexDigit(c);
+    if (d < 0) return -1;
+    code = code * 16 + d;
+  }
+  return code;
+}
+
 // A section or value name as written: "\" stands for "/", %XX and %UXXXX
 // for the character with that hexadecimal code (a "%" not followed by
-// enough hexadecimal digits is itself).
+// such a number is itself).
 std::u16string UnescapedName(std::string_view written) {
   const std::u16string text = FromUtf8(written);
   std::u16string name;
@@ -192,11 +211,7 @@ std::u16string UnescapedName(std::string_view written) {
     }
     const std::size_t digits = text[i + 1] == 'U' ? 4 : 2;
     const std::size_t first = i + 1 + (digits == 4 ? 1 : 0);
-    int code = first + digits <= text.size() ? 0 : -1;
-    for (std::size_t k = 0; code >= 0 && k < digits; ++k) {
-      const int d = HexDigit(text[first + k]);
-      code = d < 0 ? -1 : code * 16 + d;
-    }
+    const int code = first + digits <= text.size() ? HexCode(std::u16string_view(text).substr(first, digits)) : -1;
     if (code < 0) {
       name += u'%';
       ++i;

@@ -114,6 +114,8 @@ const FileCase kFileCases[] = {
                          "Precise=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x4\\0\\x41\\0\\x42)\nNight=@Size(1 2 3)\nA=@Variant(\\0\\0\\0\\x1)\n"}}},
     {"names", {{kApp, "[Config]\nLongitud%65=1\n%U004Catitude=2\nAzimut%6=3\nConfig\\SDHour=4\n[General]\nConfig\\SDMinute=5\n"
                       "[%43onfig]\nPlace=6\n[general]\nConfig/Night=7\n"}}},
+    {"lenient codes", {{kApp, "[Config]\n%U0x4Congitude=1\n%U+04Catitude=2\n%U 041zimuth=3\n%U\t050lace=5\n%U0X4Eight=6\n"
+                              "%U50  recise=7\nSDMinut%U-065=8\nSDHou%+5=9\n"}}},
     {"duplicates", {{kApp, "[Config]\nLongitude=1\nLongitude=2\n[Other]\nx=1\n[Config]\nLongitude=3\nLatitude=4\n"}}},
     {"subgroups hide", {{kApp, "[Config]\nLongitude=1\nSDHour=2\nA=3\n[Config/AA]\nx=1\n[Config/M]\ny=2\n"}}},
     {"bom and crlf", {{kApp, "\xEF\xBB\xBF[Config]\r\nLongitude=1\r\n\r\nLatitude=2\r\n"}}},
