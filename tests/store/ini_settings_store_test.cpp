@@ -36,12 +36,14 @@ fs::path FreshRoot() {
   return fs::path(::mkdtemp(pattern.data()));
 }
 
-// Points the environment at root ("-" leaves a variable unset; values are relative to root unless absolute or empty).
+// Points the environment at root ("-" leaves a variable unset; a value is
+// taken as it is when empty, absolute, a list or starting with "."; else under root).
 void SetEnvironment(const fs::path& root, const char* configHome, const char* home, const char* configDirs) {
   const auto put = [&root](const char* name, const char* value) {
     if (std::string(value) == "-") return (void)::unsetenv(name);
     const std::string v = value;
-    ::setenv(name, v.empty() || v[0] == '/' || v.find(':') != std::string::npos ? v.c_str() : (root / v).c_str(), 1);
+    const bool literal = v.empty() || v[0] == '/' || v[0] == '.' || v.find(':') != std::string::npos;
+    ::setenv(name, literal ? v.c_str() : (root / v).c_str(), 1);
   };
   put("XDG_CONFIG_HOME", configHome);
   put("HOME", home);
@@ -126,7 +128,9 @@ const FileCase kFileCases[] = {
                      {"a/Quillmoor.conf", "[Config]\nAzimuth=4\n"}, {"b/Quillmoor/skycalc.conf", "[Config]\nAzimuth=5\n"}},
      "config", "home", nullptr},
     {"home config", {{"home/.config/Quillmoor/skycalc.conf", "[Config]\nLongitude=9\n"}}, "-"},
-    {"relative config home", {{kApp, "[Config]\nLongitude=9\n"}}, "rel"},
+    {"relative config home", {{kApp, "[Config]\nLongitude=9\n"}}, "../config"},
+    {"relative system dirs", {{"a/Quillmoor.conf", "[Config]\nLongitude=1\n"}, {"b/Quillmoor.conf", "[Config]\nLatitude=2\n"}},
+     "config", "home", "../a:b"},
     {"dotdot in path", {{kApp, "[Config]\nLongitude=9\n"}}, "missing/../config"},
     {"folder in place", {{kApp, "dir"}, {"config/Quillmoor.conf", "[Config]\nLongitude=2\n"}}},
     {"fifo in place", {{kApp, "[Config]\nLatitude=1\n"}, {"config/Quillmoor.conf", "fifo"}}},
@@ -140,8 +144,8 @@ TEST(IniSettingsStore, ReadsFilesAsQSettingsReadsThem) {
         {
           const std::string dirs = (root / "a").string() + "::" + (root / "b").string() + ":";
           SetEnvironment(root, c.configHome, c.home, c.configDirs ? c.configDirs : dirs.c_str());
-          fs::create_directories(root / "cwd");
-          if (std::string(c.configHome) == "rel" && ::chdir((root / "cwd").c_str()) == 0) ::setenv("XDG_CONFIG_HOME", "../config", 1);
+          fs::create_directories(root / "cwd");  // the working folder relative paths start from
+          if (::chdir((root / "cwd").c_str()) != 0) std::_Exit(2);
           for (const auto& [path, content] : c.files) {
             fs::create_directories((root / path).parent_path());
             const std::string kind = content;
