@@ -32,6 +32,11 @@
 //    section that sorts last at or before it (so [G/sub] sections can hide
 //    [G] until they are parsed), and what one read parsed stays parsed for
 //    the reads after it, as in QSettings' per-process file cache.
+// Not matched: QSettings' cache drops a file of more than about 360 parsed
+// values, which is then parsed afresh for each read; @Variant values of other
+// types than the basic ones and @DateTime read as "" (QVariant has a text
+// for some, such as doubles and dates); a byte sequence that is not UTF-8
+// just before a quote, comma or backslash may have its U+FFFD placed after it.
 namespace skycalc {
 
 class IniSettingsStore : public ISettingsStore {

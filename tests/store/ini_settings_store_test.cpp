@@ -28,7 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kReads[] = {"Longitude", "Latitude", "Azimuth", "SDHour", "SDMinute", "Place",
-                              "Precise",   "Night",    "Longitude", "A",    "Missing"};
+                              "Precise",   "Night",    "A",         "Longitude", "Missing"};
 
 // A fresh folder per case: QSettings caches a parsed file by its path.
 fs::path FreshRoot() {
