@@ -30,28 +30,42 @@ void AppendCodePoint(std::u16string& out, std::uint32_t cp) {
   }
 }
 
-// bytes as UTF-16, each byte of an ill-formed sequence (overlong, a
-// surrogate, beyond U+10FFFF, cut short) becoming U+FFFD, as QString::fromUtf8.
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
+// The UTF-8 sequence at bytes[at], its first byte not ASCII: its length with
+// the code point in cp; 0 when ill-formed (overlong, a surrogate, beyond
+// U+10FFFF, a bad continuation); -1 when cut short by the end of bytes with
+// the bytes so far well-formed (as Qt's decoder tells the two apart).
+int Utf8Sequence(std::string_view bytes, std::size_t at, std::uint32_t& cp) {
+  const unsigned char lead = static_cast<unsigned char>(bytes[at]);
+  if (lead <= 0xC1 || lead >= 0xF5) return 0;
+  const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  const std::size_t available = bytes.size() - at - 1;
+  if (available < static_cast<std::size_t>(length - 1)) {
+    for (std::size_t k = 1; k <= available && k <= 2; ++k) {
+      if (!IsContinuation(bytes[at + k])) return 0;
+    }
+    return -1;
+  }
+  cp = length == 4 ? lead & 0x07u : length == 3 ? lead & 0x0Fu : lead & 0x1Fu;
+  for (int k = 1; k < length; ++k) {
+    const char next = bytes[at + static_cast<std::size_t>(k)];
+    if (!IsContinuation(next)) return 0;
+    cp = (cp << 6) | (static_cast<unsigned char>(next) & 0x3Fu);
+  }
+  const std::uint32_t least = length == 4 ? 0x10000 : length == 3 ? 0x800 : 0x80;
+  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+// bytes as UTF-16, each byte of an ill-formed or cut sequence becoming
+// U+FFFD, as QString::fromUtf8.
 void AppendUtf8(std::u16string& out, std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      out += static_cast<char16_t>(lead);
-      ++i;
-      continue;
-    }
-    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    std::uint32_t cp = length == 4 ? lead & 0x07u : length == 3 ? lead & 0x0Fu : lead & 0x1Fu;
-    bool valid = length > 0 && lead < 0xF5 && i + static_cast<std::size_t>(length) <= bytes.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-      valid = (next & 0xC0u) == 0x80u;
-      cp = (cp << 6) | (next & 0x3Fu);
-    }
-    const std::uint32_t least = length == 4 ? 0x10000 : length == 3 ? 0x800 : 0x80;
-    valid = valid && cp >= least && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-    if (valid) {
+    std::uint32_t cp = static_cast<unsigned char>(bytes[i]);
+    const int length = cp < 0x80 ? 1 : Utf8Sequence(bytes, i, cp);
+    if (length > 0) {
       AppendCodePoint(out, cp);
       i += static_cast<std::size_t>(length);
     } else {
@@ -61,7 +75,53 @@ void AppendUtf8(std::u16string& out, std::string_view bytes) {
   }
 }
 
+// One QStringDecoder(Utf8), as QSettings feeds it a value's plain runs (the
+// text between escapes, quotes and commas) one after the other: a byte-order
+// mark first of all is dropped; a sequence cut at the end of a run waits for
+// the next one, and when that does not complete it, U+FFFD stands for it and
+// the next run's first byte is lost (Qt 6.4); one still waiting at the end of
+// the value is dropped.
+class RunDecoder {
+ public:
+  void Append(std::u16string& out, std::string_view run) {
+    std::size_t i = 0;
+    if (!m_pending.empty()) {
+      const std::string joined = m_pending + std::string(run.substr(0, 4 - m_pending.size()));
+      std::uint32_t cp = 0;
+      const int length = Utf8Sequence(joined, 0, cp);
+      if (length < 0) {
+        m_pending = joined;
+        return;
+      }
+      i = length > 0 ? static_cast<std::size_t>(length) - m_pending.size() : 1;
+      Put(out, length > 0 ? cp : kReplacement);
+      m_pending.clear();
+    }
+    while (i < run.size()) {
+      std::uint32_t cp = static_cast<unsigned char>(run[i]);
+      const int length = cp < 0x80 ? 1 : Utf8Sequence(run, i, cp);
+      if (length < 0) {
+        m_pending = std::string(run.substr(i));
+        return;
+      }
+      Put(out, length > 0 ? cp : kReplacement);
+      i += length > 0 ? static_cast<std::size_t>(length) : 1;
+    }
+  }
+
+ private:
+  void Put(std::u16string& out, std::uint32_t cp) {
+    if (m_started || cp != 0xFEFF) AppendCodePoint(out, cp);
+    m_started = true;
+  }
+
+  std::string m_pending;
+  bool m_started = false;
+};
+
+// bytes as QString::fromUtf8 reads them, a leading byte-order mark dropped.
 std::u16string FromUtf8(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   std::u16string out;
   AppendUtf8(out, bytes);
   return out;
@@ -252,6 +312,7 @@ WrittenValue UnescapedValue(std::string_view s) {
   skipBlanks();
   std::size_t chopLimit = 0;
   bool chopAtEnd = true;  // not when the value ends inside an escape
+  RunDecoder decoder;
   while (i < s.size()) {
     const char c = s[i];
     if (c == '\\') {
@@ -314,7 +375,7 @@ WrittenValue UnescapedValue(std::string_view s) {
     } else {
       std::size_t j = i + 1;
       while (j < s.size() && s[j] != '\\' && s[j] != '"' && s[j] != ',') ++j;
-      AppendUtf8(current, s.substr(i, j - i));
+      decoder.Append(current, s.substr(i, j - i));
       i = j;
     }
   }

@@ -27,7 +27,8 @@
 //    \\ \xHHHH \OOO and line continuations, blanks trimmed outside quotes,
 //    an unquoted "," making a list (handed on joined with ","), the @String,
 //    @ByteArray, @Invalid, @@ forms and @Variant of the basic types, UTF-8
-//    with a byte-order mark skipped, the last of duplicate names winning;
+//    with a byte-order mark skipped and ill-formed bytes replaced as Qt's
+//    decoder replaces them, the last of duplicate names winning;
 //  - QSettings' lazy parsing: a value "G/name" is looked for only in the
 //    section that sorts last at or before it (so [G/sub] sections can hide
 //    [G] until they are parsed), and what one read parsed stays parsed for
@@ -35,8 +36,7 @@
 // Not matched: QSettings' cache drops a file of more than about 360 parsed
 // values, which is then parsed afresh for each read; @Variant values of other
 // types than the basic ones and @DateTime read as "" (QVariant has a text
-// for some, such as doubles and dates); a byte sequence that is not UTF-8
-// just before a quote, comma or backslash may have its U+FFFD placed after it.
+// for some, such as doubles and dates).
 namespace skycalc {
 
 class IniSettingsStore : public ISettingsStore {

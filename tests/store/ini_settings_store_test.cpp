@@ -122,6 +122,9 @@ const FileCase kFileCases[] = {
     {"subgroups hide", {{kApp, "[Config]\nLongitude=1\nSDHour=2\nA=3\n[Config/AA]\nx=1\n[Config/M]\ny=2\n"}}},
     {"bom and crlf", {{kApp, "\xEF\xBB\xBF[Config]\r\nLongitude=1\r\n\r\nLatitude=2\r\n"}}},
     {"garbage", {{kApp, "[Config\nLongitude=1\n]]]\n=\n==x\nno equals\n\xff\xfe[Config]\nLatitude=\xff\xe3\x81x\xc0\x80\n"}}},
+    {"split sequences", {{kApp, "[Config]\nLongitude=\xEF\xBB\xBF" "135\nLatitude=a\xe3,b\nAzimuth=\xe3\\t\x81\x82z\nSDHour=\xf0\x9f,\x8c\x99!\n"
+                                "SDMinute=\\t\xEF\xBB\xBF" "5\nPlace=a\xe3\nPrecise=\xe0\\t\x80\x80z\nNight=ab\\t\xEF\xBB\xBF" "c\n"
+                                "[\xEF\xBB\xBF" "Config]\nA=1\n"}}},
     {"empty file", {{kApp, ""}}},
     {"org file", {{"config/Quillmoor.conf", "[Config]\nLongitude=7\nLatitude=8\n"}, {kApp, "[Config]\nLongitude=6\n"}}},
     {"system dirs", {{"a/Quillmoor/skycalc.conf", "[Config]\nLatitude=1\n"}, {"b/Quillmoor.conf", "[Config]\nLongitude=2\nLatitude=3\n"},
