@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <cstdlib>
 #include <algorithm>
@@ -392,10 +395,40 @@ bool StartsWith(std::u16string_view s, std::u16string_view prefix) { return s.su
 // A QByteArray's text (QVariant::toString: the bytes as UTF-8).
 std::string ByteArrayText(const std::string& bytes) { return ToUtf8(FromUtf8(bytes)); }
 
+// A double as QVariant::toString writes it (QString::number, shortest):
+// the shortest digits that read back the same, in plain or exponent notation,
+// whichever is shorter (plain on a tie); zero without a sign.
+std::string DoubleText(double value) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  if (value == 0) return "0";
+  char buffer[64];
+  const std::to_chars_result scientific =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+  const std::string text(buffer, scientific.ptr);  // d[.ddd]e±XX
+  const std::size_t e = text.find('e');
+  std::string digits = text.substr(0, e);
+  if (digits.size() > 1) digits.erase(1, 1);  // the point
+  const int exponent = std::stoi(text.substr(e + 1));
+  const std::string sign = value < 0 ? "-" : "";
+  std::string plain;
+  if (exponent < 0) {
+    plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+    plain = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+  } else {
+    plain = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." + digits.substr(static_cast<std::size_t>(exponent) + 1);
+  }
+  const std::string magnitude = std::to_string(std::abs(exponent));
+  const std::string exponential = digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + "e" +
+                                  (exponent < 0 ? "-" : "+") + (magnitude.size() < 2 ? "0" : "") + magnitude;
+  return sign + (exponential.size() < plain.size() ? exponential : plain);
+}
+
 // The text of a QVariant written by QDataStream (version Qt 4.0, as
-// @Variant(...) holds it), for the basic types (bool, the integers, QChar,
-// QString, QStringList, QByteArray); "" for any other type or a stream cut short
-// where even the type is missing.
+// @Variant(...) holds it), for the basic types (bool, the integers, double,
+// float, QChar, QString, QStringList, QByteArray); "" for any other type or a
+// stream cut short where even the type is missing.
 std::string DataStreamText(std::string_view stream) {
   std::size_t at = 0;
   bool short_ = false;
@@ -428,6 +461,18 @@ std::string DataStreamText(std::string_view stream) {
     case 3: return std::to_string(static_cast<std::uint32_t>(take(4)));
     case 4: return std::to_string(static_cast<std::int64_t>(take(8)));
     case 5: return std::to_string(take(8));
+    case 6: {
+      const std::uint64_t bits = take(8);
+      double value;
+      std::memcpy(&value, &bits, sizeof value);
+      return DoubleText(value);
+    }
+    case 38: {  // float, four bytes in a stream of this version
+      const std::uint32_t bits = static_cast<std::uint32_t>(take(4));
+      float value;
+      std::memcpy(&value, &bits, sizeof value);
+      return DoubleText(static_cast<double>(value));
+    }
     case 7: return ToUtf8(std::u16string(1, static_cast<char16_t>(take(2))));
     case 10: return ToUtf8(takeString());
     case 11: {

@@ -36,7 +36,7 @@
 // Not matched: QSettings' cache drops a file of more than about 360 parsed
 // values, which is then parsed afresh for each read; @Variant values of other
 // types than the basic ones and @DateTime read as "" (QVariant has a text
-// for some, such as doubles and dates).
+// for some, such as dates and URLs).
 namespace skycalc {
 
 class IniSettingsStore : public ISettingsStore {

@@ -114,6 +114,12 @@ const FileCase kFileCases[] = {
     {"at forms", {{kApp, "[Config]\nLongitude=@Invalid()\nLatitude=@String(1\\0002)\nAzimuth=@ByteArray(\\xe6\\x9d\\xb1)\n"
                          "SDHour=@Rect(1 2 3 4)\nSDMinute=@Point(1)\nPlace=@Variant(\\0\\0\\0\\x2\\xff\\xff\\xff\\xfb)\n"
                          "Precise=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x4\\0\\x41\\0\\x42)\nNight=@Size(1 2 3)\nA=@Variant(\\0\\0\\0\\x1)\n"}}},
+    {"variant numbers", {{kApp, "[Config]\nLongitude=@Variant(\\x0\\x0\\x0\\x6\\x40\\x60\\xe8\\x0\\x0\\x0\\x0\\x0)\n"
+                                "Latitude=@Variant(\\x0\\x0\\x0\\x6\\x40\\xf8\\x6a\\x0\\x0\\x0\\x0\\x0)\n"
+                                "Azimuth=@Variant(\\x0\\x0\\x0\\x26\\x3d\\xcc\\xcc\\xcd)\n"
+                                "SDHour=@Variant(\\x0\\x0\\x0\\x4\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xf7)\n"
+                                "SDMinute=@Variant(\\x0\\x0\\x0\\x3\\xee\\x6b\\x28\\x0)\n"
+                                "Place=@Variant(\\x0\\x0\\x0\\x6\\x80\\x0\\x0\\x0\\x0\\x0\\x0\\x0)\n"}}},
     {"names", {{kApp, "[Config]\nLongitud%65=1\n%U004Catitude=2\nAzimut%6=3\nConfig\\SDHour=4\n[General]\nConfig\\SDMinute=5\n"
                       "[%43onfig]\nPlace=6\n[general]\nConfig/Night=7\n"}}},
     {"lenient codes", {{kApp, "[Config]\n%U0x4Congitude=1\n%U+04Catitude=2\n%U 041zimuth=3\n%U\t050lace=5\n%U0X4Eight=6\n"
