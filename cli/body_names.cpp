@@ -1,6 +1,8 @@
 #include "cli/body_names.h"
 
-#include <QString>
+#include <utf8proc.h>
+
+#include <cstdlib>
 
 namespace skycalc {
 
@@ -72,10 +74,16 @@ std::string NormalizeLatin(const std::string& text) {
 // with an input method and the half-width ﾍﾞｶﾞ of the star list, or "１５"
 // and "15", or "ｓｉｒｉｕｓ" and "sirius", compare equal.
 // Reference: Unicode Standard Annex #15, Unicode Normalization Forms.
+// Text that is not UTF-8 is left as it is: it can match no name either way.
 std::string Nfkc(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-      .normalized(QString::NormalizationForm_KC)
-      .toStdString();
+  utf8proc_uint8_t* normalized = nullptr;
+  const utf8proc_ssize_t size =
+      utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()), static_cast<utf8proc_ssize_t>(text.size()),
+                   &normalized, static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE | UTF8PROC_COMPAT));
+  if (size < 0) return text;
+  std::string out(reinterpret_cast<const char*>(normalized), static_cast<std::size_t>(size));
+  std::free(normalized);
+  return out;
 }
 
 // A list position given as decimal digits, or -1.

@@ -28,7 +28,7 @@
 #include "panel/settings_keys.h"
 #include "panel/sky_chart.h"
 #include "panel/svg_writer.h"
-#include "store/qt_settings_store.h"
+#include "store/ini_settings_store.h"
 
 namespace {
 
@@ -165,17 +165,20 @@ std::optional<int> StoreSite(const skycalc::CliOptions& options, const std::vect
 }
 
 int Run(const skycalc::CliOptions& options) {
-  // The window's own settings, read the way the window reads them (QSettings); never written.
-  skycalc::QtSettingsStore qtStore(QString::fromUtf8(skycalc::kCompanyName), QString::fromUtf8(skycalc::kApplicationName));
-  skycalc::ReadOnlySettingsStore store(qtStore);
+  // The window's own settings, read from the files QSettings keeps them in,
+  // as QSettings reads them; never written.
+  skycalc::IniSettingsStore iniStore(skycalc::kCompanyName, skycalc::kApplicationName);
+  skycalc::ReadOnlySettingsStore store(iniStore);
   skycalc::SystemClock clock;
   // --data-dir names the one folder of the catalogues; without it they are
   // looked for in the current folder, then in the installed share folder.
   const std::vector<std::string> folders =
       options.dataDir ? std::vector<std::string>{*options.dataDir}
                       : skycalc::CatalogSearchFolders(skycalc::RunningProgramFolder());
+  // The places are read only for the options that use them.
   const std::vector<skycalc::PlaceEntry> places =
-      skycalc::LoadPlaces(skycalc::CatalogFolderFor(skycalc::kPlacesFile, folders));
+      options.sites || options.site ? skycalc::LoadPlaces(skycalc::CatalogFolderFor(skycalc::kPlacesFile, folders))
+                                    : std::vector<skycalc::PlaceEntry>();
   if (options.sites) return WriteSites(places);
   skycalc::CliSession session(store, clock, folders);
   for (const std::string& message : session.Start()) std::cerr << message << "\n";

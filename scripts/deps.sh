@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-ipafont-gothic
   dpkg-dev file
-  liberfa-dev libnova-dev
+  liberfa-dev libnova-dev libutf8proc-dev
   clang libclang-rt-14-dev
   xvfb xauth
   librsvg2-bin
