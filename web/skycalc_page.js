@@ -2,7 +2,8 @@
 // WebAssembly module skycalc.js), draws the window's controls from its forms
 // (page_form.js), is the logic's control host and passes every click, pick and
 // key to that logic by control ID; the menu's boxes are page_boxes.js, the
-// drawings page_render.js. It computes and checks nothing itself.
+// drawings page_render.js. It computes and checks nothing itself. It loads
+// the tables the boxes need after the first readout (withTables).
 'use strict';
 
 (function (page) {
@@ -110,6 +111,56 @@
     }, (error) => {
       messageBox.show(error && error.code === 1 ? GEO_DENIED : error && error.code === 3 ? GEO_TIMEOUT : GEO_UNAVAILABLE);
     }, { enableHighAccuracy: false, timeout: GEO_TIMEOUT_MS, maximumAge: 60000 });
+  }
+
+  // --- The tables -----------------------------------------------------------
+  // What the first readout does not need is fetched in the background once it
+  // is shown: the big series tables (skycalc-tables.bin, copied into the
+  // logic, which checks its size and checksum) for 暦, 天象 and 日食・月食, and
+  // the 星図 box's star field and figures (written where the logic reads them).
+  const TABLES = 'skycalc-tables.bin';
+  const CHART_FILES = ['ChartStars.txt', 'ChartLines.txt'];
+  const TABLES_FAILED = '計算用のデータを読み込めませんでした。接続を確かめて、もう一度開いてください。';
+  let tablesLoad = null;  // the one load under way or done; cleared when it failed, so that the next need retries
+
+  async function loadTables() {
+    const bytes = async (name) => {
+      const response = await fetch(name);
+      if (!response.ok) throw new Error(`${name}: ${response.status}`);
+      return new Uint8Array(await response.arrayBuffer());
+    };
+    const [tables, ...chartFiles] = await Promise.all([TABLES, ...CHART_FILES].map(bytes));
+    if (!module) throw new Error(STOPPED);
+    const at = module._skycalc_tables_buffer(tables.length);
+    if (!at) throw new Error(`${TABLES}: ${tables.length} bytes`);
+    module.HEAPU8.set(tables, at);
+    if (module._skycalc_tables_loaded() !== 1) throw new Error(`${TABLES}: checksum`);
+    CHART_FILES.forEach((name, i) => module.FS.writeFile(`/usr/share/skycalc/${name}`, chartFiles[i]));
+    document.documentElement.dataset.tables = 'ready';
+  }
+
+  function tables() {
+    if (!tablesLoad) tablesLoad = loadTables().catch((error) => { tablesLoad = null; throw error; });
+    return tablesLoad;
+  }
+
+  // Runs run (a box that needs the tables) once they are loaded: at once when
+  // they are, else when they arrive, the page showing it is busy meanwhile; one
+  // such box waits at a time. A failed load says so and opens nothing.
+  let waiting = false;
+  function withTables(run) {
+    if (document.documentElement.dataset.tables === 'ready') { run(); return; }
+    if (waiting) return;
+    waiting = true;
+    const windowElement = document.getElementById('window');
+    windowElement.setAttribute('aria-busy', 'true');
+    document.body.style.cursor = 'progress';
+    tables().then(() => { if (module) run(); }, (error) => messageBox.show(`${TABLES_FAILED}\n(${error && error.message || error})`))
+      .finally(() => {
+        waiting = false;
+        windowElement.removeAttribute('aria-busy');
+        document.body.style.cursor = '';
+      });
   }
 
   function refreshColours() {
@@ -238,18 +289,25 @@
       controls[ID.IDC_SET].element.focus();
       document.documentElement.dataset.state = 'ready';
       performance.mark('skycalc-ready');
+      // After the first readout, when the browser is idle: the tables, and the
+      // offline copy (the service worker, which fetches every file once).
+      const idle = window.requestIdleCallback || ((run) => setTimeout(run, 1));
+      idle(() => {
+        tables().catch(() => { /* a box that needs them retries and says so */ });
+        if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+          navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
+        }
+      }, { timeout: 1000 });
     } catch (error) {
       module = null;
       showFailure(String(error && error.message || error));
     }
   }
 
-  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
-    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
-  }
   // For measurements and tests (web/tools/page_figures.js, tests/web): the start-up, the logic itself,
   // and the 星図 box's chart of a view and its drawing.
-  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id),
+  // The chart needs the tables' files: tables() resolves once they are in.
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id), tables,
     chart: (view, size) => chartOf(view, size), drawDisplayList };
-  Object.assign(page, { logic: () => module, controls, command, setPreciseModel, applyPlace, useCurrentPosition });
+  Object.assign(page, { logic: () => module, controls, command, setPreciseModel, applyPlace, useCurrentPosition, withTables });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

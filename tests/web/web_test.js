@@ -8,6 +8,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const zlib = require('zlib');
 const { serve, launch } = require('./browser');
 
 const [what] = process.argv.slice(2);
@@ -42,7 +43,14 @@ async function openPage(browser, url, options = {}) {
   if (options.clock !== false) await page.evaluateOnNewDocument(fixClock);
   await page.goto(url);
   await page.waitForFunction(() => document.documentElement.dataset.state, { timeout: 20000 });
+  if (await page.evaluate(() => document.documentElement.dataset.state) === 'ready') await ready(page);
   return page;
+}
+
+// The first readout shown and the tables loaded after it (what 暦, 天象, 日食・月食 and 星図 wait for).
+async function ready(page) {
+  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready' && document.documentElement.dataset.tables === 'ready',
+    { timeout: 20000 });
 }
 
 function random(seed) {  // mulberry32
@@ -152,7 +160,7 @@ const TESTS = {
     await page.evaluate(runOnPage, [...keyed, ['precise', 1]]);
     assert.strictEqual(await page.evaluate(() => localStorage.length), 0, 'nothing written before the page is closed');
     await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     const stored = await page.evaluate(() => Object.fromEntries(Object.entries(localStorage)));
     assert.deepStrictEqual(stored, { Longitude: '135.50', Latitude: '-33.25', Azimuth: '180.00', SDHour: '-5', SDMinute: '30', Precise: '1' });
     const shown = await page.evaluate(() => ['IDC_LONGITUDE', 'IDC_LATITUDE', 'IDC_AZIMUTH', 'IDC_ZONEHOUR', 'IDC_ZONEMINUTE']
@@ -452,7 +460,7 @@ const TESTS = {
   async chart(browser, url) {
     const page = await openPage(browser, url);
     await page.setViewport({ width: 1280, height: 960, hasTouch: true });  // reloads the page
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     const scenes = [['day', '10', '12', '0'], ['twilight and Moon', '10', '17', '15'], ['moonless night', '29', '22', '0']];
     const figures = [];
     for (const [name, day, hour, minute] of scenes) {
@@ -577,7 +585,7 @@ const TESTS = {
     const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.reload();  // once more, so that the worker serves the page
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     server.closeAllConnections();
     await new Promise((resolve) => server.close(resolve));
     await page.reload();
@@ -640,9 +648,80 @@ const TESTS = {
     }
     assert.deepStrictEqual(page.errors, []);
   },
+
+  // The first readout needs none of the tables loaded after it: it is shown before they are asked for, from
+  // under 300 KB of files (brotli, as a static host sends them). 暦, 天象, 日食・月食 and 星図 opened at once
+  // wait for them (the tables held back) and then show what they show once loaded; so they do offline.
+  async tables(browser, url, dist) {
+    const BOXES = [['暦', 'almanac'], ['天象', 'phenomena'], ['日食・月食', 'eclipse'], ['星図', 'chart']];
+    const LATER = ['/skycalc-tables.bin', '/ChartStars.txt', '/ChartLines.txt'];
+    const fresh = async (hold) => {
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      page.errors = [];
+      page.on('pageerror', (error) => page.errors.push(error.message));
+      await page.evaluateOnNewDocument(fixClock);
+      if (hold) {
+        await page.setRequestInterception(true);
+        page.on('request', (r) => (new URL(r.url()).pathname === LATER[0] ? hold.then(() => r.continue()) : r.continue()));
+      }
+      await page.goto(url);
+      await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
+      return page;
+    };
+    const open = (page, entry) => page.evaluate((e) => {
+      document.querySelector('[data-name=IDC_TIME]').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true }));
+      [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(e)).click();
+    }, entry);
+    const shown = async (page, name) => {
+      const box = await page.waitForSelector(`dialog.${name}[open]`);
+      const text = await box.evaluate((d) => JSON.stringify([d.textContent,
+        ...[...d.querySelectorAll('canvas')].map((c) => c.skycalcChart || c.skycalcPicture || c.skycalcList || null)]));
+      await page.keyboard.press('Escape');
+      await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+      return text;
+    };
+    const reference = await openPage(browser, url);
+    const expected = {};
+    for (const [entry, name] of BOXES) { await open(reference, entry); expected[name] = await shown(reference, name); }
+
+    for (const [entry, name] of BOXES) {
+      let release;
+      const page = await fresh(new Promise((resolve) => { release = resolve; }));
+      const before = await page.evaluate(() => [document.documentElement.dataset.tables || '', performance.getEntriesByType('resource')
+        .filter((e) => e.responseEnd <= performance.getEntriesByName('skycalc-ready')[0].startTime).map((e) => new URL(e.name).pathname)]);
+      assert.strictEqual(before[0], '', 'the tables loaded before the first readout');
+      const files = ['/index.html', ...before[1]];
+      assert.deepStrictEqual(files.filter((f) => LATER.includes(f)), [], 'fetched before the first readout');
+      const bytes = files.reduce((sum, f) => sum + zlib.brotliCompressSync(fs.readFileSync(path.join(dist, f))).length, 0);
+      assert(bytes < 300 * 1024 && files.includes('/skycalc.wasm'), `${bytes} bytes (brotli) before the first readout: ${files}`);
+      await open(page, entry);
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      assert.deepStrictEqual(await page.evaluate(() => [!!document.querySelector('dialog[open]'), document.getElementById('window').ariaBusy]),
+        [false, 'true'], `${entry} while the tables are held back`);
+      release();
+      assert.strictEqual(await shown(page, name), expected[name], `${entry} once they arrive`);
+      assert.deepStrictEqual(page.errors, []);
+      await page.browserContext().close();
+    }
+
+    const offline = await fresh(null);
+    await offline.evaluate(() => navigator.serviceWorker.ready);
+    await offline.reload();
+    await ready(offline);
+    await offline.setOfflineMode(true);
+    for (const [entry, name] of BOXES) {
+      await offline.reload();
+      await offline.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
+      await open(offline, entry);
+      assert.strictEqual(await shown(offline, name), expected[name], `${entry} offline`);
+    }
+    assert.deepStrictEqual([...reference.errors, ...offline.errors], []);
+    await offline.browserContext().close();
+  },
 };
 
-module.exports = { openPage, runOnPage, sequences, compare, fixClock };
+module.exports = { openPage, ready, runOnPage, sequences, compare, fixClock };
 if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();
