@@ -649,22 +649,19 @@ const TESTS = {
     assert.deepStrictEqual(page.errors, []);
   },
 
-  // The first readout needs none of the tables loaded after it: it is shown before they are asked for, from
-  // under 300 KB of files (brotli, as a static host sends them). 暦, 天象, 日食・月食 and 星図 opened at once
-  // wait for them (the tables held back) and then show what they show once loaded; so they do offline.
+  // The first readout needs none of the tables loaded after it: it comes before they are asked for, from under
+  // 300 KB of files (brotli, as a static host sends them). 暦, 天象, 日食・月食 and 星図 opened at once wait for them
+  // (held back) and then show what they show once loaded; so they do offline after one load. Asked before, the logic stops.
   async tables(browser, url, dist) {
     const BOXES = [['暦', 'almanac'], ['天象', 'phenomena'], ['日食・月食', 'eclipse'], ['星図', 'chart']];
     const LATER = ['/skycalc-tables.bin', '/ChartStars.txt', '/ChartLines.txt'];
-    const fresh = async (hold) => {
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
+    const fresh = async (hold) => {  // a new profile; hold: a promise the tables' request waits for
+      const page = await (await browser.createBrowserContext()).newPage();
       page.errors = [];
       page.on('pageerror', (error) => page.errors.push(error.message));
       await page.evaluateOnNewDocument(fixClock);
-      if (hold) {
-        await page.setRequestInterception(true);
-        page.on('request', (r) => (new URL(r.url()).pathname === LATER[0] ? hold.then(() => r.continue()) : r.continue()));
-      }
+      await page.setRequestInterception(!!hold);
+      if (hold) page.on('request', (r) => (r.url().endsWith(LATER[0]) ? hold.then(() => r.continue()) : r.continue()));
       await page.goto(url);
       await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
       return page;
@@ -673,48 +670,42 @@ const TESTS = {
       document.querySelector('[data-name=IDC_TIME]').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true }));
       [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(e)).click();
     }, entry);
-    const shown = async (page, name) => {
-      const box = await page.waitForSelector(`dialog.${name}[open]`);
-      const text = await box.evaluate((d) => JSON.stringify([d.textContent,
+    const shown = async (page, [entry, name]) => {
+      await open(page, entry);
+      const text = await (await page.waitForSelector(`dialog.${name}[open]`)).evaluate((d) => JSON.stringify([d.textContent,
         ...[...d.querySelectorAll('canvas')].map((c) => c.skycalcChart || c.skycalcPicture || c.skycalcList || null)]));
       await page.keyboard.press('Escape');
       await page.waitForFunction(() => !document.querySelector('dialog[open]'));
       return text;
     };
-    const reference = await openPage(browser, url);
-    const expected = {};
-    for (const [entry, name] of BOXES) { await open(reference, entry); expected[name] = await shown(reference, name); }
-
-    for (const [entry, name] of BOXES) {
+    const reference = await openPage(browser, url), expected = [];
+    for (const box of BOXES) expected.push(await shown(reference, box));
+    for (const [i, box] of BOXES.entries()) {
       let release;
       const page = await fresh(new Promise((resolve) => { release = resolve; }));
-      const before = await page.evaluate(() => [document.documentElement.dataset.tables || '', performance.getEntriesByType('resource')
-        .filter((e) => e.responseEnd <= performance.getEntriesByName('skycalc-ready')[0].startTime).map((e) => new URL(e.name).pathname)]);
-      assert.strictEqual(before[0], '', 'the tables loaded before the first readout');
-      const files = ['/index.html', ...before[1]];
-      assert.deepStrictEqual(files.filter((f) => LATER.includes(f)), [], 'fetched before the first readout');
+      const [tables, files] = await page.evaluate(() => [document.documentElement.dataset.tables || '', ['/index.html', ...performance.getEntriesByType('resource')
+        .filter((e) => e.responseEnd <= performance.getEntriesByName('skycalc-ready')[0].startTime).map((e) => new URL(e.name).pathname)]]);
       const bytes = files.reduce((sum, f) => sum + zlib.brotliCompressSync(fs.readFileSync(path.join(dist, f))).length, 0);
-      assert(bytes < 300 * 1024 && files.includes('/skycalc.wasm'), `${bytes} bytes (brotli) before the first readout: ${files}`);
-      await open(page, entry);
+      assert(!tables && !files.some((f) => LATER.includes(f)) && files.includes('/skycalc.wasm') && bytes < 300 * 1024, `${bytes} bytes: ${files}`);
+      const shownLater = shown(page, box);
       await new Promise((resolve) => setTimeout(resolve, 500));
       assert.deepStrictEqual(await page.evaluate(() => [!!document.querySelector('dialog[open]'), document.getElementById('window').ariaBusy]),
-        [false, 'true'], `${entry} while the tables are held back`);
+        [false, 'true'], `${box[0]} while the tables are held back`);
       release();
-      assert.strictEqual(await shown(page, name), expected[name], `${entry} once they arrive`);
+      assert.strictEqual(await shownLater, expected[i], `${box[0]} once they arrive`);
       assert.deepStrictEqual(page.errors, []);
       await page.browserContext().close();
     }
-
+    const early = await fresh(new Promise(() => {}));
+    assert.match(await early.evaluate(() => { try { window.SkyCalcPage.logic()._skycalc_phenomena(0); return 'computed'; } catch (e) { return e.message; } }), /^Aborted/);
+    await early.browserContext().close();
     const offline = await fresh(null);
     await offline.evaluate(() => navigator.serviceWorker.ready);
-    await offline.reload();
-    await ready(offline);
     await offline.setOfflineMode(true);
-    for (const [entry, name] of BOXES) {
+    for (const [i, box] of BOXES.entries()) {
       await offline.reload();
       await offline.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
-      await open(offline, entry);
-      assert.strictEqual(await shown(offline, name), expected[name], `${entry} offline`);
+      assert.strictEqual(await shown(offline, box), expected[i], `${box[0]} offline`);
     }
     assert.deepStrictEqual([...reference.errors, ...offline.errors], []);
     await offline.browserContext().close();
