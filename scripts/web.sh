@@ -45,7 +45,13 @@ cmake --build build-web --target skycalc_web -j 2
 
 out=dist/web
 rm -rf "$out" && mkdir -p "$out"
-cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/manifest.webmanifest "$out/"
+cp build-web/web/skycalc.js web/index.html web/skycalc.css web/manifest.webmanifest "$out/"
+# The module split in two: skycalc.wasm, what the calculator's start runs (profiled on the
+# instrumented module), and skycalc.deferred.wasm, the rest, which the page loads after its
+# first readout. The functions are the linked module's own, only placed in two files.
+node web/tools/split_profile.js build-web/web build-web/web/skycalc.profile
+wasm-split --enable-mutable-globals --export-prefix=% build-web/web/skycalc.wasm.orig --profile=build-web/web/skycalc.profile \
+  -o1 "$out/skycalc.wasm" -o2 "$out/skycalc.deferred.wasm"
 # What the first readout does not need, fetched by the page after it: the big
 # tables (wasm.cmake) and the 星図 box's star field and figures.
 cp build-web/web_tables/skycalc-tables.bin data/ChartStars.txt data/ChartLines.txt "$out/"
@@ -67,7 +73,7 @@ python3 web/tools/make_layout.py app panel/control_ids.h "$layout"
 rm -f "$layout"
 digest=$(find "$out" -type f | sort | xargs cat | sha256sum | cut -c1-16)
 sed "s/@BUNDLE_DIGEST@/$digest/" web/sw.js > "$out/sw.js"
-echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes, page.js $(stat -c %s "$out/page.js") bytes, skycalc-tables.bin $(stat -c %s "$out/skycalc-tables.bin") bytes)"
+echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") + $(stat -c %s "$out/skycalc.deferred.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes, page.js $(stat -c %s "$out/page.js") bytes, skycalc-tables.bin $(stat -c %s "$out/skycalc-tables.bin") bytes)"
 
 if [ $run_tests = 1 ]; then
   (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)

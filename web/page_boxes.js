@@ -419,6 +419,7 @@
     function hide() { element.hidden = true; }
     return {
       show(x, y) {
+        if (!page.live()) return;  // the rest of the logic (the menu's among it) is on its way
         if (!items.length) build();
         for (const item of items) if (item && item.check) item.mark.textContent = item.check() ? '✓' : '';
         element.hidden = false;

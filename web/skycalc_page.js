@@ -2,8 +2,9 @@
 // WebAssembly module skycalc.js), draws the window's controls from its forms
 // (page_form.js), is the logic's control host and passes every click, pick and
 // key to that logic by control ID; the menu's boxes are page_boxes.js, the
-// drawings page_render.js. It computes and checks nothing itself. It loads
-// the tables the boxes need after the first readout (withTables).
+// drawings page_render.js. It computes and checks nothing itself. After the
+// first readout it loads the rest of the logic (code) and the tables the boxes
+// need (withTables).
 'use strict';
 
 (function (page) {
@@ -79,6 +80,10 @@
   // --- The logic ------------------------------------------------------------
   function command(id) {
     if (!module) return;
+    if (!live) {  // the rest of the logic is on its way: the key waits for it
+      code().then(() => command(id), () => {});
+      return;
+    }
     try {
       module._skycalc_command(id);
       refreshColours();
@@ -113,6 +118,36 @@
     }, { enableHighAccuracy: false, timeout: GEO_TIMEOUT_MS, maximumAge: 60000 });
   }
 
+  // --- The rest of the logic ---------------------------------------------------
+  // skycalc.wasm holds only what the calculator's start runs (scripts/web.sh splits
+  // the module by a profile of it); the rest, skycalc.deferred.wasm, is fetched
+  // right after the first readout and instantiated beside it (its element segment
+  // puts its functions into the module's table). Until then a key waits for it,
+  // and the menu, the help and closing the page do nothing (nothing has changed).
+  const CODE = 'skycalc.deferred.wasm';
+  const CODE_FAILED = '計算機の残りを読み込めませんでした。接続を確かめて、もう一度押してください。';
+  let live = false;      // the whole logic is in
+  let codeLoad = null;   // the one load under way or done; cleared when it failed
+
+  async function loadCode() {
+    const response = await fetch(CODE);
+    if (!response.ok) throw new Error(`${CODE}: ${response.status}`);
+    if (!module) throw new Error(STOPPED);
+    await WebAssembly.instantiate(await response.arrayBuffer(), { primary: module.asm });
+    live = true;
+  }
+
+  function code() {
+    if (!codeLoad) {
+      codeLoad = loadCode().catch((error) => {
+        codeLoad = null;
+        messageBox.show(`${CODE_FAILED}\n(${error && error.message || error})`);
+        throw error;
+      });
+    }
+    return codeLoad;
+  }
+
   // --- The tables -----------------------------------------------------------
   // What the first readout does not need is fetched in the background once it
   // is shown: the big series tables (skycalc-tables.bin, copied into the
@@ -140,7 +175,7 @@
   }
 
   function tables() {
-    if (!tablesLoad) tablesLoad = loadTables().catch((error) => { tablesLoad = null; throw error; });
+    if (!tablesLoad) tablesLoad = code().then(loadTables).catch((error) => { tablesLoad = null; throw error; });
     return tablesLoad;
   }
 
@@ -207,7 +242,7 @@
       if (anyBoxOpen() || !module) return;
       if (event.key === 'F1') {
         event.preventDefault();
-        page.showHelp();
+        if (live) page.showHelp();
         return;
       }
       if (inTextField(event.target) || event.ctrlKey || event.altKey || event.metaKey) return;
@@ -233,7 +268,7 @@
     });
     // The page is closed (tab closed, reloaded, or left): the settings are
     // written, as the window writes them when it is closed.
-    window.addEventListener('pagehide', () => { if (module) module._skycalc_close(); });
+    window.addEventListener('pagehide', () => { if (module && live) module._skycalc_close(); });
   }
 
   // --- Start-up -------------------------------------------------------------
@@ -289,15 +324,15 @@
       controls[ID.IDC_SET].element.focus();
       document.documentElement.dataset.state = 'ready';
       performance.mark('skycalc-ready');
-      // After the first readout, when the browser is idle: the tables, and the
-      // offline copy (the service worker, which fetches every file once).
+      code().catch(() => { /* a key retries */ });
+      // When the browser is idle: the tables, then the offline copy (the
+      // service worker, whose install fetches every file once more).
       const idle = window.requestIdleCallback || ((run) => setTimeout(run, 1));
-      idle(() => {
-        tables().catch(() => { /* a box that needs them retries and says so */ });
+      idle(() => tables().catch(() => { /* a box that needs them retries and says so */ }).finally(() => {
         if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
           navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
         }
-      }, { timeout: 1000 });
+      }), { timeout: 1000 });
     } catch (error) {
       module = null;
       showFailure(String(error && error.message || error));
@@ -307,7 +342,7 @@
   // For measurements and tests (web/tools/page_figures.js, tests/web): the start-up, the logic itself,
   // and the 星図 box's chart of a view and its drawing.
   // The chart needs the tables' files: tables() resolves once they are in.
-  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id), tables,
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id), code, tables,
     chart: (view, size) => chartOf(view, size), drawDisplayList };
-  Object.assign(page, { logic: () => module, controls, command, setPreciseModel, applyPlace, useCurrentPosition, withTables });
+  Object.assign(page, { logic: () => module, live: () => live, controls, command, setPreciseModel, applyPlace, useCurrentPosition, withTables });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

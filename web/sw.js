@@ -3,7 +3,7 @@
 // bundle's digest into the cache name, so a new build replaces the old cache.
 'use strict';
 const CACHE = 'skycalc-@BUNDLE_DIGEST@';
-const FILES = ['./', 'index.html', 'skycalc.css', 'skycalc.js', 'skycalc.wasm', 'page.js', 'skycalc-tables.bin', 'ChartStars.txt', 'ChartLines.txt',
+const FILES = ['./', 'index.html', 'skycalc.css', 'skycalc.js', 'skycalc.wasm', 'skycalc.deferred.wasm', 'page.js', 'skycalc-tables.bin', 'ChartStars.txt', 'ChartLines.txt',
   'skycalc.png', 'manifest.webmanifest', 'icons/skycalc-192.png', 'icons/skycalc-512.png', 'icons/skycalc-maskable-512.png'];
 
 self.addEventListener('install', (event) => {
