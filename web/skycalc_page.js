@@ -135,6 +135,7 @@
     if (!module) throw new Error(STOPPED);
     await WebAssembly.instantiate(await response.arrayBuffer(), { primary: module.asm });
     live = true;
+    performance.mark('skycalc-live');
   }
 
   function code() {
