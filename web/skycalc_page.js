@@ -316,12 +316,25 @@
       return;
     }
     try {
-      const loaded = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
-      performance.mark('skycalc-loaded');
-      module = loaded;
-      module._skycalc_open();
-      showCaption();
-      refreshColours();
+      const open = async () => {
+        module = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
+        performance.mark('skycalc-loaded');
+      };
+      await open();
+      try {
+        module._skycalc_open();
+        showCaption();
+        refreshColours();
+      } catch (error) {
+        // A start that reached code outside skycalc.wasm (none that its profile ran; the
+        // module has stopped): a new instance, the whole logic in, then the start again.
+        await open();
+        codeLoad = loadCode();
+        await codeLoad;
+        module._skycalc_open();
+        showCaption();
+        refreshColours();
+      }
       controls[ID.IDC_SET].element.focus();
       document.documentElement.dataset.state = 'ready';
       performance.mark('skycalc-ready');
