@@ -14,7 +14,8 @@ const path = require('path');
 
 const [dir, out] = process.argv.slice(2).map((p) => path.resolve(p));
 const STARTS = 400;
-// A fixed pseudo-random sequence (mulberry32), so that a build is repeatable.
+// A fixed pseudo-random sequence (mulberry32): the starts are the same in every build (but the
+// first, at the build's own clock).
 let seed = 20261208;
 function random() {
   seed = (seed + 0x6d2b79f5) | 0;
