@@ -45,13 +45,35 @@ cmake --build build-web --target skycalc_web -j 2
 
 out=dist/web
 rm -rf "$out" && mkdir -p "$out"
-cp build-web/web/skycalc.js build-web/web/skycalc.wasm web/index.html web/skycalc.css web/page_render.js web/page_form.js web/page_boxes.js web/skycalc_page.js web/page_phone.js web/manifest.webmanifest "$out/"
+cp build-web/web/skycalc.js web/index.html web/skycalc.css web/manifest.webmanifest "$out/"
+# The module split in two: skycalc.wasm, what the calculator's start runs (profiled on the
+# instrumented module), and skycalc.deferred.wasm, the rest, which the page loads after its
+# first readout. The functions are the linked module's own, only placed in two files.
+node web/tools/split_profile.js build-web/web build-web/web/skycalc.profile
+wasm-split --enable-mutable-globals --export-prefix=% build-web/web/skycalc.wasm.orig --profile=build-web/web/skycalc.profile \
+  -o1 "$out/skycalc.wasm" -o2 "$out/skycalc.deferred.wasm"
+# What the first readout does not need, fetched by the page after it: the big
+# tables (wasm.cmake) and the 星図 box's star field and figures.
+cp build-web/web_tables/skycalc-tables.bin data/ChartStars.txt data/ChartLines.txt "$out/"
 cp app/skycalc.png "$out/"
 cp -r web/icons "$out/"
-python3 web/tools/make_layout.py app panel/control_ids.h "$out/layout.js"
+# The page's scripts joined into page.js, in the order they run: the forms
+# (layout.js, data only), then each script in a function of its own, so that
+# its 'use strict' stays its own.
+layout=$(mktemp)
+python3 web/tools/make_layout.py app panel/control_ids.h "$layout"
+{
+  cat "$layout"
+  for script in page_render page_form page_boxes skycalc_page page_phone; do
+    printf '\n// ---- %s.js\n(function () {\n' "$script"
+    cat "web/$script.js"
+    printf '})();\n'
+  done
+} > "$out/page.js"
+rm -f "$layout"
 digest=$(find "$out" -type f | sort | xargs cat | sha256sum | cut -c1-16)
 sed "s/@BUNDLE_DIGEST@/$digest/" web/sw.js > "$out/sw.js"
-echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes)"
+echo "Built $out: $(du -sk "$out" | cut -f1) KB (skycalc.wasm $(stat -c %s "$out/skycalc.wasm") + $(stat -c %s "$out/skycalc.deferred.wasm") bytes, skycalc.js $(stat -c %s "$out/skycalc.js") bytes, page.js $(stat -c %s "$out/page.js") bytes, skycalc-tables.bin $(stat -c %s "$out/skycalc-tables.bin") bytes)"
 
 if [ $run_tests = 1 ]; then
   (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)

@@ -390,8 +390,9 @@
     element.setAttribute('role', 'menu');
     element.hidden = true;
     // The logic's entries (the window's), each run by the box or switch of its key.
-    const actions = { riseSet: showRiseSet, almanac: showAlmanac, phenomena: showPhenomena, eclipses: showEclipses,
-      chart: showChart, places: showPlaces, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1),
+    // 暦, 天象, 日食・月食 and 星図 compute from the tables loaded after the first readout.
+    const actions = { riseSet: showRiseSet, almanac: () => page.withTables(showAlmanac), phenomena: () => page.withTables(showPhenomena),
+      eclipses: () => page.withTables(showEclipses), chart: () => page.withTables(showChart), places: showPlaces, about: showAbout, precise: () => page.setPreciseModel(logic()._skycalc_is_precise() !== 1),
       night: () => page.setNightMode(logic()._skycalc_is_night() !== 1) };
     const checks = { precise: () => logic()._skycalc_is_precise() === 1, night: () => logic()._skycalc_is_night() === 1 };
     let items = [];
@@ -418,6 +419,7 @@
     function hide() { element.hidden = true; }
     return {
       show(x, y) {
+        if (!page.live()) return;  // the rest of the logic (the menu's among it) is on its way
         if (!items.length) build();
         for (const item of items) if (item && item.check) item.mark.textContent = item.check() ? '✓' : '';
         element.hidden = false;

@@ -2,7 +2,9 @@
 // WebAssembly module skycalc.js), draws the window's controls from its forms
 // (page_form.js), is the logic's control host and passes every click, pick and
 // key to that logic by control ID; the menu's boxes are page_boxes.js, the
-// drawings page_render.js. It computes and checks nothing itself.
+// drawings page_render.js. It computes and checks nothing itself. After the
+// first readout it loads the rest of the logic (code) and the tables the boxes
+// need (withTables).
 'use strict';
 
 (function (page) {
@@ -78,6 +80,10 @@
   // --- The logic ------------------------------------------------------------
   function command(id) {
     if (!module) return;
+    if (!live) {  // the rest of the logic is on its way: the key waits for it
+      code().then(() => command(id), () => {});
+      return;
+    }
     try {
       module._skycalc_command(id);
       refreshColours();
@@ -110,6 +116,87 @@
     }, (error) => {
       messageBox.show(error && error.code === 1 ? GEO_DENIED : error && error.code === 3 ? GEO_TIMEOUT : GEO_UNAVAILABLE);
     }, { enableHighAccuracy: false, timeout: GEO_TIMEOUT_MS, maximumAge: 60000 });
+  }
+
+  // --- The rest of the logic ---------------------------------------------------
+  // skycalc.wasm holds only what the calculator's start runs (scripts/web.sh splits
+  // the module by a profile of it); the rest, skycalc.deferred.wasm, is fetched
+  // right after the first readout and instantiated beside it (its element segment
+  // puts its functions into the module's table). Until then a key waits for it,
+  // and the menu, the help and closing the page do nothing (nothing has changed).
+  const CODE = 'skycalc.deferred.wasm';
+  const CODE_FAILED = '計算機の残りを読み込めませんでした。接続を確かめて、もう一度押してください。';
+  let live = false;      // the whole logic is in
+  let codeLoad = null;   // the one load under way or done; cleared when it failed
+
+  async function loadCode() {
+    const response = await fetch(CODE);
+    if (!response.ok) throw new Error(`${CODE}: ${response.status}`);
+    if (!module) throw new Error(STOPPED);
+    await WebAssembly.instantiate(await response.arrayBuffer(), { primary: module.asm });
+    live = true;
+    performance.mark('skycalc-live');
+  }
+
+  function code() {
+    if (!codeLoad) {
+      codeLoad = loadCode().catch((error) => {
+        codeLoad = null;
+        messageBox.show(`${CODE_FAILED}\n(${error && error.message || error})`);
+        throw error;
+      });
+    }
+    return codeLoad;
+  }
+
+  // --- The tables -----------------------------------------------------------
+  // What the first readout does not need is fetched in the background once it
+  // is shown: the big series tables (skycalc-tables.bin, copied into the
+  // logic, which checks its size and checksum) for 暦, 天象 and 日食・月食, and
+  // the 星図 box's star field and figures (written where the logic reads them).
+  const TABLES = 'skycalc-tables.bin';
+  const CHART_FILES = ['ChartStars.txt', 'ChartLines.txt'];
+  const TABLES_FAILED = '計算用のデータを読み込めませんでした。接続を確かめて、もう一度開いてください。';
+  let tablesLoad = null;  // the one load under way or done; cleared when it failed, so that the next need retries
+
+  async function loadTables() {
+    const bytes = async (name) => {
+      const response = await fetch(name);
+      if (!response.ok) throw new Error(`${name}: ${response.status}`);
+      return new Uint8Array(await response.arrayBuffer());
+    };
+    const [tables, ...chartFiles] = await Promise.all([TABLES, ...CHART_FILES].map(bytes));
+    if (!module) throw new Error(STOPPED);
+    const at = module._skycalc_tables_buffer(tables.length);
+    if (!at) throw new Error(`${TABLES}: ${tables.length} bytes`);
+    module.HEAPU8.set(tables, at);
+    if (module._skycalc_tables_loaded() !== 1) throw new Error(`${TABLES}: checksum`);
+    CHART_FILES.forEach((name, i) => module.FS.writeFile(`/usr/share/skycalc/${name}`, chartFiles[i]));
+    document.documentElement.dataset.tables = 'ready';
+  }
+
+  function tables() {
+    if (!tablesLoad) tablesLoad = code().then(loadTables).catch((error) => { tablesLoad = null; throw error; });
+    return tablesLoad;
+  }
+
+  // Runs run (a box that needs the tables) once they are loaded: at once when
+  // they are, else when they arrive, the page showing it is busy meanwhile; one
+  // such box waits at a time. A failed load says so and opens nothing.
+  let waiting = false;
+  function withTables(run) {
+    if (document.documentElement.dataset.tables === 'ready') { run(); return; }
+    if (waiting) return;
+    waiting = true;
+    const windowElement = document.getElementById('window');
+    windowElement.setAttribute('aria-busy', 'true');
+    document.body.style.cursor = 'progress';
+    tables().then(() => { if (module) run(); }, (error) => messageBox.show(`${TABLES_FAILED}\n(${error && error.message || error})`))
+      .finally(() => {
+        waiting = false;
+        windowElement.removeAttribute('aria-busy');
+        document.body.style.cursor = '';
+      });
   }
 
   function refreshColours() {
@@ -156,7 +243,7 @@
       if (anyBoxOpen() || !module) return;
       if (event.key === 'F1') {
         event.preventDefault();
-        page.showHelp();
+        if (live) page.showHelp();
         return;
       }
       if (inTextField(event.target) || event.ctrlKey || event.altKey || event.metaKey) return;
@@ -182,7 +269,7 @@
     });
     // The page is closed (tab closed, reloaded, or left): the settings are
     // written, as the window writes them when it is closed.
-    window.addEventListener('pagehide', () => { if (module) module._skycalc_close(); });
+    window.addEventListener('pagehide', () => { if (module && live) module._skycalc_close(); });
   }
 
   // --- Start-up -------------------------------------------------------------
@@ -229,27 +316,47 @@
       return;
     }
     try {
-      const loaded = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
-      performance.mark('skycalc-loaded');
-      module = loaded;
-      module._skycalc_open();
-      showCaption();
-      refreshColours();
+      const open = async () => {
+        module = await createSkyCalc({ skycalcHost: host, printErr: () => {} });
+        performance.mark('skycalc-loaded');
+      };
+      await open();
+      try {
+        module._skycalc_open();
+        showCaption();
+        refreshColours();
+      } catch (error) {
+        // A start that reached code outside skycalc.wasm (none that its profile ran; the
+        // module has stopped): a new instance, the whole logic in, then the start again.
+        await open();
+        codeLoad = loadCode();
+        await codeLoad;
+        module._skycalc_open();
+        showCaption();
+        refreshColours();
+      }
       controls[ID.IDC_SET].element.focus();
       document.documentElement.dataset.state = 'ready';
       performance.mark('skycalc-ready');
+      code().catch(() => { /* a key retries */ });
+      // When the browser is idle: the tables, then the offline copy (the
+      // service worker, whose install fetches every file once more).
+      const idle = window.requestIdleCallback || ((run) => setTimeout(run, 1));
+      idle(() => tables().catch(() => { /* a box that needs them retries and says so */ }).finally(() => {
+        if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+          navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
+        }
+      }), { timeout: 1000 });
     } catch (error) {
       module = null;
       showFailure(String(error && error.message || error));
     }
   }
 
-  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
-    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works online without it */ });
-  }
   // For measurements and tests (web/tools/page_figures.js, tests/web): the start-up, the logic itself,
   // and the 星図 box's chart of a view and its drawing.
-  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id),
+  // The chart needs the tables' files: tables() resolves once they are in.
+  window.skycalcPage = { start: start(), command: (id) => module._skycalc_command(id), code, tables,
     chart: (view, size) => chartOf(view, size), drawDisplayList };
-  Object.assign(page, { logic: () => module, controls, command, setPreciseModel, applyPlace, useCurrentPosition });
+  Object.assign(page, { logic: () => module, live: () => live, controls, command, setPreciseModel, applyPlace, useCurrentPosition, withTables });
 })(window.SkyCalcPage = window.SkyCalcPage || {});

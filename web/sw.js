@@ -3,8 +3,8 @@
 // bundle's digest into the cache name, so a new build replaces the old cache.
 'use strict';
 const CACHE = 'skycalc-@BUNDLE_DIGEST@';
-const FILES = ['./', 'index.html', 'skycalc.css', 'layout.js', 'skycalc.js', 'skycalc.wasm', 'page_render.js', 'page_form.js', 'page_boxes.js', 'skycalc_page.js',
-  'page_phone.js', 'skycalc.png', 'manifest.webmanifest', 'icons/skycalc-192.png', 'icons/skycalc-512.png', 'icons/skycalc-maskable-512.png'];
+const FILES = ['./', 'index.html', 'skycalc.css', 'skycalc.js', 'skycalc.wasm', 'skycalc.deferred.wasm', 'page.js', 'skycalc-tables.bin', 'ChartStars.txt', 'ChartLines.txt',
+  'skycalc.png', 'manifest.webmanifest', 'icons/skycalc-192.png', 'icons/skycalc-512.png', 'icons/skycalc-maskable-512.png'];
 
 self.addEventListener('install', (event) => {
   // Fresh from the server, not from the browser's HTTP cache, so that the cache holds this build.

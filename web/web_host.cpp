@@ -3,7 +3,9 @@
 // the page drives the logic through the C functions below, exported to
 // JavaScript. Everything the calculator computes, checks and shows comes
 // from the panel; the page only draws its controls.
+#include <emscripten/console.h>
 #include <emscripten/emscripten.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -359,12 +361,22 @@ EMSCRIPTEN_KEEPALIVE const char* skycalc_about() {
 // (degrees) at the bottom, with the ecliptic and the equator when asked,
 // size x size units: {"title", "centre": [x, y] the zenith in box units (a
 // drag turns the chart about it), "list": the display list (DisplayListJson)}.
-// The star field and figures are read once, from where the bundle keeps them.
+// The star field and figures are read once, from where the page has written
+// them (after its first readout); called before that, the module aborts
+// rather than keep an empty chart.
 EMSCRIPTEN_KEEPALIVE const char* skycalc_chart(int offsetMinutes, double facing, int ecliptic, int equator,
                                                double size) {
   using namespace skycalc;
   static std::string json;
-  static const ChartData data = LoadChartData("/usr/share/skycalc", "/usr/share/skycalc");
+  static const ChartData data = [] {
+    const std::string folder = "/usr/share/skycalc";
+    if (access((folder + "/" + kChartStarsFile).c_str(), R_OK) != 0 ||
+        access((folder + "/" + kChartLinesFile).c_str(), R_OK) != 0) {
+      emscripten_console_error("skycalc: the chart is drawn before its files are loaded");
+      std::abort();
+    }
+    return LoadChartData(folder, folder);
+  }();
   ChartView view;
   view.offsetMinutes = offsetMinutes;
   view.facing = facing;

@@ -2,7 +2,7 @@
 //   node web_test.js phone.layout|phone.boxes|phone.sequences|phone.install|phone.night --dist DIR --replay REPLAY
 'use strict';
 const assert = require('assert');
-const { runOnPage, sequences, compare, fixClock } = require('./web_test');
+const { ready, runOnPage, sequences, compare, fixClock } = require('./web_test');
 
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const BOXES = ['出没時刻', '暦', '天象', '日食・月食', '星図', '地点', 'のﾊﾞｰｼﾞｮﾝ情報'];
@@ -15,7 +15,7 @@ async function openOn(browser, url, viewport) {
   await page.evaluateOnNewDocument(fixClock);
   await page.emulate({ viewport, userAgent: 'Mozilla/5.0 (Linux; Android 14) Mobile' });
   await page.goto(url);
-  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
+  await ready(page);
   return page;
 }
 
@@ -111,7 +111,7 @@ const TESTS = {
       assert.strictEqual(await page.evaluate(async (s) => { const i = new Image(); i.src = s; await i.decode(); return `${i.width}x${i.height}`; }, src), sizes);
     assert.deepStrictEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     await page.setOfflineMode(true);
     await page.reload();
     await page.waitForFunction(() => document.documentElement.dataset.state, { timeout: 20000 });
@@ -149,7 +149,7 @@ const TESTS = {
       window.nightBeforeTheModule = document.documentElement.classList.contains('night') && !document.documentElement.dataset.state;
     }));
     await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     assert(await page.evaluate(() => document.documentElement.classList.contains('night')), 'saved with the settings');
     assert(await page.evaluate(() => window.nightBeforeTheModule), 'night from the first paint, before the module is loaded');
   },

@@ -8,6 +8,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const zlib = require('zlib');
 const { serve, launch } = require('./browser');
 
 const [what] = process.argv.slice(2);
@@ -42,7 +43,14 @@ async function openPage(browser, url, options = {}) {
   if (options.clock !== false) await page.evaluateOnNewDocument(fixClock);
   await page.goto(url);
   await page.waitForFunction(() => document.documentElement.dataset.state, { timeout: 20000 });
+  if (await page.evaluate(() => document.documentElement.dataset.state) === 'ready') await ready(page);
   return page;
+}
+
+// The first readout shown and the tables loaded after it (what 暦, 天象, 日食・月食 and 星図 wait for).
+async function ready(page) {
+  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready' && document.documentElement.dataset.tables === 'ready',
+    { timeout: 20000 });
 }
 
 function random(seed) {  // mulberry32
@@ -152,7 +160,7 @@ const TESTS = {
     await page.evaluate(runOnPage, [...keyed, ['precise', 1]]);
     assert.strictEqual(await page.evaluate(() => localStorage.length), 0, 'nothing written before the page is closed');
     await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     const stored = await page.evaluate(() => Object.fromEntries(Object.entries(localStorage)));
     assert.deepStrictEqual(stored, { Longitude: '135.50', Latitude: '-33.25', Azimuth: '180.00', SDHour: '-5', SDMinute: '30', Precise: '1' });
     const shown = await page.evaluate(() => ['IDC_LONGITUDE', 'IDC_LATITUDE', 'IDC_AZIMUTH', 'IDC_ZONEHOUR', 'IDC_ZONEMINUTE']
@@ -452,7 +460,7 @@ const TESTS = {
   async chart(browser, url) {
     const page = await openPage(browser, url);
     await page.setViewport({ width: 1280, height: 960, hasTouch: true });  // reloads the page
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     const scenes = [['day', '10', '12', '0'], ['twilight and Moon', '10', '17', '15'], ['moonless night', '29', '22', '0']];
     const figures = [];
     for (const [name, day, hour, minute] of scenes) {
@@ -577,7 +585,7 @@ const TESTS = {
     const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.reload();  // once more, so that the worker serves the page
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    await ready(page);
     server.closeAllConnections();
     await new Promise((resolve) => server.close(resolve));
     await page.reload();
@@ -640,9 +648,78 @@ const TESTS = {
     }
     assert.deepStrictEqual(page.errors, []);
   },
+
+  // The first readout needs none of the tables loaded after it: it comes before they are asked for, from under
+  // 300 KB of files (brotli, as a static host sends them). 暦, 天象, 日食・月食 and 星図 opened at once wait for them
+  // (held back) and then show what they show once loaded; so they do offline after one load.
+  async tables(browser, url, dist) {
+    const BOXES = [['暦', 'almanac'], ['天象', 'phenomena'], ['日食・月食', 'eclipse'], ['星図', 'chart']];
+    const LATER = ['/skycalc-tables.bin', '/ChartStars.txt', '/ChartLines.txt'];
+    const fresh = async (holds = {}) => {  // a new profile; holds: file -> the promise its request waits for
+      const page = await (await browser.createBrowserContext()).newPage();
+      page.errors = [];
+      page.on('pageerror', (error) => page.errors.push(error.message));
+      await page.evaluateOnNewDocument(fixClock);
+      await page.setBypassServiceWorker(Object.keys(holds).length > 0);  // else its own fetches fill the page's
+      await page.setRequestInterception(true);
+      page.on('request', (r) => Promise.resolve(holds[new URL(r.url()).pathname]).then(() => r.continue()));
+      await page.goto(url);
+      await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
+      return page;
+    };
+    const open = (page, entry) => page.evaluate((e) => {
+      document.querySelector('[data-name=IDC_TIME]').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true }));
+      [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.startsWith(e)).click();
+    }, entry);
+    const shown = async (page, [entry, name]) => {
+      await open(page, entry);
+      const text = await (await page.waitForSelector(`dialog.${name}[open]`)).evaluate((d) => JSON.stringify([d.textContent,
+        ...[...d.querySelectorAll('canvas')].map((c) => c.skycalcChart || c.skycalcPicture || c.skycalcList || null)]));
+      await page.keyboard.press('Escape');
+      await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+      return text;
+    };
+    const reference = await openPage(browser, url), expected = [];
+    for (const box of BOXES) expected.push(await shown(reference, box));
+    for (const [i, box] of BOXES.entries()) {
+      let release;
+      const page = await fresh({ [LATER[0]]: new Promise((resolve) => { release = resolve; }) });
+      const [tables, files] = await page.evaluate(() => [document.documentElement.dataset.tables || '', ['/index.html', ...performance.getEntriesByType('resource')
+        .filter((e) => e.responseEnd <= performance.getEntriesByName('skycalc-ready')[0].startTime).map((e) => new URL(e.name).pathname)]]);
+      const bytes = files.reduce((sum, f) => sum + zlib.brotliCompressSync(fs.readFileSync(path.join(dist, f))).length, 0);
+      assert(!tables && !files.some((f) => LATER.includes(f)) && files.includes('/skycalc.wasm') && bytes < 300 * 1024, `${bytes} bytes: ${files}`);
+      const shownLater = shown(page, box);
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      assert.deepStrictEqual(await page.evaluate(() => [!!document.querySelector('dialog[open]'), document.getElementById('window').ariaBusy]),
+        [false, 'true'], `${box[0]} while the tables are held back`);
+      release();
+      assert.strictEqual(await shownLater, expected[i], `${box[0]} once they arrive`);
+      assert.deepStrictEqual(page.errors, []);
+      await page.browserContext().close();
+    }
+    // A key pressed before the rest of the logic is in waits for it; asked for a box before the tables, the logic stops.
+    let code;
+    const early = await fresh({ '/skycalc.deferred.wasm': new Promise((resolve) => { code = resolve; }), [LATER[0]]: new Promise(() => {}) });
+    await early.click('[data-name=IDC_DIGIT7]');
+    assert.strictEqual(await early.$eval('[data-name=IDC_ENTRY]', (e) => e.textContent), '0');
+    code();
+    await early.waitForFunction(() => document.querySelector('[data-name=IDC_ENTRY]').textContent === '7');
+    assert.match(await early.evaluate(() => { try { window.SkyCalcPage.logic()._skycalc_phenomena(0); return 'computed'; } catch (e) { return e.message; } }), /^Aborted/);
+    await early.browserContext().close();
+    const offline = await fresh();
+    await offline.evaluate(() => navigator.serviceWorker.ready);
+    await offline.setOfflineMode(true);
+    for (const [i, box] of BOXES.entries()) {
+      await offline.reload();
+      await offline.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 20000 });
+      assert.strictEqual(await shown(offline, box), expected[i], `${box[0]} offline`);
+    }
+    assert.deepStrictEqual([...reference.errors, ...offline.errors], []);
+    await offline.browserContext().close();
+  },
 };
 
-module.exports = { openPage, runOnPage, sequences, compare, fixClock };
+module.exports = { openPage, ready, runOnPage, sequences, compare, fixClock };
 if (require.main === module) (async () => {
   const server = await serve(DIST);
   const browser = await launch();

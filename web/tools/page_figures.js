@@ -115,7 +115,8 @@ const TOOLS = {
       '| Figure | Value |', '|---|---|',
       `| skycalc.wasm (logic, ERFA, both catalogues) | ${size('skycalc.wasm')} |`,
       `| skycalc.js (Emscripten's loader) | ${size('skycalc.js')} |`,
-      `| page scripts + layout.js + skycalc.css + index.html | ${['page_render.js', 'page_form.js', 'page_boxes.js', 'skycalc_page.js', 'layout.js', 'skycalc.css', 'index.html']
+      `| skycalc-tables.bin (the series fetched after the first readout) | ${size('skycalc-tables.bin')} |`,
+      `| page.js (the page's scripts and layout.js) + skycalc.css + index.html | ${['page.js', 'skycalc.css', 'index.html']
         .reduce((sum, name) => sum + fs.statSync(path.join(dist, name)).size, 0) / 1024 | 0} KB |`,
       `| Whole page (dist/web, with the icon and service worker) | ${(all / 1024).toFixed(0)} KB |`,
       `| Navigation to ready, median of 5 | ${median(starts.map((s) => s[1]))} ms |`,

@@ -22,7 +22,8 @@ const SHOTS = [['screenshot-phone.png', 390, 844], ['screenshot-phone-landscape.
       await page.emulate({ viewport: { width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: width > height },
         userAgent: 'Mozilla/5.0 (Linux; Android 14) Mobile' });
       await page.goto(`http://127.0.0.1:${server.address().port}/`);
-      await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+      // The first readout, then the rest of the logic and the tables the boxes need.
+      await page.waitForFunction(() => document.documentElement.dataset.tables === 'ready');
       const menu = (text) => page.evaluate((t) => [...document.querySelectorAll('.menu-item')].find((i) => i.textContent.includes(t)).click(), text);
       if (night) { await page.tap('#menu-button'); await menu('夜間表示'); }
       if (box) { await page.tap('#menu-button'); await menu(box); await page.waitForSelector('dialog.box[open]'); }

@@ -5,7 +5,8 @@
 //   node web/tools/phone_start.js DIST [RUNS]
 // Three starts: cold with the files sent as they are, cold with the server
 // compressing them (brotli, as a static host does), and warm (the service
-// worker holding the files). Prints a Markdown table (median of RUNS, 5 by default).
+// worker holding the files). Prints a Markdown table (median of RUNS, 5 by default); the last
+// column is when the rest of the module (skycalc.deferred.wasm) is in and keys act.
 // Needs tests/web's puppeteer-core (npm ci there) and Chromium.
 'use strict';
 const fs = require('fs');
@@ -45,7 +46,8 @@ function serve(folder, compress) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// One start in a fresh profile context: milliseconds from navigation to the first readout.
+// One start in a fresh profile context: milliseconds from navigation to the first readout, and
+// to the whole logic in (the 'skycalc-live' mark: the rest of the module instantiated, keys act).
 async function start(browser, url, warm) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -64,7 +66,8 @@ async function start(browser, url, warm) {
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
   await page.goto(url, { waitUntil: 'domcontentloaded' });
   await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 120000 });
-  const ms = await page.evaluate(() => performance.getEntriesByName('skycalc-ready')[0].startTime);
+  await page.waitForFunction(() => performance.getEntriesByName('skycalc-live').length > 0, { timeout: 120000 });
+  const ms = await page.evaluate(() => ['skycalc-ready', 'skycalc-live'].map((name) => performance.getEntriesByName(name)[0].startTime));
   if (process.env.MARKS) console.error(await page.evaluate(() => JSON.stringify(performance.getEntriesByType('mark').map((m) => [m.name, Math.round(m.startTime)]).concat([['dcl', Math.round(performance.timing.domContentLoadedEventStart - performance.timing.navigationStart)]]))));
   await context.close();
   return ms;
@@ -85,13 +88,17 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
       const times = [];
       for (let i = 0; i < runs; ++i) times.push(await start(browser, url, warm));
       server.close();
-      rows.push(`| ${label} | ${(median(times) / 1000).toFixed(2)} s | ${times.map((t) => (t / 1000).toFixed(2)).join(', ')} |`);
+      const seconds = (t) => (t / 1000).toFixed(2);
+      rows.push(`| ${label} | ${seconds(median(times.map((t) => t[0])))} s | ${times.map((t) => seconds(t[0])).join(', ')} | ` +
+        `${seconds(median(times.map((t) => t[1])))} s |`);
     }
   } finally {
     await browser.close();
   }
-  const wasm = fs.statSync(path.join(dist, 'skycalc.wasm')).size;
-  const br = zlib.brotliCompressSync(fs.readFileSync(path.join(dist, 'skycalc.wasm'))).length;
-  console.log(`skycalc.wasm ${(wasm / 1024).toFixed(0)} KB (${(br / 1024).toFixed(0)} KB with brotli)\n`);
-  console.log('| start | median | runs |\n|---|---|---|\n' + rows.join('\n'));
+  for (const name of ['skycalc.wasm', 'skycalc.deferred.wasm']) {
+    const data = fs.readFileSync(path.join(dist, name));
+    console.log(`${name} ${(data.length / 1024).toFixed(0)} KB (${(zlib.brotliCompressSync(data).length / 1024).toFixed(0)} KB with brotli)`);
+  }
+  console.log('');
+  console.log('| start | first readout, median | runs | whole logic in, median |\n|---|---|---|---|\n' + rows.join('\n'));
 })();
