@@ -264,8 +264,25 @@ double FoldAzimuth(double azimuth, double origin) {
   return folded < kExactTwoPi ? folded : 0.0;
 }
 
+namespace {
+
+// remainder(angle, 2pi) as the library gives it, without its call for the
+// angles a search meets (within a turn and a quarter of 0): up to pi the
+// nearest multiple is 0 (pi itself a tie, to the even 0), beyond it the
+// nearest is one turn, and angle - 2pi is exact there (Sterbenz: angle
+// within a factor 2 of 2pi). The remainder is exact either way, so these are
+// its very bits.
+double RemainderOfTurn(double angle) {
+  const double size = std::fabs(angle);
+  if (size <= kExactPi) return angle;
+  if (size < 2.5 * kExactPi) return angle - std::copysign(kExactTwoPi, angle);
+  return std::remainder(angle, kExactTwoPi);
+}
+
+}  // namespace
+
 double WrapHourAngle(double angle) {
-  const double r = std::remainder(angle, kExactTwoPi);
+  const double r = RemainderOfTurn(angle);
   return r <= -kExactPi ? r + kExactTwoPi : r;
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "astro/base/angles.h"
 #include "astro/precise/frame.h"
 #include "astro/precise/nutation.h"
 
@@ -75,7 +76,7 @@ constexpr int kMaxMultiple = 4;       // |multiple| of any argument in the table
 struct Argument {
   double c0, c1, c2, c3, c4;
   double Angle(double t) const {
-    return ERFA_DD2R * std::fmod(c0 + (c1 + (c2 + (c3 + c4 * t) * t) * t) * t, 360.0);
+    return ERFA_DD2R * FmodByWhole(c0 + (c1 + (c2 + (c3 + c4 * t) * t) * t) * t, 360.0);
   }
   double Rate(double t) const { return ERFA_DD2R * (c1 + (c2 * 2.0 + (c3 * 3.0 + c4 * 4.0 * t) * t) * t); }
 };

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "astro/base/angles.h"
+
 namespace skycalc::precise::detail {
 
 namespace {
@@ -118,7 +120,7 @@ void Nutation2000B(double t, double& dpsi, double& deps) {
   // from the argument's own cosine and sine.
   double c[5][2 * kMaxMultiple + 1], s[5][2 * kMaxMultiple + 1];
   for (int a = 0; a < 5; ++a) {
-    const double angle = std::fmod(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
+    const double angle = FmodByWhole(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
     const double c1 = std::cos(angle), s1 = std::sin(angle);
     c[a][kMaxMultiple] = 1.0;
     s[a][kMaxMultiple] = 0.0;
