@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "astro/base/angles.h"
 #include "astro/precise/frame.h"
@@ -173,13 +174,80 @@ struct Pairs {
     }
   }
   // cos, sin and rate of a term's argument.
-  void Angle(const TermIndex& t, double& c, double& s, double& rate) const {
+  [[gnu::always_inline]] void Angle(const TermIndex& t, double& c, double& s, double& rate) const {
     const double ca = cdm[t.dm], sa = sdm[t.dm], cb = cpf[t.pf], sb = spf[t.pf];
     c = ca * cb - sa * sb;
     s = sa * cb + ca * sb;
     rate = rdm[t.dm] + rpf[t.pf];
   }
 };
+
+// The series' running sums.
+struct Sums {
+  double vel, vdel, vr, vdr, vb, vdb;
+};
+
+// Term n of a table added to the sums, with what the table says of it known
+// when compiling: a term without M has E^0 = 1 and dE = 0, and its products
+// with them change nothing (x * 1 is x; the zero s * 0 added to a nonzero
+// sum leaves it), and a zero coefficient adds a zero to a sum that is not
+// zero (each starts with Meeus's additive terms or, the distance's, with a
+// nonzero term). Those operations are left out, so the sums keep their bits
+// and the loop over the table its cost no more (the index look-ups and the
+// unit factors were half of the evaluation).
+template <std::size_t n>
+[[gnu::always_inline]] inline void AddLongitudeDistance(const Pairs& args, const double en[3], const double den[3],
+                                                        Sums& sums) {
+  constexpr TermIndex index = kLongitudeDistanceIndex[n];
+  constexpr double l = index.sine, r = index.cosine;
+  double c, s, darg;
+  args.Angle(index, c, s, darg);
+  if constexpr (index.e == 0) {
+    if constexpr (l != 0.0) {
+      sums.vel += l * s;
+      sums.vdel += l * (c * darg);
+    }
+    if constexpr (r != 0.0) {
+      sums.vr += r * c;
+      sums.vdr += r * (-s * darg);
+    }
+  } else {
+    const double e = en[index.e], dE = den[index.e];
+    if constexpr (l != 0.0) {
+      sums.vel += l * (s * e);
+      sums.vdel += l * (c * darg * e + s * dE);
+    }
+    if constexpr (r != 0.0) {
+      sums.vr += r * (c * e);
+      sums.vdr += r * (-s * darg * e + c * dE);
+    }
+  }
+}
+
+template <std::size_t n>
+[[gnu::always_inline]] inline void AddLatitude(const Pairs& args, const double en[3], const double den[3], Sums& sums) {
+  constexpr TermIndex index = kLatitudeIndex[n];
+  constexpr double b = index.sine;
+  double c, s, darg;
+  args.Angle(index, c, s, darg);
+  if constexpr (index.e == 0) {
+    sums.vb += b * s;
+    sums.vdb += b * (c * darg);
+  } else {
+    const double e = en[index.e], dE = den[index.e];
+    sums.vb += b * (s * e);
+    sums.vdb += b * (c * darg * e + s * dE);
+  }
+}
+
+// Every term of both tables, each from its last term to its first.
+template <std::size_t... ld, std::size_t... lat>
+void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& sums, std::index_sequence<ld...>,
+              std::index_sequence<lat...>) {
+  static_assert(kLongitudeDistanceIndex.back().cosine != 0.0, "the distance's sum starts away from 0");
+  (AddLongitudeDistance<sizeof...(ld) - 1 - ld>(args, en, den, sums), ...);
+  (AddLatitude<sizeof...(lat) - 1 - lat>(args, en, den, sums), ...);
+}
 
 }  // namespace
 
@@ -214,29 +282,18 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
               0.000115 * lpm.s;
   double vdb = -0.002235 * l.c * delp + 0.000382 * s3.c * da3 + 0.000175 * vmf.c * (da1 - df) +
                0.000175 * vpf.c * (da1 + df) + 0.000127 * lmm.c * (delp - demp) - 0.000115 * lpm.c * (delp + demp);
-  double vr = 0.0, vdr = 0.0;
+  double vr = 0.0;
 
   // Sums from the smallest terms up, as eraMoon98 takes them.
-  for (std::size_t n = kLongitudeDistanceIndex.size(); n-- > 0;) {
-    const TermIndex& index = kLongitudeDistanceIndex[n];
-    double c, s, darg;
-    args.Angle(index, c, s, darg);
-    const double e = en[index.e], dE = den[index.e];
-    const double l = index.sine, r = index.cosine;
-    vel += l * (s * e);
-    vdel += l * (c * darg * e + s * dE);
-    vr += r * (c * e);
-    vdr += r * (-s * darg * e + c * dE);
-  }
-  for (std::size_t n = kLatitudeIndex.size(); n-- > 0;) {
-    const TermIndex& index = kLatitudeIndex[n];
-    double c, s, darg;
-    args.Angle(index, c, s, darg);
-    const double e = en[index.e], dE = den[index.e];
-    const double b = index.sine;
-    vb += b * (s * e);
-    vdb += b * (c * darg * e + s * dE);
-  }
+  Sums sums{vel, vdel, vr, 0.0, vb, vdb};
+  AddTerms(args, en, den, sums, std::make_index_sequence<kLongitudeDistanceIndex.size()>{},
+           std::make_index_sequence<kLatitudeIndex.size()>{});
+  vel = sums.vel;
+  vdel = sums.vdel;
+  vr = sums.vr;
+  const double vdr = sums.vdr;
+  vb = sums.vb;
+  vdb = sums.vdb;
   // Mean distance 385000.56 km.
   const double el = elp + ERFA_DD2R * vel, del = (delp + ERFA_DD2R * vdel) / ERFA_DJC;
   const double r = (vr + 385000560.0) / ERFA_DAU, dr = vdr / ERFA_DAU / ERFA_DJC;

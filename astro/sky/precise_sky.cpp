@@ -245,11 +245,13 @@ double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
 // degrees east of it, z to the pole) the site is the fixed point (siteX_, 0,
 // siteZ_), so the topocentric direction is one subtraction away, and the
 // horizon one rotation by the latitude.
-events::SkyState PreciseSky::At(double jd) const { return State(jd, true); }
+events::SkyState PreciseSky::At(double jd) const { return State(jd, events::kSearchFields, true); }
 
-events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, false); }
+events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events::kSearchFields, false); }
 
-events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
+events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }
+
+events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
   double u = 0.0;
   const Window& n = WindowAt(jd, u);
   const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
@@ -267,17 +269,18 @@ events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;
   events::SkyState s;
-  s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
+  if (fields & events::kAltitudeField) s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
   if (withAzimuth) s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
-  // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
-  // WrapHourAngle turns to pi.
-  const double hourAngle = std::atan2(-y, x);
-  s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
-  const double distance = std::sqrt(x * x + y * y + z * z);
-  if (!star_ && body_ == Body::kSun) {
-    s.semidiameter = std::asin(kSunRadiusKm / (distance * kAstronomicalUnitKm));
-  } else if (!star_ && body_ == Body::kMoon) {
-    s.semidiameter = std::asin(kMoonRadiusKm / (distance * kAstronomicalUnitKm));
+  if (fields & events::kHourAngleField) {
+    // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
+    // WrapHourAngle turns to pi.
+    const double hourAngle = std::atan2(-y, x);
+    s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
+  }
+  if ((fields & events::kSemidiameterField) && !star_ && (body_ == Body::kSun || body_ == Body::kMoon)) {
+    const double distance = std::sqrt(x * x + y * y + z * z);
+    const double radius = body_ == Body::kSun ? kSunRadiusKm : kMoonRadiusKm;
+    s.semidiameter = std::asin(radius / (distance * kAstronomicalUnitKm));
   }
   return s;
 }

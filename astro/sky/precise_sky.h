@@ -54,6 +54,7 @@ class PreciseSky final : public events::SkyFunction {
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
   events::SkyState SearchAt(double jd) const override;
+  events::SkyState SearchFieldsAt(double jd, unsigned fields) const override;
   bool IsSun() const override;
 
  private:
@@ -81,8 +82,9 @@ class PreciseSky final : public events::SkyFunction {
   precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   double InterpolatedSiderealTime(const Window& n, double u) const;
-  // At, with the azimuth when withAzimuth.
-  events::SkyState State(double jd, bool withAzimuth) const;
+  // At's fields named by fields (events::SkyField bits), with the azimuth
+  // when withAzimuth.
+  events::SkyState State(double jd, unsigned fields, bool withAzimuth) const;
 
   bool star_;
   Body body_;
