@@ -4,6 +4,8 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "astro/events/day_events.h"
 #include "astro/precise/frame.h"
@@ -251,7 +253,16 @@ events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events
 
 events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }
 
-events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
+void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &jd, sizeof bits);
+  Topocentric& slot = recent_[(bits ^ (bits >> 20) ^ (bits >> 40)) % kRecentSlots];
+  if (slot.jd == jd) {
+    x = slot.x;
+    y = slot.y;
+    z = slot.z;
+    return;
+  }
   double u = 0.0;
   const Window& n = WindowAt(jd, u);
   const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
@@ -261,9 +272,15 @@ events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth)
   // A star (distance 0) has no parallax: its unit vector stands as it is.
   const double r = g.distance > 0.0 ? g.distance : 1.0;
   const double px = g.distance > 0.0 ? siteX_ : 0.0, pz = g.distance > 0.0 ? siteZ_ : 0.0;
-  const double x = r * cd * std::cos(h) - px;
-  const double y = -r * cd * std::sin(h);
-  const double z = r * sd - pz;
+  x = r * cd * std::cos(h) - px;
+  y = -r * cd * std::sin(h);
+  z = r * sd - pz;
+  slot = Topocentric{jd, x, y, z};
+}
+
+events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
+  double x = 0.0, y = 0.0, z = 0.0;
+  TopocentricAt(jd, x, y, z);
   const double sp = sinLatitude_, cp = cosLatitude_;
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith

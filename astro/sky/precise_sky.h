@@ -82,6 +82,9 @@ class PreciseSky final : public events::SkyFunction {
   precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   double InterpolatedSiderealTime(const Window& n, double u) const;
+  // The direction (and distance) of the body from the site at jd in the
+  // frame of State, AU; the same bits again for an instant among the last few.
+  void TopocentricAt(double jd, double& x, double& y, double& z) const;
   // At's fields named by fields (events::SkyField bits), with the azimuth
   // when withAzimuth.
   events::SkyState State(double jd, unsigned fields, bool withAzimuth) const;
@@ -104,6 +107,16 @@ class PreciseSky final : public events::SkyFunction {
   };
   const SlowNode& NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const;
   mutable SlowNode nutation_[8], eect_[8];  // by grid index modulo 8
+  // The site's topocentric vector (meridian frame, AU) at recent instants,
+  // each in the slot its bits hash to: a root of the search ends at a point
+  // it evaluated (the last or its contrapoint), and the event's At then
+  // starts from there.
+  struct Topocentric {
+    double jd = -1e300;
+    double x = 0.0, y = 0.0, z = 0.0;
+  };
+  static constexpr unsigned kRecentSlots = 16;
+  mutable Topocentric recent_[kRecentSlots];
 };
 
 }  // namespace skycalc::sky
