@@ -179,8 +179,9 @@ bool ExtremumMatters(const SkyState& best, bool maximum, const std::vector<Level
 // day's are left in it.
 std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double lastSample,
                              const std::vector<Level>& levels, DaySamples* memo) {
-  std::vector<Point> samples;
-  samples.reserve(static_cast<std::size_t>(lastSample - firstSample) + 1);
+  std::vector<Point> points;
+  points.reserve(static_cast<std::size_t>(lastSample - firstSample) + 5);
+  std::vector<Point>& samples = points;  // until the extrema join them
   for (double k = firstSample; k <= lastSample; k += 1.0) {
     const double jd = k / kSamplesPerDay;
     const double known = memo != nullptr ? k - memo->first : -1.0;
@@ -195,11 +196,10 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     memo->states.clear();
     for (const Point& p : samples) memo->states.push_back(p.state);
   }
-  // Each extremum goes after the points at or before its instant (the
-  // order a stable sort by instant would give), without a buffer per day.
-  std::vector<Point> points;
-  points.reserve(samples.size() + 4);
-  points = samples;
+  // The extrema are found on the samples alone, then each goes after the
+  // points at or before its instant (the order a stable sort by instant
+  // would give).
+  std::vector<Point> extrema;
   for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
     const double before = samples[i - 1].state.altitude;
     const double here = samples[i].state.altitude;
@@ -211,7 +211,9 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     const double origin = samples[i - 1].jd;
     auto f = [&](double jd) { return sign * sky.SearchFieldsAt(jd, kAltitudeField).altitude; };
     const double jd = Minimum(f, origin, 0.0, samples[i + 1].jd - origin, samples[i].jd - origin, sign * here);
-    const Point extremum{jd, sky.SearchAt(jd)};
+    extrema.push_back({jd, sky.SearchAt(jd)});
+  }
+  for (const Point& extremum : extrema) {
     points.insert(std::upper_bound(points.begin(), points.end(), extremum,
                                    [](const Point& p, const Point& q) { return p.jd < q.jd; }),
                   extremum);
@@ -230,9 +232,10 @@ void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, con
                    double end, double azimuthOrigin) {
   const unsigned fields = level.Fields();
   auto f = [&](double jd) { return level(sky.SearchFieldsAt(jd, fields)); };
+  double gb = level(points[0].state);
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-    const double ga = level(points[i].state);
-    const double gb = level(points[i + 1].state);
+    const double ga = gb;
+    gb = level(points[i + 1].state);
     if (IsUp(ga) == IsUp(gb)) continue;
     const double origin = points[i].jd;
     const double jd = Root(f, origin, 0.0, ga, points[i + 1].jd - origin, gb);
