@@ -90,7 +90,10 @@ PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, doubl
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
-  const timescale::Instant t = timescale::MakeInstant(index * spacing_);
+  // MakeInstant's instant, its DeltaT kept for the node.
+  const double jdUtc = index * spacing_;
+  const double deltaT = timescale::DeltaT(jdUtc);
+  const timescale::Instant t{jdUtc, jdUtc + deltaT / ERFA_DAYSEC};
   // One frame serves the place and the sidereal time: the search's
   // (precise::detail::MakeSearchFrame, its slow terms interpolated between
   // nodes a few hours apart), and the search's Moon (MoonBySeries): the
@@ -105,7 +108,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
                      : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
   node.gast = frame.gast;
-  node.deltaT = timescale::DeltaT(t.jdUtc) / kSecondsPerDay;
+  node.deltaT = deltaT / kSecondsPerDay;
   return node;
 }
 
