@@ -328,11 +328,15 @@ namespace {
 // nearest multiple is 0 (pi itself a tie, to the even 0), beyond it the
 // nearest is one turn, and angle - 2pi is exact there (Sterbenz: angle
 // within a factor 2 of 2pi). The remainder is exact either way, so these are
-// its very bits.
+// its very bits (a zero with the angle's sign, as IEEE remainder gives it).
 double RemainderOfTurn(double angle) {
   const double size = std::fabs(angle);
   if (size <= kExactPi) return angle;
-  if (size < 2.5 * kExactPi) return angle - std::copysign(kExactTwoPi, angle);
+  if (size < 2.5 * kExactPi) {
+    // A zero remainder (angle a whole turn) keeps the angle's sign, as the library's does.
+    const double r = angle - std::copysign(kExactTwoPi, angle);
+    return r == 0.0 ? std::copysign(0.0, angle) : r;
+  }
   return std::remainder(angle, kExactTwoPi);
 }
 
