@@ -152,6 +152,8 @@ struct Level {
   std::vector<Event>* up;
   std::vector<Event>* down;
   double operator()(const SkyState& s) const { return s.altitude + offset + (upperLimb ? s.semidiameter : 0.0); }
+  // The fields of SkyState that operator() reads.
+  unsigned Fields() const { return kAltitudeField | (upperLimb ? kSemidiameterField : 0u); }
 };
 
 // An extremum whose best sample is this far on its own side of every level
@@ -173,19 +175,31 @@ bool ExtremumMatters(const SkyState& best, bool maximum, const std::vector<Level
 // then monotonic, so a body that only touches a level between two samples
 // shows as a change of sign there, and each crossing lies in exactly one
 // bracket.
+// Samples the day before left in memo (if any) are taken from there, and the
+// day's are left in it.
 std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double lastSample,
-                             const std::vector<Level>& levels) {
-  std::vector<Point> samples;
-  samples.reserve(static_cast<std::size_t>(lastSample - firstSample) + 1);
+                             const std::vector<Level>& levels, DaySamples* memo) {
+  std::vector<Point> points;
+  points.reserve(static_cast<std::size_t>(lastSample - firstSample) + 5);
+  std::vector<Point>& samples = points;  // until the extrema join them
   for (double k = firstSample; k <= lastSample; k += 1.0) {
     const double jd = k / kSamplesPerDay;
-    samples.push_back({jd, sky.SearchAt(jd)});
+    const double known = memo != nullptr ? k - memo->first : -1.0;
+    if (known >= 0.0 && known < static_cast<double>(memo->states.size())) {
+      samples.push_back({jd, memo->states[static_cast<std::size_t>(known)]});
+    } else {
+      samples.push_back({jd, sky.SearchAt(jd)});
+    }
   }
-  // Each extremum goes after the points at or before its instant (the
-  // order a stable sort by instant would give), without a buffer per day.
-  std::vector<Point> points;
-  points.reserve(samples.size() + 4);
-  points = samples;
+  if (memo != nullptr) {
+    memo->first = firstSample;
+    memo->states.clear();
+    for (const Point& p : samples) memo->states.push_back(p.state);
+  }
+  // The extrema are found on the samples alone, then each goes after the
+  // points at or before its instant (the order a stable sort by instant
+  // would give).
+  std::vector<Point> extrema;
   for (std::size_t i = 1; i + 1 < samples.size(); ++i) {
     const double before = samples[i - 1].state.altitude;
     const double here = samples[i].state.altitude;
@@ -195,9 +209,11 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
     if (!(maximum || minimum) || !ExtremumMatters(samples[i].state, maximum, levels)) continue;
     const double sign = maximum ? -1.0 : 1.0;
     const double origin = samples[i - 1].jd;
-    auto f = [&](double jd) { return sign * sky.SearchAt(jd).altitude; };
+    auto f = [&](double jd) { return sign * sky.SearchFieldsAt(jd, kAltitudeField).altitude; };
     const double jd = Minimum(f, origin, 0.0, samples[i + 1].jd - origin, samples[i].jd - origin, sign * here);
-    const Point extremum{jd, sky.SearchAt(jd)};
+    extrema.push_back({jd, sky.SearchAt(jd)});
+  }
+  for (const Point& extremum : extrema) {
     points.insert(std::upper_bound(points.begin(), points.end(), extremum,
                                    [](const Point& p, const Point& q) { return p.jd < q.jd; }),
                   extremum);
@@ -214,10 +230,12 @@ Event MakeEvent(const SkyFunction& sky, double jd, double azimuthOrigin) {
 // [start, end), into the level's lists.
 void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, const Level& level, double start,
                    double end, double azimuthOrigin) {
-  auto f = [&](double jd) { return level(sky.SearchAt(jd)); };
+  const unsigned fields = level.Fields();
+  auto f = [&](double jd) { return level(sky.SearchFieldsAt(jd, fields)); };
+  double gb = level(points[0].state);
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-    const double ga = level(points[i].state);
-    const double gb = level(points[i + 1].state);
+    const double ga = gb;
+    gb = level(points[i + 1].state);
     if (IsUp(ga) == IsUp(gb)) continue;
     const double origin = points[i].jd;
     const double jd = Root(f, origin, 0.0, ga, points[i + 1].jd - origin, gb);
@@ -230,7 +248,7 @@ void FindCrossings(const SkyFunction& sky, const std::vector<Point>& points, con
 // upwards (a jump from pi to -pi is the lower culmination, not one of these).
 void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, double start, double end,
                   double azimuthOrigin, std::vector<Event>& transits) {
-  auto f = [&](double jd) { return sky.SearchAt(jd).hourAngle; };
+  auto f = [&](double jd) { return sky.SearchFieldsAt(jd, kHourAngleField).hourAngle; };
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const double ha = points[i].state.hourAngle;
     const double hb = points[i + 1].state.hourAngle;
@@ -240,6 +258,45 @@ void FindTransits(const SkyFunction& sky, const std::vector<Point>& points, doub
     if (jd < start || jd >= end) continue;
     transits.push_back(MakeEvent(sky, jd, azimuthOrigin));
   }
+}
+
+// The search of FindDayEvents, with the previous day's samples in memo when
+// it is not null.
+DayEvents Search(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
+                 const RiseSetConvention& convention, DaySamples* memo) {
+  DayEvents out;
+  if (!std::isfinite(dayStartJd) || !std::isfinite(dayEndJd) || !(dayEndJd > dayStartJd) ||
+      dayEndJd - dayStartJd > kMaxDayLength) {
+    out.status = Status::kInvalidDay;
+    return out;
+  }
+  const double firstSample = std::floor(dayStartJd * kSamplesPerDay) - kMarginSamples;
+  const double lastSample = std::ceil(dayEndJd * kSamplesPerDay) + kMarginSamples;
+  out.status = sky.Cover(firstSample / kSamplesPerDay, lastSample / kSamplesPerDay);
+  if (out.status != Status::kOk) return out;
+
+  // A body with a disc other than the Sun is the Moon (planets and stars are points).
+  const bool upperLimb = (sky.IsSun() ? convention.sunLimb : convention.moonLimb) == Limb::kUpper;
+  std::vector<Level> levels;
+  levels.reserve(1 + kTwilightCount);
+  levels.push_back({convention.refraction, upperLimb, &out.rises, &out.sets});
+  if (sky.IsSun()) {
+    for (int i = 0; i < kTwilightCount; ++i) {
+      levels.push_back({kTwilightDepression[i], false, &out.twilights[i].dawns, &out.twilights[i].dusks});
+    }
+  }
+  const std::vector<Point> points = SampleDay(sky, firstSample, lastSample, levels, memo);
+  for (const Level& level : levels) FindCrossings(sky, points, level, dayStartJd, dayEndJd, azimuthOrigin);
+  FindTransits(sky, points, dayStartJd, dayEndJd, azimuthOrigin, out.transits);
+  if (convention.apparentTransit) {
+    for (Event& transit : out.transits) transit.altitude += TransitRefraction(transit.altitude, convention.refraction);
+  }
+  if (out.rises.empty() && out.sets.empty()) {
+    const bool up = IsUp(levels[0](sky.SearchFieldsAt(dayStartJd, levels[0].Fields())));
+    out.alwaysUp = up;
+    out.alwaysDown = !up;
+  }
+  return out;
 }
 
 }  // namespace
@@ -264,8 +321,29 @@ double FoldAzimuth(double azimuth, double origin) {
   return folded < kExactTwoPi ? folded : 0.0;
 }
 
+namespace {
+
+// remainder(angle, 2pi) as the library gives it, without its call for the
+// angles a search meets (within a turn and a quarter of 0): up to pi the
+// nearest multiple is 0 (pi itself a tie, to the even 0), beyond it the
+// nearest is one turn, and angle - 2pi is exact there (Sterbenz: angle
+// within a factor 2 of 2pi). The remainder is exact either way, so these are
+// its very bits (a zero with the angle's sign, as IEEE remainder gives it).
+double RemainderOfTurn(double angle) {
+  const double size = std::fabs(angle);
+  if (size <= kExactPi) return angle;
+  if (size < 2.5 * kExactPi) {
+    // A zero remainder (angle a whole turn) keeps the angle's sign, as the library's does.
+    const double r = angle - std::copysign(kExactTwoPi, angle);
+    return r == 0.0 ? std::copysign(0.0, angle) : r;
+  }
+  return std::remainder(angle, kExactTwoPi);
+}
+
+}  // namespace
+
 double WrapHourAngle(double angle) {
-  const double r = std::remainder(angle, kExactTwoPi);
+  const double r = RemainderOfTurn(angle);
   return r <= -kExactPi ? r + kExactTwoPi : r;
 }
 
@@ -275,39 +353,12 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
 
 DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
                         const RiseSetConvention& convention) {
-  DayEvents out;
-  if (!std::isfinite(dayStartJd) || !std::isfinite(dayEndJd) || !(dayEndJd > dayStartJd) ||
-      dayEndJd - dayStartJd > kMaxDayLength) {
-    out.status = Status::kInvalidDay;
-    return out;
-  }
-  const double firstSample = std::floor(dayStartJd * kSamplesPerDay) - kMarginSamples;
-  const double lastSample = std::ceil(dayEndJd * kSamplesPerDay) + kMarginSamples;
-  out.status = sky.Cover(firstSample / kSamplesPerDay, lastSample / kSamplesPerDay);
-  if (out.status != Status::kOk) return out;
+  return Search(sky, dayStartJd, dayEndJd, azimuthOrigin, convention, nullptr);
+}
 
-  // A body with a disc other than the Sun is the Moon (planets and stars are points).
-  const bool upperLimb = (sky.IsSun() ? convention.sunLimb : convention.moonLimb) == Limb::kUpper;
-  std::vector<Level> levels;
-  levels.reserve(1 + kTwilightCount);
-  levels.push_back({convention.refraction, upperLimb, &out.rises, &out.sets});
-  if (sky.IsSun()) {
-    for (int i = 0; i < kTwilightCount; ++i) {
-      levels.push_back({kTwilightDepression[i], false, &out.twilights[i].dawns, &out.twilights[i].dusks});
-    }
-  }
-  const std::vector<Point> points = SampleDay(sky, firstSample, lastSample, levels);
-  for (const Level& level : levels) FindCrossings(sky, points, level, dayStartJd, dayEndJd, azimuthOrigin);
-  FindTransits(sky, points, dayStartJd, dayEndJd, azimuthOrigin, out.transits);
-  if (convention.apparentTransit) {
-    for (Event& transit : out.transits) transit.altitude += TransitRefraction(transit.altitude, convention.refraction);
-  }
-  if (out.rises.empty() && out.sets.empty()) {
-    const bool up = IsUp(levels[0](sky.SearchAt(dayStartJd)));
-    out.alwaysUp = up;
-    out.alwaysDown = !up;
-  }
-  return out;
+DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
+                        const RiseSetConvention& convention, DaySamples& samples) {
+  return Search(sky, dayStartJd, dayEndJd, azimuthOrigin, convention, &samples);
 }
 
 }  // namespace skycalc::events

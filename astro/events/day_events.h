@@ -56,6 +56,15 @@ struct DayEvents {
   std::array<TwilightEvents, kTwilightCount> twilights;  // the Sun's only, indexed by Twilight
 };
 
+// What a day's search leaves for the next day's: its hourly samples of the
+// sky (fixed in absolute time, so consecutive days share those around their
+// common boundary). Only for the same SkyFunction, whose state at an instant
+// never depends on what it was asked before.
+struct DaySamples {
+  double first = 0.0;             // grid index (hours from JD 0) of states[0]
+  std::vector<SkyState> states;   // at first, first + 1, ... (all kSearchFields)
+};
+
 // The events of body sky in the day [dayStartJd, dayEndJd) (UT Julian Days of
 // local 00:00 and 24:00): an event exactly at dayEndJd belongs to the next
 // day. azimuthOrigin (radians) sets Event::azimuthFromOrigin: 0 counts from
@@ -67,6 +76,11 @@ DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEnd
 // function above.
 DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
                         const RiseSetConvention& convention);
+// The same, taking the samples it shares with the day before from *samples
+// (the previous day's search of the same sky with the same samples, or
+// empty) and leaving its own there: the very events, fewer evaluations.
+DayEvents FindDayEvents(const SkyFunction& sky, double dayStartJd, double dayEndJd, double azimuthOrigin,
+                        const RiseSetConvention& convention, DaySamples& samples);
 
 // azimuth - origin folded into [0, 2pi) (radians).
 double FoldAzimuth(double azimuth, double origin);

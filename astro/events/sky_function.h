@@ -24,6 +24,14 @@ struct SkyState {
   double semidiameter = 0.0;  // apparent radius; 0 for a point (planet, star)
 };
 
+// The fields of a SkyState a search may ask for alone (bits, combined with |).
+enum SkyField : unsigned {
+  kAltitudeField = 1u,
+  kHourAngleField = 2u,
+  kSemidiameterField = 4u,
+  kSearchFields = 7u,  // all three, as SearchAt gives them
+};
+
 // A body's place as a function of the instant (UT Julian Day).
 //
 // Cover is called once per day before any At, with the instants the search
@@ -41,6 +49,13 @@ class SkyFunction {
   // reads: every other field as At gives it, bit for bit. A model may make
   // it more cheaply; by default it is At.
   virtual SkyState SearchAt(double jd) const { return At(jd); }
+  // The fields of SearchAt that fields (SkyField bits) names, bit for bit;
+  // the others may be left 0 (a root of the altitude needs no hour angle).
+  // By default SearchAt.
+  virtual SkyState SearchFieldsAt(double jd, unsigned fields) const {
+    static_cast<void>(fields);
+    return SearchAt(jd);
+  }
   // True for the Sun: only the Sun has twilights.
   virtual bool IsSun() const = 0;
 };

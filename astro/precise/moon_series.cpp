@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
+#include "astro/base/angles.h"
 #include "astro/precise/frame.h"
 #include "astro/precise/nutation.h"
 
@@ -75,7 +77,7 @@ constexpr int kMaxMultiple = 4;       // |multiple| of any argument in the table
 struct Argument {
   double c0, c1, c2, c3, c4;
   double Angle(double t) const {
-    return ERFA_DD2R * std::fmod(c0 + (c1 + (c2 + (c3 + c4 * t) * t) * t) * t, 360.0);
+    return ERFA_DD2R * FmodByWhole(c0 + (c1 + (c2 + (c3 + c4 * t) * t) * t) * t, 360.0);
   }
   double Rate(double t) const { return ERFA_DD2R * (c1 + (c2 * 2.0 + (c3 * 3.0 + c4 * 4.0 * t) * t) * t); }
 };
@@ -142,43 +144,151 @@ constexpr std::array<TermIndex, N> IndicesOf(const Term (&terms)[N]) {
 constexpr auto kLongitudeDistanceIndex = IndicesOf(kLongitudeDistance);
 constexpr auto kLatitudeIndex = IndicesOf(kLatitude);
 
+// Two doubles side by side, for the sums that run in pairs: each lane's
+// arithmetic is the scalar arithmetic, rounded alike (SSE2, or two scalar
+// operations where there is no vector unit), so pairing changes no bit.
+using Lanes = double __attribute__((vector_size(16)));
+
 // cos, sin and rate of every d D + m M (d 0..4, m -2..2) and of every
 // mp M' + f F (mp -4..4, f -3..3), so that each term takes one product of
-// two and one sum of rates.
+// two and one sum of rates; laid out for Lanes: a d D + m M as (c, s),
+// (-s, c) and (-rate, rate), an mp M' + f F as (c, c), (s, s) and
+// (-rate, rate). A term's (cos, sin) is then cs = (c, s) (c', c') +
+// (-s, c) (s', s'), lane by lane the scalar c c' - s s' and s c' + c s'
+// (x + (-y) is x - y), and its (-rate, rate) one sum.
+struct Pairs;
+template <int k>
+void MakeDm(Pairs& pairs, const Multiples& d, const Multiples& m, double dd, double dm);
+template <int k>
+void MakePf(Pairs& pairs, const Multiples& mp, const Multiples& f, double dmp, double df);
+template <int... dm, int... pf>
+void MakePairs(Pairs& pairs, const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f,
+               double dd, double ddm, double dmp, double df, std::integer_sequence<int, dm...>,
+               std::integer_sequence<int, pf...>) {
+  (MakeDm<dm>(pairs, d, m, dd, ddm), ...);
+  (MakePf<pf>(pairs, mp, f, dmp, df), ...);
+}
+
 struct Pairs {
-  double cdm[kDmCount], sdm[kDmCount], rdm[kDmCount];
-  double cpf[kPfCount], spf[kPfCount], rpf[kPfCount];
+  Lanes cs[kDmCount], nsc[kDmCount], rdm[kDmCount];
+  Lanes cc[kPfCount], ss[kPfCount], rpf[kPfCount];
+  // Only the pairs some term takes (13 of 25 and 33 of 63).
   Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f, double dd, double dm,
         double dmp, double df) {
-    for (int i = 0; i <= kMaxD; ++i) {
-      for (int j = -kMaxM; j <= kMaxM; ++j) {
-        const int k = IndexOf(i, j, 0, 0).dm;
-        const double ca = d.c[kMaxMultiple + i], sa = d.s[kMaxMultiple + i];
-        const double cb = m.c[kMaxMultiple + j], sb = m.s[kMaxMultiple + j];
-        cdm[k] = ca * cb - sa * sb;
-        sdm[k] = sa * cb + ca * sb;
-        rdm[k] = i * dd + j * dm;
-      }
-    }
-    for (int i = -kMaxMp; i <= kMaxMp; ++i) {
-      for (int j = -kMaxF; j <= kMaxF; ++j) {
-        const int k = IndexOf(0, 0, i, j).pf;
-        const double ca = mp.c[kMaxMultiple + i], sa = mp.s[kMaxMultiple + i];
-        const double cb = f.c[kMaxMultiple + j], sb = f.s[kMaxMultiple + j];
-        cpf[k] = ca * cb - sa * sb;
-        spf[k] = sa * cb + ca * sb;
-        rpf[k] = i * dmp + j * df;
-      }
-    }
+    MakePairs(*this, d, m, mp, f, dd, dm, dmp, df, std::make_integer_sequence<int, kDmCount>{},
+              std::make_integer_sequence<int, kPfCount>{});
   }
-  // cos, sin and rate of a term's argument.
-  void Angle(const TermIndex& t, double& c, double& s, double& rate) const {
-    const double ca = cdm[t.dm], sa = sdm[t.dm], cb = cpf[t.pf], sb = spf[t.pf];
-    c = ca * cb - sa * sb;
-    s = sa * cb + ca * sb;
-    rate = rdm[t.dm] + rpf[t.pf];
+  // (cos, sin) and (-rate, rate) of a term's argument.
+  [[gnu::always_inline]] void Angle(const TermIndex& t, Lanes& cosSin, Lanes& rates) const {
+    cosSin = cs[t.dm] * cc[t.pf] + nsc[t.dm] * ss[t.pf];
+    rates = rdm[t.dm] + rpf[t.pf];
   }
 };
+
+// Whether some term of either table takes pair k of d D + m M (dm) or of
+// mp M' + f F (pf).
+constexpr bool Takes(int k, bool dm) {
+  for (const TermIndex& t : kLongitudeDistanceIndex) {
+    if ((dm ? t.dm : t.pf) == k) return true;
+  }
+  for (const TermIndex& t : kLatitudeIndex) {
+    if ((dm ? t.dm : t.pf) == k) return true;
+  }
+  return false;
+}
+
+template <int k>
+[[gnu::always_inline]] inline void MakeDm(Pairs& pairs, const Multiples& d, const Multiples& m, double dd,
+                                          double dm) {
+  if constexpr (Takes(k, true)) {
+    constexpr int i = k / (2 * kMaxM + 1), j = k % (2 * kMaxM + 1) - kMaxM;
+    static_assert(IndexOf(i, j, 0, 0).dm == k);
+    const double ca = d.c[kMaxMultiple + i], sa = d.s[kMaxMultiple + i];
+    const double cb = m.c[kMaxMultiple + j], sb = m.s[kMaxMultiple + j];
+    const double c = ca * cb - sa * sb, s = sa * cb + ca * sb, rate = i * dd + j * dm;
+    pairs.cs[k] = Lanes{c, s};
+    pairs.nsc[k] = Lanes{-s, c};
+    pairs.rdm[k] = Lanes{-rate, rate};
+  }
+}
+
+template <int k>
+[[gnu::always_inline]] inline void MakePf(Pairs& pairs, const Multiples& mp, const Multiples& f, double dmp,
+                                          double df) {
+  if constexpr (Takes(k, false)) {
+    constexpr int i = k / (2 * kMaxF + 1) - kMaxMp, j = k % (2 * kMaxF + 1) - kMaxF;
+    static_assert(IndexOf(0, 0, i, j).pf == k);
+    const double ca = mp.c[kMaxMultiple + i], sa = mp.s[kMaxMultiple + i];
+    const double cb = f.c[kMaxMultiple + j], sb = f.s[kMaxMultiple + j];
+    const double c = ca * cb - sa * sb, s = sa * cb + ca * sb, rate = i * dmp + j * df;
+    pairs.cc[k] = Lanes{c, c};
+    pairs.ss[k] = Lanes{s, s};
+    pairs.rpf[k] = Lanes{-rate, rate};
+  }
+}
+
+// The series' running sums in pairs: (distance, longitude), their rates
+// (distance, longitude), and (latitude, its rate).
+struct Sums {
+  Lanes rl, drl, b;
+};
+
+// Term n of a table added to the sums, with what the table says of it known
+// when compiling; lane by lane the scalar sums
+//   vel += l (s e), vdel += l (c darg e + s dE), vr += r (c e),
+//   vdr += r (-s darg e + c dE), vb += b (s e), vdb += b (c darg e + s dE)
+// in the same order, so they keep their bits. A term without M has e = 1
+// and dE = 0, whose products change nothing (x * 1 is x; the zero s * 0
+// added to a nonzero sum leaves it), and they are left out; a zero
+// coefficient (one lane of the longitude and distance) adds a zero to a sum
+// that is not zero (each starts with Meeus's additive terms or, the
+// distance's, with its last term, which has one).
+template <std::size_t n>
+[[gnu::always_inline]] inline void AddLongitudeDistance(const Pairs& args, double e, double dE, Sums& sums) {
+  constexpr TermIndex index = kLongitudeDistanceIndex[n];
+  constexpr Lanes rl = {index.cosine, index.sine};
+  Lanes cs, rates;
+  args.Angle(index, cs, rates);
+  const Lanes sc = {cs[1], cs[0]};
+  if constexpr (index.e == 0) {
+    sums.rl += rl * cs;
+    sums.drl += rl * (sc * rates);  // (s (-darg), c darg): (-s) darg is s (-darg)
+  } else {
+    const Lanes es = {e, e};
+    sums.rl += rl * (cs * es);
+    sums.drl += rl * (sc * rates * es + cs * Lanes{dE, dE});
+  }
+}
+
+template <std::size_t n>
+[[gnu::always_inline]] inline void AddLatitude(const Pairs& args, double e, double dE, Sums& sums) {
+  constexpr TermIndex index = kLatitudeIndex[n];
+  constexpr Lanes b = {index.sine, index.sine};
+  Lanes cs, rates;
+  args.Angle(index, cs, rates);
+  const Lanes sc = {cs[1], cs[0]};
+  const Lanes unitRate = {1.0, rates[1]};
+  if constexpr (index.e == 0) {
+    sums.b += b * (sc * unitRate);  // (s, c darg)
+  } else {
+    // (s e + c 0, c darg e + s dE): the zero c * 0 beside s e changes nothing.
+    sums.b += b * (sc * unitRate * Lanes{e, e} + cs * Lanes{0.0, dE});
+  }
+}
+
+// Every term of both tables, each from its last term to its first; e and
+// dE are E and its rate for the terms in M once, their squares' for M twice.
+template <std::size_t... ld, std::size_t... lat>
+void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& sums, std::index_sequence<ld...>,
+              std::index_sequence<lat...>) {
+  static_assert(kLongitudeDistanceIndex.back().cosine != 0.0, "the distance's sum starts away from 0");
+  (AddLongitudeDistance<sizeof...(ld) - 1 - ld>(args, en[kLongitudeDistanceIndex[sizeof...(ld) - 1 - ld].e],
+                                                den[kLongitudeDistanceIndex[sizeof...(ld) - 1 - ld].e], sums),
+   ...);
+  (AddLatitude<sizeof...(lat) - 1 - lat>(args, en[kLatitudeIndex[sizeof...(lat) - 1 - lat].e],
+                                         den[kLatitudeIndex[sizeof...(lat) - 1 - lat].e], sums),
+   ...);
+}
 
 }  // namespace
 
@@ -213,29 +323,18 @@ void MoonBySeries(double jdTt, double pv[2][3]) {
               0.000115 * lpm.s;
   double vdb = -0.002235 * l.c * delp + 0.000382 * s3.c * da3 + 0.000175 * vmf.c * (da1 - df) +
                0.000175 * vpf.c * (da1 + df) + 0.000127 * lmm.c * (delp - demp) - 0.000115 * lpm.c * (delp + demp);
-  double vr = 0.0, vdr = 0.0;
+  double vr = 0.0;
 
   // Sums from the smallest terms up, as eraMoon98 takes them.
-  for (std::size_t n = kLongitudeDistanceIndex.size(); n-- > 0;) {
-    const TermIndex& index = kLongitudeDistanceIndex[n];
-    double c, s, darg;
-    args.Angle(index, c, s, darg);
-    const double e = en[index.e], dE = den[index.e];
-    const double l = index.sine, r = index.cosine;
-    vel += l * (s * e);
-    vdel += l * (c * darg * e + s * dE);
-    vr += r * (c * e);
-    vdr += r * (-s * darg * e + c * dE);
-  }
-  for (std::size_t n = kLatitudeIndex.size(); n-- > 0;) {
-    const TermIndex& index = kLatitudeIndex[n];
-    double c, s, darg;
-    args.Angle(index, c, s, darg);
-    const double e = en[index.e], dE = den[index.e];
-    const double b = index.sine;
-    vb += b * (s * e);
-    vdb += b * (c * darg * e + s * dE);
-  }
+  Sums sums{Lanes{vr, vel}, Lanes{0.0, vdel}, Lanes{vb, vdb}};
+  AddTerms(args, en, den, sums, std::make_index_sequence<kLongitudeDistanceIndex.size()>{},
+           std::make_index_sequence<kLatitudeIndex.size()>{});
+  vr = sums.rl[0];
+  vel = sums.rl[1];
+  const double vdr = sums.drl[0];
+  vdel = sums.drl[1];
+  vb = sums.b[0];
+  vdb = sums.b[1];
   // Mean distance 385000.56 km.
   const double el = elp + ERFA_DD2R * vel, del = (delp + ERFA_DD2R * vdel) / ERFA_DJC;
   const double r = (vr + 385000560.0) / ERFA_DAU, dr = vdr / ERFA_DAU / ERFA_DJC;

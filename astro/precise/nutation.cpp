@@ -3,6 +3,10 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <cstddef>
+#include <utility>
+
+#include "astro/base/angles.h"
 
 namespace skycalc::precise::detail {
 
@@ -111,6 +115,57 @@ constexpr double kArguments[5][2] = {{485868.249036, 1717915923.2178},
                                      {1072260.70369, 1602961601.2090},
                                      {450160.398036, -6962890.5431}};
 
+// Whether argument a is the first that term turns by.
+constexpr bool FirstTurn(const Term& term, int a) {
+  for (int i = 0; i < a; ++i) {
+    if (term.multiple[i] != 0) return false;
+  }
+  return term.multiple[a] != 0;
+}
+
+// The term's argument (ca, sa) turned by its multiple of argument a. Known
+// when compiling: a zero multiple turns by cos 1 and sin 0, which changes
+// no bit of a nonzero (ca, sa), and the first turn from (1, 0) gives the
+// multiple's own cosine and sine; both are left out.
+template <std::size_t n, int a>
+[[gnu::always_inline]] inline void Turn(const double (&c)[5][2 * kMaxMultiple + 1],
+                                        const double (&s)[5][2 * kMaxMultiple + 1], double& ca, double& sa) {
+  constexpr int multiple = kTerms[n].multiple[a];
+  if constexpr (multiple != 0) {
+    constexpr int k = kMaxMultiple + multiple;
+    if constexpr (FirstTurn(kTerms[n], a)) {
+      ca = c[a][k];
+      sa = s[a][k];
+    } else {
+      const double cn = ca * c[a][k] - sa * s[a][k];
+      sa = sa * c[a][k] + ca * s[a][k];
+      ca = cn;
+    }
+  }
+}
+
+template <std::size_t n>
+[[gnu::always_inline]] inline void AddTerm(const double (&c)[5][2 * kMaxMultiple + 1],
+                                           const double (&s)[5][2 * kMaxMultiple + 1], double t, double& dp,
+                                           double& de) {
+  constexpr Term term = kTerms[n];
+  double ca = 1.0, sa = 0.0;
+  Turn<n, 0>(c, s, ca, sa);
+  Turn<n, 1>(c, s, ca, sa);
+  Turn<n, 2>(c, s, ca, sa);
+  Turn<n, 3>(c, s, ca, sa);
+  Turn<n, 4>(c, s, ca, sa);
+  dp += (term.ps + term.pst * t) * sa + term.pc * ca;
+  de += (term.ec + term.ect * t) * ca + term.es * sa;
+}
+
+// Every term in the table's order.
+template <std::size_t... n>
+void AddTerms(const double (&c)[5][2 * kMaxMultiple + 1], const double (&s)[5][2 * kMaxMultiple + 1], double t,
+              double& dp, double& de, std::index_sequence<n...>) {
+  (AddTerm<n>(c, s, t, dp, de), ...);
+}
+
 }  // namespace
 
 void Nutation2000B(double t, double& dpsi, double& deps) {
@@ -118,7 +173,7 @@ void Nutation2000B(double t, double& dpsi, double& deps) {
   // from the argument's own cosine and sine.
   double c[5][2 * kMaxMultiple + 1], s[5][2 * kMaxMultiple + 1];
   for (int a = 0; a < 5; ++a) {
-    const double angle = std::fmod(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
+    const double angle = FmodByWhole(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
     const double c1 = std::cos(angle), s1 = std::sin(angle);
     c[a][kMaxMultiple] = 1.0;
     s[a][kMaxMultiple] = 0.0;
@@ -132,17 +187,7 @@ void Nutation2000B(double t, double& dpsi, double& deps) {
     }
   }
   double dp = 0.0, de = 0.0;
-  for (const Term& term : kTerms) {
-    double ca = 1.0, sa = 0.0;
-    for (int a = 0; a < 5; ++a) {
-      const int k = kMaxMultiple + term.multiple[a];
-      const double cn = ca * c[a][k] - sa * s[a][k];
-      sa = sa * c[a][k] + ca * s[a][k];
-      ca = cn;
-    }
-    dp += (term.ps + term.pst * t) * sa + term.pc * ca;
-    de += (term.ec + term.ect * t) * ca + term.es * sa;
-  }
+  AddTerms(c, s, t, dp, de, std::make_index_sequence<sizeof kTerms / sizeof kTerms[0]>{});
   dpsi = dp * kUnit + kOffsetLongitude;
   deps = de * kUnit + kOffsetObliquity;
 }

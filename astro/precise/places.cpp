@@ -141,8 +141,10 @@ namespace detail {
 
 // eraAnp returns 2pi itself for a tiny negative angle (the sum rounds up),
 // which a right ascension from eraC2s just below 0 would meet.
+// Within a turn of 0 (a right ascension from eraC2s, a sidereal time) fmod
+// gives the angle itself, so the library's call is left to the others.
 double FoldAngle(double angle) {
-  double folded = std::fmod(angle, ERFA_D2PI);
+  double folded = std::fabs(angle) < ERFA_D2PI ? angle : std::fmod(angle, ERFA_D2PI);
   if (folded < 0.0) folded += ERFA_D2PI;
   return folded < ERFA_D2PI ? folded : 0.0;
 }

@@ -35,7 +35,7 @@ LocalDayEvents DayEventsTable::Day(std::int32_t year, int month, int day) const 
                                                                            : events::Status::kOutsideYears;
     return result;
   }
-  result.events = events::FindDayEvents(*m_sky, span.startJd, span.endJd, m_azimuthOrigin, m_convention);
+  result.events = events::FindDayEvents(*m_sky, span.startJd, span.endJd, m_azimuthOrigin, m_convention, m_samples);
   return result;
 }
 

@@ -52,6 +52,8 @@ class DayEventsTable {
   double m_azimuthOriginDegrees;
   double m_azimuthOrigin;  // radians
   events::RiseSetConvention m_convention;
+  // The last day's hourly samples, which the next day shares.
+  mutable events::DaySamples m_samples;
 };
 
 }  // namespace skycalc::sky

@@ -4,6 +4,8 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "astro/events/day_events.h"
 #include "astro/precise/frame.h"
@@ -88,7 +90,10 @@ PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, doubl
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
-  const timescale::Instant t = timescale::MakeInstant(index * spacing_);
+  // MakeInstant's instant, its DeltaT kept for the node.
+  const double jdUtc = index * spacing_;
+  const double deltaT = timescale::DeltaT(jdUtc);
+  const timescale::Instant t{jdUtc, jdUtc + deltaT / ERFA_DAYSEC};
   // One frame serves the place and the sidereal time: the search's
   // (precise::detail::MakeSearchFrame, its slow terms interpolated between
   // nodes a few hours apart), and the search's Moon (MoonBySeries): the
@@ -103,7 +108,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
                      : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
   node.gast = frame.gast;
-  node.deltaT = timescale::DeltaT(t.jdUtc) / kSecondsPerDay;
+  node.deltaT = deltaT / kSecondsPerDay;
   return node;
 }
 
@@ -245,11 +250,22 @@ double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
 // degrees east of it, z to the pole) the site is the fixed point (siteX_, 0,
 // siteZ_), so the topocentric direction is one subtraction away, and the
 // horizon one rotation by the latitude.
-events::SkyState PreciseSky::At(double jd) const { return State(jd, true); }
+events::SkyState PreciseSky::At(double jd) const { return State(jd, events::kSearchFields, true); }
 
-events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, false); }
+events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events::kSearchFields, false); }
 
-events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
+events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }
+
+void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &jd, sizeof bits);
+  Topocentric& slot = recent_[(bits ^ (bits >> 20) ^ (bits >> 40)) % kRecentSlots];
+  if (slot.jd == jd) {
+    x = slot.x;
+    y = slot.y;
+    z = slot.z;
+    return;
+  }
   double u = 0.0;
   const Window& n = WindowAt(jd, u);
   const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
@@ -259,25 +275,32 @@ events::SkyState PreciseSky::State(double jd, bool withAzimuth) const {
   // A star (distance 0) has no parallax: its unit vector stands as it is.
   const double r = g.distance > 0.0 ? g.distance : 1.0;
   const double px = g.distance > 0.0 ? siteX_ : 0.0, pz = g.distance > 0.0 ? siteZ_ : 0.0;
-  const double x = r * cd * std::cos(h) - px;
-  const double y = -r * cd * std::sin(h);
-  const double z = r * sd - pz;
+  x = r * cd * std::cos(h) - px;
+  y = -r * cd * std::sin(h);
+  z = r * sd - pz;
+  slot = Topocentric{jd, x, y, z};
+}
+
+events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
+  double x = 0.0, y = 0.0, z = 0.0;
+  TopocentricAt(jd, x, y, z);
   const double sp = sinLatitude_, cp = cosLatitude_;
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;
   events::SkyState s;
-  s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
+  if (fields & events::kAltitudeField) s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
   if (withAzimuth) s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
-  // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
-  // WrapHourAngle turns to pi.
-  const double hourAngle = std::atan2(-y, x);
-  s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
-  const double distance = std::sqrt(x * x + y * y + z * z);
-  if (!star_ && body_ == Body::kSun) {
-    s.semidiameter = std::asin(kSunRadiusKm / (distance * kAstronomicalUnitKm));
-  } else if (!star_ && body_ == Body::kMoon) {
-    s.semidiameter = std::asin(kMoonRadiusKm / (distance * kAstronomicalUnitKm));
+  if (fields & events::kHourAngleField) {
+    // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
+    // WrapHourAngle turns to pi.
+    const double hourAngle = std::atan2(-y, x);
+    s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
+  }
+  if ((fields & events::kSemidiameterField) && !star_ && (body_ == Body::kSun || body_ == Body::kMoon)) {
+    const double distance = std::sqrt(x * x + y * y + z * z);
+    const double radius = body_ == Body::kSun ? kSunRadiusKm : kMoonRadiusKm;
+    s.semidiameter = std::asin(radius / (distance * kAstronomicalUnitKm));
   }
   return s;
 }

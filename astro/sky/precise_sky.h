@@ -54,6 +54,7 @@ class PreciseSky final : public events::SkyFunction {
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
   events::SkyState SearchAt(double jd) const override;
+  events::SkyState SearchFieldsAt(double jd, unsigned fields) const override;
   bool IsSun() const override;
 
  private:
@@ -81,8 +82,12 @@ class PreciseSky final : public events::SkyFunction {
   precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   double InterpolatedSiderealTime(const Window& n, double u) const;
-  // At, with the azimuth when withAzimuth.
-  events::SkyState State(double jd, bool withAzimuth) const;
+  // The direction (and distance) of the body from the site at jd in the
+  // frame of State, AU; the same bits again for an instant among the last few.
+  void TopocentricAt(double jd, double& x, double& y, double& z) const;
+  // At's fields named by fields (events::SkyField bits), with the azimuth
+  // when withAzimuth.
+  events::SkyState State(double jd, unsigned fields, bool withAzimuth) const;
 
   bool star_;
   Body body_;
@@ -102,6 +107,16 @@ class PreciseSky final : public events::SkyFunction {
   };
   const SlowNode& NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const;
   mutable SlowNode nutation_[8], eect_[8];  // by grid index modulo 8
+  // The site's topocentric vector (meridian frame, AU) at recent instants,
+  // each in the slot its bits hash to: a root of the search ends at a point
+  // it evaluated (the last or its contrapoint), and the event's At then
+  // starts from there.
+  struct Topocentric {
+    double jd = -1e300;
+    double x = 0.0, y = 0.0, z = 0.0;
+  };
+  static constexpr unsigned kRecentSlots = 16;
+  mutable Topocentric recent_[kRecentSlots];
 };
 
 }  // namespace skycalc::sky

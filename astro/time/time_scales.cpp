@@ -139,25 +139,47 @@ double FindLeapTableEnd() {
   return kJd1972;  // not reached: eraDat warns from five years after its release
 }
 
-}  // namespace
+// Where the table ends and what is faded out after it: the table's last
+// value less the polynomial's there (seconds), and the decimal year of the
+// end. Both depend on the ERFA build alone, so they are found once; a search
+// past the table asked for them at every instant, and the look-up of the
+// table's last day (at its midnight, which the cache of TableTtMinusUtc
+// leaves alone) was a fifth of a day's search.
+struct TableEnd {
+  double jd = kJd1972;
+  double year = 0.0;
+  double offset = 0.0;
+};
 
-double LeapTableEnd() {
-  static const double end = FindLeapTableEnd();
+TableEnd FindTableEnd() {
+  TableEnd end;
+  end.jd = FindLeapTableEnd();
+  end.year = DecimalYear(end.jd);
+  if (end.jd > kJd1972) end.offset = TableTtMinusUtc(end.jd - 1.0) - EspenakMeeus(end.year);
   return end;
 }
 
+const TableEnd& TheTableEnd() {
+  static const TableEnd end = FindTableEnd();
+  return end;
+}
+
+}  // namespace
+
+double LeapTableEnd() { return TheTableEnd().jd; }
+
 double DeltaT(double jdUtc) {
-  const double tableEnd = LeapTableEnd();
+  const TableEnd& table = TheTableEnd();
+  const double tableEnd = table.jd;
   if (jdUtc >= kJd1972 && jdUtc < tableEnd) return TableTtMinusUtc(jdUtc);
   const double year = DecimalYear(jdUtc);
   double deltaT = EspenakMeeus(year);
   // The 2005-2050 polynomial was fitted before the Earth's rotation sped up
   // again and runs several seconds above the table's last value; fading the
   // offset keeps TT continuous where the table stops.
-  const double endYear = DecimalYear(tableEnd);
+  const double endYear = table.year;
   if (jdUtc >= tableEnd && tableEnd > kJd1972 && year < kFadeEndYear && endYear < kFadeEndYear) {
-    const double offset = TableTtMinusUtc(tableEnd - 1.0) - EspenakMeeus(endYear);
-    deltaT += offset * (kFadeEndYear - year) / (kFadeEndYear - endYear);
+    deltaT += table.offset * (kFadeEndYear - year) / (kFadeEndYear - endYear);
   }
   return deltaT;
 }

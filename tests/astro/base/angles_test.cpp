@@ -82,6 +82,27 @@ TEST(DirectionVector, Table) {
   }
 }
 
+// FmodByWhole is std::fmod bit for bit (the sign of a zero too): near the
+// multiples, where the quotient rounds up to the next whole, at zero
+// remainders, at the largest magnitudes it takes itself and beyond them.
+TEST(FmodByWhole, TheLibrarysFmod) {
+  const double wholes[] = {360.0, 1296000.0};
+  for (double whole : wholes) {
+    const double bases[] = {0.0, whole, 2.0 * whole, 1e5 * whole, 1099511627775.5, 1099511627776.0, 1e14, 0.5};
+    for (double base : bases) {
+      for (double x : {base, std::nextafter(base, 0.0), std::nextafter(base, 1e300), base + 1e-9, base - 1e-9}) {
+        for (double signed_x : {x, -x}) {
+          const double expected = std::fmod(signed_x, whole), got = FmodByWhole(signed_x, whole);
+          EXPECT_EQ(std::signbit(got), std::signbit(expected)) << signed_x << " " << whole;
+          EXPECT_EQ(got, expected) << signed_x << " " << whole;
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(std::isnan(FmodByWhole(std::numeric_limits<double>::quiet_NaN(), 360.0)));
+  EXPECT_TRUE(std::isnan(FmodByWhole(std::numeric_limits<double>::infinity(), 360.0)));
+}
+
 TEST(AngleHelpers, NotANumberPropagates) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   EXPECT_TRUE(std::isnan(ArcSin(nan)));

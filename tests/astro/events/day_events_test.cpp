@@ -122,11 +122,59 @@ TEST(FindDayEvents, InvalidDaysHaveNoEvents) {
   }
 }
 
+// Days searched one after another with the samples the day before leaves
+// give the very events (bit for bit) of days searched alone, for a sky the
+// samples straddle at every midnight, and with a memo left by another sky
+// shape of day (a longer day, then a gap).
+TEST(FindDayEvents, SharedSamplesGiveTheSameEvents) {
+  const ToySky sky(-10.0 * kDeg, 40.0 * kDeg, kStart + 0.52, 23.9 / 24.0, true);
+  DaySamples samples;
+  const double starts[] = {kStart, kStart + 1.0, kStart + 2.0, kStart + 3.5, kStart + 9.0, kStart + 10.0};
+  for (double start : starts) {
+    SCOPED_TRACE(start - kStart);
+    const double end = start + (start == kStart + 2.0 ? 1.5 : 1.0);
+    const DayEvents alone = FindDayEvents(sky, start, end, 0.3, kJapanConvention);
+    const DayEvents shared = FindDayEvents(sky, start, end, 0.3, kJapanConvention, samples);
+    const auto same = [](const std::vector<Event>& a, const std::vector<Event>& b) {
+      ASSERT_EQ(a.size(), b.size());
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].jd, b[i].jd);
+        EXPECT_EQ(a[i].azimuthFromOrigin, b[i].azimuthFromOrigin);
+        EXPECT_EQ(a[i].altitude, b[i].altitude);
+      }
+    };
+    same(alone.rises, shared.rises);
+    same(alone.sets, shared.sets);
+    same(alone.transits, shared.transits);
+    for (int i = 0; i < kTwilightCount; ++i) {
+      same(alone.twilights[i].dawns, shared.twilights[i].dawns);
+      same(alone.twilights[i].dusks, shared.twilights[i].dusks);
+    }
+  }
+}
+
 TEST(FoldAzimuth, HalfOpenTurn) {
   const double cases[][3] = {{1.0, kExactPi, 1.0 + kExactPi}, {4.0, kExactPi, 4.0 - kExactPi},
                              {1.0, -7.0, 8.0 - kExactTwoPi}, {-1e-18, 0.0, 0.0}};  // the last would round to 2 pi
   for (const auto& c : cases) EXPECT_NEAR(FoldAzimuth(c[0], c[1]), c[2], 1e-15) << c[0] << ' ' << c[1];
   EXPECT_EQ(WrapHourAngle(-kExactPi), kExactPi);
+}
+
+// WrapHourAngle is the library's remainder by a turn, folded into (-pi, pi],
+// bit for bit, at the edges of its shortcut (pi, 2.5 pi) and beyond.
+TEST(WrapHourAngle, TheLibrarysRemainder) {
+  const double pi = kExactPi, up = std::nextafter(pi, 10.0), down = std::nextafter(pi, 0.0);
+  const double angles[] = {0.0,  -0.0,      pi,         -pi,         up,      -up,       down,     -down,
+                           3.0,  -3.0,      2.0 * pi,   -2.0 * pi,   7.0,     -7.0,      2.5 * pi, -2.5 * pi,
+                           7.86, -7.86,     3.0 * pi,   -3.0 * pi,   100.25,  -1e6,      1e-300,   6.283185307179586};
+  for (double a : angles) {
+    const double r = std::remainder(a, kExactTwoPi);
+    const double expected = r <= -kExactPi ? r + kExactTwoPi : r;
+    const double got = WrapHourAngle(a);
+    EXPECT_EQ(std::signbit(got), std::signbit(expected)) << a;
+    EXPECT_EQ(got, expected) << a;
+  }
+  EXPECT_TRUE(std::isnan(WrapHourAngle(std::numeric_limits<double>::infinity())));
 }
 
 }  // namespace
