@@ -66,9 +66,10 @@ void SiteOnEllipsoid(const GeoSite& site, double& x, double& z) {
   z = p[2] / ERFA_DAU;
 }
 
-// The evaluation at an instant is built for the processor at hand when the
-// compiler can: with AVX2 the same scalar operations take three-operand
-// forms and fewer copies. No fused multiply-add (contraction stays off and
+// The evaluation at an instant, a window's figures and the interpolated
+// slow terms are built for the processor at hand when the compiler can:
+// with AVX2 the same scalar operations take three-operand forms and fewer
+// copies. No fused multiply-add (contraction stays off and
 // the clone does not ask for FMA), so the results keep their bits. Only
 // GCC clones (Clang 14 leaves cloned member functions undefined at link
 // time).
@@ -131,7 +132,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
 // terms of the equation of the equinoxes every day, within 4e-14 rad (a few
 // milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
 // The Moon's nodes, eight a day, made them once each before.
-precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
+SKYCALC_SKY_CLONES precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
   precise::detail::SlowTerms slow;
   double u = jdTt / kNutationSpacing;
   double index = std::floor(u), w[4];
@@ -191,7 +192,7 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
 // departures from uniform rotation): the same figures for every instant of
 // the interval, so they are made once per interval. A node's values depend
 // on its index alone, so a window stays valid when Cover rebuilds the nodes.
-const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
+SKYCALC_SKY_CLONES const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
   const double u = jd / spacing_;
   const double index = std::floor(u);
   fraction = u - index;
