@@ -69,10 +69,9 @@ void SiteOnEllipsoid(const GeoSite& site, double& x, double& z) {
 // The evaluation at an instant, a window's figures and the interpolated
 // slow terms are built for the processor at hand when the compiler can:
 // with AVX2 the same scalar operations take three-operand forms and fewer
-// copies. No fused multiply-add (contraction stays off and
-// the clone does not ask for FMA), so the results keep their bits. Only
-// GCC clones (Clang 14 leaves cloned member functions undefined at link
-// time).
+// copies. No fused multiply-add (contraction stays off and the clone does
+// not ask for FMA), so the results keep their bits. Only GCC clones (Clang
+// 14 leaves cloned member functions undefined at link time).
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
 #define SKYCALC_SKY_CLONES __attribute__((target_clones("avx2", "default")))
 #else
