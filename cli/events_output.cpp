@@ -26,9 +26,13 @@ void AppendTextEvents(std::string& out, const std::vector<events::Event>& list, 
   }
   for (std::size_t i = 0; i < list.size(); ++i) {
     if (i > 0) out += ", ";
-    out += FormatEventTime(list[i].jd, day.dayStartJd);
+    AppendEventTime(out, list[i].jd, day.dayStartJd);
     out += " (";
-    out += altitude ? FormatEventAltitude(list[i]) : FormatEventAzimuth(list[i]);
+    if (altitude) {
+      AppendEventAltitude(out, list[i]);
+    } else {
+      AppendEventAzimuth(out, list[i]);
+    }
     out += ')';
   }
 }

@@ -73,49 +73,8 @@ class TextLine {
   std::size_t m_size = 0;
 };
 
-// The two digits of n (0-99) written before end; the new start.
-char* PutTwoDigits(char* end, unsigned long long n) {
-  static constexpr char kDigits[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  end -= 2;
-  std::memcpy(end, kDigits + 2 * n, 2);
-  return end;
-}
-
-// value with precision (0-7) decimals, exactly as printf's "%.*f" writes it in
-// fixed notation. Where value * 10^precision (within half an ulp of the exact
-// product) is clearly off a tie, the rounded whole number of units is the
-// same as the exact one and is written directly; otherwise WriteFixed decides.
+// value with precision decimals, exactly as printf's "%.*f" writes it.
 void AppendFixed(TextLine& out, double value, int precision) {
-  static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-  const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
-  if (scaled < 1e15) {
-    unsigned long long units = static_cast<unsigned long long>(scaled);  // the whole part
-    const double fraction = scaled - static_cast<double>(units);          // exact below 2^52
-    if (std::fabs(fraction - 0.5) > 1e-15 * (scaled > 1.0 ? scaled : 1.0)) {
-      units += fraction > 0.5 ? 1 : 0;
-      char text[24];  // at most 16 digits, the point and the sign
-      char* first = text + sizeof text;
-      int decimals = precision;
-      for (; decimals >= 2; decimals -= 2, units /= 100) first = PutTwoDigits(first, units % 100);
-      if (decimals == 1) {
-        *--first = static_cast<char>('0' + units % 10);
-        units /= 10;
-      }
-      if (precision > 0) *--first = '.';
-      for (; units >= 100; units /= 100) first = PutTwoDigits(first, units % 100);
-      if (units >= 10) {
-        first = PutTwoDigits(first, units);
-      } else {
-        *--first = static_cast<char>('0' + units);
-      }
-      if (std::signbit(value)) *--first = '-';
-      out.append(first, text + sizeof text);
-      return;
-    }
-  }
   char buffer[48];
   out.append(buffer, WriteFixed(buffer, buffer + sizeof buffer, value, precision));
 }

@@ -27,16 +27,18 @@ std::string DateNote(std::int32_t year, int month, int day) {
   return FormatText("%d月%d日は%d月%d日として計算しました", month, day, actual.month, actual.day);
 }
 
-std::string FormatEventTime(double jd, double dayStartJd) {
+void AppendEventTime(std::string& text, double jd, double dayStartJd) {
   const long long minutes = std::llround((jd - dayStartJd) * 1440.0);
   const long long hours = minutes / 60;
   const long long rest = minutes % 60;
+  const char digits[5] = {static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10), ':',
+                          static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
+  text.append(digits, sizeof digits);
+}
+
+std::string FormatEventTime(double jd, double dayStartJd) {
   std::string text;
-  text += static_cast<char>('0' + hours / 10);
-  text += static_cast<char>('0' + hours % 10);
-  text += ':';
-  text += static_cast<char>('0' + rest / 10);
-  text += static_cast<char>('0' + rest % 10);
+  AppendEventTime(text, jd, dayStartJd);
   return text;
 }
 
@@ -45,21 +47,33 @@ std::string FormatEventTimes(const std::vector<events::Event>& list, double dayS
   std::string text;
   for (const events::Event& event : list) {
     if (!text.empty()) text += ", ";
-    text += FormatEventTime(event.jd, dayStartJd);
+    AppendEventTime(text, event.jd, dayStartJd);
   }
   return text;
 }
 
-std::string FormatEventAzimuth(const events::Event& event) {
-  std::string text = "方位 ";
+void AppendEventAzimuth(std::string& text, const events::Event& event) {
+  text += "方位 ";
   AppendFixed(text, event.azimuthFromOrigin * kExactRadToDeg, 2);
-  return text + "°";
+  text += "°";
+}
+
+void AppendEventAltitude(std::string& text, const events::Event& event) {
+  text += "高度 ";
+  AppendFixed(text, event.altitude * kExactRadToDeg, 2);
+  text += "°";
+}
+
+std::string FormatEventAzimuth(const events::Event& event) {
+  std::string text;
+  AppendEventAzimuth(text, event);
+  return text;
 }
 
 std::string FormatEventAltitude(const events::Event& event) {
-  std::string text = "高度 ";
-  AppendFixed(text, event.altitude * kExactRadToDeg, 2);
-  return text + "°";
+  std::string text;
+  AppendEventAltitude(text, event);
+  return text;
 }
 
 }  // namespace skycalc

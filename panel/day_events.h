@@ -20,6 +20,10 @@ std::string FormatEventTimes(const std::vector<events::Event>& list, double dayS
 // "方位 123.45°" (the azimuth from the origin) and "高度 31.55°" (the transit's altitude).
 std::string FormatEventAzimuth(const events::Event& event);
 std::string FormatEventAltitude(const events::Event& event);
+// The same texts appended to text, for outputs that write many of them.
+void AppendEventTime(std::string& text, double jd, double dayStartJd);
+void AppendEventAzimuth(std::string& text, const events::Event& event);
+void AppendEventAltitude(std::string& text, const events::Event& event);
 // The calculator keeps a keyed date that the calendar does not have (31
 // February, 1582 October 10) as keyed and computes the day it counts on to;
 // what labels a day shows that actual date and says once:

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "astro/base/constants.h"
 
@@ -40,6 +41,50 @@ std::string FormatHorizontal(const char* label, double angle) {
   return text + "°";
 }
 
+// The two digits of n (0-99) written before end; the new start.
+char* PutTwoDigits(char* end, unsigned long long n) {
+  static constexpr char kDigits[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  end -= 2;
+  std::memcpy(end, kDigits + 2 * n, 2);
+  return end;
+}
+
+// value with precision (0-7) decimals as printf's "%.*f" writes it, at the
+// end of text (start set to its first character), when that is sure without
+// the exact decimal value: where value * 10^precision (within half an ulp of
+// the exact product) is clearly off a tie, the rounded whole number of units
+// is the same as the exact one. False (nothing written) near a tie, for
+// other precisions and for values of 10^15 units or more.
+bool ClearOfTie(double value, int precision, char (&text)[24], const char*& start) {
+  static constexpr unsigned long long kTens[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+  const double scaled = precision >= 0 && precision < 8 ? std::fabs(value) * static_cast<double>(kTens[precision]) : 1e15;
+  if (!(scaled < 1e15)) return false;
+  unsigned long long units = static_cast<unsigned long long>(scaled);  // the whole part
+  const double fraction = scaled - static_cast<double>(units);          // exact below 2^52
+  if (!(std::fabs(fraction - 0.5) > 1e-15 * (scaled > 1.0 ? scaled : 1.0))) return false;
+  units += fraction > 0.5 ? 1 : 0;
+  char* first = text + sizeof text;  // at most 16 digits, the point and the sign
+  int decimals = precision;
+  for (; decimals >= 2; decimals -= 2, units /= 100) first = PutTwoDigits(first, units % 100);
+  if (decimals == 1) {
+    *--first = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  if (precision > 0) *--first = '.';
+  for (; units >= 100; units /= 100) first = PutTwoDigits(first, units % 100);
+  if (units >= 10) {
+    first = PutTwoDigits(first, units);
+  } else {
+    *--first = static_cast<char>('0' + units);
+  }
+  if (std::signbit(value)) *--first = '-';
+  start = first;
+  return true;
+}
+
 }  // namespace
 
 // The readouts are written for every row of a long table, so their numbers
@@ -49,6 +94,14 @@ std::string FormatHorizontal(const char* label, double angle) {
 // readout formats pads: "%4.2f" and "%3.1f" of a finite number are never
 // shorter than their width.
 char* WriteFixed(char* first, char* last, double value, int precision) {
+  char text[24];
+  const char* start = nullptr;
+  if (ClearOfTie(value, precision, text, start)) {
+    const std::size_t length = static_cast<std::size_t>(text + sizeof text - start);
+    if (static_cast<std::size_t>(last - first) < length) return first;
+    std::memcpy(first, start, length);
+    return first + length;
+  }
 #if defined(__cpp_lib_to_chars)
   const std::to_chars_result result = std::to_chars(first, last, value, std::chars_format::fixed, precision);
   return result.ec == std::errc() ? result.ptr : first;

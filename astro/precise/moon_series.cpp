@@ -99,7 +99,7 @@ struct Angle {
 // cos and sin of an angle's multiples -4..4.
 struct Multiples {
   double c[2 * kMaxMultiple + 1], s[2 * kMaxMultiple + 1];
-  explicit Multiples(double angle) {
+  [[gnu::always_inline]] explicit Multiples(double angle) {
     const double c1 = std::cos(angle), s1 = std::sin(angle);
     c[kMaxMultiple] = 1.0;
     s[kMaxMultiple] = 0.0;
@@ -162,7 +162,7 @@ void MakeDm(Pairs& pairs, const Multiples& d, const Multiples& m, double dd, dou
 template <int k>
 void MakePf(Pairs& pairs, const Multiples& mp, const Multiples& f, double dmp, double df);
 template <int... dm, int... pf>
-void MakePairs(Pairs& pairs, const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f,
+[[gnu::always_inline]] inline void MakePairs(Pairs& pairs, const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f,
                double dd, double ddm, double dmp, double df, std::integer_sequence<int, dm...>,
                std::integer_sequence<int, pf...>) {
   (MakeDm<dm>(pairs, d, m, dd, ddm), ...);
@@ -173,7 +173,7 @@ struct Pairs {
   Lanes cs[kDmCount], nsc[kDmCount], rdm[kDmCount];
   Lanes cc[kPfCount], ss[kPfCount], rpf[kPfCount];
   // Only the pairs some term takes (13 of 25 and 33 of 63).
-  Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f, double dd, double dm,
+  [[gnu::always_inline]] Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f, double dd, double dm,
         double dmp, double df) {
     MakePairs(*this, d, m, mp, f, dd, dm, dmp, df, std::make_integer_sequence<int, kDmCount>{},
               std::make_integer_sequence<int, kPfCount>{});
@@ -279,7 +279,7 @@ template <std::size_t n>
 // Every term of both tables, each from its last term to its first; e and
 // dE are E and its rate for the terms in M once, their squares' for M twice.
 template <std::size_t... ld, std::size_t... lat>
-void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& sums, std::index_sequence<ld...>,
+[[gnu::always_inline]] inline void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& sums, std::index_sequence<ld...>,
               std::index_sequence<lat...>) {
   static_assert(kLongitudeDistanceIndex.back().cosine != 0.0, "the distance's sum starts away from 0");
   (AddLongitudeDistance<sizeof...(ld) - 1 - ld>(args, en[kLongitudeDistanceIndex[sizeof...(ld) - 1 - ld].e],
@@ -290,9 +290,21 @@ void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& 
    ...);
 }
 
+// The series is built for the processor at hand when the compiler can:
+// with AVX2 the same pairs of lanes take three-operand instructions and
+// fewer copies between registers. The products and sums are the same IEEE
+// operations either way (no fused multiply-add: contraction stays off and
+// the clone does not ask for FMA), so the results keep their bits. Clang 14
+// leaves some clones undefined at link time, so only GCC clones.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define SKYCALC_MOON_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define SKYCALC_MOON_CLONES
+#endif
+
 }  // namespace
 
-void MoonBySeries(double jdTt, double pv[2][3]) {
+SKYCALC_MOON_CLONES void MoonBySeries(double jdTt, double pv[2][3]) {
   const double t = (jdTt - ERFA_DJ00) / ERFA_DJC;
   const double elp = kMeanLongitude.Angle(t), delp = kMeanLongitude.Rate(t);
   const double d = kElongation.Angle(t), dd = kElongation.Rate(t);

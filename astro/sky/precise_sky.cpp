@@ -66,6 +66,18 @@ void SiteOnEllipsoid(const GeoSite& site, double& x, double& z) {
   z = p[2] / ERFA_DAU;
 }
 
+// The evaluation at an instant, a window's figures and the interpolated
+// slow terms are built for the processor at hand when the compiler can:
+// with AVX2 the same scalar operations take three-operand forms and fewer
+// copies. No fused multiply-add (contraction stays off and the clone does
+// not ask for FMA), so the results keep their bits. Only GCC clones (Clang
+// 14 leaves cloned member functions undefined at link time).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define SKYCALC_SKY_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define SKYCALC_SKY_CLONES
+#endif
+
 // Angle b as the turn nearest to a.
 double Unwrapped(double a, double b) { return a + events::WrapHourAngle(b - a); }
 
@@ -119,7 +131,7 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
 // terms of the equation of the equinoxes every day, within 4e-14 rad (a few
 // milliarcseconds, their fastest term 2 microarcseconds over 13.7 days).
 // The Moon's nodes, eight a day, made them once each before.
-precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
+SKYCALC_SKY_CLONES precise::detail::SlowTerms PreciseSky::InterpolatedSlowTerms(double jdTt) const {
   precise::detail::SlowTerms slow;
   double u = jdTt / kNutationSpacing;
   double index = std::floor(u), w[4];
@@ -179,7 +191,7 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
 // departures from uniform rotation): the same figures for every instant of
 // the interval, so they are made once per interval. A node's values depend
 // on its index alone, so a window stays valid when Cover rebuilds the nodes.
-const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
+SKYCALC_SKY_CLONES const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) const {
   const double u = jd / spacing_;
   const double index = std::floor(u);
   fraction = u - index;
@@ -222,7 +234,7 @@ const PreciseSky::Window& PreciseSky::WindowAt(double jd, double& fraction) cons
 // The place moves with TT, which jumps against UTC at a leap second: the
 // nodes stand at their TT instants, so no jump is smoothed over (it would
 // cost the Moon half an arcsecond).
-precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u) const {
+[[gnu::always_inline]] inline precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u) const {
   const double deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
@@ -237,7 +249,7 @@ precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Windo
   return p;
 }
 
-double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
+[[gnu::always_inline]] inline double PreciseSky::InterpolatedSiderealTime(const Window& n, double u) const {
   double w[4];
   CubicWeights(u, w);
   const double g = n.gast + kRotationRate * spacing_ * u + Interpolate(w, n.departure);
@@ -256,7 +268,7 @@ events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events
 
 events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }
 
-void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const {
+[[gnu::always_inline]] inline void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const {
   std::uint64_t bits = 0;
   std::memcpy(&bits, &jd, sizeof bits);
   Topocentric& slot = recent_[(bits ^ (bits >> 20) ^ (bits >> 40)) % kRecentSlots];
@@ -281,7 +293,7 @@ void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const
   slot = Topocentric{jd, x, y, z};
 }
 
-events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
+SKYCALC_SKY_CLONES events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
   double x = 0.0, y = 0.0, z = 0.0;
   TopocentricAt(jd, x, y, z);
   const double sp = sinLatitude_, cp = cosLatitude_;

@@ -79,12 +79,12 @@ class PreciseSky final : public events::SkyFunction {
   // jd's fraction of the way from the second node to the third.
   const Window& WindowAt(double jd, double& fraction) const;
   // Interpolated geocentric place at jd (UT) from jd's window n, u of the way.
-  precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
+  inline precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
-  double InterpolatedSiderealTime(const Window& n, double u) const;
+  inline double InterpolatedSiderealTime(const Window& n, double u) const;
   // The direction (and distance) of the body from the site at jd in the
   // frame of State, AU; the same bits again for an instant among the last few.
-  void TopocentricAt(double jd, double& x, double& y, double& z) const;
+  inline void TopocentricAt(double jd, double& x, double& y, double& z) const;
   // At's fields named by fields (events::SkyField bits), with the azimuth
   // when withAzimuth.
   events::SkyState State(double jd, unsigned fields, bool withAzimuth) const;
