@@ -38,15 +38,20 @@ compare() {  # label args...
     fi
   fi
 }
-for year in $sample_years; do
+# The Sun's and the Moon's precise events of one year at every site.
+compare_year() {
+  local year=$1 site lon lat zh zm
   for site in "${sites[@]}"; do
     read -r lon lat zh zm <<<"$site"
-    where=(--longitude "$lon" --latitude "$lat" --zone-hour "$zh" --zone-minute "$zm" --azimuth 0)
+    local where=(--longitude "$lon" --latitude "$lat" --zone-hour "$zh" --zone-minute "$zm" --azimuth 0)
     for body in sun moon; do
       compare "events precise" --year "$year" --month 1 --day 1 "${where[@]}" --planet "$body" --precise \
         --events --count 366 --csv
     done
   done
+}
+for year in $sample_years; do
+  compare_year "$year"
   # The other convention (the Moon's upper limb) and the calculator's model at two sites.
   for site in "${sites[0]}" "${sites[1]}"; do
     read -r lon lat zh zm <<<"$site"
@@ -58,14 +63,7 @@ for year in $sample_years; do
   done
 done
 for year in $(seq 2025 2034); do
-  for site in "${sites[@]}"; do
-    read -r lon lat zh zm <<<"$site"
-    where=(--longitude "$lon" --latitude "$lat" --zone-hour "$zh" --zone-minute "$zm" --azimuth 0)
-    for body in sun moon; do
-      compare "events precise" --year "$year" --month 1 --day 1 "${where[@]}" --planet "$body" --precise \
-        --events --count 366 --csv
-    done
-  done
+  compare_year "$year"
 done
 # The lists, every 20th sampled year.
 for year in $(echo "$sample_years" | awk 'NR % 20 == 1') 2025; do
