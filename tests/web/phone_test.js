@@ -145,9 +145,13 @@ const TESTS = {
       assert.strictEqual(await page.evaluate(notRed, await page.screenshot({ encoding: 'base64' })), 0, entry);
       await page.tap('dialog.box[open] .caption-close');
     }
-    await page.evaluateOnNewDocument(() => document.addEventListener('DOMContentLoaded', () => {
-      window.nightBeforeTheModule = document.documentElement.classList.contains('night') && !document.documentElement.dataset.state;
-    }));
+    // Whether the night class came before the module's first readout (the parser may let the module finish first).
+    await page.evaluateOnNewDocument(() => new MutationObserver(() => {
+      const root = document.documentElement;
+      if (window.nightBeforeTheModule === undefined && (root.classList.contains('night') || root.dataset.state)) {
+        window.nightBeforeTheModule = root.classList.contains('night') && !root.dataset.state;
+      }
+    }).observe(document, { subtree: true, attributeFilter: ['class', 'data-state'] }));
     await page.reload();
     await ready(page);
     assert(await page.evaluate(() => document.documentElement.classList.contains('night')), 'saved with the settings');
