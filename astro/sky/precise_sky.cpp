@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astro/base/fast_trig.h"
 #include "astro/events/day_events.h"
 #include "astro/precise/frame.h"
 #include "astro/precise/nutation.h"
@@ -268,45 +269,63 @@ events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events
 
 events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }
 
-[[gnu::always_inline]] inline void PreciseSky::TopocentricAt(double jd, double& x, double& y, double& z) const {
+[[gnu::always_inline]] inline void PreciseSky::TopocentricAt(double jd, bool exact, double& x, double& y,
+                                                             double& z) const {
   std::uint64_t bits = 0;
   std::memcpy(&bits, &jd, sizeof bits);
   Topocentric& slot = recent_[(bits ^ (bits >> 20) ^ (bits >> 40)) % kRecentSlots];
-  if (slot.jd == jd) {
+  if (slot.jd == jd && !exact) {
     x = slot.x;
     y = slot.y;
     z = slot.z;
     return;
   }
-  double u = 0.0;
-  const Window& n = WindowAt(jd, u);
-  const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
-  const double lst = InterpolatedSiderealTime(n, u) + site_.longitude;
-  const double h = lst - g.rightAscension;
-  const double cd = std::cos(g.declination), sd = std::sin(g.declination);
+  // The interpolated place, hour angle and distance, or a search's at this
+  // very instant (an event's At follows the last step of its root).
+  double h = slot.hourAngle, declination = slot.declination, distance = slot.distance;
+  if (slot.jd != jd) {
+    double u = 0.0;
+    const Window& n = WindowAt(jd, u);
+    const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
+    h = InterpolatedSiderealTime(n, u) + site_.longitude - g.rightAscension;
+    declination = g.declination;
+    distance = g.distance;
+  }
+  double sd = 0.0, cd = 0.0, sh = 0.0, ch = 0.0;
+  if (exact) {
+    sd = std::sin(declination);
+    cd = std::cos(declination);
+    sh = std::sin(h);
+    ch = std::cos(h);
+  } else {
+    fasttrig::SinCos(declination, sd, cd);
+    fasttrig::SinCos(h, sh, ch);
+  }
   // A star (distance 0) has no parallax: its unit vector stands as it is.
-  const double r = g.distance > 0.0 ? g.distance : 1.0;
-  const double px = g.distance > 0.0 ? siteX_ : 0.0, pz = g.distance > 0.0 ? siteZ_ : 0.0;
-  x = r * cd * std::cos(h) - px;
-  y = -r * cd * std::sin(h);
+  const double r = distance > 0.0 ? distance : 1.0;
+  const double px = distance > 0.0 ? siteX_ : 0.0, pz = distance > 0.0 ? siteZ_ : 0.0;
+  x = r * cd * ch - px;
+  y = -r * cd * sh;
   z = r * sd - pz;
-  slot = Topocentric{jd, x, y, z};
+  // Only a search's vector is kept: At's are not asked again.
+  if (!exact) slot = Topocentric{jd, h, declination, distance, x, y, z};
 }
 
-SKYCALC_SKY_CLONES events::SkyState PreciseSky::State(double jd, unsigned fields, bool withAzimuth) const {
+SKYCALC_SKY_CLONES events::SkyState PreciseSky::State(double jd, unsigned fields, bool exact) const {
   double x = 0.0, y = 0.0, z = 0.0;
-  TopocentricAt(jd, x, y, z);
+  TopocentricAt(jd, exact, x, y, z);
   const double sp = sinLatitude_, cp = cosLatitude_;
   const double south = x * sp - z * cp;  // towards the south point
   const double up = x * cp + z * sp;     // towards the zenith
   const double west = -y;
+  const auto angle = [exact](double b, double a) { return exact ? std::atan2(b, a) : fasttrig::Atan2(b, a); };
   events::SkyState s;
-  if (fields & events::kAltitudeField) s.altitude = std::atan2(up, std::sqrt(south * south + west * west));
-  if (withAzimuth) s.azimuth = events::FoldAzimuth(std::atan2(west, south), 0.0);
+  if (fields & events::kAltitudeField) s.altitude = angle(up, std::sqrt(south * south + west * west));
+  if (exact) s.azimuth = events::FoldAzimuth(angle(west, south), 0.0);
   if (fields & events::kHourAngleField) {
     // atan2 gives (-pi, pi] but for -pi itself (y = +0, x < 0), which
     // WrapHourAngle turns to pi.
-    const double hourAngle = std::atan2(-y, x);
+    const double hourAngle = angle(-y, x);
     s.hourAngle = hourAngle == -kExactPi ? kExactPi : hourAngle;
   }
   if ((fields & events::kSemidiameterField) && !star_ && (body_ == Body::kSun || body_ == Body::kMoon)) {

@@ -83,11 +83,14 @@ class PreciseSky final : public events::SkyFunction {
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   inline double InterpolatedSiderealTime(const Window& n, double u) const;
   // The direction (and distance) of the body from the site at jd in the
-  // frame of State, AU; the same bits again for an instant among the last few.
-  inline void TopocentricAt(double jd, double& x, double& y, double& z) const;
-  // At's fields named by fields (events::SkyField bits), with the azimuth
-  // when withAzimuth.
-  events::SkyState State(double jd, unsigned fields, bool withAzimuth) const;
+  // frame of State, AU. exact: with the library's sine and cosine, as an
+  // event's readout (At) takes them; otherwise with the searches' own
+  // (fasttrig, within an ulp), the same bits again for an instant among the
+  // last few.
+  inline void TopocentricAt(double jd, bool exact, double& x, double& y, double& z) const;
+  // The fields named by fields (events::SkyField bits); exact: At's, with the
+  // azimuth and the library's trigonometry; otherwise a search's.
+  events::SkyState State(double jd, unsigned fields, bool exact) const;
 
   bool star_;
   Body body_;
@@ -107,12 +110,14 @@ class PreciseSky final : public events::SkyFunction {
   };
   const SlowNode& NodeOf(SlowNode (&ring)[8], double k, double spacing, bool nutation) const;
   mutable SlowNode nutation_[8], eect_[8];  // by grid index modulo 8
-  // The site's topocentric vector (meridian frame, AU) at recent instants,
-  // each in the slot its bits hash to: a root of the search ends at a point
-  // it evaluated (the last or its contrapoint), and the event's At then
-  // starts from there.
+  // The site's topocentric vector (meridian frame, AU) at instants the
+  // search evaluated lately, with the interpolated hour angle, declination
+  // and distance it came from, each in the slot its bits hash to: an
+  // extremum's state is taken at a point its search evaluated, and an
+  // event's At at the last point of its root.
   struct Topocentric {
     double jd = -1e300;
+    double hourAngle = 0.0, declination = 0.0, distance = 0.0;
     double x = 0.0, y = 0.0, z = 0.0;
   };
   static constexpr unsigned kRecentSlots = 16;
