@@ -34,7 +34,7 @@ if [ "$actual" != "$expected" ]; then
   diff <(echo "$expected") <(echo "$actual") || true
   exit 1
 fi
-for dep in liberfa1 libutf8proc2 libqt6core6 libqt6widgets6 qt6-translations-l10n qt6-qpa-plugins fonts-ipafont-gothic; do
+for dep in libutf8proc2 libqt6core6 libqt6widgets6 qt6-translations-l10n qt6-qpa-plugins fonts-ipafont-gothic; do
   if ! dpkg-deb -f "$deb" Depends | grep -q "$dep"; then
     echo "package does not depend on $dep"
     exit 1
