@@ -50,6 +50,10 @@ DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);
 // (radians), distance and speed (relative) from 1000 to 2999
 // (tests/astro/precise/search_evaluation_test.cpp). Readouts keep eraMoon98.
 void MoonBySeries(double jdTt, double pv[2][3]);
+// MoonBySeries at two instants at once (jdTt[0] into first, jdTt[1] into
+// second), the same bits as two calls for about two thirds of their time:
+// with AVX2 the two instants' sums share the registers.
+void MoonBySeriesPair(const double jdTt[2], double first[2][3], double second[2][3]);
 
 // How a place is computed: as a readout gives it, or for a search (the Moon
 // by MoonBySeries).
@@ -62,6 +66,12 @@ GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& 
                                   SolarSystemVectors* vectors = nullptr,
                                   Evaluation evaluation = Evaluation::kReadout);
 GeocentricApparent StarGeocentric(double ra2000, double dec2000, const Instant& t, const DateFrame& frame);
+// The Moon's apparent place at t from its geocentric position (AU) and
+// velocity (AU/day) in the GCRS at t's TT (eraMoon98's, or MoonBySeries's
+// for a search): BodyGeocentric's for the Moon, for a search that evaluated
+// the series itself (two instants at a time).
+GeocentricApparent MoonGeocentric(const Instant& t, const double pv[2][3], const DateFrame& frame,
+                                  SolarSystemVectors* vectors = nullptr);
 
 // Whether the model holds at the UTC instant jdUtc (for Pluto when isPluto).
 Status YearsStatus(double jdUtc, bool isPluto);

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
+#include <limits>
 #include <utility>
 
 #include "astro/base/angles.h"
@@ -99,6 +101,7 @@ struct Angle {
 // cos and sin of an angle's multiples -4..4.
 struct Multiples {
   double c[2 * kMaxMultiple + 1], s[2 * kMaxMultiple + 1];
+  Multiples() = default;
   [[gnu::always_inline]] explicit Multiples(double angle) {
     const double c1 = std::cos(angle), s1 = std::sin(angle);
     c[kMaxMultiple] = 1.0;
@@ -144,42 +147,102 @@ constexpr std::array<TermIndex, N> IndicesOf(const Term (&terms)[N]) {
 constexpr auto kLongitudeDistanceIndex = IndicesOf(kLongitudeDistance);
 constexpr auto kLatitudeIndex = IndicesOf(kLatitude);
 
-// Two doubles side by side, for the sums that run in pairs: each lane's
-// arithmetic is the scalar arithmetic, rounded alike (SSE2, or two scalar
-// operations where there is no vector unit), so pairing changes no bit.
-using Lanes = double __attribute__((vector_size(16)));
+// Pairs of doubles side by side, one pair per instant (a series evaluated at
+// N instants at once), for the sums that run in pairs: each lane's
+// arithmetic is the scalar arithmetic, rounded alike (SSE2 or AVX2 lanes,
+// or scalar operations where there is no vector unit), so pairing changes
+// no bit, and neither does evaluating two instants side by side.
+// Two instants' lanes are 32 bytes: GCC notes that returning such a vector
+// without AVX changes the ABI, which cannot matter here (every helper is
+// inlined into the clones that use it).
+#pragma GCC diagnostic ignored "-Wpsabi"
+template <int N>
+struct LanesOf {
+  typedef double type __attribute__((vector_size(16 * N)));
+  typedef long long mask __attribute__((vector_size(16 * N)));
+};
+template <int N>
+using Lanes = typename LanesOf<N>::type;
+
+// (a[i], b[i]) for each instant i.
+template <int N>
+[[gnu::always_inline]] inline Lanes<N> Interleaved(const double (&a)[N], const double (&b)[N]) {
+  Lanes<N> v{};
+  for (int i = 0; i < N; ++i) {
+    v[2 * i] = a[i];
+    v[2 * i + 1] = b[i];
+  }
+  return v;
+}
+// (a, b) for every instant.
+template <int N>
+[[gnu::always_inline]] inline Lanes<N> Repeated(double a, double b) {
+  Lanes<N> v{};
+  for (int i = 0; i < N; ++i) {
+    v[2 * i] = a;
+    v[2 * i + 1] = b;
+  }
+  return v;
+}
+// Each instant's pair swapped: (x, y) to (y, x).
+template <int N>
+[[gnu::always_inline]] inline Lanes<N> Swapped(Lanes<N> v) {
+  typename LanesOf<N>::mask m{};
+  for (int i = 0; i < N; ++i) {
+    m[2 * i] = 2 * i + 1;
+    m[2 * i + 1] = 2 * i;
+  }
+  return __builtin_shuffle(v, m);
+}
+// Each instant's (x, y) as (1, y).
+template <int N>
+[[gnu::always_inline]] inline Lanes<N> UnitFirst(Lanes<N> v) {
+  typename LanesOf<N>::mask m{};
+  for (int i = 0; i < N; ++i) {
+    m[2 * i] = 2 * N;  // from the second operand: 1
+    m[2 * i + 1] = 2 * i + 1;
+  }
+  return __builtin_shuffle(v, Repeated<N>(1.0, 1.0), m);
+}
 
 // cos, sin and rate of every d D + m M (d 0..4, m -2..2) and of every
 // mp M' + f F (mp -4..4, f -3..3), so that each term takes one product of
-// two and one sum of rates; laid out for Lanes: a d D + m M as (c, s),
+// two and one sum of rates; laid out for the lanes: a d D + m M as (c, s),
 // (-s, c) and (-rate, rate), an mp M' + f F as (c, c), (s, s) and
-// (-rate, rate). A term's (cos, sin) is then cs = (c, s) (c', c') +
-// (-s, c) (s', s'), lane by lane the scalar c c' - s s' and s c' + c s'
-// (x + (-y) is x - y), and its (-rate, rate) one sum.
+// (-rate, rate), each instant's pair beside the other's. A term's (cos, sin)
+// is then cs = (c, s) (c', c') + (-s, c) (s', s'), lane by lane the scalar
+// c c' - s s' and s c' + c s' (x + (-y) is x - y), and its (-rate, rate)
+// one sum.
+template <int N>
 struct Pairs;
-template <int k>
-void MakeDm(Pairs& pairs, const Multiples& d, const Multiples& m, double dd, double dm);
-template <int k>
-void MakePf(Pairs& pairs, const Multiples& mp, const Multiples& f, double dmp, double df);
-template <int... dm, int... pf>
-[[gnu::always_inline]] inline void MakePairs(Pairs& pairs, const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f,
-               double dd, double ddm, double dmp, double df, std::integer_sequence<int, dm...>,
-               std::integer_sequence<int, pf...>) {
-  (MakeDm<dm>(pairs, d, m, dd, ddm), ...);
-  (MakePf<pf>(pairs, mp, f, dmp, df), ...);
+template <int N, int k>
+void MakeDm(Pairs<N>& pairs, const Multiples (&d)[N], const Multiples (&m)[N], const double (&dd)[N],
+            const double (&dm)[N]);
+template <int N, int k>
+void MakePf(Pairs<N>& pairs, const Multiples (&mp)[N], const Multiples (&f)[N], const double (&dmp)[N],
+            const double (&df)[N]);
+template <int N, int... dm, int... pf>
+[[gnu::always_inline]] inline void MakePairs(Pairs<N>& pairs, const Multiples (&d)[N], const Multiples (&m)[N],
+                                             const Multiples (&mp)[N], const Multiples (&f)[N], const double (&dd)[N],
+                                             const double (&ddm)[N], const double (&dmp)[N], const double (&df)[N],
+                                             std::integer_sequence<int, dm...>, std::integer_sequence<int, pf...>) {
+  (MakeDm<N, dm>(pairs, d, m, dd, ddm), ...);
+  (MakePf<N, pf>(pairs, mp, f, dmp, df), ...);
 }
 
+template <int N>
 struct Pairs {
-  Lanes cs[kDmCount], nsc[kDmCount], rdm[kDmCount];
-  Lanes cc[kPfCount], ss[kPfCount], rpf[kPfCount];
+  Lanes<N> cs[kDmCount], nsc[kDmCount], rdm[kDmCount];
+  Lanes<N> cc[kPfCount], ss[kPfCount], rpf[kPfCount];
   // Only the pairs some term takes (13 of 25 and 33 of 63).
-  [[gnu::always_inline]] Pairs(const Multiples& d, const Multiples& m, const Multiples& mp, const Multiples& f, double dd, double dm,
-        double dmp, double df) {
-    MakePairs(*this, d, m, mp, f, dd, dm, dmp, df, std::make_integer_sequence<int, kDmCount>{},
-              std::make_integer_sequence<int, kPfCount>{});
+  [[gnu::always_inline]] Pairs(const Multiples (&d)[N], const Multiples (&m)[N], const Multiples (&mp)[N],
+                               const Multiples (&f)[N], const double (&dd)[N], const double (&dm)[N],
+                               const double (&dmp)[N], const double (&df)[N]) {
+    MakePairs<N>(*this, d, m, mp, f, dd, dm, dmp, df, std::make_integer_sequence<int, kDmCount>{},
+                 std::make_integer_sequence<int, kPfCount>{});
   }
   // (cos, sin) and (-rate, rate) of a term's argument.
-  [[gnu::always_inline]] void Angle(const TermIndex& t, Lanes& cosSin, Lanes& rates) const {
+  [[gnu::always_inline]] void Angle(const TermIndex& t, Lanes<N>& cosSin, Lanes<N>& rates) const {
     cosSin = cs[t.dm] * cc[t.pf] + nsc[t.dm] * ss[t.pf];
     rates = rdm[t.dm] + rpf[t.pf];
   }
@@ -197,40 +260,62 @@ constexpr bool Takes(int k, bool dm) {
   return false;
 }
 
-template <int k>
-[[gnu::always_inline]] inline void MakeDm(Pairs& pairs, const Multiples& d, const Multiples& m, double dd,
-                                          double dm) {
+template <int N, int k>
+[[gnu::always_inline]] inline void MakeDm(Pairs<N>& pairs, const Multiples (&d)[N], const Multiples (&m)[N],
+                                          const double (&dd)[N], const double (&dm)[N]) {
   if constexpr (Takes(k, true)) {
     constexpr int i = k / (2 * kMaxM + 1), j = k % (2 * kMaxM + 1) - kMaxM;
     static_assert(IndexOf(i, j, 0, 0).dm == k);
-    const double ca = d.c[kMaxMultiple + i], sa = d.s[kMaxMultiple + i];
-    const double cb = m.c[kMaxMultiple + j], sb = m.s[kMaxMultiple + j];
-    const double c = ca * cb - sa * sb, s = sa * cb + ca * sb, rate = i * dd + j * dm;
-    pairs.cs[k] = Lanes{c, s};
-    pairs.nsc[k] = Lanes{-s, c};
-    pairs.rdm[k] = Lanes{-rate, rate};
+    double c[N], s[N], rate[N], minusS[N], minusRate[N];
+    for (int n = 0; n < N; ++n) {
+      const double ca = d[n].c[kMaxMultiple + i], sa = d[n].s[kMaxMultiple + i];
+      const double cb = m[n].c[kMaxMultiple + j], sb = m[n].s[kMaxMultiple + j];
+      c[n] = ca * cb - sa * sb;
+      s[n] = sa * cb + ca * sb;
+      rate[n] = i * dd[n] + j * dm[n];
+      minusS[n] = -s[n];
+      minusRate[n] = -rate[n];
+    }
+    pairs.cs[k] = Interleaved<N>(c, s);
+    pairs.nsc[k] = Interleaved<N>(minusS, c);
+    pairs.rdm[k] = Interleaved<N>(minusRate, rate);
   }
 }
 
-template <int k>
-[[gnu::always_inline]] inline void MakePf(Pairs& pairs, const Multiples& mp, const Multiples& f, double dmp,
-                                          double df) {
+template <int N, int k>
+[[gnu::always_inline]] inline void MakePf(Pairs<N>& pairs, const Multiples (&mp)[N], const Multiples (&f)[N],
+                                          const double (&dmp)[N], const double (&df)[N]) {
   if constexpr (Takes(k, false)) {
     constexpr int i = k / (2 * kMaxF + 1) - kMaxMp, j = k % (2 * kMaxF + 1) - kMaxF;
     static_assert(IndexOf(0, 0, i, j).pf == k);
-    const double ca = mp.c[kMaxMultiple + i], sa = mp.s[kMaxMultiple + i];
-    const double cb = f.c[kMaxMultiple + j], sb = f.s[kMaxMultiple + j];
-    const double c = ca * cb - sa * sb, s = sa * cb + ca * sb, rate = i * dmp + j * df;
-    pairs.cc[k] = Lanes{c, c};
-    pairs.ss[k] = Lanes{s, s};
-    pairs.rpf[k] = Lanes{-rate, rate};
+    double c[N], s[N], rate[N], minusRate[N];
+    for (int n = 0; n < N; ++n) {
+      const double ca = mp[n].c[kMaxMultiple + i], sa = mp[n].s[kMaxMultiple + i];
+      const double cb = f[n].c[kMaxMultiple + j], sb = f[n].s[kMaxMultiple + j];
+      c[n] = ca * cb - sa * sb;
+      s[n] = sa * cb + ca * sb;
+      rate[n] = i * dmp[n] + j * df[n];
+      minusRate[n] = -rate[n];
+    }
+    pairs.cc[k] = Interleaved<N>(c, c);
+    pairs.ss[k] = Interleaved<N>(s, s);
+    pairs.rpf[k] = Interleaved<N>(minusRate, rate);
   }
 }
 
 // The series' running sums in pairs: (distance, longitude), their rates
-// (distance, longitude), and (latitude, its rate).
+// (distance, longitude), and (latitude, its rate), each instant's beside the
+// other's.
+template <int N>
 struct Sums {
-  Lanes rl, drl, b;
+  Lanes<N> rl, drl, b;
+};
+
+// E and its rate for the terms in M once, their squares' for M twice, at
+// each instant, as lanes: (e, e) and (dE, dE), and (0, dE) for the latitude.
+template <int N>
+struct Eccentricity {
+  Lanes<N> e[3], de[3], zeroDe[3];
 };
 
 // Term n of a table added to the sums, with what the table says of it known
@@ -243,124 +328,237 @@ struct Sums {
 // coefficient (one lane of the longitude and distance) adds a zero to a sum
 // that is not zero (each starts with Meeus's additive terms or, the
 // distance's, with its last term, which has one).
-template <std::size_t n>
-[[gnu::always_inline]] inline void AddLongitudeDistance(const Pairs& args, double e, double dE, Sums& sums) {
+template <int N, std::size_t n>
+[[gnu::always_inline]] inline void AddLongitudeDistance(const Pairs<N>& args, const Eccentricity<N>& ecc,
+                                                        Sums<N>& sums) {
   constexpr TermIndex index = kLongitudeDistanceIndex[n];
-  constexpr Lanes rl = {index.cosine, index.sine};
-  Lanes cs, rates;
+  const Lanes<N> rl = Repeated<N>(index.cosine, index.sine);
+  Lanes<N> cs, rates;
   args.Angle(index, cs, rates);
-  const Lanes sc = {cs[1], cs[0]};
+  const Lanes<N> sc = Swapped<N>(cs);
   if constexpr (index.e == 0) {
     sums.rl += rl * cs;
     sums.drl += rl * (sc * rates);  // (s (-darg), c darg): (-s) darg is s (-darg)
   } else {
-    const Lanes es = {e, e};
-    sums.rl += rl * (cs * es);
-    sums.drl += rl * (sc * rates * es + cs * Lanes{dE, dE});
+    sums.rl += rl * (cs * ecc.e[index.e]);
+    sums.drl += rl * (sc * rates * ecc.e[index.e] + cs * ecc.de[index.e]);
   }
 }
 
-template <std::size_t n>
-[[gnu::always_inline]] inline void AddLatitude(const Pairs& args, double e, double dE, Sums& sums) {
+template <int N, std::size_t n>
+[[gnu::always_inline]] inline void AddLatitude(const Pairs<N>& args, const Eccentricity<N>& ecc, Sums<N>& sums) {
   constexpr TermIndex index = kLatitudeIndex[n];
-  constexpr Lanes b = {index.sine, index.sine};
-  Lanes cs, rates;
+  const Lanes<N> b = Repeated<N>(index.sine, index.sine);
+  Lanes<N> cs, rates;
   args.Angle(index, cs, rates);
-  const Lanes sc = {cs[1], cs[0]};
-  const Lanes unitRate = {1.0, rates[1]};
+  const Lanes<N> sc = Swapped<N>(cs);
+  const Lanes<N> unitRate = UnitFirst<N>(rates);
   if constexpr (index.e == 0) {
     sums.b += b * (sc * unitRate);  // (s, c darg)
   } else {
     // (s e + c 0, c darg e + s dE): the zero c * 0 beside s e changes nothing.
-    sums.b += b * (sc * unitRate * Lanes{e, e} + cs * Lanes{0.0, dE});
+    sums.b += b * (sc * unitRate * ecc.e[index.e] + cs * ecc.zeroDe[index.e]);
   }
 }
 
-// Every term of both tables, each from its last term to its first; e and
-// dE are E and its rate for the terms in M once, their squares' for M twice.
-template <std::size_t... ld, std::size_t... lat>
-[[gnu::always_inline]] inline void AddTerms(const Pairs& args, const double en[3], const double den[3], Sums& sums, std::index_sequence<ld...>,
-              std::index_sequence<lat...>) {
+// Every term of both tables, each from its last term to its first.
+template <int N, std::size_t... ld, std::size_t... lat>
+[[gnu::always_inline]] inline void AddTerms(const Pairs<N>& args, const Eccentricity<N>& ecc, Sums<N>& sums,
+                                            std::index_sequence<ld...>, std::index_sequence<lat...>) {
   static_assert(kLongitudeDistanceIndex.back().cosine != 0.0, "the distance's sum starts away from 0");
-  (AddLongitudeDistance<sizeof...(ld) - 1 - ld>(args, en[kLongitudeDistanceIndex[sizeof...(ld) - 1 - ld].e],
-                                                den[kLongitudeDistanceIndex[sizeof...(ld) - 1 - ld].e], sums),
-   ...);
-  (AddLatitude<sizeof...(lat) - 1 - lat>(args, en[kLatitudeIndex[sizeof...(lat) - 1 - lat].e],
-                                         den[kLatitudeIndex[sizeof...(lat) - 1 - lat].e], sums),
-   ...);
+  (AddLongitudeDistance<N, sizeof...(ld) - 1 - ld>(args, ecc, sums), ...);
+  (AddLatitude<N, sizeof...(lat) - 1 - lat>(args, ecc, sums), ...);
+}
+
+// ERFA's rotations, conversions and sidereal time as the search's frame and
+// Moon take them (eraIr with eraRz and eraRx, eraRxpv, eraFw2m, eraS2pv,
+// eraGmst06 with eraEra00 and eraAnp), written out here with the same
+// operations in the same order, so with the same bits (the tests compare
+// them with ERFA's bit for bit), and without a call for each: a node made
+// forty of them.
+struct Matrix {
+  double m[3][3] = {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}};
+  // The axes turned by angle about z (eraRz) and about x (eraRx).
+  [[gnu::always_inline]] void TurnZ(double angle) { Turn(angle, 0, 1); }
+  [[gnu::always_inline]] void TurnX(double angle) { Turn(angle, 1, 2); }
+  [[gnu::always_inline]] void Turn(double angle, int first, int second) {
+    const double s = std::sin(angle), c = std::cos(angle);
+    for (int k = 0; k < 3; ++k) {
+      const double a = m[first][k], b = m[second][k];
+      m[first][k] = c * a + s * b;
+      m[second][k] = -s * a + c * b;
+    }
+  }
+  // m p (eraRxp), in place allowed.
+  [[gnu::always_inline]] void Apply(double p[3]) const {
+    double out[3];
+    for (int j = 0; j < 3; ++j) out[j] = ((0.0 + m[j][0] * p[0]) + m[j][1] * p[1]) + m[j][2] * p[2];
+    p[0] = out[0];
+    p[1] = out[1];
+    p[2] = out[2];
+  }
+};
+
+// eraFw2m: the Fukushima-Williams angles to a matrix.
+[[gnu::always_inline]] inline Matrix FukushimaWilliams(double gamb, double phib, double psi, double eps) {
+  Matrix r;
+  r.TurnZ(gamb);
+  r.TurnX(phib);
+  r.TurnZ(-psi);
+  r.TurnX(-eps);
+  return r;
+}
+
+// eraS2pv: spherical position and velocity to Cartesian.
+[[gnu::always_inline]] inline void SphericalToPv(double theta, double phi, double r, double td, double pd, double rd,
+                                                 double pv[2][3]) {
+  const double st = std::sin(theta), ct = std::cos(theta), sp = std::sin(phi), cp = std::cos(phi);
+  const double rcp = r * cp, x = rcp * ct, y = rcp * st, rpd = r * pd, w = rpd * sp - cp * rd;
+  pv[0][0] = x;
+  pv[0][1] = y;
+  pv[0][2] = r * sp;
+  pv[1][0] = -y * td - w * ct;
+  pv[1][1] = x * td - w * st;
+  pv[1][2] = rpd * cp + sp * rd;
+}
+
+// std::fmod(a, ERFA_D2PI), bit for bit, for |a| below 2048 turns, where
+// a long double of 64 significant bits holds n 2pi exactly (n has at most
+// 11 bits) and a less it too (within a factor of two of each other): the
+// exact remainder, which a double holds, comes out as it is. A quotient
+// rounded up to the next whole number leaves it a turn beyond, put back
+// exactly. Elsewhere, and where long double is not the x87's 64-bit
+// format (a software quad on WebAssembly would be slower than the call), the
+// library's.
+inline double FmodTurn(double a) {
+  if (std::numeric_limits<long double>::digits != 64 || !(std::fabs(a) < 2048.0 * ERFA_D2PI)) {
+    return std::fmod(a, ERFA_D2PI);
+  }
+  const double n = std::trunc(a / ERFA_D2PI);
+  long double r = static_cast<long double>(a) - static_cast<long double>(n) * static_cast<long double>(ERFA_D2PI);
+  if (a >= 0.0 ? r < 0.0L : r > 0.0L) r += a >= 0.0 ? ERFA_D2PI : -ERFA_D2PI;
+  return r == 0.0L ? std::copysign(0.0, a) : static_cast<double>(r);
+}
+
+// eraAnp.
+inline double NormalAngle(double a) {
+  double w = FmodTurn(a);
+  if (w < 0) w += ERFA_D2PI;
+  return w;
+}
+
+// eraGmst06(jdUtc, 0, jdTt, 0) through eraEra00(jdUtc, 0), for jdUtc > 0.
+inline double MeanSiderealTime(double jdUtc, double jdTt) {
+  const double d1 = 0.0, d2 = jdUtc;  // eraEra00 orders its two parts
+  const double t = d1 + (d2 - ERFA_DJ00);
+  const double f = 0.0 + FmodByWhole(d2, 1.0);  // fmod(d1, 1) + fmod(d2, 1)
+  const double era = NormalAngle(ERFA_D2PI * (f + 0.7790572732640 + 0.00273781191135448 * t));
+  const double tc = ((jdTt - ERFA_DJ00) + 0.0) / ERFA_DJC;
+  return NormalAngle(
+      era +
+      (0.014506 + (4612.156534 + (1.3915817 + (-0.00000044 + (-0.000029956 + (-0.0000000368) * tc) * tc) * tc) * tc) * tc) *
+          ERFA_DAS2R);
 }
 
 // The series is built for the processor at hand when the compiler can:
 // with AVX2 the same pairs of lanes take three-operand instructions and
-// fewer copies between registers. The products and sums are the same IEEE
-// operations either way (no fused multiply-add: contraction stays off and
-// the clone does not ask for FMA), so the results keep their bits. Clang 14
-// leaves some clones undefined at link time, so only GCC clones.
+// fewer copies between registers, and two instants' pairs fit one register.
+// The products and sums are the same IEEE operations either way (no fused
+// multiply-add: contraction stays off and the clone does not ask for FMA),
+// so the results keep their bits. Clang 14 leaves some clones undefined at
+// link time, so only GCC clones.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
 #define SKYCALC_MOON_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define SKYCALC_MOON_CLONES
 #endif
 
+// MoonBySeries at N instants at once.
+template <int N>
+[[gnu::always_inline]] inline void MoonSeries(const double (&jdTt)[N], double (*pv[N])[3]) {
+  double elp[N], delp[N], d[N], dd[N], em[N], dem[N], emp[N], demp[N], f[N], df[N];
+  double vel[N], vdel[N], vb[N], vdb[N], vr[N], zero[N];
+  Multiples md[N], mm[N], mmp[N], mf[N];
+  Eccentricity<N> ecc;
+  double en[3][N], den[3][N];
+  for (int i = 0; i < N; ++i) {
+    const double t = (jdTt[i] - ERFA_DJ00) / ERFA_DJC;
+    elp[i] = kMeanLongitude.Angle(t), delp[i] = kMeanLongitude.Rate(t);
+    d[i] = kElongation.Angle(t), dd[i] = kElongation.Rate(t);
+    em[i] = kSunAnomaly.Angle(t), dem[i] = kSunAnomaly.Rate(t);
+    emp[i] = kMoonAnomaly.Angle(t), demp[i] = kMoonAnomaly.Rate(t);
+    f[i] = kNodeDistance.Angle(t), df[i] = kNodeDistance.Rate(t);
+    // Meeus's A1 (Venus), A2 (Jupiter), A3 (the Moon's sidereal motion); the
+    // rate of A1 as eraMoon98 takes it (it enters the velocity alone, by
+    // under 1 mm/s).
+    const double a1 = ERFA_DD2R * (119.75 + 131.849 * t), da1 = ERFA_DD2R * 0.003958;
+    const double a2 = ERFA_DD2R * (53.09 + 479264.290 * t), da2 = ERFA_DD2R * 479264.290;
+    const double a3 = ERFA_DD2R * (313.45 + 481266.484 * t), da3 = ERFA_DD2R * 481266.484;
+    // The eccentricity of the Earth's orbit, for the terms in M.
+    const double e = 1.0 + (-0.002516 + -0.0000074 * t) * t, de = -0.002516 + 2.0 * -0.0000074 * t;
+    en[0][i] = 1.0, en[1][i] = e, en[2][i] = e * e;
+    den[0][i] = 0.0, den[1][i] = de, den[2][i] = 2.0 * e * de;
+    zero[i] = 0.0;
+    md[i] = Multiples(d[i]), mm[i] = Multiples(em[i]), mmp[i] = Multiples(emp[i]), mf[i] = Multiples(f[i]);
+    // Meeus's additive terms start the sums (degrees); the sines and cosines
+    // of the sums and differences by angle addition from their parts'.
+    const Angle l(elp[i]), v(a1), j(a2), s3(a3), fa(mf[i].c[kMaxMultiple + 1], mf[i].s[kMaxMultiple + 1]),
+        ma(mmp[i].c[kMaxMultiple + 1], mmp[i].s[kMaxMultiple + 1]);
+    const Angle lmf = l - fa, vmf = v - fa, vpf = v + fa, lmm = l - ma, lpm = l + ma;
+    vel[i] = 0.003958 * v.s + 0.001962 * lmf.s + 0.000318 * j.s;
+    vdel[i] = 0.003958 * v.c * da1 + 0.001962 * lmf.c * (delp[i] - df[i]) + 0.000318 * j.c * da2;
+    vb[i] = -0.002235 * l.s + 0.000382 * s3.s + 0.000175 * vmf.s + 0.000175 * vpf.s + 0.000127 * lmm.s -
+            0.000115 * lpm.s;
+    vdb[i] = -0.002235 * l.c * delp[i] + 0.000382 * s3.c * da3 + 0.000175 * vmf.c * (da1 - df[i]) +
+             0.000175 * vpf.c * (da1 + df[i]) + 0.000127 * lmm.c * (delp[i] - demp[i]) -
+             0.000115 * lpm.c * (delp[i] + demp[i]);
+    vr[i] = 0.0;
+  }
+  for (int k = 0; k < 3; ++k) {
+    ecc.e[k] = Interleaved<N>(en[k], en[k]);
+    ecc.de[k] = Interleaved<N>(den[k], den[k]);
+    ecc.zeroDe[k] = Interleaved<N>(zero, den[k]);
+  }
+  const Pairs<N> args{md, mm, mmp, mf, dd, dem, demp, df};
+
+  // Sums from the smallest terms up, as eraMoon98 takes them.
+  Sums<N> sums{Interleaved<N>(vr, vel), Interleaved<N>(zero, vdel), Interleaved<N>(vb, vdb)};
+  AddTerms<N>(args, ecc, sums, std::make_index_sequence<kLongitudeDistanceIndex.size()>{},
+              std::make_index_sequence<kLatitudeIndex.size()>{});
+  for (int i = 0; i < N; ++i) {
+    const double r0 = sums.rl[2 * i], vel0 = sums.rl[2 * i + 1];
+    const double vdr = sums.drl[2 * i], vdel0 = sums.drl[2 * i + 1];
+    const double vb0 = sums.b[2 * i], vdb0 = sums.b[2 * i + 1];
+    // Mean distance 385000.56 km.
+    const double el = elp[i] + ERFA_DD2R * vel0, del = (delp[i] + ERFA_DD2R * vdel0) / ERFA_DJC;
+    const double r = (r0 + 385000560.0) / ERFA_DAU, dr = vdr / ERFA_DAU / ERFA_DJC;
+    const double b = vb0 * ERFA_DD2R, db = vdb0 * ERFA_DD2R / ERFA_DJC;
+    SphericalToPv(el, b, r, del, db, dr, pv[i]);
+    // Mean ecliptic and equinox of date to the GCRS by the IAU 2006
+    // Fukushima-Williams angles.
+    double gamb = 0.0, phib = 0.0, psib = 0.0, epsa = 0.0;
+    eraPfw06(jdTt[i], 0.0, &gamb, &phib, &psib, &epsa);
+    Matrix rm;
+    rm.TurnZ(psib);
+    rm.TurnX(-phib);
+    rm.TurnZ(-gamb);
+    rm.Apply(pv[i][0]);
+    rm.Apply(pv[i][1]);
+  }
+}
+
 }  // namespace
 
 SKYCALC_MOON_CLONES void MoonBySeries(double jdTt, double pv[2][3]) {
-  const double t = (jdTt - ERFA_DJ00) / ERFA_DJC;
-  const double elp = kMeanLongitude.Angle(t), delp = kMeanLongitude.Rate(t);
-  const double d = kElongation.Angle(t), dd = kElongation.Rate(t);
-  const double em = kSunAnomaly.Angle(t), dem = kSunAnomaly.Rate(t);
-  const double emp = kMoonAnomaly.Angle(t), demp = kMoonAnomaly.Rate(t);
-  const double f = kNodeDistance.Angle(t), df = kNodeDistance.Rate(t);
-  // Meeus's A1 (Venus), A2 (Jupiter), A3 (the Moon's sidereal motion); the
-  // rate of A1 as eraMoon98 takes it (it enters the velocity alone, by
-  // under 1 mm/s).
-  const double a1 = ERFA_DD2R * (119.75 + 131.849 * t), da1 = ERFA_DD2R * 0.003958;
-  const double a2 = ERFA_DD2R * (53.09 + 479264.290 * t), da2 = ERFA_DD2R * 479264.290;
-  const double a3 = ERFA_DD2R * (313.45 + 481266.484 * t), da3 = ERFA_DD2R * 481266.484;
-  // The eccentricity of the Earth's orbit, for the terms in M.
-  const double e = 1.0 + (-0.002516 + -0.0000074 * t) * t, de = -0.002516 + 2.0 * -0.0000074 * t;
-  const double en[3] = {1.0, e, e * e}, den[3] = {0.0, de, 2.0 * e * de};
+  const double at[1] = {jdTt};
+  double (*out[1])[3] = {pv};
+  MoonSeries<1>(at, out);
+}
 
-  const Multiples md(d), mm(em), mmp(emp), mf(f);
-  const Pairs args{md, mm, mmp, mf, dd, dem, demp, df};
-
-  // Meeus's additive terms start the sums (degrees); the sines and cosines
-  // of the sums and differences by angle addition from their parts'.
-  const Angle l(elp), v(a1), j(a2), s3(a3), fa(mf.c[kMaxMultiple + 1], mf.s[kMaxMultiple + 1]),
-      ma(mmp.c[kMaxMultiple + 1], mmp.s[kMaxMultiple + 1]);
-  const Angle lmf = l - fa, vmf = v - fa, vpf = v + fa, lmm = l - ma, lpm = l + ma;
-  double vel = 0.003958 * v.s + 0.001962 * lmf.s + 0.000318 * j.s;
-  double vdel = 0.003958 * v.c * da1 + 0.001962 * lmf.c * (delp - df) + 0.000318 * j.c * da2;
-  double vb = -0.002235 * l.s + 0.000382 * s3.s + 0.000175 * vmf.s + 0.000175 * vpf.s + 0.000127 * lmm.s -
-              0.000115 * lpm.s;
-  double vdb = -0.002235 * l.c * delp + 0.000382 * s3.c * da3 + 0.000175 * vmf.c * (da1 - df) +
-               0.000175 * vpf.c * (da1 + df) + 0.000127 * lmm.c * (delp - demp) - 0.000115 * lpm.c * (delp + demp);
-  double vr = 0.0;
-
-  // Sums from the smallest terms up, as eraMoon98 takes them.
-  Sums sums{Lanes{vr, vel}, Lanes{0.0, vdel}, Lanes{vb, vdb}};
-  AddTerms(args, en, den, sums, std::make_index_sequence<kLongitudeDistanceIndex.size()>{},
-           std::make_index_sequence<kLatitudeIndex.size()>{});
-  vr = sums.rl[0];
-  vel = sums.rl[1];
-  const double vdr = sums.drl[0];
-  vdel = sums.drl[1];
-  vb = sums.b[0];
-  vdb = sums.b[1];
-  // Mean distance 385000.56 km.
-  const double el = elp + ERFA_DD2R * vel, del = (delp + ERFA_DD2R * vdel) / ERFA_DJC;
-  const double r = (vr + 385000560.0) / ERFA_DAU, dr = vdr / ERFA_DAU / ERFA_DJC;
-  const double b = vb * ERFA_DD2R, db = vdb * ERFA_DD2R / ERFA_DJC;
-  eraS2pv(el, b, r, del, db, dr, pv);
-  // Mean ecliptic and equinox of date to the GCRS by the IAU 2006
-  // Fukushima-Williams angles.
-  double gamb = 0.0, phib = 0.0, psib = 0.0, epsa = 0.0, rm[3][3];
-  eraPfw06(jdTt, 0.0, &gamb, &phib, &psib, &epsa);
-  eraIr(rm);
-  eraRz(psib, rm);
-  eraRx(-phib, rm);
-  eraRz(-gamb, rm);
-  eraRxpv(rm, pv, pv);
+SKYCALC_MOON_CLONES void MoonBySeriesPair(const double jdTt[2], double first[2][3], double second[2][3]) {
+  const double at[2] = {jdTt[0], jdTt[1]};
+  double (*out[2])[3] = {first, second};
+  MoonSeries<2>(at, out);
 }
 
 SlowTerms SlowTermsAt(double jdTt) {
@@ -374,9 +572,10 @@ DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow) {
   double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0;
   eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
   DateFrame frame{};
-  eraFw2m(gamma, phi, psi + slow.dpsi, epsA + slow.deps, frame.gcrsToTrue);
+  const Matrix m = FukushimaWilliams(gamma, phi, psi + slow.dpsi, epsA + slow.deps);
+  std::memcpy(frame.gcrsToTrue, m.m, sizeof m.m);
   const double equationOfEquinoxes = slow.dpsi * std::cos(epsA) + slow.eect;
-  frame.gast = FoldAngle(eraGmst06(t.jdUtc, 0.0, t.jdTt, 0.0) + equationOfEquinoxes);
+  frame.gast = FoldAngle(MeanSiderealTime(t.jdUtc, t.jdTt) + equationOfEquinoxes);
   return frame;
 }
 

@@ -82,13 +82,19 @@ AstrometricPlace LightTimeCorrected(const double r[3], const double v[3]) {
   return place;
 }
 
-AstrometricPlace MoonAstrometric(double jdTt, detail::Evaluation evaluation = detail::Evaluation::kReadout) {
-  double pv[2][3];
+// The Moon's geocentric position (AU) and velocity (AU/day), GCRS, at TT
+// jdTt: ERFA's series for a readout, the search's copy of it for a search.
+void MoonVectors(double jdTt, detail::Evaluation evaluation, double pv[2][3]) {
   if (evaluation == detail::Evaluation::kSearch) {
     detail::MoonBySeries(jdTt, pv);
   } else {
     eraMoon98(jdTt, 0.0, pv);
   }
+}
+
+AstrometricPlace MoonAstrometric(double jdTt) {
+  double pv[2][3];
+  MoonVectors(jdTt, detail::Evaluation::kReadout, pv);
   return LightTimeCorrected(pv[0], pv[1]);
 }
 
@@ -168,6 +174,28 @@ DateFrame MakeDateFrame(const Instant& t) {
   return frame;
 }
 
+GeocentricApparent MoonGeocentric(const Instant& t, const double pv[2][3], const DateFrame& frame,
+                                  SolarSystemVectors* vectors) {
+  const Status status = YearsStatus(t.jdUtc, false);
+  if (status != Status::kOk) {
+    if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
+    return NaNPlace(status);
+  }
+  // No annual aberration: the Moon shares the Earth's barycentric motion,
+  // whose light-time shift and aberration cancel to 2 mas, so the
+  // geocentric light-time alone gives the apparent direction.
+  const AstrometricPlace astrometric = LightTimeCorrected(pv[0], pv[1]);
+  GeocentricApparent place;
+  double direction[3];
+  eraPn(ErfaIn(astrometric.position), &place.distance, direction);
+  if (vectors) {
+    eraCp(ErfaIn(astrometric.position), vectors->body);
+    eraCp(MakeEarthState(t.jdTt).pv[0], vectors->earth);
+  }
+  ToDate(frame, direction, place.rightAscension, place.declination);
+  return place;
+}
+
 GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& frame, SolarSystemVectors* vectors,
                                   Evaluation evaluation) {
   const Status status = YearsStatus(t.jdUtc, body == Body::kPluto);
@@ -175,34 +203,27 @@ GeocentricApparent BodyGeocentric(Body body, const Instant& t, const DateFrame& 
     if (vectors) *vectors = SolarSystemVectors{{kNaN, kNaN, kNaN}, {kNaN, kNaN, kNaN}};
     return NaNPlace(status);
   }
+  if (body == Body::kMoon) {
+    double pv[2][3];
+    MoonVectors(t.jdTt, evaluation, pv);
+    return MoonGeocentric(t, pv, frame, vectors);
+  }
   GeocentricApparent place;
   double direction[3];
-  if (body == Body::kMoon) {
-    // No annual aberration: the Moon shares the Earth's barycentric motion,
-    // whose light-time shift and aberration cancel to 2 mas, so the
-    // geocentric light-time alone gives the apparent direction.
-    const AstrometricPlace astrometric = MoonAstrometric(t.jdTt, evaluation);
-    eraPn(ErfaIn(astrometric.position), &place.distance, direction);
-    if (vectors) {
-      eraCp(ErfaIn(astrometric.position), vectors->body);
-      eraCp(MakeEarthState(t.jdTt).pv[0], vectors->earth);
-    }
-  } else {
-    const EarthState earth = MakeEarthState(t.jdTt);
-    const AstrometricPlace astrometric = SolarSystemAstrometric(body, t.jdTt, earth);
-    if (vectors) {
-      eraCp(ErfaIn(astrometric.position), vectors->body);
-      eraCp(ErfaIn(earth.pv[0]), vectors->earth);
-    }
-    eraPn(ErfaIn(astrometric.position), &place.distance, direction);
-    // The Sun does not bend its own light.
-    if (body != Body::kSun) {
-      double bodyFromSun[3];
-      eraPpp(ErfaIn(astrometric.position), ErfaIn(earth.pv[0]), bodyFromSun);
-      Deflect(direction, bodyFromSun, earth);
-    }
-    Aberrate(direction, earth);
+  const EarthState earth = MakeEarthState(t.jdTt);
+  const AstrometricPlace astrometric = SolarSystemAstrometric(body, t.jdTt, earth);
+  if (vectors) {
+    eraCp(ErfaIn(astrometric.position), vectors->body);
+    eraCp(ErfaIn(earth.pv[0]), vectors->earth);
   }
+  eraPn(ErfaIn(astrometric.position), &place.distance, direction);
+  // The Sun does not bend its own light.
+  if (body != Body::kSun) {
+    double bodyFromSun[3];
+    eraPpp(ErfaIn(astrometric.position), ErfaIn(earth.pv[0]), bodyFromSun);
+    Deflect(direction, bodyFromSun, earth);
+  }
+  Aberrate(direction, earth);
   ToDate(frame, direction, place.rightAscension, place.declination);
   return place;
 }

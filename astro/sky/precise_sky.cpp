@@ -102,7 +102,7 @@ PreciseSky::PreciseSky(double ra2000, double dec2000, const GeoSite& site, doubl
 
 bool PreciseSky::IsSun() const { return !star_ && body_ == Body::kSun; }
 
-PreciseSky::Node PreciseSky::ExactNode(double index) const {
+PreciseSky::NodeTime PreciseSky::NodeTimeOf(double index) const {
   // MakeInstant's instant, its DeltaT kept for the node.
   const double jdUtc = index * spacing_;
   const double deltaT = timescale::DeltaT(jdUtc);
@@ -116,13 +116,30 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   // tenths of its search; the Sun's frame a sixth of its).
   const precise::detail::SlowTerms slow =
       spacing_ < kNutationSpacing ? InterpolatedSlowTerms(t.jdTt) : precise::detail::SlowTermsAt(t.jdTt);
-  const precise::detail::DateFrame frame = precise::detail::MakeSearchFrame(t, slow);
+  return NodeTime{t, deltaT / kSecondsPerDay, precise::detail::MakeSearchFrame(t, slow)};
+}
+
+PreciseSky::Node PreciseSky::ExactNode(double index) const {
+  const NodeTime n = NodeTimeOf(index);
   Node node;
-  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, t, frame)
-                     : precise::detail::BodyGeocentric(body_, t, frame, nullptr, precise::detail::Evaluation::kSearch);
-  node.gast = frame.gast;
-  node.deltaT = deltaT / kSecondsPerDay;
+  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, n.t, n.frame)
+                     : precise::detail::BodyGeocentric(body_, n.t, n.frame, nullptr, precise::detail::Evaluation::kSearch);
+  node.gast = n.frame.gast;
+  node.deltaT = n.deltaT;
   return node;
+}
+
+void PreciseSky::ExactMoonNodes(double first, double second, Node& a, Node& b) const {
+  const NodeTime na = NodeTimeOf(first), nb = NodeTimeOf(second);
+  const double jdTt[2] = {na.t.jdTt, nb.t.jdTt};
+  double pvA[2][3], pvB[2][3];
+  precise::detail::MoonBySeriesPair(jdTt, pvA, pvB);
+  a.place = precise::detail::MoonGeocentric(na.t, pvA, na.frame);
+  a.gast = na.frame.gast;
+  a.deltaT = na.deltaT;
+  b.place = precise::detail::MoonGeocentric(nb.t, pvB, nb.frame);
+  b.gast = nb.frame.gast;
+  b.deltaT = nb.deltaT;
 }
 
 // The frame's slow terms for the search's nodes, each cubic through the
@@ -171,12 +188,27 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
   if (!(last - first < 1e6)) return events::Status::kInvalidDay;  // also catches NaN
   const double cachedLast = firstIndex_ + static_cast<double>(nodes_.size()) - 1.0;
   if (nodes_.empty() || first < firstIndex_ || last > cachedLast) {
-    std::vector<Node> nodes;
-    nodes.reserve(static_cast<std::size_t>(last - first) + 1);
+    std::vector<Node> nodes(static_cast<std::size_t>(last - first) + 1);
+    // The Moon's new nodes two at a time (MoonBySeriesPair), the others one
+    // by one.
+    const bool pairs = !star_ && body_ == Body::kMoon;
+    double pending = 0.0;
+    bool isPending = false;
     for (double i = first; i <= last; i += 1.0) {
-      const bool known = !nodes_.empty() && i >= firstIndex_ && i <= cachedLast;
-      nodes.push_back(known ? nodes_[static_cast<std::size_t>(i - firstIndex_)] : ExactNode(i));
+      Node& node = nodes[static_cast<std::size_t>(i - first)];
+      if (!nodes_.empty() && i >= firstIndex_ && i <= cachedLast) {
+        node = nodes_[static_cast<std::size_t>(i - firstIndex_)];
+      } else if (!pairs) {
+        node = ExactNode(i);
+      } else if (isPending) {
+        ExactMoonNodes(pending, i, nodes[static_cast<std::size_t>(pending - first)], node);
+        isPending = false;
+      } else {
+        pending = i;
+        isPending = true;
+      }
     }
+    if (isPending) nodes[static_cast<std::size_t>(pending - first)] = ExactNode(pending);
     nodes_.swap(nodes);
     firstIndex_ = first;
   }

@@ -72,7 +72,17 @@ class PreciseSky final : public events::SkyFunction {
     double inverseDenominator[4];  // of the Lagrange weights in TT
     double gast = 0.0;  // the second node's
   };
+  // A node's instant, its TT - UTC (days) and the search's frame there.
+  struct NodeTime {
+    timescale::Instant t;
+    double deltaT;
+    precise::detail::DateFrame frame;
+  };
+  NodeTime NodeTimeOf(double index) const;
   Node ExactNode(double index) const;
+  // Two of the Moon's nodes (grid indices first and second) with one
+  // evaluation of the series for both.
+  void ExactMoonNodes(double first, double second, Node& a, Node& b) const;
   // The search frame's slow terms at TT jdTt, interpolated.
   precise::detail::SlowTerms InterpolatedSlowTerms(double jdTt) const;
   // The window of jd's interval (computing its nodes if no Cover did) and

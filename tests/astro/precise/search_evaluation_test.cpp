@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "astro/precise/frame.h"
 #include "astro/precise/precise.h"
@@ -58,6 +59,40 @@ TEST(SearchEvaluation, SearchFrameAsReadoutFrame) {
   std::printf("worst: matrix %.2e, sidereal time %.2e rad\n", worstMatrix, worstSidereal);
   EXPECT_LT(worstMatrix, 1e-15);
   EXPECT_LT(worstSidereal, 1e-15);
+}
+
+// The search's frame writes ERFA's rotations and sidereal time out in place
+// of calling them: the same bits as ERFA's own, at every instant tried
+// (both sides of 2000, where the sidereal time's turns are cut off by a
+// remainder of either sign).
+TEST(SearchEvaluation, SearchFrameBitForBitAsErfa) {
+  int differing = 0;
+  for (double jd = kFirstJd; jd < kEndJd; jd += 1.37) {
+    const Instant t = timescale::MakeInstant(jd);
+    const detail::SlowTerms slow = detail::SlowTermsAt(t.jdTt);
+    const detail::DateFrame search = detail::MakeSearchFrame(t, slow);
+    double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0, matrix[3][3];
+    eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
+    eraFw2m(gamma, phi, psi + slow.dpsi, epsA + slow.deps, matrix);
+    const double gast =
+        detail::FoldAngle(eraGmst06(t.jdUtc, 0.0, t.jdTt, 0.0) + (slow.dpsi * std::cos(epsA) + slow.eect));
+    const bool same = std::memcmp(matrix, search.gcrsToTrue, sizeof matrix) == 0 && gast == search.gast;
+    if (!same && ++differing <= 3) ADD_FAILURE() << "JD " << jd;
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+// Two instants at once give each the bits of its own evaluation.
+TEST(SearchEvaluation, MoonBySeriesPairAsTwoCalls) {
+  for (double jd = kFirstJd; jd < kEndJd; jd += 7.91) {
+    const double at[2] = {jd, jd + 0.125};
+    double first[2][3], second[2][3], one[2][3], two[2][3];
+    detail::MoonBySeriesPair(at, first, second);
+    detail::MoonBySeries(at[0], one);
+    detail::MoonBySeries(at[1], two);
+    ASSERT_EQ(std::memcmp(first, one, sizeof one), 0) << jd;
+    ASSERT_EQ(std::memcmp(second, two, sizeof two), 0) << jd;
+  }
 }
 
 }  // namespace
