@@ -34,10 +34,13 @@ DateFrame MakeDateFrame(const Instant& t);
 // instants where they are computed.
 struct SlowTerms {
   double dpsi = 0.0, deps = 0.0;  // IAU 2000B (Nutation2000B: within 1e-15 rad of eraNut00b)
-  double eect = 0.0;              // eraEect00's
+  double eect = 0.0;              // eraEect00's (ComplementaryTerms)
 };
 // Those terms computed at TT jdTt.
 SlowTerms SlowTermsAt(double jdTt);
+// eraEect00(jdTt, 0), the same bits, for searches: the complementary terms
+// of the equation of the equinoxes (radians) at TT jdTt.
+double ComplementaryTerms(double jdTt);
 // The same frame as MakeDateFrame for searches, which make one at every
 // node, with the slow terms given. Readouts keep MakeDateFrame.
 DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);

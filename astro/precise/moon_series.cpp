@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -376,13 +377,25 @@ template <int N, std::size_t... ld, std::size_t... lat>
 // operations in the same order, so with the same bits (the tests compare
 // them with ERFA's bit for bit), and without a call for each: a node made
 // forty of them.
+// sin and cos of x in one call where the C library has sincos (glibc's
+// gives the very bits of its sin and cos, which ERFA's calls get).
+[[gnu::always_inline]] inline void LibrarySinCos(double x, double& s, double& c) {
+#if defined(__GLIBC__)
+  ::sincos(x, &s, &c);
+#else
+  s = std::sin(x);
+  c = std::cos(x);
+#endif
+}
+
 struct Matrix {
   double m[3][3] = {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}};
   // The axes turned by angle about z (eraRz) and about x (eraRx).
   [[gnu::always_inline]] void TurnZ(double angle) { Turn(angle, 0, 1); }
   [[gnu::always_inline]] void TurnX(double angle) { Turn(angle, 1, 2); }
   [[gnu::always_inline]] void Turn(double angle, int first, int second) {
-    const double s = std::sin(angle), c = std::cos(angle);
+    double s = 0.0, c = 0.0;
+    LibrarySinCos(angle, s, c);
     for (int k = 0; k < 3; ++k) {
       const double a = m[first][k], b = m[second][k];
       m[first][k] = c * a + s * b;
@@ -412,7 +425,9 @@ struct Matrix {
 // eraS2pv: spherical position and velocity to Cartesian.
 [[gnu::always_inline]] inline void SphericalToPv(double theta, double phi, double r, double td, double pd, double rd,
                                                  double pv[2][3]) {
-  const double st = std::sin(theta), ct = std::cos(theta), sp = std::sin(phi), cp = std::cos(phi);
+  double st = 0.0, ct = 0.0, sp = 0.0, cp = 0.0;
+  LibrarySinCos(theta, st, ct);
+  LibrarySinCos(phi, sp, cp);
   const double rcp = r * cp, x = rcp * ct, y = rcp * st, rpd = r * pd, w = rpd * sp - cp * rd;
   pv[0][0] = x;
   pv[0][1] = y;
@@ -458,6 +473,57 @@ inline double MeanSiderealTime(double jdUtc, double jdTt) {
       era +
       (0.014506 + (4612.156534 + (1.3915817 + (-0.00000044 + (-0.000029956 + (-0.0000000368) * tc) * tc) * tc) * tc) * tc) *
           ERFA_DAS2R);
+}
+
+// The complementary terms of the equation of the equinoxes.
+// Reference: IERS Conventions (2003), IERS Technical Note 32, chapter 5,
+// equation 5.41 and table 5.2e (33 terms in t^0, one in t^1, microarcseconds),
+// with the fundamental arguments of its equations 5.43 (Simon et al. 1994)
+// and 5.44 (Souchay et al. 1999, the mean longitudes of Venus and the Earth
+// and the general precession in longitude).
+struct ComplementaryTerm {
+  int l, lp, f, d, om, ve, e, pa;  // multiples of l, l', F, D, Omega, L_Ve, L_E, p_A
+  double s, c;                     // coefficients of the sine and cosine, arcseconds
+};
+constexpr ComplementaryTerm kComplementary0[] = {
+    {0, 0, 0, 0, 1, 0, 0, 0, 2640.96e-6, -0.39e-6},  {0, 0, 0, 0, 2, 0, 0, 0, 63.52e-6, -0.02e-6},
+    {0, 0, 2, -2, 3, 0, 0, 0, 11.75e-6, 0.01e-6},    {0, 0, 2, -2, 1, 0, 0, 0, 11.21e-6, 0.01e-6},
+    {0, 0, 2, -2, 2, 0, 0, 0, -4.55e-6, 0.00e-6},    {0, 0, 2, 0, 3, 0, 0, 0, 2.02e-6, 0.00e-6},
+    {0, 0, 2, 0, 1, 0, 0, 0, 1.98e-6, 0.00e-6},      {0, 0, 0, 0, 3, 0, 0, 0, -1.72e-6, 0.00e-6},
+    {0, 1, 0, 0, 1, 0, 0, 0, -1.41e-6, -0.01e-6},    {0, 1, 0, 0, -1, 0, 0, 0, -1.26e-6, -0.01e-6},
+    {1, 0, 0, 0, -1, 0, 0, 0, -0.63e-6, 0.00e-6},    {1, 0, 0, 0, 1, 0, 0, 0, -0.63e-6, 0.00e-6},
+    {0, 1, 2, -2, 3, 0, 0, 0, 0.46e-6, 0.00e-6},     {0, 1, 2, -2, 1, 0, 0, 0, 0.45e-6, 0.00e-6},
+    {0, 0, 4, -4, 4, 0, 0, 0, 0.36e-6, 0.00e-6},     {0, 0, 1, -1, 1, -8, 12, 0, -0.24e-6, -0.12e-6},
+    {0, 0, 2, 0, 0, 0, 0, 0, 0.32e-6, 0.00e-6},      {0, 0, 2, 0, 2, 0, 0, 0, 0.28e-6, 0.00e-6},
+    {1, 0, 2, 0, 3, 0, 0, 0, 0.27e-6, 0.00e-6},      {1, 0, 2, 0, 1, 0, 0, 0, 0.26e-6, 0.00e-6},
+    {0, 0, 2, -2, 0, 0, 0, 0, -0.21e-6, 0.00e-6},    {0, 1, -2, 2, -3, 0, 0, 0, 0.19e-6, 0.00e-6},
+    {0, 1, -2, 2, -1, 0, 0, 0, 0.18e-6, 0.00e-6},    {0, 0, 0, 0, 0, 8, -13, -1, -0.10e-6, 0.05e-6},
+    {0, 0, 0, 2, 0, 0, 0, 0, 0.15e-6, 0.00e-6},      {2, 0, -2, 0, -1, 0, 0, 0, -0.14e-6, 0.00e-6},
+    {1, 0, 0, -2, 1, 0, 0, 0, 0.14e-6, 0.00e-6},     {0, 1, 2, -2, 2, 0, 0, 0, -0.14e-6, 0.00e-6},
+    {1, 0, 0, -2, -1, 0, 0, 0, 0.14e-6, 0.00e-6},    {0, 0, 4, -2, 4, 0, 0, 0, 0.13e-6, 0.00e-6},
+    {0, 0, 2, -2, 4, 0, 0, 0, -0.11e-6, 0.00e-6},    {1, 0, -2, 0, -3, 0, 0, 0, 0.11e-6, 0.00e-6},
+    {1, 0, -2, 0, -1, 0, 0, 0, 0.11e-6, 0.00e-6},
+};
+constexpr ComplementaryTerm kComplementary1 = {0, 0, 0, 0, 1, 0, 0, 0, -0.87e-6, 0.00e-6};
+
+// A fundamental argument of the Moon and Sun: a quartic in t (arcseconds),
+// folded into one turn, in radians.
+double LuniSolarArgument(double c0, double c1, double c2, double c3, double c4, double t) {
+  return FmodByWhole(c0 + t * (c1 + t * (c2 + t * (c3 + t * c4))), ERFA_TURNAS) * ERFA_DAS2R;
+}
+
+// One term's sine and cosine sum at the arguments fa (radians): the
+// multiples summed in the order of the arguments, a zero multiple left out
+// (it adds a zero to a sum that is not zero).
+double ComplementarySum(const ComplementaryTerm& term, const double fa[8]) {
+  const int n[8] = {term.l, term.lp, term.f, term.d, term.om, term.ve, term.e, term.pa};
+  double a = 0.0;
+  for (int j = 0; j < 8; ++j) {
+    if (n[j] != 0) a += static_cast<double>(n[j]) * fa[j];
+  }
+  double s = 0.0, c = 0.0;
+  LibrarySinCos(a, s, c);
+  return term.s * s + term.c * c;
 }
 
 // The series is built for the processor at hand when the compiler can:
@@ -561,10 +627,32 @@ SKYCALC_MOON_CLONES void MoonBySeriesPair(const double jdTt[2], double first[2][
   MoonSeries<2>(at, out);
 }
 
+// The sums as eraEect00 forms them (its terms from the last to the first,
+// the arguments from its fundamental-argument routines), so with its bits
+// (SearchEvaluation.ComplementaryTermsBitForBitAsErfa), without eight calls
+// and seven library remainders.
+double ComplementaryTerms(double jdTt) {
+  const double t = ((jdTt - ERFA_DJ00) + 0.0) / ERFA_DJC;
+  const double fa[8] = {
+      LuniSolarArgument(485868.249036, 1717915923.2178, 31.8792, 0.051635, -0.00024470, t),   // l
+      LuniSolarArgument(1287104.793048, 129596581.0481, -0.5532, 0.000136, -0.00001149, t),   // l'
+      LuniSolarArgument(335779.526232, 1739527262.8478, -12.7512, -0.001037, 0.00000417, t),  // F
+      LuniSolarArgument(1072260.703692, 1602961601.2090, -6.3706, 0.006593, -0.00003169, t),  // D
+      LuniSolarArgument(450160.398036, -6962890.5431, 7.4722, 0.007702, -0.00005939, t),      // Omega
+      FmodTurn(3.176146697 + 1021.3285546211 * t),                                           // L_Ve
+      FmodTurn(1.753470314 + 628.3075849991 * t),                                            // L_E
+      (0.024381750 + 0.00000538691 * t) * t,                                                 // p_A
+  };
+  double s0 = 0.0;
+  for (std::size_t i = std::size(kComplementary0); i-- > 0;) s0 += ComplementarySum(kComplementary0[i], fa);
+  const double s1 = 0.0 + ComplementarySum(kComplementary1, fa);
+  return (s0 + s1 * t) * ERFA_DAS2R;
+}
+
 SlowTerms SlowTermsAt(double jdTt) {
   SlowTerms slow;
   Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, slow.dpsi, slow.deps);
-  slow.eect = eraEect00(jdTt, 0.0);
+  slow.eect = ComplementaryTerms(jdTt);
   return slow;
 }
 

@@ -175,7 +175,7 @@ const PreciseSky::SlowNode& PreciseSky::NodeOf(SlowNode (&ring)[8], double k, do
     if (nutation) {
       precise::detail::Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, node.a, node.b);
     } else {
-      node.a = eraEect00(jdTt, 0.0);
+      node.a = precise::detail::ComplementaryTerms(jdTt);
     }
   }
   return node;

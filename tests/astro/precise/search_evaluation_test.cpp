@@ -82,6 +82,12 @@ TEST(SearchEvaluation, SearchFrameBitForBitAsErfa) {
   EXPECT_EQ(differing, 0);
 }
 
+TEST(SearchEvaluation, ComplementaryTermsBitForBitAsErfa) {
+  for (double jd = kFirstJd; jd < kEndJd; jd += 0.93) {
+    ASSERT_EQ(detail::ComplementaryTerms(jd), eraEect00(jd, 0.0)) << jd;
+  }
+}
+
 // Two instants at once give each the bits of its own evaluation.
 TEST(SearchEvaluation, MoonBySeriesPairAsTwoCalls) {
   for (double jd = kFirstJd; jd < kEndJd; jd += 7.91) {
