@@ -123,13 +123,19 @@ constexpr bool FirstTurn(const Term& term, int a) {
   return term.multiple[a] != 0;
 }
 
+// Two instants side by side (Nutation2000BPair): each lane's arithmetic is
+// the scalar arithmetic, rounded alike, so the lanes keep the bits of two
+// calls.
+using Pair = double __attribute__((vector_size(16)));
+
 // The term's argument (ca, sa) turned by its multiple of argument a. Known
 // when compiling: a zero multiple turns by cos 1 and sin 0, which changes
 // no bit of a nonzero (ca, sa), and the first turn from (1, 0) gives the
-// multiple's own cosine and sine; both are left out.
-template <std::size_t n, int a>
-[[gnu::always_inline]] inline void Turn(const double (&c)[5][2 * kMaxMultiple + 1],
-                                        const double (&s)[5][2 * kMaxMultiple + 1], double& ca, double& sa) {
+// multiple's own cosine and sine; both are left out. T is double, or Pair
+// for two instants.
+template <std::size_t n, int a, typename T>
+[[gnu::always_inline]] inline void Turn(const T (&c)[5][2 * kMaxMultiple + 1], const T (&s)[5][2 * kMaxMultiple + 1],
+                                        T& ca, T& sa) {
   constexpr int multiple = kTerms[n].multiple[a];
   if constexpr (multiple != 0) {
     constexpr int k = kMaxMultiple + multiple;
@@ -137,19 +143,18 @@ template <std::size_t n, int a>
       ca = c[a][k];
       sa = s[a][k];
     } else {
-      const double cn = ca * c[a][k] - sa * s[a][k];
+      const T cn = ca * c[a][k] - sa * s[a][k];
       sa = sa * c[a][k] + ca * s[a][k];
       ca = cn;
     }
   }
 }
 
-template <std::size_t n>
-[[gnu::always_inline]] inline void AddTerm(const double (&c)[5][2 * kMaxMultiple + 1],
-                                           const double (&s)[5][2 * kMaxMultiple + 1], double t, double& dp,
-                                           double& de) {
+template <std::size_t n, typename T>
+[[gnu::always_inline]] inline void AddTerm(const T (&c)[5][2 * kMaxMultiple + 1],
+                                           const T (&s)[5][2 * kMaxMultiple + 1], T t, T& dp, T& de) {
   constexpr Term term = kTerms[n];
-  double ca = 1.0, sa = 0.0;
+  T ca = c[0][kMaxMultiple], sa = s[0][kMaxMultiple];  // (1, 0)
   Turn<n, 0>(c, s, ca, sa);
   Turn<n, 1>(c, s, ca, sa);
   Turn<n, 2>(c, s, ca, sa);
@@ -160,10 +165,29 @@ template <std::size_t n>
 }
 
 // Every term in the table's order.
-template <std::size_t... n>
-[[gnu::always_inline]] inline void AddTerms(const double (&c)[5][2 * kMaxMultiple + 1], const double (&s)[5][2 * kMaxMultiple + 1], double t,
-              double& dp, double& de, std::index_sequence<n...>) {
+template <typename T, std::size_t... n>
+[[gnu::always_inline]] inline void AddTerms(const T (&c)[5][2 * kMaxMultiple + 1],
+                                            const T (&s)[5][2 * kMaxMultiple + 1], T t, T& dp, T& de,
+                                            std::index_sequence<n...>) {
   (AddTerm<n>(c, s, t, dp, de), ...);
+}
+
+// cos and sin of k times argument a at t, k = -4 ... 4, by angle addition
+// from the argument's own cosine and sine.
+[[gnu::always_inline]] inline void ArgumentMultiples(int a, double t, double (&c)[2 * kMaxMultiple + 1],
+                                                     double (&s)[2 * kMaxMultiple + 1]) {
+  const double angle = FmodByWhole(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
+  const double c1 = std::cos(angle), s1 = std::sin(angle);
+  c[kMaxMultiple] = 1.0;
+  s[kMaxMultiple] = 0.0;
+  for (int k = 1; k <= kMaxMultiple; ++k) {
+    const double ck = c[kMaxMultiple + k - 1] * c1 - s[kMaxMultiple + k - 1] * s1;
+    const double sk = s[kMaxMultiple + k - 1] * c1 + c[kMaxMultiple + k - 1] * s1;
+    c[kMaxMultiple + k] = ck;
+    s[kMaxMultiple + k] = sk;
+    c[kMaxMultiple - k] = ck;
+    s[kMaxMultiple - k] = -sk;
+  }
 }
 
 // Built for the processor at hand when the compiler can: with AVX2 the
@@ -177,30 +201,36 @@ template <std::size_t... n>
 #define SKYCALC_NUTATION_CLONES
 #endif
 
+constexpr auto kAllTerms = std::make_index_sequence<sizeof kTerms / sizeof kTerms[0]>{};
+
 }  // namespace
 
 SKYCALC_NUTATION_CLONES void Nutation2000B(double t, double& dpsi, double& deps) {
-  // cos and sin of k times each argument, k = -4 ... 4, by angle addition
-  // from the argument's own cosine and sine.
   double c[5][2 * kMaxMultiple + 1], s[5][2 * kMaxMultiple + 1];
-  for (int a = 0; a < 5; ++a) {
-    const double angle = FmodByWhole(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
-    const double c1 = std::cos(angle), s1 = std::sin(angle);
-    c[a][kMaxMultiple] = 1.0;
-    s[a][kMaxMultiple] = 0.0;
-    for (int k = 1; k <= kMaxMultiple; ++k) {
-      const double ck = c[a][kMaxMultiple + k - 1] * c1 - s[a][kMaxMultiple + k - 1] * s1;
-      const double sk = s[a][kMaxMultiple + k - 1] * c1 + c[a][kMaxMultiple + k - 1] * s1;
-      c[a][kMaxMultiple + k] = ck;
-      s[a][kMaxMultiple + k] = sk;
-      c[a][kMaxMultiple - k] = ck;
-      s[a][kMaxMultiple - k] = -sk;
-    }
-  }
+  for (int a = 0; a < 5; ++a) ArgumentMultiples(a, t, c[a], s[a]);
   double dp = 0.0, de = 0.0;
-  AddTerms(c, s, t, dp, de, std::make_index_sequence<sizeof kTerms / sizeof kTerms[0]>{});
+  AddTerms(c, s, t, dp, de, kAllTerms);
   dpsi = dp * kUnit + kOffsetLongitude;
   deps = de * kUnit + kOffsetObliquity;
+}
+
+SKYCALC_NUTATION_CLONES void Nutation2000BPair(const double t[2], double dpsi[2], double deps[2]) {
+  Pair c[5][2 * kMaxMultiple + 1], s[5][2 * kMaxMultiple + 1];
+  for (int a = 0; a < 5; ++a) {
+    double c0[2 * kMaxMultiple + 1], s0[2 * kMaxMultiple + 1], c1[2 * kMaxMultiple + 1], s1[2 * kMaxMultiple + 1];
+    ArgumentMultiples(a, t[0], c0, s0);
+    ArgumentMultiples(a, t[1], c1, s1);
+    for (int k = 0; k < 2 * kMaxMultiple + 1; ++k) {
+      c[a][k] = Pair{c0[k], c1[k]};
+      s[a][k] = Pair{s0[k], s1[k]};
+    }
+  }
+  Pair dp = {0.0, 0.0}, de = {0.0, 0.0};
+  AddTerms(c, s, Pair{t[0], t[1]}, dp, de, kAllTerms);
+  for (int i = 0; i < 2; ++i) {
+    dpsi[i] = dp[i] * kUnit + kOffsetLongitude;
+    deps[i] = de[i] * kUnit + kOffsetObliquity;
+  }
 }
 
 }  // namespace skycalc::precise::detail

@@ -10,5 +10,7 @@ namespace skycalc::precise::detail {
 // Nutation in longitude and in obliquity (radians) at t Julian centuries of
 // TT from J2000.0.
 void Nutation2000B(double t, double& dpsi, double& deps);
+// The same at t[0] and t[1] at once, with the bits of two calls.
+void Nutation2000BPair(const double t[2], double dpsi[2], double deps[2]);
 
 }  // namespace skycalc::precise::detail

@@ -172,7 +172,19 @@ const PreciseSky::SlowNode& PreciseSky::NodeOf(SlowNode (&ring)[8], double k, do
   if (!(node.index == k)) {
     node.index = k;
     const double jdTt = k * spacing;
-    if (nutation) {
+    SlowNode& next = ring[static_cast<std::size_t>(static_cast<long long>(k + 1.0) & 7)];
+    if (nutation && !(next.index == k + 1.0)) {
+      // The next node too (a search moves on in time), both with one
+      // evaluation of the series.
+      next.index = k + 1.0;
+      const double t[2] = {(jdTt - ERFA_DJ00) / ERFA_DJC, ((k + 1.0) * spacing - ERFA_DJ00) / ERFA_DJC};
+      double dpsi[2], deps[2];
+      precise::detail::Nutation2000BPair(t, dpsi, deps);
+      node.a = dpsi[0];
+      node.b = deps[0];
+      next.a = dpsi[1];
+      next.b = deps[1];
+    } else if (nutation) {
       precise::detail::Nutation2000B((jdTt - ERFA_DJ00) / ERFA_DJC, node.a, node.b);
     } else {
       node.a = precise::detail::ComplementaryTerms(jdTt);

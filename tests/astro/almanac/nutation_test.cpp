@@ -31,5 +31,17 @@ TEST(AlmanacNutation, AsErfaOver1000To2999) {
   std::printf("worst difference %.2e rad\n", worst);
 }
 
+// Two instants at once (a search's consecutive nodes) keep each call's bits.
+TEST(AlmanacNutation, PairAsTwoCalls) {
+  for (double jd = 2086302.5; jd < 2816788.5; jd += 37.1) {
+    const double t[2] = {(jd - ERFA_DJ00) / ERFA_DJC, (jd + 0.5 - ERFA_DJ00) / ERFA_DJC};
+    double dpsi[2], deps[2], one[2], two[2];
+    precise::detail::Nutation2000BPair(t, dpsi, deps);
+    Nutation2000B(t[0], one[0], one[1]);
+    Nutation2000B(t[1], two[0], two[1]);
+    ASSERT_TRUE(dpsi[0] == one[0] && deps[0] == one[1] && dpsi[1] == two[0] && deps[1] == two[1]) << jd;
+  }
+}
+
 }  // namespace
 }  // namespace skycalc::accurate::detail
