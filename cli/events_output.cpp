@@ -112,11 +112,11 @@ void AppendEventsText(std::string& out, const sky::LocalDayEvents& day, const sk
       out += ' ';
       out += kDawnCaption;
       out += ' ';
-      out += FormatEventTimes(e.twilights[t].dawns, day.dayStartJd);
+      AppendEventTimes(out, e.twilights[t].dawns, day.dayStartJd);
       out += ' ';
       out += kDuskCaption;
       out += ' ';
-      out += FormatEventTimes(e.twilights[t].dusks, day.dayStartJd);
+      AppendEventTimes(out, e.twilights[t].dusks, day.dayStartJd);
     }
   }
   out += '\t';

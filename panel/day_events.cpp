@@ -42,13 +42,20 @@ std::string FormatEventTime(double jd, double dayStartJd) {
   return text;
 }
 
-std::string FormatEventTimes(const std::vector<events::Event>& list, double dayStartJd) {
-  if (list.empty()) return kNoEvent;
-  std::string text;
-  for (const events::Event& event : list) {
-    if (!text.empty()) text += ", ";
-    AppendEventTime(text, event.jd, dayStartJd);
+void AppendEventTimes(std::string& text, const std::vector<events::Event>& list, double dayStartJd) {
+  if (list.empty()) {
+    text += kNoEvent;
+    return;
   }
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) text += ", ";
+    AppendEventTime(text, list[i].jd, dayStartJd);
+  }
+}
+
+std::string FormatEventTimes(const std::vector<events::Event>& list, double dayStartJd) {
+  std::string text;
+  AppendEventTimes(text, list, dayStartJd);
   return text;
 }
 

@@ -22,6 +22,7 @@ std::string FormatEventAzimuth(const events::Event& event);
 std::string FormatEventAltitude(const events::Event& event);
 // The same texts appended to text, for outputs that write many of them.
 void AppendEventTime(std::string& text, double jd, double dayStartJd);
+void AppendEventTimes(std::string& text, const std::vector<events::Event>& list, double dayStartJd);
 void AppendEventAzimuth(std::string& text, const events::Event& event);
 void AppendEventAltitude(std::string& text, const events::Event& event);
 // The calculator keeps a keyed date that the calendar does not have (31

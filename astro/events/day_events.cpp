@@ -222,7 +222,7 @@ std::vector<Point> SampleDay(const SkyFunction& sky, double firstSample, double 
 }
 
 Event MakeEvent(const SkyFunction& sky, double jd, double azimuthOrigin) {
-  const SkyState s = sky.At(jd);
+  const SkyState s = sky.EventAt(jd);
   return {jd, s.azimuth, FoldAzimuth(s.azimuth, azimuthOrigin), s.altitude};
 }
 

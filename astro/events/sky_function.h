@@ -45,13 +45,18 @@ class SkyFunction {
   virtual Status Cover(double fromJd, double toJd) const = 0;
   // The centre at jd (UT), jd within the last covered span.
   virtual SkyState At(double jd) const = 0;
+  // The altitude and azimuth as At gives them, bit for bit: what a found
+  // event reports. The other fields may be left 0. By default At.
+  virtual SkyState EventAt(double jd) const { return At(jd); }
   // The same without the azimuth (left 0), which the search itself never
-  // reads: every other field as At gives it, bit for bit. A model may make
-  // it more cheaply; by default it is At.
+  // reads: every other field as At gives it, or within a few units in the
+  // last place of At's where a model computes them more cheaply (the search
+  // only compares them and steps on them; what it reports comes from
+  // EventAt). By default it is At.
   virtual SkyState SearchAt(double jd) const { return At(jd); }
-  // The fields of SearchAt that fields (SkyField bits) names, bit for bit;
-  // the others may be left 0 (a root of the altitude needs no hour angle).
-  // By default SearchAt.
+  // The fields of SearchAt that fields (SkyField bits) names, as SearchAt
+  // gives them, bit for bit; the others may be left 0 (a root of the
+  // altitude needs no hour angle). By default SearchAt.
   virtual SkyState SearchFieldsAt(double jd, unsigned fields) const {
     static_cast<void>(fields);
     return SearchAt(jd);

@@ -309,6 +309,8 @@ SKYCALC_SKY_CLONES const PreciseSky::Window& PreciseSky::WindowAt(double jd, dou
 // horizon one rotation by the latitude.
 events::SkyState PreciseSky::At(double jd) const { return State(jd, events::kSearchFields, true); }
 
+events::SkyState PreciseSky::EventAt(double jd) const { return State(jd, events::kAltitudeField, true); }
+
 events::SkyState PreciseSky::SearchAt(double jd) const { return State(jd, events::kSearchFields, false); }
 
 events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { return State(jd, fields, false); }

@@ -53,6 +53,7 @@ class PreciseSky final : public events::SkyFunction {
   // the model's status if any of them is outside its years.
   events::Status Cover(double fromJd, double toJd) const override;
   events::SkyState At(double jd) const override;
+  events::SkyState EventAt(double jd) const override;
   events::SkyState SearchAt(double jd) const override;
   events::SkyState SearchFieldsAt(double jd, unsigned fields) const override;
   bool IsSun() const override;
