@@ -70,7 +70,7 @@ year_wall=$(measure wall "${cli[@]}" --year 2026 --zone-hour 9 --zone-minute 0 -
 
 row() {  # work skycalc peer-name peer goal
   awk -v w="$1" -v s="$2" -v n="$3" -v p="$4" -v g="$5" 'BEGIN {
-    r = s / p; printf "| %s | %.3f s | %s %.3f s | %.2f | <= %s | %s |\n", w, s, n, p, r, g, (r <= g ? "yes" : "no")}'
+    r = s / p; printf "| %s | %.3f s | %s %.3f s | %.3f | <= %s | %s |\n", w, s, n, p, r, g, (r <= g ? "yes" : "no")}'
 }
 section=$(mktemp)
 {

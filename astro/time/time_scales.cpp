@@ -26,6 +26,21 @@ double DecimalYear(double jd) { return 2000.0 + (jd - kJdYear2000) / kDaysPerGre
 // Reference: eclipse.gsfc.nasa.gov/SEcat5/deltatpoly.html
 double EspenakMeeus(double y) {
   y = std::clamp(y, -1999.0, 3000.0);
+  // The pieces from 1986 on first (the searches ask for them most); a NaN
+  // goes there too and comes out of the last, as it always has.
+  if (!(y < 1986.0)) {
+    if (y < 2005.0) {
+      const double t = y - 2000.0;
+      return 63.86 + t * (0.3345 + t * (-0.060374 + t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
+    }
+    if (y < 2050.0) {
+      const double t = y - 2000.0;
+      return 62.92 + t * (0.32217 + t * 0.005589);
+    }
+    const double u = (y - 1820.0) / 100.0;
+    if (y < 2150.0) return -20.0 + 32.0 * u * u - 0.5628 * (2150.0 - y);
+    return -20.0 + 32.0 * u * u;
+  }
   if (y < -500.0) {
     const double u = (y - 1820.0) / 100.0;
     return -20.0 + 32.0 * u * u;
@@ -69,21 +84,8 @@ double EspenakMeeus(double y) {
     const double t = y - 1950.0;
     return 29.07 + t * (0.407 + t * (-1.0 / 233.0 + t / 2547.0));
   }
-  if (y < 1986.0) {
-    const double t = y - 1975.0;
-    return 45.45 + t * (1.067 + t * (-1.0 / 260.0 - t / 718.0));
-  }
-  if (y < 2005.0) {
-    const double t = y - 2000.0;
-    return 63.86 + t * (0.3345 + t * (-0.060374 + t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
-  }
-  if (y < 2050.0) {
-    const double t = y - 2000.0;
-    return 62.92 + t * (0.32217 + t * 0.005589);
-  }
-  const double u = (y - 1820.0) / 100.0;
-  if (y < 2150.0) return -20.0 + 32.0 * u * u - 0.5628 * (2150.0 - y);
-  return -20.0 + 32.0 * u * u;
+  const double t = y - 1975.0;  // 1961 to 1986
+  return 45.45 + t * (1.067 + t * (-1.0 / 260.0 - t / 718.0));
 }
 
 // TAI - UTC from ERFA's table; only called on [1972, LeapTableEnd()), where
