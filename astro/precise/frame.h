@@ -44,6 +44,15 @@ double ComplementaryTerms(double jdTt);
 // The same frame as MakeDateFrame for searches, which make one at every
 // node, with the slow terms given. Readouts keep MakeDateFrame.
 DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow);
+// The same with what the search's Moon takes from the same precession: the
+// turn from the mean ecliptic and equinox of date to the GCRS at t's TT,
+// as MoonBySeries makes it, bit for bit.
+struct SearchFrame {
+  DateFrame frame;
+  double jdTt;
+  double eclipticToGcrs[3][3];
+};
+SearchFrame MakeSearchFrameWithEcliptic(const Instant& t, const SlowTerms& slow);
 
 // The Moon's geocentric position (AU) and velocity (AU/day), GCRS, at TT
 // jdTt, for searches: eraMoon98's series (Meeus's abridgement of
@@ -57,6 +66,9 @@ void MoonBySeries(double jdTt, double pv[2][3]);
 // second), the same bits as two calls for about two thirds of their time:
 // with AVX2 the two instants' sums share the registers.
 void MoonBySeriesPair(const double jdTt[2], double first[2][3], double second[2][3]);
+// The same at the TT of two search frames, with their turns from the
+// ecliptic (the same bits, without making them again).
+void MoonBySeriesPair(const SearchFrame (&frames)[2], double first[2][3], double second[2][3]);
 
 // How a place is computed: as a readout gives it, or for a search (the Moon
 // by MoonBySeries).

@@ -396,6 +396,10 @@ struct Matrix {
   [[gnu::always_inline]] void Turn(double angle, int first, int second) {
     double s = 0.0, c = 0.0;
     LibrarySinCos(angle, s, c);
+    TurnBy(s, c, first, second);
+  }
+  // The same with the angle's sine and cosine given.
+  [[gnu::always_inline]] void TurnBy(double s, double c, int first, int second) {
     for (int k = 0; k < 3; ++k) {
       const double a = m[first][k], b = m[second][k];
       m[first][k] = c * a + s * b;
@@ -420,6 +424,18 @@ struct Matrix {
   r.TurnZ(-psi);
   r.TurnX(-eps);
   return r;
+}
+
+// The turn from the mean ecliptic and equinox of date to the GCRS at TT
+// jdTt, R_z(-gamma) R_x(-phi) R_z(psi) of eraPfw06's angles.
+inline Matrix EclipticToGcrs(double jdTt) {
+  double gamb = 0.0, phib = 0.0, psib = 0.0, epsa = 0.0;
+  eraPfw06(jdTt, 0.0, &gamb, &phib, &psib, &epsa);
+  Matrix rm;
+  rm.TurnZ(psib);
+  rm.TurnX(-phib);
+  rm.TurnZ(-gamb);
+  return rm;
 }
 
 // eraS2pv: spherical position and velocity to Cartesian.
@@ -540,8 +556,11 @@ double ComplementarySum(const ComplementaryTerm& term, const double fa[8]) {
 #endif
 
 // MoonBySeries at N instants at once.
+// eclipticToGcrs[i], when not null, is instant i's turn from the mean
+// ecliptic and equinox of date to the GCRS as the search's frame made it.
 template <int N>
-[[gnu::always_inline]] inline void MoonSeries(const double (&jdTt)[N], double (*pv[N])[3]) {
+[[gnu::always_inline]] inline void MoonSeries(const double (&jdTt)[N], double (*pv[N])[3],
+                                              const Matrix* const (&eclipticToGcrs)[N]) {
   double elp[N], delp[N], d[N], dd[N], em[N], dem[N], emp[N], demp[N], f[N], df[N];
   double vel[N], vdel[N], vb[N], vdb[N], vr[N], zero[N];
   Multiples md[N], mm[N], mmp[N], mf[N];
@@ -602,12 +621,7 @@ template <int N>
     SphericalToPv(el, b, r, del, db, dr, pv[i]);
     // Mean ecliptic and equinox of date to the GCRS by the IAU 2006
     // Fukushima-Williams angles.
-    double gamb = 0.0, phib = 0.0, psib = 0.0, epsa = 0.0;
-    eraPfw06(jdTt[i], 0.0, &gamb, &phib, &psib, &epsa);
-    Matrix rm;
-    rm.TurnZ(psib);
-    rm.TurnX(-phib);
-    rm.TurnZ(-gamb);
+    const Matrix rm = eclipticToGcrs[i] != nullptr ? *eclipticToGcrs[i] : EclipticToGcrs(jdTt[i]);
     rm.Apply(pv[i][0]);
     rm.Apply(pv[i][1]);
   }
@@ -618,13 +632,24 @@ template <int N>
 SKYCALC_MOON_CLONES void MoonBySeries(double jdTt, double pv[2][3]) {
   const double at[1] = {jdTt};
   double (*out[1])[3] = {pv};
-  MoonSeries<1>(at, out);
+  const Matrix* const turns[1] = {nullptr};
+  MoonSeries<1>(at, out, turns);
 }
 
 SKYCALC_MOON_CLONES void MoonBySeriesPair(const double jdTt[2], double first[2][3], double second[2][3]) {
   const double at[2] = {jdTt[0], jdTt[1]};
   double (*out[2])[3] = {first, second};
-  MoonSeries<2>(at, out);
+  const Matrix* const turns[2] = {nullptr, nullptr};
+  MoonSeries<2>(at, out, turns);
+}
+
+SKYCALC_MOON_CLONES void MoonBySeriesPair(const SearchFrame (&frames)[2], double first[2][3], double second[2][3]) {
+  const double at[2] = {frames[0].jdTt, frames[1].jdTt};
+  double (*out[2])[3] = {first, second};
+  Matrix m[2];
+  for (int i = 0; i < 2; ++i) std::memcpy(m[i].m, frames[i].eclipticToGcrs, sizeof m[i].m);
+  const Matrix* const turns[2] = {&m[0], &m[1]};
+  MoonSeries<2>(at, out, turns);
 }
 
 // The sums as eraEect00 forms them (its terms from the last to the first,
@@ -656,15 +681,34 @@ SlowTerms SlowTermsAt(double jdTt) {
   return slow;
 }
 
-DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow) {
+SearchFrame MakeSearchFrameWithEcliptic(const Instant& t, const SlowTerms& slow) {
   double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0;
   eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
-  DateFrame frame{};
-  const Matrix m = FukushimaWilliams(gamma, phi, psi + slow.dpsi, epsA + slow.deps);
-  std::memcpy(frame.gcrsToTrue, m.m, sizeof m.m);
+  SearchFrame out{};
+  out.jdTt = t.jdTt;
+  // eraFw2m's turns; the Moon's turn from the ecliptic shares the sines and
+  // cosines of gamma and phi (the library's sine is odd and its cosine even
+  // to the bit, so those of -gamma and -phi are these with a sign).
+  double sg = 0.0, cg = 0.0, sp = 0.0, cp = 0.0, ss = 0.0, cs = 0.0;
+  LibrarySinCos(gamma, sg, cg);
+  LibrarySinCos(phi, sp, cp);
+  LibrarySinCos(psi, ss, cs);
+  Matrix m;
+  m.TurnBy(sg, cg, 0, 1);
+  m.TurnBy(sp, cp, 1, 2);
+  m.TurnZ(-(psi + slow.dpsi));
+  m.TurnX(-(epsA + slow.deps));
+  std::memcpy(out.frame.gcrsToTrue, m.m, sizeof m.m);
+  Matrix e;
+  e.TurnBy(ss, cs, 0, 1);
+  e.TurnBy(-sp, cp, 1, 2);
+  e.TurnBy(-sg, cg, 0, 1);
+  std::memcpy(out.eclipticToGcrs, e.m, sizeof e.m);
   const double equationOfEquinoxes = slow.dpsi * std::cos(epsA) + slow.eect;
-  frame.gast = FoldAngle(MeanSiderealTime(t.jdUtc, t.jdTt) + equationOfEquinoxes);
-  return frame;
+  out.frame.gast = FoldAngle(MeanSiderealTime(t.jdUtc, t.jdTt) + equationOfEquinoxes);
+  return out;
 }
+
+DateFrame MakeSearchFrame(const Instant& t, const SlowTerms& slow) { return MakeSearchFrameWithEcliptic(t, slow).frame; }
 
 }  // namespace skycalc::precise::detail

@@ -116,29 +116,30 @@ PreciseSky::NodeTime PreciseSky::NodeTimeOf(double index) const {
   // tenths of its search; the Sun's frame a sixth of its).
   const precise::detail::SlowTerms slow =
       spacing_ < kNutationSpacing ? InterpolatedSlowTerms(t.jdTt) : precise::detail::SlowTermsAt(t.jdTt);
-  return NodeTime{t, deltaT / kSecondsPerDay, precise::detail::MakeSearchFrame(t, slow)};
+  return NodeTime{t, deltaT / kSecondsPerDay, precise::detail::MakeSearchFrameWithEcliptic(t, slow)};
 }
 
 PreciseSky::Node PreciseSky::ExactNode(double index) const {
   const NodeTime n = NodeTimeOf(index);
   Node node;
-  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, n.t, n.frame)
-                     : precise::detail::BodyGeocentric(body_, n.t, n.frame, nullptr, precise::detail::Evaluation::kSearch);
-  node.gast = n.frame.gast;
+  const precise::detail::DateFrame& frame = n.frames.frame;
+  node.place = star_ ? precise::detail::StarGeocentric(ra2000_, dec2000_, n.t, frame)
+                     : precise::detail::BodyGeocentric(body_, n.t, frame, nullptr, precise::detail::Evaluation::kSearch);
+  node.gast = frame.gast;
   node.deltaT = n.deltaT;
   return node;
 }
 
 void PreciseSky::ExactMoonNodes(double first, double second, Node& a, Node& b) const {
   const NodeTime na = NodeTimeOf(first), nb = NodeTimeOf(second);
-  const double jdTt[2] = {na.t.jdTt, nb.t.jdTt};
+  const precise::detail::SearchFrame frames[2] = {na.frames, nb.frames};
   double pvA[2][3], pvB[2][3];
-  precise::detail::MoonBySeriesPair(jdTt, pvA, pvB);
-  a.place = precise::detail::MoonGeocentric(na.t, pvA, na.frame);
-  a.gast = na.frame.gast;
+  precise::detail::MoonBySeriesPair(frames, pvA, pvB);
+  a.place = precise::detail::MoonGeocentric(na.t, pvA, na.frames.frame);
+  a.gast = na.frames.frame.gast;
   a.deltaT = na.deltaT;
-  b.place = precise::detail::MoonGeocentric(nb.t, pvB, nb.frame);
-  b.gast = nb.frame.gast;
+  b.place = precise::detail::MoonGeocentric(nb.t, pvB, nb.frames.frame);
+  b.gast = nb.frames.frame.gast;
   b.deltaT = nb.deltaT;
 }
 

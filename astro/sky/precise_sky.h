@@ -73,11 +73,11 @@ class PreciseSky final : public events::SkyFunction {
     double inverseDenominator[4];  // of the Lagrange weights in TT
     double gast = 0.0;  // the second node's
   };
-  // A node's instant, its TT - UTC (days) and the search's frame there.
+  // A node's instant, its TT - UTC (days) and the search's frames there.
   struct NodeTime {
     timescale::Instant t;
     double deltaT;
-    precise::detail::DateFrame frame;
+    precise::detail::SearchFrame frames;
   };
   NodeTime NodeTimeOf(double index) const;
   Node ExactNode(double index) const;

@@ -70,13 +70,19 @@ TEST(SearchEvaluation, SearchFrameBitForBitAsErfa) {
   for (double jd = kFirstJd; jd < kEndJd; jd += 1.37) {
     const Instant t = timescale::MakeInstant(jd);
     const detail::SlowTerms slow = detail::SlowTermsAt(t.jdTt);
-    const detail::DateFrame search = detail::MakeSearchFrame(t, slow);
-    double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0, matrix[3][3];
+    const detail::SearchFrame frames = detail::MakeSearchFrameWithEcliptic(t, slow);
+    const detail::DateFrame& search = frames.frame;
+    double gamma = 0.0, phi = 0.0, psi = 0.0, epsA = 0.0, matrix[3][3], ecliptic[3][3];
     eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
     eraFw2m(gamma, phi, psi + slow.dpsi, epsA + slow.deps, matrix);
+    eraIr(ecliptic);
+    eraRz(psi, ecliptic);
+    eraRx(-phi, ecliptic);
+    eraRz(-gamma, ecliptic);
     const double gast =
         detail::FoldAngle(eraGmst06(t.jdUtc, 0.0, t.jdTt, 0.0) + (slow.dpsi * std::cos(epsA) + slow.eect));
-    const bool same = std::memcmp(matrix, search.gcrsToTrue, sizeof matrix) == 0 && gast == search.gast;
+    const bool same = std::memcmp(matrix, search.gcrsToTrue, sizeof matrix) == 0 && gast == search.gast &&
+                      std::memcmp(ecliptic, frames.eclipticToGcrs, sizeof ecliptic) == 0;
     if (!same && ++differing <= 3) ADD_FAILURE() << "JD " << jd;
   }
   EXPECT_EQ(differing, 0);
@@ -88,7 +94,8 @@ TEST(SearchEvaluation, ComplementaryTermsBitForBitAsErfa) {
   }
 }
 
-// Two instants at once give each the bits of its own evaluation.
+// Two instants at once give each the bits of its own evaluation, also
+// with the turns from the ecliptic their search frames made.
 TEST(SearchEvaluation, MoonBySeriesPairAsTwoCalls) {
   for (double jd = kFirstJd; jd < kEndJd; jd += 7.91) {
     const double at[2] = {jd, jd + 0.125};
@@ -96,6 +103,15 @@ TEST(SearchEvaluation, MoonBySeriesPairAsTwoCalls) {
     detail::MoonBySeriesPair(at, first, second);
     detail::MoonBySeries(at[0], one);
     detail::MoonBySeries(at[1], two);
+    ASSERT_EQ(std::memcmp(first, one, sizeof one), 0) << jd;
+    ASSERT_EQ(std::memcmp(second, two, sizeof two), 0) << jd;
+    // With the turns its frames made.
+    const Instant ta = timescale::InstantOfTt(at[0]), tb = timescale::InstantOfTt(at[1]);
+    const detail::SearchFrame frames[2] = {detail::MakeSearchFrameWithEcliptic(ta, detail::SlowTermsAt(ta.jdTt)),
+                                           detail::MakeSearchFrameWithEcliptic(tb, detail::SlowTermsAt(tb.jdTt))};
+    detail::MoonBySeriesPair(frames, first, second);
+    detail::MoonBySeries(frames[0].jdTt, one);
+    detail::MoonBySeries(frames[1].jdTt, two);
     ASSERT_EQ(std::memcmp(first, one, sizeof one), 0) << jd;
     ASSERT_EQ(std::memcmp(second, two, sizeof two), 0) << jd;
   }
