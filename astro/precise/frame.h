@@ -2,6 +2,8 @@
 
 #include <erfam.h>
 
+#include <cstddef>
+
 #include "astro/precise/precise.h"
 
 // Pieces shared by the precise model's source files; not for callers.
@@ -62,13 +64,11 @@ SearchFrame MakeSearchFrameWithEcliptic(const Instant& t, const SlowTerms& slow)
 // (radians), distance and speed (relative) from 1000 to 2999
 // (tests/astro/precise/search_evaluation_test.cpp). Readouts keep eraMoon98.
 void MoonBySeries(double jdTt, double pv[2][3]);
-// MoonBySeries at two instants at once (jdTt[0] into first, jdTt[1] into
-// second), the same bits as two calls for about two thirds of their time:
-// with AVX2 the two instants' sums share the registers.
-void MoonBySeriesPair(const double jdTt[2], double first[2][3], double second[2][3]);
-// The same at the TT of two search frames, with their turns from the
-// ecliptic (the same bits, without making them again).
-void MoonBySeriesPair(const SearchFrame (&frames)[2], double first[2][3], double second[2][3]);
+
+// MoonBySeries at the TT of each of count search frames into pv[i], with
+// their turns from the ecliptic: the same bits as one call each, two
+// instants at once, whose sums share the vector registers (AVX2).
+void MoonBySeriesOfFrames(const SearchFrame* frames, std::size_t count, double (*pv)[2][3]);
 
 // How a place is computed: as a readout gives it, or for a search (the Moon
 // by MoonBySeries).

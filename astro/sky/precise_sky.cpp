@@ -130,17 +130,22 @@ PreciseSky::Node PreciseSky::ExactNode(double index) const {
   return node;
 }
 
-void PreciseSky::ExactMoonNodes(double first, double second, Node& a, Node& b) const {
-  const NodeTime na = NodeTimeOf(first), nb = NodeTimeOf(second);
-  const precise::detail::SearchFrame frames[2] = {na.frames, nb.frames};
-  double pvA[2][3], pvB[2][3];
-  precise::detail::MoonBySeriesPair(frames, pvA, pvB);
-  a.place = precise::detail::MoonGeocentric(na.t, pvA, na.frames.frame);
-  a.gast = na.frames.frame.gast;
-  a.deltaT = na.deltaT;
-  b.place = precise::detail::MoonGeocentric(nb.t, pvB, nb.frames.frame);
-  b.gast = nb.frames.frame.gast;
-  b.deltaT = nb.deltaT;
+void PreciseSky::ExactMoonNodes(const double* indices, std::size_t count, Node* const* out) const {
+  constexpr std::size_t kBatch = 4;
+  NodeTime times[kBatch];
+  precise::detail::SearchFrame frames[kBatch]{};
+  double pv[kBatch][2][3];
+  for (std::size_t i = 0; i < count; ++i) {
+    times[i] = NodeTimeOf(indices[i]);
+    frames[i] = times[i].frames;
+  }
+  precise::detail::MoonBySeriesOfFrames(frames, count, pv);
+  for (std::size_t i = 0; i < count; ++i) {
+    Node& node = *out[i];
+    node.place = precise::detail::MoonGeocentric(times[i].t, pv[i], times[i].frames.frame);
+    node.gast = times[i].frames.frame.gast;
+    node.deltaT = times[i].deltaT;
+  }
 }
 
 // The frame's slow terms for the search's nodes, each cubic through the
@@ -202,26 +207,28 @@ events::Status PreciseSky::Cover(double fromJd, double toJd) const {
   const double cachedLast = firstIndex_ + static_cast<double>(nodes_.size()) - 1.0;
   if (nodes_.empty() || first < firstIndex_ || last > cachedLast) {
     std::vector<Node> nodes(static_cast<std::size_t>(last - first) + 1);
-    // The Moon's new nodes two at a time (MoonBySeriesPair), the others one
-    // by one.
-    const bool pairs = !star_ && body_ == Body::kMoon;
-    double pending = 0.0;
-    bool isPending = false;
+    // The Moon's new nodes four at a time (MoonBySeriesOfFrames takes them
+    // two by two), the others one by one.
+    const bool batches = !star_ && body_ == Body::kMoon;
+    double batch[4];
+    Node* batchOut[4];
+    std::size_t pending = 0;
     for (double i = first; i <= last; i += 1.0) {
       Node& node = nodes[static_cast<std::size_t>(i - first)];
       if (!nodes_.empty() && i >= firstIndex_ && i <= cachedLast) {
         node = nodes_[static_cast<std::size_t>(i - firstIndex_)];
-      } else if (!pairs) {
+      } else if (!batches) {
         node = ExactNode(i);
-      } else if (isPending) {
-        ExactMoonNodes(pending, i, nodes[static_cast<std::size_t>(pending - first)], node);
-        isPending = false;
       } else {
-        pending = i;
-        isPending = true;
+        batch[pending] = i;
+        batchOut[pending] = &node;
+        if (++pending == 4) {
+          ExactMoonNodes(batch, pending, batchOut);
+          pending = 0;
+        }
       }
     }
-    if (isPending) nodes[static_cast<std::size_t>(pending - first)] = ExactNode(pending);
+    if (pending > 0) ExactMoonNodes(batch, pending, batchOut);
     nodes_.swap(nodes);
     firstIndex_ = first;
   }

@@ -81,9 +81,9 @@ class PreciseSky final : public events::SkyFunction {
   };
   NodeTime NodeTimeOf(double index) const;
   Node ExactNode(double index) const;
-  // Two of the Moon's nodes (grid indices first and second) with one
-  // evaluation of the series for both.
-  void ExactMoonNodes(double first, double second, Node& a, Node& b) const;
+  // Up to four of the Moon's nodes (grid indices indices[i] into *out[i])
+  // with one evaluation of the series for all.
+  void ExactMoonNodes(const double* indices, std::size_t count, Node* const* out) const;
   // The search frame's slow terms at TT jdTt, interpolated.
   precise::detail::SlowTerms InterpolatedSlowTerms(double jdTt) const;
   // The window of jd's interval (computing its nodes if no Cover did) and

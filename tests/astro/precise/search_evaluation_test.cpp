@@ -94,26 +94,21 @@ TEST(SearchEvaluation, ComplementaryTermsBitForBitAsErfa) {
   }
 }
 
-// Two instants at once give each the bits of its own evaluation, also
+// Two instants at once give each the bits of its own evaluation,
 // with the turns from the ecliptic their search frames made.
-TEST(SearchEvaluation, MoonBySeriesPairAsTwoCalls) {
+TEST(SearchEvaluation, MoonBySeriesOfFramesAsOneByOne) {
   for (double jd = kFirstJd; jd < kEndJd; jd += 7.91) {
-    const double at[2] = {jd, jd + 0.125};
-    double first[2][3], second[2][3], one[2][3], two[2][3];
-    detail::MoonBySeriesPair(at, first, second);
-    detail::MoonBySeries(at[0], one);
-    detail::MoonBySeries(at[1], two);
-    ASSERT_EQ(std::memcmp(first, one, sizeof one), 0) << jd;
-    ASSERT_EQ(std::memcmp(second, two, sizeof two), 0) << jd;
-    // With the turns its frames made.
-    const Instant ta = timescale::InstantOfTt(at[0]), tb = timescale::InstantOfTt(at[1]);
-    const detail::SearchFrame frames[2] = {detail::MakeSearchFrameWithEcliptic(ta, detail::SlowTermsAt(ta.jdTt)),
-                                           detail::MakeSearchFrameWithEcliptic(tb, detail::SlowTermsAt(tb.jdTt))};
-    detail::MoonBySeriesPair(frames, first, second);
-    detail::MoonBySeries(frames[0].jdTt, one);
-    detail::MoonBySeries(frames[1].jdTt, two);
-    ASSERT_EQ(std::memcmp(first, one, sizeof one), 0) << jd;
-    ASSERT_EQ(std::memcmp(second, two, sizeof two), 0) << jd;
+    detail::SearchFrame frames[7];
+    for (int i = 0; i < 7; ++i) {
+      const Instant t = timescale::MakeInstant(jd + 0.125 * i);
+      frames[i] = detail::MakeSearchFrameWithEcliptic(t, detail::SlowTermsAt(t.jdTt));
+    }
+    double batch[7][2][3], one[2][3];
+    detail::MoonBySeriesOfFrames(frames, 7, batch);  // three pairs and one
+    for (int i = 0; i < 7; ++i) {
+      detail::MoonBySeries(frames[i].jdTt, one);
+      ASSERT_EQ(std::memcmp(batch[i], one, sizeof one), 0) << jd << " " << i;
+    }
   }
 }
 
