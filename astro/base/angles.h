@@ -48,4 +48,21 @@ inline double FmodByWhole(double x, double whole) {
   return r == 0.0 ? std::copysign(0.0, x) : r;
 }
 
+// cos and sin of k times an angle, k = -K ... K, into c[K + k] and s[K + k],
+// by angle addition from the angle's own cosine c1 and sine s1 (the series
+// of the searches build their terms' arguments from these).
+template <int K>
+inline void AngleMultiples(double c1, double s1, double (&c)[2 * K + 1], double (&s)[2 * K + 1]) {
+  c[K] = 1.0;
+  s[K] = 0.0;
+  for (int k = 1; k <= K; ++k) {
+    const double ck = c[K + k - 1] * c1 - s[K + k - 1] * s1;
+    const double sk = s[K + k - 1] * c1 + c[K + k - 1] * s1;
+    c[K + k] = ck;
+    s[K + k] = sk;
+    c[K - k] = ck;
+    s[K - k] = -sk;
+  }
+}
+
 }  // namespace skycalc

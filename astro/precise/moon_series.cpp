@@ -104,17 +104,7 @@ struct Multiples {
   double c[2 * kMaxMultiple + 1], s[2 * kMaxMultiple + 1];
   Multiples() = default;
   [[gnu::always_inline]] explicit Multiples(double angle) {
-    const double c1 = std::cos(angle), s1 = std::sin(angle);
-    c[kMaxMultiple] = 1.0;
-    s[kMaxMultiple] = 0.0;
-    for (int k = 1; k <= kMaxMultiple; ++k) {
-      const double ck = c[kMaxMultiple + k - 1] * c1 - s[kMaxMultiple + k - 1] * s1;
-      const double sk = s[kMaxMultiple + k - 1] * c1 + c[kMaxMultiple + k - 1] * s1;
-      c[kMaxMultiple + k] = ck;
-      s[kMaxMultiple + k] = sk;
-      c[kMaxMultiple - k] = ck;
-      s[kMaxMultiple - k] = -sk;
-    }
+    AngleMultiples<kMaxMultiple>(std::cos(angle), std::sin(angle), c, s);
   }
 };
 

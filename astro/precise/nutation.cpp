@@ -177,17 +177,7 @@ template <typename T, std::size_t... n>
 [[gnu::always_inline]] inline void ArgumentMultiples(int a, double t, double (&c)[2 * kMaxMultiple + 1],
                                                      double (&s)[2 * kMaxMultiple + 1]) {
   const double angle = FmodByWhole(kArguments[a][0] + kArguments[a][1] * t, ERFA_TURNAS) * ERFA_DAS2R;
-  const double c1 = std::cos(angle), s1 = std::sin(angle);
-  c[kMaxMultiple] = 1.0;
-  s[kMaxMultiple] = 0.0;
-  for (int k = 1; k <= kMaxMultiple; ++k) {
-    const double ck = c[kMaxMultiple + k - 1] * c1 - s[kMaxMultiple + k - 1] * s1;
-    const double sk = s[kMaxMultiple + k - 1] * c1 + c[kMaxMultiple + k - 1] * s1;
-    c[kMaxMultiple + k] = ck;
-    s[kMaxMultiple + k] = sk;
-    c[kMaxMultiple - k] = ck;
-    s[kMaxMultiple - k] = -sk;
-  }
+  AngleMultiples<kMaxMultiple>(std::cos(angle), std::sin(angle), c, s);
 }
 
 // Built for the processor at hand when the compiler can: with AVX2 the
