@@ -150,7 +150,6 @@ constexpr auto kLatitudeIndex = IndicesOf(kLatitude);
 template <int N>
 struct LanesOf {
   typedef double type __attribute__((vector_size(16 * N)));
-  typedef long long mask __attribute__((vector_size(16 * N)));
 };
 template <int N>
 using Lanes = typename LanesOf<N>::type;
@@ -178,22 +177,22 @@ template <int N>
 // Each instant's pair swapped: (x, y) to (y, x).
 template <int N>
 [[gnu::always_inline]] inline Lanes<N> Swapped(Lanes<N> v) {
-  typename LanesOf<N>::mask m{};
-  for (int i = 0; i < N; ++i) {
-    m[2 * i] = 2 * i + 1;
-    m[2 * i + 1] = 2 * i;
+  static_assert(N == 1 || N == 2, "one or two instants");
+  if constexpr (N == 1) {
+    return __builtin_shufflevector(v, v, 1, 0);
+  } else {
+    return __builtin_shufflevector(v, v, 1, 0, 3, 2);
   }
-  return __builtin_shuffle(v, m);
 }
 // Each instant's (x, y) as (1, y).
 template <int N>
 [[gnu::always_inline]] inline Lanes<N> UnitFirst(Lanes<N> v) {
-  typename LanesOf<N>::mask m{};
-  for (int i = 0; i < N; ++i) {
-    m[2 * i] = 2 * N;  // from the second operand: 1
-    m[2 * i + 1] = 2 * i + 1;
+  const Lanes<N> ones = Repeated<N>(1.0, 1.0);
+  if constexpr (N == 1) {
+    return __builtin_shufflevector(v, ones, 2, 1);
+  } else {
+    return __builtin_shufflevector(v, ones, 4, 1, 6, 3);
   }
-  return __builtin_shuffle(v, Repeated<N>(1.0, 1.0), m);
 }
 
 // cos, sin and rate of every d D + m M (d 0..4, m -2..2) and of every
@@ -405,16 +404,6 @@ struct Matrix {
     p[2] = out[2];
   }
 };
-
-// eraFw2m: the Fukushima-Williams angles to a matrix.
-[[gnu::always_inline]] inline Matrix FukushimaWilliams(double gamb, double phib, double psi, double eps) {
-  Matrix r;
-  r.TurnZ(gamb);
-  r.TurnX(phib);
-  r.TurnZ(-psi);
-  r.TurnX(-eps);
-  return r;
-}
 
 // The turn from the mean ecliptic and equinox of date to the GCRS at TT
 // jdTt, R_z(-gamma) R_x(-phi) R_z(psi) of eraPfw06's angles.
@@ -689,9 +678,10 @@ SearchFrame MakeSearchFrameWithEcliptic(const Instant& t, const SlowTerms& slow)
   eraPfw06(t.jdTt, 0.0, &gamma, &phi, &psi, &epsA);
   SearchFrame out{};
   out.jdTt = t.jdTt;
-  // eraFw2m's turns; the Moon's turn from the ecliptic shares the sines and
-  // cosines of gamma and phi (the library's sine is odd and its cosine even
-  // to the bit, so those of -gamma and -phi are these with a sign).
+  // eraFw2m's turns (R_x(-eps) R_z(-psi) R_x(phi) R_z(gamma)); the Moon's
+  // turn from the ecliptic shares the sines and cosines of gamma and phi
+  // (the library's sine is odd and its cosine even to the bit, so those of
+  // -gamma and -phi are these with a sign).
   double sg = 0.0, cg = 0.0, sp = 0.0, cp = 0.0, ss = 0.0, cs = 0.0;
   LibrarySinCos(gamma, sg, cg);
   LibrarySinCos(phi, sp, cp);
