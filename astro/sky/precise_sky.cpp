@@ -25,6 +25,10 @@ constexpr double kRotationRate = kExactTwoPi * 1.00273781191135448;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kNutationSpacing = 0.5;           // days of TT
 constexpr double kEectSpacing = 1.0;               // days of TT
+// A window's third difference of TT - UTC below this (days; 1e-12 s) lets
+// a search take TT - UTC cubic through its nodes: the rounding of the
+// nodes' values alone makes some 1e-19 days.
+constexpr double kSmoothDeltaT = 1e-12 / 86400.0;
 
 events::Status FromPrecise(precise::Status s) {
   switch (s) {
@@ -273,6 +277,14 @@ SKYCALC_SKY_CLONES const PreciseSky::Window& PreciseSky::WindowAt(double jd, dou
     w.departure[i] = events::WrapHourAngle(n[i].gast - n[1].gast - kRotationRate * spacing_ * (i - 1));
   }
   w.gast = n[1].gast;
+  // TT - UTC between the nodes is a low polynomial where its third
+  // difference vanishes: a search's evaluation may then take it cubic
+  // through the nodes (exact to the rounding for the quadratic of 2005-2050,
+  // and for a constant between leap seconds). A leap second, or the seam
+  // of two pieces of the polynomials or of the table and the polynomial,
+  // leaves a third difference of milliseconds or more.
+  const double thirdDifference = w.deltaT[3] - 3.0 * w.deltaT[2] + 3.0 * w.deltaT[1] - w.deltaT[0];
+  w.smoothDeltaT = std::fabs(thirdDifference) < kSmoothDeltaT;
   // x[k] - x[i] of InterpolatedPlace: the nodes' own separation in TT.
   for (int i = 0; i < 4; ++i) {
     double product = 1.0;
@@ -287,8 +299,16 @@ SKYCALC_SKY_CLONES const PreciseSky::Window& PreciseSky::WindowAt(double jd, dou
 // The place moves with TT, which jumps against UTC at a leap second: the
 // nodes stand at their TT instants, so no jump is smoothed over (it would
 // cost the Moon half an arcsecond).
-[[gnu::always_inline]] inline precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u) const {
-  const double deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
+[[gnu::always_inline]] inline precise::GeocentricApparent PreciseSky::InterpolatedPlace(double jd, const Window& n, double u,
+                                                                                      bool exact) const {
+  double deltaT = 0.0;
+  if (exact || !n.smoothDeltaT) {
+    deltaT = timescale::DeltaT(jd) / kSecondsPerDay;
+  } else {
+    double w[4];
+    CubicWeights(u, w);
+    deltaT = Interpolate(w, n.deltaT);
+  }
   double x[4], w[4];
   for (int i = 0; i < 4; ++i) x[i] = (u - (i - 1)) * spacing_ + (deltaT - n.deltaT[i]);
   LagrangeWeights(x, n.inverseDenominator, w);
@@ -335,15 +355,18 @@ events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { 
     return;
   }
   // The interpolated place, hour angle and distance, or a search's at this
-  // very instant (an event's At follows the last step of its root).
+  // very instant where it took TT - UTC as an event's At does (an event's At
+  // follows the last step of its root).
   double h = slot.hourAngle, declination = slot.declination, distance = slot.distance;
-  if (slot.jd != jd) {
+  bool exactPlace = slot.exactPlace;
+  if (slot.jd != jd || (exact && !slot.exactPlace)) {
     double u = 0.0;
     const Window& n = WindowAt(jd, u);
-    const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u);
+    const precise::GeocentricApparent g = InterpolatedPlace(jd, n, u, exact);
     h = InterpolatedSiderealTime(n, u) + site_.longitude - g.rightAscension;
     declination = g.declination;
     distance = g.distance;
+    exactPlace = exact || !n.smoothDeltaT;
   }
   double sd = 0.0, cd = 0.0, sh = 0.0, ch = 0.0;
   if (exact) {
@@ -362,7 +385,7 @@ events::SkyState PreciseSky::SearchFieldsAt(double jd, unsigned fields) const { 
   y = -r * cd * sh;
   z = r * sd - pz;
   // Only a search's vector is kept: At's are not asked again.
-  if (!exact) slot = Topocentric{jd, h, declination, distance, x, y, z};
+  if (!exact) slot = Topocentric{jd, h, declination, distance, exactPlace, x, y, z};
 }
 
 SKYCALC_SKY_CLONES events::SkyState PreciseSky::State(double jd, unsigned fields, bool exact) const {

@@ -71,6 +71,7 @@ class PreciseSky final : public events::SkyFunction {
     precise::Status status = precise::Status::kOk;
     double ra[4], dec[4], distance[4], deltaT[4], departure[4];
     double inverseDenominator[4];  // of the Lagrange weights in TT
+    bool smoothDeltaT = false;     // TT - UTC a low polynomial across the nodes
     double gast = 0.0;  // the second node's
   };
   // A node's instant, its TT - UTC (days) and the search's frames there.
@@ -89,8 +90,11 @@ class PreciseSky final : public events::SkyFunction {
   // The window of jd's interval (computing its nodes if no Cover did) and
   // jd's fraction of the way from the second node to the third.
   const Window& WindowAt(double jd, double& fraction) const;
-  // Interpolated geocentric place at jd (UT) from jd's window n, u of the way.
-  inline precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u) const;
+  // Interpolated geocentric place at jd (UT) from jd's window n, u of the
+  // way; TT - UTC at jd from timescale::DeltaT when exact (an event's
+  // figures) or when the window's is not smooth, otherwise cubic through
+  // the nodes' (a search's evaluation, within 1e-17 days).
+  inline precise::GeocentricApparent InterpolatedPlace(double jd, const Window& n, double u, bool exact) const;
   // Interpolated Greenwich apparent sidereal time at jd, [0, 2pi).
   inline double InterpolatedSiderealTime(const Window& n, double u) const;
   // The direction (and distance) of the body from the site at jd in the
@@ -129,6 +133,7 @@ class PreciseSky final : public events::SkyFunction {
   struct Topocentric {
     double jd = -1e300;
     double hourAngle = 0.0, declination = 0.0, distance = 0.0;
+    bool exactPlace = false;  // TT - UTC from timescale::DeltaT, as At takes it
     double x = 0.0, y = 0.0, z = 0.0;
   };
   static constexpr unsigned kRecentSlots = 16;

@@ -91,6 +91,28 @@ TEST(PreciseSky, MoonAcrossALeapSecondStaysExact) {
   }
 }
 
+// A search's own evaluations may take TT - UTC cubic through a window's
+// nodes, but not across a leap second or the seam where the polynomial
+// takes over from the table or another piece of the polynomial: there a
+// smoothed jump would move the Sun and the Moon by up to half a second of
+// their motion. Around each, SearchAt and At (which asks DeltaT itself) agree
+// to rounding.
+TEST(PreciseSky, SearchTakesTtMinusUtcAsAtAcrossItsJumpsAndSeams) {
+  const GeoSite site{0.2, 0.6};
+  const double jumps[] = {2457754.5,                   // 2017-01-01: a leap second
+                          timescale::LeapTableEnd(),   // the table's end
+                          2469807.5,                   // 2050-01-01: the next polynomial
+                          2433282.5};                  // 1950-01-01, inside a piece: smooth
+  for (const Body body : {Body::kSun, Body::kMoon}) {
+    const PreciseSky sky(body, site);
+    for (const double jump : jumps) {
+      for (double jd = jump - 3.0; jd < jump + 3.0; jd += 0.0173) {
+        EXPECT_NEAR(sky.SearchAt(jd).altitude, sky.At(jd).altitude, 1e-14) << static_cast<int>(body) << " " << jd;
+      }
+    }
+  }
+}
+
 // Regression: the value at an instant came from whichever nodes the last day
 // left behind; now the grid is fixed, so a day's events do not depend on the
 // days asked before it.
